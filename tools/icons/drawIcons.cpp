@@ -22,33 +22,33 @@
 namespace {
 
 namespace Colour {
-const QColor blue(0x1f, 0x4e, 0x99);
-const QColor blueDark(0x16, 0x3a, 0x73);
-const QColor blueLight(0x4a, 0x7c, 0xc9);
-const QColor amber(0xe8, 0xa3, 0x3d);
-const QColor amberLight(0xf5, 0xc2, 0x6b);
-const QColor amberDark(0xb0, 0x74, 0x1f);
-const QColor paper(0xff, 0xff, 0xff);
-const QColor greyLight(0xe4, 0xe8, 0xee);
-const QColor grey(0xb4, 0xbb, 0xc6);
-const QColor greyDark(0x4a, 0x50, 0x5a);
-const QColor ink(0x2e, 0x32, 0x38);
-const QColor green(0x2e, 0x9e, 0x4f);
-const QColor greenLight(0x5c, 0xc9, 0x79);
-const QColor greenDark(0x1b, 0x6b, 0x32);
-const QColor red(0xd6, 0x45, 0x41);
-const QColor redLight(0xee, 0x74, 0x6c);
-const QColor redDark(0x96, 0x2d, 0x22);
+    const QColor blue(0x1f, 0x4e, 0x99);
+    const QColor blueDark(0x16, 0x3a, 0x73);
+    const QColor blueLight(0x4a, 0x7c, 0xc9);
+    const QColor amber(0xe8, 0xa3, 0x3d);
+    const QColor amberLight(0xf5, 0xc2, 0x6b);
+    const QColor amberDark(0xb0, 0x74, 0x1f);
+    const QColor paper(0xff, 0xff, 0xff);
+    const QColor greyLight(0xe4, 0xe8, 0xee);
+    const QColor grey(0xb4, 0xbb, 0xc6);
+    const QColor greyDark(0x4a, 0x50, 0x5a);
+    const QColor ink(0x2e, 0x32, 0x38);
+    const QColor green(0x2e, 0x9e, 0x4f);
+    const QColor greenLight(0x5c, 0xc9, 0x79);
+    const QColor greenDark(0x1b, 0x6b, 0x32);
+    const QColor red(0xd6, 0x45, 0x41);
+    const QColor redLight(0xee, 0x74, 0x6c);
+    const QColor redDark(0x96, 0x2d, 0x22);
 } // namespace Colour
 
 // ---------------------------------------------------------------- helpers
 
-QPen roundPen(const QColor &colour, qreal width)
+QPen roundPen(const QColor& colour, qreal width)
 {
     return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-QLinearGradient verticalGradient(qreal top, qreal bottom, const QColor &from, const QColor &to)
+QLinearGradient verticalGradient(qreal top, qreal bottom, const QColor& from, const QColor& to)
 {
     QLinearGradient g(0, top, 0, bottom);
     g.setColorAt(0, from);
@@ -58,7 +58,7 @@ QLinearGradient verticalGradient(qreal top, qreal bottom, const QColor &from, co
 
 // Erases a margin of `gap` around `shape`, so a shape drawn on top of another
 // one stays separated from it by a thin transparent outline.
-void knockOut(QPainter &p, const QPainterPath &shape, qreal gap)
+void knockOut(QPainter& p, const QPainterPath& shape, qreal gap)
 {
     p.save();
     p.setCompositionMode(QPainter::CompositionMode_Clear);
@@ -93,8 +93,7 @@ QPainterPath gearPath(QPointF centre, qreal outerRadius, int teeth = 8)
         tooth.lineTo(tipHalf, -outerRadius);
         tooth.lineTo(baseHalf, -(rootRadius - 1));
         tooth.closeSubpath();
-        const QTransform place =
-            QTransform().translate(centre.x(), centre.y()).rotate(360.0 * i / teeth);
+        const QTransform place = QTransform().translate(centre.x(), centre.y()).rotate(360.0 * i / teeth);
         gear = gear.united(place.map(tooth));
     }
     QPainterPath hole;
@@ -102,8 +101,7 @@ QPainterPath gearPath(QPointF centre, qreal outerRadius, int teeth = 8)
     return gear.subtracted(hole).simplified();
 }
 
-void drawGear(QPainter &p, QPointF centre, qreal outerRadius, const QColor &light,
-              const QColor &dark)
+void drawGear(QPainter& p, QPointF centre, qreal outerRadius, const QColor& light, const QColor& dark)
 {
     const QPainterPath gear = gearPath(centre, outerRadius);
     p.setPen(roundPen(dark, outerRadius * 0.06));
@@ -112,12 +110,12 @@ void drawGear(QPainter &p, QPointF centre, qreal outerRadius, const QColor &ligh
 }
 
 // Two eighth notes joined by a beam, fitted into `box`.
-void drawBeamedNotes(QPainter &p, const QRectF &box, const QBrush &notes, const QBrush &beam)
+void drawBeamedNotes(QPainter& p, const QRectF& box, const QBrush& notes, const QBrush& beam)
 {
     // Laid out on a 100 x 100 grid.
     QPainterPath body;
-    body.addPath(tiltedEllipse({25, 84}, 15, 10.5, -22));
-    body.addPath(tiltedEllipse({77, 72}, 15, 10.5, -22));
+    body.addPath(tiltedEllipse({ 25, 84 }, 15, 10.5, -22));
+    body.addPath(tiltedEllipse({ 77, 72 }, 15, 10.5, -22));
     body.addRect(QRectF(32.5, 20, 6.5, 62));
     body.addRect(QRectF(84.5, 8, 6.5, 62));
     body.setFillRule(Qt::WindingFill);
@@ -129,9 +127,8 @@ void drawBeamedNotes(QPainter &p, const QRectF &box, const QBrush &notes, const 
     bar.lineTo(32.5, 30);
     bar.closeSubpath();
 
-    const QTransform fit = QTransform()
-                               .translate(box.left(), box.top())
-                               .scale(box.width() / 100.0, box.height() / 100.0);
+    const QTransform fit
+        = QTransform().translate(box.left(), box.top()).scale(box.width() / 100.0, box.height() / 100.0);
     p.setPen(Qt::NoPen);
     p.setBrush(notes);
     p.drawPath(fit.map(body.simplified()));
@@ -140,8 +137,7 @@ void drawBeamedNotes(QPainter &p, const QRectF &box, const QBrush &notes, const 
 }
 
 // An arrow pointing right whose tip is at `tip`.
-QPainterPath rightArrow(QPointF tip, qreal length, qreal shaftWidth, qreal headLength,
-                        qreal headWidth)
+QPainterPath rightArrow(QPointF tip, qreal length, qreal shaftWidth, qreal headLength, qreal headWidth)
 {
     const qreal x0 = tip.x() - length;
     const qreal neck = tip.x() - headLength;
@@ -159,7 +155,7 @@ QPainterPath rightArrow(QPointF tip, qreal length, qreal shaftWidth, qreal headL
 }
 
 // A desk printer with a printed page coming out, on a 48 x 48 grid.
-void drawPrinter(QPainter &p)
+void drawPrinter(QPainter& p)
 {
     // Blank paper waiting at the back.
     p.setPen(roundPen(Colour::greyDark, 1.5));
@@ -182,7 +178,7 @@ void drawPrinter(QPainter &p)
     p.setBrush(Colour::paper);
     p.drawRect(QRectF(13, 30, 18, 14.5));
     p.setPen(roundPen(Colour::blueLight, 1.5));
-    for (qreal y : {34.5, 38.0})
+    for (qreal y : { 34.5, 38.0 })
         p.drawLine(QPointF(16, y), QPointF(28, y));
     p.drawLine(QPointF(16, 41.5), QPointF(23, 41.5));
 }
@@ -190,7 +186,7 @@ void drawPrinter(QPainter &p)
 // ---------------------------------------------------------------- icons
 
 // The application logo: beamed notes on a blue rounded square above the name.
-void drawLogo(QPainter &p)
+void drawLogo(QPainter& p)
 {
     const QRectF square(4, 3, 352, 351);
     QLinearGradient bg(0, square.top(), 0, square.bottom());
@@ -235,7 +231,7 @@ void drawLogo(QPainter &p)
 }
 
 // Sidebar "Sign Out": an instrument case with an arrow leaving it.
-void drawSignOut(QPainter &p)
+void drawSignOut(QPainter& p)
 {
     // Handle.
     p.setBrush(Qt::NoBrush);
@@ -256,7 +252,7 @@ void drawSignOut(QPainter &p)
     drawBeamedNotes(p, QRectF(6.5, 19.5, 16, 16), Colour::blue, Colour::blue);
 
     // Arrow on its way out.
-    const QPainterPath arrow = rightArrow({46, 33}, 22, 5, 9, 14);
+    const QPainterPath arrow = rightArrow({ 46, 33 }, 22, 5, 9, 14);
     knockOut(p, arrow, 1.75);
     p.setPen(roundPen(Colour::amberDark, 1));
     p.setBrush(verticalGradient(26, 40, Colour::amberLight, Colour::amber));
@@ -264,7 +260,7 @@ void drawSignOut(QPainter &p)
 }
 
 // Sidebar "History": a clock with a counter-clockwise arrow around it.
-void drawHistory(QPainter &p)
+void drawHistory(QPainter& p)
 {
     const QPointF c(25.5, 24);
 
@@ -302,13 +298,13 @@ void drawHistory(QPainter &p)
 }
 
 // Menu action "Settings": a blue gear.
-void drawSettings(QPainter &p)
+void drawSettings(QPainter& p)
 {
-    drawGear(p, {24, 24}, 21, Colour::blueLight, Colour::blueDark);
+    drawGear(p, { 24, 24 }, 21, Colour::blueLight, Colour::blueDark);
 }
 
 // "Settings Home": a house with an amber gear inside.
-void drawSettingsHome(QPainter &p)
+void drawSettingsHome(QPainter& p)
 {
     QPainterPath house;
     house.moveTo(24, 4);
@@ -323,13 +319,13 @@ void drawSettingsHome(QPainter &p)
     p.setBrush(verticalGradient(4, 44, Colour::blueLight, Colour::blue));
     p.drawPath(house);
 
-    drawGear(p, {24, 31}, 10, Colour::amberLight, Colour::amberDark);
+    drawGear(p, { 24, 31 }, 10, Colour::amberLight, Colour::amberDark);
 }
 
 // Settings "Inventory": a stack of three boxes.
-void drawInventory(QPainter &p)
+void drawInventory(QPainter& p)
 {
-    const auto box = [&p](const QRectF &r) {
+    const auto box = [&p](const QRectF& r) {
         p.setPen(roundPen(Colour::amberDark, 1));
         p.setBrush(verticalGradient(r.top(), r.bottom(), Colour::amberLight, Colour::amber));
         p.drawRoundedRect(r, 1.5, 1.5);
@@ -353,8 +349,7 @@ QPainterPath personPath(qreal centreX, qreal bottom, qreal scale)
     const qreal neck = 3 * scale;
 
     QPainterPath body;
-    body.addRoundedRect(QRectF(centreX - shoulderW / 2, bottom - bodyH, shoulderW, bodyH * 2),
-                        16 * scale, 16 * scale);
+    body.addRoundedRect(QRectF(centreX - shoulderW / 2, bottom - bodyH, shoulderW, bodyH * 2), 16 * scale, 16 * scale);
     QPainterPath below;
     below.addRect(QRectF(centreX - shoulderW, bottom, 2 * shoulderW, bodyH * 2));
     QPainterPath person = body.subtracted(below);
@@ -364,9 +359,9 @@ QPainterPath personPath(qreal centreX, qreal bottom, qreal scale)
 }
 
 // Settings "Students": three people, the front one overlapping the others.
-void drawStudents(QPainter &p)
+void drawStudents(QPainter& p)
 {
-    const auto person = [&p](const QPainterPath &shape, const QColor &light, const QColor &dark) {
+    const auto person = [&p](const QPainterPath& shape, const QColor& light, const QColor& dark) {
         knockOut(p, shape, 1.6);
         const QRectF r = shape.boundingRect();
         p.setPen(Qt::NoPen);
@@ -379,7 +374,7 @@ void drawStudents(QPainter &p)
 }
 
 // Inventory "Add": a green plus.
-void drawAdd(QPainter &p)
+void drawAdd(QPainter& p)
 {
     QPainterPath plus;
     plus.addRoundedRect(QRectF(1.5, 5.5, 13, 5), 1, 1);
@@ -391,7 +386,7 @@ void drawAdd(QPainter &p)
 }
 
 // Inventory "Remove": a red minus.
-void drawRemove(QPainter &p)
+void drawRemove(QPainter& p)
 {
     p.setPen(roundPen(Colour::redDark, 1));
     p.setBrush(verticalGradient(5.5, 10.5, Colour::redLight, Colour::red));
@@ -402,27 +397,27 @@ void drawRemove(QPainter &p)
 
 struct Icon
 {
-    const char *path; // relative to the output root
-    QSize size;       // in pixels
-    qreal grid;       // design units across the width
-    void (*draw)(QPainter &);
+    const char* path; // relative to the output root
+    QSize size; // in pixels
+    qreal grid; // design units across the width
+    void (*draw)(QPainter&);
 };
 
 const Icon icons[] = {
-    {"MainWindow/Icon.png", {360, 357}, 360, drawLogo},
-    {"MainWindow/SignOut.png", {48, 48}, 48, drawSignOut},
-    {"MainWindow/History.png", {48, 48}, 48, drawHistory},
-    {"MainWindow/Settings.png", {48, 48}, 48, drawSettings},
-    {"MainWindow/Printer.png", {48, 48}, 48, drawPrinter},
-    {"Settings/Inventory.png", {32, 32}, 32, drawInventory},
-    {"Settings/Students.png", {256, 256}, 64, drawStudents},
-    {"Settings/Printer.png", {48, 48}, 48, drawPrinter},
-    {"Settings/Settings.png", {48, 48}, 48, drawSettingsHome},
-    {"Inventory/Add.png", {16, 16}, 16, drawAdd},
-    {"Inventory/Remove.png", {16, 16}, 16, drawRemove},
+    { "MainWindow/Icon.png", { 360, 357 }, 360, drawLogo },
+    { "MainWindow/SignOut.png", { 48, 48 }, 48, drawSignOut },
+    { "MainWindow/History.png", { 48, 48 }, 48, drawHistory },
+    { "MainWindow/Settings.png", { 48, 48 }, 48, drawSettings },
+    { "MainWindow/Printer.png", { 48, 48 }, 48, drawPrinter },
+    { "Settings/Inventory.png", { 32, 32 }, 32, drawInventory },
+    { "Settings/Students.png", { 256, 256 }, 64, drawStudents },
+    { "Settings/Printer.png", { 48, 48 }, 48, drawPrinter },
+    { "Settings/Settings.png", { 48, 48 }, 48, drawSettingsHome },
+    { "Inventory/Add.png", { 16, 16 }, 16, drawAdd },
+    { "Inventory/Remove.png", { 16, 16 }, 16, drawRemove },
 };
 
-QImage render(const Icon &icon)
+QImage render(const Icon& icon)
 {
     QImage image(icon.size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -437,7 +432,7 @@ QImage render(const Icon &icon)
 
 } // namespace
 
-int main(int argc, char *argv[])
+int main(int argc, char* argv[])
 {
     QGuiApplication app(argc, argv);
     QTextStream out(stdout);
@@ -451,7 +446,7 @@ int main(int argc, char *argv[])
     const QDir root(args.at(1));
 
     int failures = 0;
-    for (const Icon &icon : icons) {
+    for (const Icon& icon : icons) {
         const QString path = root.filePath(QString::fromLatin1(icon.path));
         if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !render(icon).save(path, "PNG")) {
             err << "could not write " << path << "\n";
