@@ -1,0 +1,5 @@
+#include "pages/HistoryWidget.h"
+
+HistoryWidget::HistoryWidget(AbstractHistory*)
+{
+}

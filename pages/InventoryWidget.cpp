@@ -1,0 +1,5 @@
+#include "pages/InventoryWidget.h"
+
+InventoryWidget::InventoryWidget(AbstractInventory*)
+{
+}

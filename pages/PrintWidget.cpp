@@ -1,0 +1,5 @@
+#include "pages/PrintWidget.h"
+
+PrintWidget::PrintWidget(AbstractHistory*)
+{
+}

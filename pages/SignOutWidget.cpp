@@ -1,0 +1,5 @@
+#include "pages/SignOutWidget.h"
+
+SignOutWidget::SignOutWidget(AbstractInventory*, AbstractHistory*, AbstractVerifier*)
+{
+}

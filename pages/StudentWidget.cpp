@@ -1,0 +1,5 @@
+#include "pages/StudentWidget.h"
+
+StudentWidget::StudentWidget(AbstractHistory*, AbstractStudentList*)
+{
+}

@@ -1,0 +1,3 @@
+#include "stores/AbstractHistory.h"
+
+AbstractHistory::~AbstractHistory() = default;

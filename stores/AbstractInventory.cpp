@@ -1,0 +1,3 @@
+#include "stores/AbstractInventory.h"
+
+AbstractInventory::~AbstractInventory() = default;

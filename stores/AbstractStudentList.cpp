@@ -1,0 +1,3 @@
+#include "stores/AbstractStudentList.h"
+
+AbstractStudentList::~AbstractStudentList() = default;

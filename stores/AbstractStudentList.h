@@ -1,0 +1,33 @@
+#ifndef ABSTRACTSTUDENTLIST_H
+#define ABSTRACTSTUDENTLIST_H
+
+#include "stores/Student.h"
+
+#include <QList>
+#include <QObject>
+
+/// The students allowed to sign out, keyed by ID. Changes return whether
+/// they were stored.
+class AbstractStudentList : public QObject
+{
+    Q_OBJECT
+
+public:
+    ~AbstractStudentList() override = 0;
+
+    /// Replaces the whole list (the last student of an ID wins); emits modified().
+    virtual bool setStudents(const QList<Student>& students) = 0;
+    /// A null password unregisters it. Emits nothing.
+    virtual bool setPassword(const QString& id, const QString& password) = 0;
+    virtual bool contains(const QString& id) = 0;
+    virtual int count() = 0;
+    /// The student at \a index in ascending order of ID (UTF-16 code units).
+    virtual Student at(int index) = 0;
+    /// The student with that ID, or Student() when there is none.
+    virtual Student student(const QString& id) = 0;
+
+signals:
+    void modified();
+};
+
+#endif

@@ -1,0 +1,3 @@
+#include "stores/AbstractVerifier.h"
+
+AbstractVerifier::~AbstractVerifier() = default;

@@ -1,0 +1,20 @@
+#ifndef ABSTRACTVERIFIER_H
+#define ABSTRACTVERIFIER_H
+
+#include "stores/Item.h"
+#include "stores/Student.h"
+
+#include <utility>
+
+/// Decides whether a student may sign out an item now.
+class AbstractVerifier
+{
+public:
+    virtual ~AbstractVerifier() = 0;
+
+    /// (accepted, the student's record); the record is Student() when refused.
+    /// Refusals are explained to the user by the verifier itself.
+    virtual std::pair<bool, Student> verify(const QString& id, const QString& password, const Item& item) = 0;
+};
+
+#endif

@@ -1,0 +1,89 @@
+#include "stores/DatabaseHistory.h"
+
+#include "stores/openTable.h"
+#include "stores/sqlExec.h"
+
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+static const QString ConnectionName = QStringLiteral("history");
+
+DatabaseHistory::DatabaseHistory()
+    : database(openTable(ConnectionName,
+                         QStringLiteral("dateTime INTEGER, studentName TEXT, studentId TEXT, studentPassword TEXT, "
+                                        "itemName TEXT, itemNumber INTEGER")))
+{
+    // Every sign-out reads today's rows; without an index that scans years of history.
+    QSqlQuery index(database);
+    execLogged(index, QStringLiteral("CREATE INDEX IF NOT EXISTS historyDateTime ON history (dateTime)"));
+}
+
+DatabaseHistory::~DatabaseHistory()
+{
+    database.close();
+    database = QSqlDatabase();
+    QSqlDatabase::removeDatabase(ConnectionName);
+}
+
+bool DatabaseHistory::clear()
+{
+    QSqlQuery query(database);
+    const bool stored = execLogged(query, QStringLiteral("DELETE FROM history"));
+    emit modified();
+    return stored;
+}
+
+bool DatabaseHistory::add(const Student& student, const Item& item)
+{
+    QSqlQuery query(database);
+    query.prepare(QStringLiteral("INSERT INTO history VALUES(:dateTime, :studentName, :studentId, :studentPassword, "
+                                 ":itemName, :itemNumber)"));
+    query.bindValue(QStringLiteral(":dateTime"), QDateTime::currentMSecsSinceEpoch());
+    query.bindValue(QStringLiteral(":studentName"), student.name());
+    query.bindValue(QStringLiteral(":studentId"), student.id());
+    query.bindValue(QStringLiteral(":studentPassword"), student.password());
+    query.bindValue(QStringLiteral(":itemName"), item.name());
+    query.bindValue(QStringLiteral(":itemNumber"), item.number());
+    const bool stored = execLogged(query);
+    emit modified();
+    return stored;
+}
+
+QList<Entry> DatabaseHistory::entries(const QDate& from, const QDate& to, const QStringList& studentFilters,
+                                      const QStringList& itemFilters)
+{
+    QString statement = QStringLiteral("SELECT * FROM history WHERE dateTime >= ? AND dateTime < ? ");
+    for (qsizetype i = 0; i < studentFilters.size(); ++i)
+        statement += QLatin1String("AND studentName || ' (' || studentId || ')' LIKE '%' || ? || '%' ");
+    for (qsizetype i = 0; i < itemFilters.size(); ++i)
+        statement += QLatin1String("AND itemName || ' #' || itemNumber LIKE '%' || ? || '%' ");
+
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    query.prepare(statement);
+    query.addBindValue(from.startOfDay().toMSecsSinceEpoch());
+    query.addBindValue(to.addDays(1).startOfDay().toMSecsSinceEpoch());
+    for (const QString& word : studentFilters)
+        query.addBindValue(word);
+    for (const QString& word : itemFilters)
+        query.addBindValue(word);
+
+    QList<Entry> result;
+    if (!execLogged(query))
+        return result;
+
+    const QSqlRecord record = query.record();
+    const int dateTime = record.indexOf(QStringLiteral("dateTime"));
+    const int studentName = record.indexOf(QStringLiteral("studentName"));
+    const int studentId = record.indexOf(QStringLiteral("studentId"));
+    const int studentPassword = record.indexOf(QStringLiteral("studentPassword"));
+    const int itemName = record.indexOf(QStringLiteral("itemName"));
+    const int itemNumber = record.indexOf(QStringLiteral("itemNumber"));
+    while (query.next()) {
+        result.append(Entry(QDateTime::fromMSecsSinceEpoch(query.value(dateTime).toLongLong()),
+                            Student(query.value(studentName).toString(), query.value(studentId).toString(),
+                                    query.value(studentPassword).toString()),
+                            Item(query.value(itemName).toString(), query.value(itemNumber).toInt())));
+    }
+    return result;
+}

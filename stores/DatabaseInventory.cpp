@@ -1,0 +1,125 @@
+#include "stores/DatabaseInventory.h"
+
+#include "stores/openTable.h"
+#include "stores/sqlExec.h"
+
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStringList>
+
+#include <functional>
+
+static const QString ConnectionName = QStringLiteral("inventory");
+
+// SQLite allows at most 500 terms in a compound select and an expression depth
+// of 1000, and both statements grow with the list; longer lists are split.
+static constexpr qsizetype MaxItemsPerStatement = 200;
+
+/// Runs \a statement on consecutive chunks of \a items; several chunks share
+/// one transaction, so the change is all or nothing.
+static bool inChunks(QSqlDatabase& database, const QList<Item>& items,
+                     const std::function<bool(const QList<Item>&)>& statement)
+{
+    if (items.size() <= MaxItemsPerStatement)
+        return statement(items);
+
+    if (!database.transaction())
+        return false;
+    bool succeeded = true;
+    for (qsizetype start = 0; succeeded && start < items.size(); start += MaxItemsPerStatement)
+        succeeded = statement(items.mid(start, MaxItemsPerStatement));
+    if (succeeded && database.commit())
+        return true;
+    database.rollback();
+    return false;
+}
+
+// An empty name box may give a null string, which would be bound as NULL and
+// then never equal itself; the inventory stores the empty name instead.
+static QString nameValue(const Item& item)
+{
+    return item.name().isNull() ? QStringLiteral("") : item.name();
+}
+
+static QString repeated(const QString& term, const QString& separator, qsizetype count)
+{
+    QStringList terms;
+    terms.reserve(count);
+    for (qsizetype i = 0; i < count; ++i)
+        terms.append(term);
+    return terms.join(separator);
+}
+
+DatabaseInventory::DatabaseInventory()
+    : database(openTable(ConnectionName, QStringLiteral("name TEXT, number INTEGER")))
+{
+}
+
+DatabaseInventory::~DatabaseInventory()
+{
+    database.close();
+    database = QSqlDatabase();
+    QSqlDatabase::removeDatabase(ConnectionName);
+}
+
+bool DatabaseInventory::addItems(const QList<Item>& items)
+{
+    const bool stored = items.isEmpty()
+        || inChunks(database, items, [this](const QList<Item>& chunk) { return insertOnce(chunk); });
+    emit modified();
+    return stored;
+}
+
+bool DatabaseInventory::removeItems(const QList<Item>& items)
+{
+    const bool stored = items.isEmpty()
+        || inChunks(database, items, [this](const QList<Item>& chunk) { return deleteAll(chunk); });
+    emit modified();
+    return stored;
+}
+
+QList<Item> DatabaseInventory::items()
+{
+    QList<Item> result;
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    if (!execLogged(query, QStringLiteral("SELECT * FROM inventory")))
+        return result;
+
+    const QSqlRecord record = query.record();
+    const int name = record.indexOf(QStringLiteral("name"));
+    const int number = record.indexOf(QStringLiteral("number"));
+    while (query.next())
+        result.append(Item(query.value(name).toString(), query.value(number).toInt()));
+    return result;
+}
+
+// One statement inserts each pair that the table does not hold yet; UNION
+// drops pairs repeated within the list.
+bool DatabaseInventory::insertOnce(const QList<Item>& items)
+{
+    QSqlQuery query(database);
+    query.prepare(QLatin1String("INSERT OR IGNORE INTO inventory ")
+                  + repeated(QStringLiteral("SELECT ?, ? WHERE NOT EXISTS "
+                                            "(SELECT * FROM inventory WHERE name = ? AND number = ?)"),
+                             QStringLiteral(" UNION "), items.size()));
+    for (const Item& item : items) {
+        query.addBindValue(nameValue(item));
+        query.addBindValue(item.number());
+        query.addBindValue(nameValue(item));
+        query.addBindValue(item.number());
+    }
+    return execLogged(query);
+}
+
+bool DatabaseInventory::deleteAll(const QList<Item>& items)
+{
+    QSqlQuery query(database);
+    query.prepare(QLatin1String("DELETE FROM inventory WHERE ")
+                  + repeated(QStringLiteral("name = ? AND number = ?"), QStringLiteral(" OR "), items.size()));
+    for (const Item& item : items) {
+        query.addBindValue(nameValue(item));
+        query.addBindValue(item.number());
+    }
+    return execLogged(query);
+}

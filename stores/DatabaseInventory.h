@@ -1,0 +1,28 @@
+#ifndef DATABASEINVENTORY_H
+#define DATABASEINVENTORY_H
+
+#include "stores/AbstractInventory.h"
+
+#include <QSqlDatabase>
+
+/// The inventory in the SQLite table "inventory" of the file "inventory".
+class DatabaseInventory : public AbstractInventory
+{
+    Q_OBJECT
+
+public:
+    DatabaseInventory();
+    ~DatabaseInventory() override;
+
+    bool addItems(const QList<Item>& items) override;
+    bool removeItems(const QList<Item>& items) override;
+    QList<Item> items() override;
+
+private:
+    bool insertOnce(const QList<Item>& items);
+    bool deleteAll(const QList<Item>& items);
+
+    QSqlDatabase database;
+};
+
+#endif

@@ -1,0 +1,27 @@
+#ifndef ITEM_H
+#define ITEM_H
+
+#include <QString>
+
+/// One numbered copy of a named instrument; (name, number) identifies it.
+class Item
+{
+public:
+    Item() = default;
+    Item(const QString& name, int number);
+
+    QString name() const { return m_name; }
+    int number() const { return m_number; }
+
+    /// "name #number": how an item is shown, and what history searches match.
+    QString toString() const;
+
+    bool operator!=(const Item& other) const;
+    bool operator==(const Item& other) const { return !(*this != other); }
+
+private:
+    QString m_name;
+    int m_number = 0;
+};
+
+#endif

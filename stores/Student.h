@@ -1,0 +1,36 @@
+#ifndef STUDENT_H
+#define STUDENT_H
+
+#include <QString>
+
+class QDataStream;
+
+/// A student of the school. A null password means none is registered yet,
+/// which is distinct from a registered empty password.
+class Student
+{
+public:
+    Student() = default;
+    Student(const QString& name, const QString& id, const QString& password);
+
+    QString name() const { return m_name; }
+    QString id() const { return m_id; }
+    QString password() const { return m_password; }
+    void setPassword(const QString& password) { m_password = password; }
+
+    /// "name (id)": how a student is shown, and what history searches match.
+    QString toString() const;
+
+    bool operator==(const Student& other) const;
+    bool operator!=(const Student& other) const { return !(*this == other); }
+
+private:
+    QString m_name;
+    QString m_id;
+    QString m_password;
+};
+
+QDataStream& operator<<(QDataStream& stream, const Student& student);
+QDataStream& operator>>(QDataStream& stream, Student& student);
+
+#endif

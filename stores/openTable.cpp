@@ -1,0 +1,21 @@
+#include "stores/openTable.h"
+
+#include "stores/sqlExec.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
+
+QSqlDatabase openTable(const QString& name, const QString& columns)
+{
+    QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    database.setDatabaseName(name);
+    if (!database.open())
+        qWarning("Cannot open the database \"%s\": %s", qPrintable(name), qPrintable(database.lastError().text()));
+
+    if (!database.tables(QSql::Tables).contains(name)) {
+        QSqlQuery create(database);
+        execLogged(create, QLatin1String("CREATE TABLE ") + name + QLatin1String(" (") + columns + QLatin1Char(')'));
+    }
+    return database;
+}

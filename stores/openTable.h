@@ -1,0 +1,12 @@
+#ifndef OPENTABLE_H
+#define OPENTABLE_H
+
+#include <QSqlDatabase>
+#include <QString>
+
+/// Opens the SQLite file \a name in the working directory under the connection
+/// \a name and creates the table \a name with \a columns when it is missing.
+/// Failures are logged; the handle is returned all the same.
+QSqlDatabase openTable(const QString& name, const QString& columns);
+
+#endif

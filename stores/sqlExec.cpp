@@ -1,0 +1,21 @@
+#include "stores/sqlExec.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+static bool logged(const QSqlQuery& query, bool succeeded)
+{
+    if (!succeeded)
+        qWarning("SQL statement failed: %s: %s", qPrintable(query.lastQuery()), qPrintable(query.lastError().text()));
+    return succeeded;
+}
+
+bool execLogged(QSqlQuery& query)
+{
+    return logged(query, query.exec());
+}
+
+bool execLogged(QSqlQuery& query, const QString& statement)
+{
+    return logged(query, query.exec(statement));
+}

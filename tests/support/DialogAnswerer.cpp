@@ -1,0 +1,88 @@
+#include "support/DialogAnswerer.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QInputDialog>
+#include <QTest>
+
+DialogAnswerer::DialogAnswerer()
+{
+    timer.setInterval(5);
+    connect(&timer, &QTimer::timeout, this, &DialogAnswerer::answerActiveDialog);
+    timer.start();
+}
+
+DialogAnswerer::~DialogAnswerer() = default;
+
+void DialogAnswerer::answerMessage(QMessageBox::StandardButton button)
+{
+    answerWith([button](QWidget* dialog) {
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        if (!box || !box->button(button)) {
+            QTest::qFail("Expected a message box with the requested button", __FILE__, __LINE__);
+            qobject_cast<QDialog*>(dialog)->reject();
+            return;
+        }
+        box->button(button)->click();
+    });
+}
+
+void DialogAnswerer::answerInput(const QString& text)
+{
+    answerWith([text](QWidget* dialog) {
+        auto* input = qobject_cast<QInputDialog*>(dialog);
+        if (!input) {
+            QTest::qFail("Expected an input dialog", __FILE__, __LINE__);
+            qobject_cast<QDialog*>(dialog)->reject();
+            return;
+        }
+        input->setTextValue(text);
+        input->accept();
+    });
+}
+
+void DialogAnswerer::reject()
+{
+    answerWith([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
+}
+
+void DialogAnswerer::answerWith(const std::function<void(QWidget*)>& answer)
+{
+    answers.append(answer);
+}
+
+QStringList DialogAnswerer::shownTexts() const
+{
+    QStringList texts;
+    for (const Shown& dialog : dialogs)
+        texts.append(dialog.text);
+    return texts;
+}
+
+static QString dialogText(QWidget* dialog)
+{
+    if (auto* box = qobject_cast<QMessageBox*>(dialog))
+        return box->text();
+    if (auto* input = qobject_cast<QInputDialog*>(dialog))
+        return input->labelText();
+    return dialog->metaObject()->className();
+}
+
+void DialogAnswerer::answerActiveDialog()
+{
+    QWidget* dialog = QApplication::activeModalWidget();
+    // A dialog that was answered may still be modal until its loop returns.
+    if (!dialog || dialog == lastAnswered || !qobject_cast<QDialog*>(dialog))
+        return;
+    lastAnswered = dialog;
+    dialogs.append({ dialog->windowTitle(), dialogText(dialog) });
+
+    if (answers.isEmpty()) {
+        const QByteArray message = "Unexpected dialog: " + dialogText(dialog).toUtf8();
+        QTest::qFail(message.constData(), __FILE__, __LINE__);
+        qobject_cast<QDialog*>(dialog)->reject();
+        return;
+    }
+    answers.takeFirst()(dialog);
+}
