@@ -13,11 +13,11 @@ public:
     Entry() = default;
     Entry(const QDateTime& dateTime, const Student& student, const Item& item);
 
-    QDateTime dateTime() const { return m_dateTime; }
+    const QDateTime& dateTime() const { return m_dateTime; }
     QDate date() const { return m_dateTime.date(); }
     QTime time() const { return m_dateTime.time(); }
-    Student student() const { return m_student; }
-    Item item() const { return m_item; }
+    const Student& student() const { return m_student; }
+    const Item& item() const { return m_item; }
 
 private:
     QDateTime m_dateTime;

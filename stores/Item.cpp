@@ -15,3 +15,8 @@ bool Item::operator!=(const Item& other) const
 {
     return m_name != other.m_name || m_number != other.m_number;
 }
+
+bool Item::operator<(const Item& other) const
+{
+    return m_name == other.m_name ? m_number < other.m_number : m_name < other.m_name;
+}

@@ -10,7 +10,7 @@ public:
     Item() = default;
     Item(const QString& name, int number);
 
-    QString name() const { return m_name; }
+    const QString& name() const { return m_name; }
     int number() const { return m_number; }
 
     /// "name #number": how an item is shown, and what history searches match.
@@ -18,6 +18,8 @@ public:
 
     bool operator!=(const Item& other) const;
     bool operator==(const Item& other) const { return !(*this != other); }
+    /// By name (UTF-16 code units, case-sensitive), then by number.
+    bool operator<(const Item& other) const;
 
 private:
     QString m_name;

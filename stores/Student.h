@@ -13,9 +13,9 @@ public:
     Student() = default;
     Student(const QString& name, const QString& id, const QString& password);
 
-    QString name() const { return m_name; }
-    QString id() const { return m_id; }
-    QString password() const { return m_password; }
+    const QString& name() const { return m_name; }
+    const QString& id() const { return m_id; }
+    const QString& password() const { return m_password; }
     void setPassword(const QString& password) { m_password = password; }
 
     /// "name (id)": how a student is shown, and what history searches match.

@@ -1,0 +1,71 @@
+#include "models/InventoryModel.h"
+
+#include "models/flatTable.h"
+#include "stores/AbstractInventory.h"
+
+#include <algorithm>
+
+InventoryModel::InventoryModel(AbstractInventory* inventory)
+    : inventory(inventory)
+{
+    connect(inventory, &AbstractInventory::modified, this, &InventoryModel::refresh);
+    refresh();
+}
+
+Item InventoryModel::item(const QModelIndex& index) const
+{
+    return rows.at(index.row());
+}
+
+QModelIndex InventoryModel::index(int row, int column, const QModelIndex& parent) const
+{
+    return flatIndex(row, column, parent, [this](int r, int c) { return createIndex(r, c); });
+}
+
+QModelIndex InventoryModel::parent(const QModelIndex&) const
+{
+    return flatParent();
+}
+
+int InventoryModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(rows.size());
+}
+
+int InventoryModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : 1;
+}
+
+QVariant InventoryModel::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    return rows.at(index.row()).toString();
+}
+
+QVariant InventoryModel::headerData(int, Qt::Orientation, int role) const
+{
+    return role == Qt::DisplayRole ? QVariant(tr("Item")) : QVariant();
+}
+
+void InventoryModel::sort(int, Qt::SortOrder order)
+{
+    rowOrder = { order };
+    refresh();
+}
+
+void InventoryModel::refresh()
+{
+    beginResetModel();
+    rows = inventory->items();
+    std::sort(rows.begin(), rows.end(), rowOrder);
+    endResetModel();
+}
+
+bool InventoryModel::RowOrder::operator()(const Item& a, const Item& b) const
+{
+    if (order == Qt::DescendingOrder)
+        return RowOrder { Qt::AscendingOrder }(b, a);
+    return a < b;
+}

@@ -1,0 +1,45 @@
+#ifndef INVENTORYMODEL_H
+#define INVENTORYMODEL_H
+
+#include "stores/Item.h"
+
+#include <QAbstractItemModel>
+
+class AbstractInventory;
+
+/// Every item of the inventory as a one-column list sorted by name, then
+/// number; re-reads the store on every change and sort.
+class InventoryModel : public QAbstractItemModel
+{
+    Q_OBJECT
+
+public:
+    explicit InventoryModel(AbstractInventory* inventory);
+
+    /// The item shown in the row of \a index.
+    Item item(const QModelIndex& index) const;
+
+    QModelIndex index(int row, int column, const QModelIndex& parent = QModelIndex()) const override;
+    QModelIndex parent(const QModelIndex& child) const override;
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+private slots:
+    void refresh();
+
+private:
+    struct RowOrder
+    {
+        Qt::SortOrder order;
+        bool operator()(const Item& a, const Item& b) const;
+    };
+
+    AbstractInventory* inventory;
+    QList<Item> rows;
+    RowOrder rowOrder { Qt::AscendingOrder };
+};
+
+#endif

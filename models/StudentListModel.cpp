@@ -1,0 +1,97 @@
+#include "models/StudentListModel.h"
+
+#include "models/flatTable.h"
+#include "stores/AbstractStudentList.h"
+
+#include <QCollator>
+
+#include <algorithm>
+#include <vector>
+
+StudentListModel::StudentListModel(AbstractStudentList* students)
+    : students(students)
+{
+    connect(students, &AbstractStudentList::modified, this, &StudentListModel::refresh);
+    refresh();
+}
+
+Student StudentListModel::student(const QModelIndex& index) const
+{
+    return rows.at(index.row());
+}
+
+QModelIndex StudentListModel::index(int row, int column, const QModelIndex& parent) const
+{
+    return flatIndex(row, column, parent, [this](int r, int c) { return createIndex(r, c); });
+}
+
+QModelIndex StudentListModel::parent(const QModelIndex&) const
+{
+    return flatParent();
+}
+
+int StudentListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(rows.size());
+}
+
+int StudentListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : 2;
+}
+
+QVariant StudentListModel::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    const Student& student = rows.at(index.row());
+    return index.column() == 0 ? student.name() : student.id();
+}
+
+QVariant StudentListModel::headerData(int section, Qt::Orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    return section == 0 ? tr("Name") : tr("Id");
+}
+
+void StudentListModel::sort(int column, Qt::SortOrder order)
+{
+    rowOrder = { column, order };
+    refresh();
+}
+
+void StudentListModel::refresh()
+{
+    beginResetModel();
+    rows.clear();
+    for (int position = 0; position < students->count(); ++position)
+        rows.append(students->at(position));
+    sortRows();
+    endResetModel();
+}
+
+void StudentListModel::sortRows()
+{
+    const bool descending = rowOrder.order == Qt::DescendingOrder;
+    if (rowOrder.column != 0) {
+        std::sort(rows.begin(), rows.end(), [descending](const Student& a, const Student& b) {
+            return descending ? b.id() < a.id() : a.id() < b.id();
+        });
+        return;
+    }
+
+    // Collating names is costly, so each name's key is computed once, not once
+    // per comparison.
+    const QCollator collator;
+    std::vector<std::pair<QCollatorSortKey, Student>> keyed;
+    keyed.reserve(rows.size());
+    for (const Student& student : std::as_const(rows))
+        keyed.emplace_back(collator.sortKey(student.name()), student);
+    std::sort(keyed.begin(), keyed.end(), [descending](const auto& a, const auto& b) {
+        return descending ? b.first.compare(a.first) < 0 : a.first.compare(b.first) < 0;
+    });
+    rows.clear();
+    for (auto& [key, student] : keyed)
+        rows.append(std::move(student));
+}
