@@ -5,6 +5,11 @@
 
 void showInformation(const QString& text)
 {
-    QMessageBox::information(QApplication::activeWindow(), QStringLiteral("Brindlow"), text, QMessageBox::Ok,
-                             QMessageBox::NoButton);
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Brindlow"), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    // Right after another dialog closes no window may be active yet; an
+    // unparented box must still show above the kiosk, which stays on top.
+    if (!box.parentWidget())
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
 }

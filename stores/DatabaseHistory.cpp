@@ -57,6 +57,9 @@ QList<Entry> DatabaseHistory::entries(const QDate& from, const QDate& to, const 
         statement += QLatin1String("AND studentName || ' (' || studentId || ')' LIKE '%' || ? || '%' ");
     for (qsizetype i = 0; i < itemFilters.size(); ++i)
         statement += QLatin1String("AND itemName || ' #' || itemNumber LIKE '%' || ? || '%' ");
+    // The index on dateTime would otherwise hand rows out in time order, and
+    // callers rely on the order of recording.
+    statement += QLatin1String("ORDER BY rowid");
 
     QSqlQuery query(database);
     query.setForwardOnly(true);

@@ -1,0 +1,236 @@
+#include "stores/DatabaseHistory.h"
+#include "support/TestWorkspace.h"
+#include "support/insertHistoryRow.h"
+
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QTest>
+
+#include <memory>
+
+// Runs under TZ=Europe/Berlin: days of 23 and 25 hours around the clock changes.
+class tst_DatabaseHistory : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void firstRunCreatesTableAndIndex();
+    void addedEntryIsToday();
+    void addStoresTheWholeRecord();
+    void dayBoundaries_data();
+    void dayBoundaries();
+    void invertedRangeIsEmpty();
+    void filters_data();
+    void filters();
+    void insertionOrderWhateverTheFilters();
+    void clearEmptiesAndEmitsOnce();
+    void failedChangesAreReportedAndStillEmit();
+    void rowsSurviveARestart();
+
+private:
+    QList<QString> itemTexts(const QList<Entry>& entries);
+
+    std::unique_ptr<TestWorkspace> workspace;
+    std::unique_ptr<DatabaseHistory> history;
+};
+
+void tst_DatabaseHistory::init()
+{
+    workspace = std::make_unique<TestWorkspace>();
+    history = std::make_unique<DatabaseHistory>();
+}
+
+void tst_DatabaseHistory::cleanup()
+{
+    history.reset();
+    workspace.reset();
+}
+
+QList<QString> tst_DatabaseHistory::itemTexts(const QList<Entry>& entries)
+{
+    QList<QString> texts;
+    for (const Entry& entry : entries)
+        texts.append(entry.item().toString());
+    return texts;
+}
+
+void tst_DatabaseHistory::firstRunCreatesTableAndIndex()
+{
+    QVERIFY(QFile::exists(workspace->filePath("history")));
+    QSqlQuery query(QSqlDatabase::database("history"));
+    QVERIFY(query.exec("SELECT sql FROM sqlite_master WHERE type = 'table' AND name = 'history'"));
+    QVERIFY(query.next());
+    QCOMPARE(query.value(0).toString(),
+             QString("CREATE TABLE history (dateTime INTEGER, studentName TEXT, studentId TEXT, "
+                     "studentPassword TEXT, itemName TEXT, itemNumber INTEGER)"));
+    QVERIFY(query.exec("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND tbl_name = 'history'"));
+    QVERIFY(query.next());
+    QCOMPARE(query.value(0).toInt(), 1);
+}
+
+void tst_DatabaseHistory::addedEntryIsToday()
+{
+    QSignalSpy modified(history.get(), &AbstractHistory::modified);
+    const qint64 before = QDateTime::currentMSecsSinceEpoch();
+    QVERIFY(history->add(Student("Ada", "1", "pw"), Item("Oboe", 2)));
+    const qint64 after = QDateTime::currentMSecsSinceEpoch();
+    QCOMPARE(modified.count(), 1);
+
+    const QDate today = QDate::currentDate();
+    const QList<Entry> entries = history->entries(today, today, {}, {});
+    QCOMPARE(entries.size(), 1);
+    QVERIFY(entries.first().dateTime().toMSecsSinceEpoch() >= before);
+    QVERIFY(entries.first().dateTime().toMSecsSinceEpoch() <= after);
+    QCOMPARE(history->entries(today.addDays(-7), today.addDays(7), {}, {}).size(), 1);
+    QVERIFY(history->entries(today.addDays(-7), today.addDays(-1), {}, {}).isEmpty());
+}
+
+void tst_DatabaseHistory::addStoresTheWholeRecord()
+{
+    history->add(Student("Ada", "1", QString()), Item("Oboe", 2));
+    history->add(Student("Bo", "2", ""), Item("Harp", -1));
+    const QDate today = QDate::currentDate();
+    const QList<Entry> entries = history->entries(today, today, {}, {});
+    QCOMPARE(entries.size(), 2);
+    QCOMPARE(entries.at(0).student().toString(), QString("Ada (1)"));
+    QVERIFY(entries.at(0).student().password().isNull());
+    QVERIFY(!entries.at(1).student().password().isNull());
+    QCOMPARE(entries.at(1).item().toString(), QString("Harp #-1"));
+}
+
+void tst_DatabaseHistory::dayBoundaries_data()
+{
+    QTest::addColumn<QDate>("day");
+    QTest::newRow("ordinary day") << QDate(2026, 12, 6);
+    QTest::newRow("clocks go forward (23 hours)") << QDate(2026, 3, 29);
+    QTest::newRow("clocks go back (25 hours)") << QDate(2026, 10, 25);
+    QTest::newRow("leap day") << QDate(2028, 2, 29);
+}
+
+void tst_DatabaseHistory::dayBoundaries()
+{
+    QFETCH(QDate, day);
+    const QDateTime start = day.startOfDay();
+    const QDateTime nextStart = day.addDays(1).startOfDay();
+    insertHistoryRow(start.addMSecs(-1), Student(), Item("before", 1));
+    insertHistoryRow(start, Student(), Item("first", 1));
+    insertHistoryRow(nextStart.addMSecs(-1), Student(), Item("last", 1));
+    insertHistoryRow(nextStart, Student(), Item("after", 1));
+
+    QCOMPARE(itemTexts(history->entries(day, day, {}, {})), QList<QString>({ "first #1", "last #1" }));
+    QCOMPARE(itemTexts(history->entries(day.addDays(-1), day.addDays(-1), {}, {})), QList<QString>({ "before #1" }));
+    QCOMPARE(history->entries(day.addDays(-1), day.addDays(1), {}, {}).size(), 4);
+    const QList<Entry> entries = history->entries(day, day, {}, {});
+    QCOMPARE(entries.first().dateTime(), start);
+    QCOMPARE(entries.last().time(), QTime(23, 59, 59, 999));
+}
+
+void tst_DatabaseHistory::invertedRangeIsEmpty()
+{
+    history->add(Student("Ada", "1", "pw"), Item("Oboe", 2));
+    const QDate today = QDate::currentDate();
+    QVERIFY(history->entries(today.addDays(1), today, {}, {}).isEmpty());
+}
+
+void tst_DatabaseHistory::filters_data()
+{
+    QTest::addColumn<QStringList>("studentWords");
+    QTest::addColumn<QStringList>("itemWords");
+    QTest::addColumn<QList<QString>>("items");
+
+    const QList<QString> all { "Violin #1", "Viola #10", "Drum #19", "Flute #100", "Flute #2" };
+    QTest::newRow("no words") << QStringList() << QStringList() << all;
+    QTest::newRow("#1 matches 1, 10-19, 100")
+        << QStringList() << QStringList { "#1" } << QList<QString> { "Violin #1", "Viola #10", "Drum #19", "Flute #100" };
+    QTest::newRow("ID prefix") << QStringList { "(12" } << QStringList() << QList<QString> { "Violin #1" };
+    QTest::newRow("ASCII case ignored") << QStringList { "ADA" } << QStringList() << QList<QString> { "Violin #1" };
+    QTest::newRow("non-ASCII case kept") << QStringList { "émile" } << QStringList() << QList<QString>();
+    QTest::newRow("non-ASCII same case") << QStringList { "Émile" } << QStringList() << QList<QString> { "Viola #10" };
+    QTest::newRow("every student word must match")
+        << QStringList { "Ada", "Bo" } << QStringList() << QList<QString>();
+    QTest::newRow("student and item words")
+        << QStringList { "12" } << QStringList { "Drum" } << QList<QString> { "Drum #19" };
+    QTest::newRow("percent matches all") << QStringList { "%" } << QStringList() << all;
+    QTest::newRow("underscore matches all") << QStringList() << QStringList { "_" } << all;
+    QTest::newRow("underscore is one character")
+        << QStringList() << QStringList { "Viol_n" } << QList<QString> { "Violin #1" };
+    QTest::newRow("quotes and comment are literal")
+        << QStringList { "' OR 1=1 --" } << QStringList() << QList<QString> { "Flute #2" };
+    QTest::newRow("name and ID together") << QStringList { "Bo (3" } << QStringList() << QList<QString> { "Drum #19" };
+}
+
+void tst_DatabaseHistory::filters()
+{
+    QFETCH(QStringList, studentWords);
+    QFETCH(QStringList, itemWords);
+    QFETCH(QList<QString>, items);
+
+    const QDateTime now = QDateTime::currentDateTime();
+    insertHistoryRow(now, Student("Ada", "123", "x"), Item("Violin", 1));
+    insertHistoryRow(now, Student("Émile", "456", "x"), Item("Viola", 10));
+    insertHistoryRow(now, Student("Bo", "3124", "x"), Item("Drum", 19));
+    insertHistoryRow(now, Student("Cy", "77", "x"), Item("Flute", 100));
+    insertHistoryRow(now, Student("Dee' OR 1=1 --", "5", "x"), Item("Flute", 2));
+
+    const QDate today = now.date();
+    QCOMPARE(itemTexts(history->entries(today, today, studentWords, itemWords)), items);
+}
+
+void tst_DatabaseHistory::insertionOrderWhateverTheFilters()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    insertHistoryRow(now, Student("Zed", "9", "x"), Item("Tuba", 3));
+    insertHistoryRow(now.addSecs(-3600), Student("Amy", "1", "x"), Item("Tuba", 1));
+    insertHistoryRow(now, Student("Max", "5", "x"), Item("Tuba", 2));
+    const QDate today = now.date();
+    const QList<QString> order { "Tuba #3", "Tuba #1", "Tuba #2" };
+    QCOMPARE(itemTexts(history->entries(today.addDays(-1), today, {}, {})), order);
+    QCOMPARE(itemTexts(history->entries(today.addDays(-1), today, {}, { "Tuba" })), order);
+}
+
+void tst_DatabaseHistory::clearEmptiesAndEmitsOnce()
+{
+    history->add(Student("Ada", "1", "pw"), Item("Oboe", 2));
+    insertHistoryRow(QDateTime(QDate(2020, 1, 1), QTime(12, 0)), Student(), Item("Old", 1));
+    QSignalSpy modified(history.get(), &AbstractHistory::modified);
+    QVERIFY(history->clear());
+    QCOMPARE(modified.count(), 1);
+    QVERIFY(history->entries(QDate(2000, 1, 1), QDate(2100, 1, 1), {}, {}).isEmpty());
+}
+
+void tst_DatabaseHistory::failedChangesAreReportedAndStillEmit()
+{
+    // A history table made by other tools, with other columns: nothing fits.
+    history.reset();
+    QFile::remove(workspace->filePath("history"));
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
+        other.setDatabaseName("history");
+        QVERIFY(other.open());
+        QVERIFY(QSqlQuery(other).exec("CREATE TABLE history (a TEXT)"));
+        other.close();
+    }
+    QSqlDatabase::removeDatabase("other");
+    history = std::make_unique<DatabaseHistory>();
+
+    QSignalSpy modified(history.get(), &AbstractHistory::modified);
+    QVERIFY(!history->add(Student("Ada", "1", "pw"), Item("Oboe", 2)));
+    QCOMPARE(modified.count(), 1);
+    const QDate today = QDate::currentDate();
+    QVERIFY(history->entries(today, today, {}, {}).isEmpty());
+}
+
+void tst_DatabaseHistory::rowsSurviveARestart()
+{
+    history->add(Student("Ada", "1", "pw"), Item("Oboe", 2));
+    history.reset();
+    history = std::make_unique<DatabaseHistory>();
+    const QDate today = QDate::currentDate();
+    QCOMPARE(itemTexts(history->entries(today, today, {}, {})), QList<QString>({ "Oboe #2" }));
+}
+
+QTEST_GUILESS_MAIN(tst_DatabaseHistory)
+#include "tst_DatabaseHistory.moc"

@@ -1,0 +1,233 @@
+#include "stores/DatabaseHistory.h"
+#include "stores/FileStudentList.h"
+#include "stores/StudentVerifier.h"
+#include "support/DialogAnswerer.h"
+#include "support/TestWorkspace.h"
+#include "support/insertHistoryRow.h"
+
+#include <QTest>
+#include <QAbstractButton>
+#include <QInputDialog>
+#include <QWidget>
+
+#include <memory>
+
+class tst_StudentVerifier : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void refusals_data();
+    void refusals();
+    void registeredPasswordAccepts();
+    void firstPassword_data();
+    void firstPassword();
+    void firstPasswordThenAnotherOne();
+    void blockedOnlyForTheSameItemToday_data();
+    void blockedOnlyForTheSameItemToday();
+    void dialogsWithAndWithoutAnActiveWindow_data();
+    void dialogsWithAndWithoutAnActiveWindow();
+
+private:
+    std::pair<bool, Student> verify(const QString& id, const QString& password, const Item& item);
+
+    std::unique_ptr<TestWorkspace> workspace;
+    std::unique_ptr<DatabaseHistory> history;
+    std::unique_ptr<FileStudentList> students;
+    std::unique_ptr<StudentVerifier> verifier;
+};
+
+static const Item oboe("Oboe", 1);
+static const QString confirmationLabel = "A password was not previously registered for 'new'.\nPlease re-confirm your password.";
+
+void tst_StudentVerifier::init()
+{
+    workspace = std::make_unique<TestWorkspace>();
+    history = std::make_unique<DatabaseHistory>();
+    students = std::make_unique<FileStudentList>("students.lst");
+    students->setStudents({ Student("Ada", "ada", "secret"), Student("Newcomer", "new", QString()) });
+    verifier = std::make_unique<StudentVerifier>(students.get(), history.get());
+}
+
+void tst_StudentVerifier::cleanup()
+{
+    verifier.reset();
+    students.reset();
+    history.reset();
+    workspace.reset();
+}
+
+std::pair<bool, Student> tst_StudentVerifier::verify(const QString& id, const QString& password, const Item& item)
+{
+    return verifier->verify(id, password, item);
+}
+
+static void checkRefused(const std::pair<bool, Student>& result)
+{
+    QVERIFY(!result.first);
+    QVERIFY(result.second.name().isNull());
+    QVERIFY(result.second.id().isNull());
+    QVERIFY(result.second.password().isNull());
+}
+
+void tst_StudentVerifier::refusals_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("oboeOutToday");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("unknown ID before a taken item") << "nobody" << "secret" << true << "Invalid username.";
+    QTest::newRow("ID is case-sensitive") << "ADA" << "secret" << false << "Invalid username.";
+    QTest::newRow("taken item before the password") << "ada" << "wrong" << true << "The item is already signed out.";
+    QTest::newRow("taken item before registering") << "new" << "pw" << true << "The item is already signed out.";
+    QTest::newRow("wrong password") << "ada" << "Secret" << false << "Invalid password.";
+    QTest::newRow("password is not trimmed") << "ada" << "secret " << false << "Invalid password.";
+}
+
+void tst_StudentVerifier::refusals()
+{
+    QFETCH(QString, id);
+    QFETCH(QString, password);
+    QFETCH(bool, oboeOutToday);
+    QFETCH(QString, message);
+    if (oboeOutToday)
+        history->add(Student("Other", "other", "x"), oboe);
+
+    DialogAnswerer dialogs;
+    dialogs.answerMessage();
+    checkRefused(verify(id, password, oboe));
+    QCOMPARE(dialogs.shownTexts(), QStringList { message });
+    QCOMPARE(dialogs.shown().first().title, QString("Brindlow"));
+    QVERIFY(students->student("new").password().isNull());
+}
+
+void tst_StudentVerifier::registeredPasswordAccepts()
+{
+    DialogAnswerer dialogs;
+    const auto [accepted, record] = verify("ada", "secret", oboe);
+    QVERIFY(accepted);
+    QCOMPARE(record, Student("Ada", "ada", "secret"));
+    QVERIFY(dialogs.shown().isEmpty());
+}
+
+void tst_StudentVerifier::firstPassword_data()
+{
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("confirmation"); // null: the dialog is cancelled
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("confirmed") << "pw" << "pw" << true << QStringList();
+    QTest::newRow("mismatched") << "pw" << "pW" << false << QStringList { "The passwords did not match." };
+    QTest::newRow("surrounding spaces mismatch") << "pw" << " pw" << false
+                                                 << QStringList { "The passwords did not match." };
+    QTest::newRow("cancelled") << "pw" << QString() << false << QStringList();
+    QTest::newRow("empty password") << "" << "" << true << QStringList();
+}
+
+void tst_StudentVerifier::firstPassword()
+{
+    QFETCH(QString, password);
+    QFETCH(QString, confirmation);
+    QFETCH(bool, accepted);
+    QFETCH(QStringList, messages);
+
+    DialogAnswerer dialogs;
+    if (confirmation.isNull())
+        dialogs.reject();
+    else
+        dialogs.answerInput(confirmation);
+    for (qsizetype i = 0; i < messages.size(); ++i)
+        dialogs.answerMessage();
+
+    const auto result = verify("new", password, oboe);
+    QCOMPARE(dialogs.shown().first().text, confirmationLabel);
+    QCOMPARE(dialogs.shown().first().title, QString("Brindlow"));
+    QCOMPARE(dialogs.shownTexts().mid(1), messages);
+    QCOMPARE(result.first, accepted);
+    if (accepted) {
+        // The record as it was before registering: its password is still null.
+        QCOMPARE(result.second, Student("Newcomer", "new", QString()));
+        QCOMPARE(students->student("new").password(), password);
+        QVERIFY(!students->student("new").password().isNull());
+    } else {
+        checkRefused(result);
+        QVERIFY(students->student("new").password().isNull());
+    }
+}
+
+void tst_StudentVerifier::firstPasswordThenAnotherOne()
+{
+    DialogAnswerer dialogs;
+    dialogs.answerInput("first");
+    QVERIFY(verify("new", "first", oboe).first);
+    dialogs.answerMessage();
+    checkRefused(verify("new", "second", Item("Harp", 1)));
+    QCOMPARE(dialogs.shownTexts().last(), QString("Invalid password."));
+}
+
+void tst_StudentVerifier::blockedOnlyForTheSameItemToday_data()
+{
+    QTest::addColumn<Item>("taken");
+    QTest::addColumn<int>("daysAgo");
+    QTest::addColumn<bool>("blocked");
+    QTest::newRow("same item today") << oboe << 0 << true;
+    QTest::newRow("other number") << Item("Oboe", 2) << 0 << false;
+    QTest::newRow("other case") << Item("oboe", 1) << 0 << false;
+    QTest::newRow("yesterday") << oboe << 1 << false;
+}
+
+void tst_StudentVerifier::blockedOnlyForTheSameItemToday()
+{
+    QFETCH(Item, taken);
+    QFETCH(int, daysAgo);
+    QFETCH(bool, blocked);
+    insertHistoryRow(QDateTime::currentDateTime().addDays(-daysAgo), Student("Other", "other", "x"), taken);
+
+    DialogAnswerer dialogs;
+    if (blocked)
+        dialogs.answerMessage();
+    QCOMPARE(verify("ada", "secret", oboe).first, !blocked);
+
+    history->clear();
+    QVERIFY(verify("ada", "secret", oboe).first);
+}
+
+void tst_StudentVerifier::dialogsWithAndWithoutAnActiveWindow_data()
+{
+    QTest::addColumn<bool>("windowActive");
+    QTest::newRow("kiosk window active") << true;
+    QTest::newRow("no active window") << false;
+}
+
+void tst_StudentVerifier::dialogsWithAndWithoutAnActiveWindow()
+{
+    QFETCH(bool, windowActive);
+    QWidget window;
+    if (windowActive) {
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+    }
+    DialogAnswerer dialogs;
+    QWidget* confirmationParent = nullptr;
+    dialogs.answerWith([&confirmationParent](QWidget* dialog) {
+        confirmationParent = dialog->parentWidget();
+        qobject_cast<QInputDialog*>(dialog)->setTextValue("other");
+        qobject_cast<QDialog*>(dialog)->accept();
+    });
+    bool messageAboveKiosk = false;
+    dialogs.answerWith([&](QWidget* dialog) {
+        messageAboveKiosk = dialog->parentWidget() == &window || dialog->windowFlags() & Qt::WindowStaysOnTopHint;
+        qobject_cast<QMessageBox*>(dialog)->button(QMessageBox::Ok)->click();
+    });
+    checkRefused(verify("new", "pw", oboe));
+    QCOMPARE(dialogs.pending(), 0);
+    QCOMPARE(confirmationParent, windowActive ? &window : nullptr);
+    QVERIFY(messageAboveKiosk);
+}
+
+QTEST_MAIN(tst_StudentVerifier)
+#include "tst_StudentVerifier.moc"
