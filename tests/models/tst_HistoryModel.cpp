@@ -1,0 +1,179 @@
+#include "models/HistoryModel.h"
+#include "stores/DatabaseHistory.h"
+#include "support/TestWorkspace.h"
+#include "support/insertHistoryRow.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+class tst_HistoryModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void columnsFromFlags_data();
+    void columnsFromFlags();
+    void displayValues();
+    void sortKeys_data();
+    void sortKeys();
+    void invertedRangeIsEmpty();
+    void eachModelReloadsWithItsOwnFilter();
+
+private:
+    QStringList column(const HistoryModel& model, int column) const;
+
+    std::unique_ptr<TestWorkspace> workspace;
+    std::unique_ptr<DatabaseHistory> history;
+};
+
+void tst_HistoryModel::init()
+{
+    workspace = std::make_unique<TestWorkspace>();
+    history = std::make_unique<DatabaseHistory>();
+}
+
+void tst_HistoryModel::cleanup()
+{
+    history.reset();
+    workspace.reset();
+}
+
+QStringList tst_HistoryModel::column(const HistoryModel& model, int column) const
+{
+    QStringList texts;
+    for (int row = 0; row < model.rowCount(); ++row)
+        texts.append(model.data(model.index(row, column)).toString());
+    return texts;
+}
+
+void tst_HistoryModel::columnsFromFlags_data()
+{
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<QStringList>("headers");
+    QTest::newRow("13: history page") << 13 << QStringList { "Date", "Student", "Item" };
+    QTest::newRow("14: sign-out log") << 14 << QStringList { "Time", "Student", "Item" };
+    QTest::newRow("3: date and time together") << 3 << QStringList { "Date/Time" };
+    QTest::newRow("0: no columns") << 0 << QStringList();
+    QTest::newRow("unknown bits ignored") << (8 | 16 | 64) << QStringList { "Item" };
+}
+
+void tst_HistoryModel::columnsFromFlags()
+{
+    QFETCH(int, flags);
+    QFETCH(QStringList, headers);
+    history->add(Student("Ada", "1", "pw"), Item("Oboe", 1));
+    HistoryModel model(history.get(), flags);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+
+    QCOMPARE(model.columnCount(), headers.size());
+    QCOMPARE(model.rowCount(), 1);
+    for (int section = 0; section < headers.size(); ++section) {
+        QCOMPARE(model.headerData(section, Qt::Horizontal).toString(), headers.at(section));
+        QCOMPARE(model.headerData(section, Qt::Vertical).toString(), headers.at(section));
+        QVERIFY(!model.headerData(section, Qt::Horizontal, Qt::ToolTipRole).isValid());
+    }
+    QCOMPARE(model.rowCount(model.index(0, 0)), 0);
+    QVERIFY(!model.parent(model.index(0, 0)).isValid());
+}
+
+void tst_HistoryModel::displayValues()
+{
+    const QDateTime moment(QDate::currentDate(), QTime(13, 5, 9, 250));
+    insertHistoryRow(moment, Student("Ada", "1", "pw"), Item("Oboe", 12));
+    HistoryModel log(history.get(), 14);
+    HistoryModel page(history.get(), 13);
+    HistoryModel both(history.get(), 3);
+
+    QCOMPARE(log.data(log.index(0, 0)), QVariant(moment.time()));
+    QCOMPARE(page.data(page.index(0, 0)), QVariant(moment.date()));
+    QCOMPARE(both.data(both.index(0, 0)), QVariant(moment));
+    QCOMPARE(log.data(log.index(0, 1)).toString(), QString("Ada (1)"));
+    QCOMPARE(log.data(log.index(0, 2)).toString(), QString("Oboe #12"));
+    QVERIFY(!log.data(log.index(0, 1), Qt::EditRole).isValid());
+    QCOMPARE(log.flags(log.index(0, 1)), Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+}
+
+void tst_HistoryModel::sortKeys_data()
+{
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<Qt::SortOrder>("order");
+    QTest::addColumn<QStringList>("items");
+    QTest::newRow("time: day first") << 14 << 0 << Qt::AscendingOrder
+                                     << QStringList { "Violin #10", "Viola #1", "violin #1", "Violin #2" };
+    QTest::newRow("time descending") << 14 << 0 << Qt::DescendingOrder
+                                     << QStringList { "Violin #2", "violin #1", "Viola #1", "Violin #10" };
+    QTest::newRow("date also by time") << 13 << 0 << Qt::AscendingOrder
+                                       << QStringList { "Violin #10", "Viola #1", "violin #1", "Violin #2" };
+    QTest::newRow("items: numbers as numbers, code units")
+        << 14 << 2 << Qt::AscendingOrder << QStringList { "Viola #1", "Violin #2", "Violin #10", "violin #1" };
+    QTest::newRow("items descending")
+        << 14 << 2 << Qt::DescendingOrder << QStringList { "violin #1", "Violin #10", "Violin #2", "Viola #1" };
+    QTest::newRow("student name alone") << 14 << 1 << Qt::AscendingOrder
+                                        << QStringList { "Violin #2", "Violin #10", "Viola #1", "violin #1" };
+}
+
+void tst_HistoryModel::sortKeys()
+{
+    QFETCH(int, flags);
+    QFETCH(int, column);
+    QFETCH(Qt::SortOrder, order);
+    QFETCH(QStringList, items);
+
+    const QDate today = QDate::currentDate();
+    insertHistoryRow(QDateTime(today, QTime(23, 0)), Student("Bea", "9", "x"), Item("Violin", 2));
+    insertHistoryRow(QDateTime(today.addDays(-1), QTime(1, 0)), Student("Cy", "1", "x"), Item("Viola", 1));
+    insertHistoryRow(QDateTime(today.addDays(-2), QTime(22, 0)), Student("Bo", "2", "x"), Item("Violin", 10));
+    insertHistoryRow(QDateTime(today, QTime(9, 0)), Student("al", "0", "x"), Item("violin", 1));
+
+    HistoryModel model(history.get(), flags);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    model.setFilter(today.addDays(-2), today, {}, {});
+    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+    model.sort(column, order);
+    QCOMPARE(reset.count(), 1);
+    QCOMPARE(this->column(model, model.columnCount() - 1), items);
+}
+
+void tst_HistoryModel::invertedRangeIsEmpty()
+{
+    history->add(Student("Ada", "1", "pw"), Item("Oboe", 1));
+    HistoryModel model(history.get(), 13);
+    const QDate today = QDate::currentDate();
+    model.setFilter(today, today.addDays(-1), {}, {});
+    QCOMPARE(model.rowCount(), 0);
+}
+
+void tst_HistoryModel::eachModelReloadsWithItsOwnFilter()
+{
+    const QDate today = QDate::currentDate();
+    insertHistoryRow(QDateTime(today.addDays(-3), QTime(12, 0)), Student("Ada", "1", "x"), Item("Harp", 1));
+    HistoryModel log(history.get(), 14);
+    HistoryModel page(history.get(), 13);
+    page.setFilter(today.addDays(-7), today, { "Ada" }, {});
+    page.sort(0, Qt::DescendingOrder);
+    QCOMPARE(log.rowCount(), 0);
+    QCOMPARE(page.rowCount(), 1);
+
+    QSignalSpy logReset(&log, &QAbstractItemModel::modelReset);
+    QSignalSpy pageReset(&page, &QAbstractItemModel::modelReset);
+    history->add(Student("Ada", "1", "x"), Item("Harp", 2));
+    history->add(Student("Bo", "2", "x"), Item("Harp", 3));
+    QCOMPARE(logReset.count(), 2);
+    QCOMPARE(pageReset.count(), 2);
+    QCOMPARE(column(log, 2), QStringList({ "Harp #2", "Harp #3" }));
+    QCOMPARE(column(page, 2), QStringList({ "Harp #2", "Harp #1" }));
+
+    history->clear();
+    QCOMPARE(log.rowCount(), 0);
+    QCOMPARE(page.rowCount(), 0);
+}
+
+QTEST_GUILESS_MAIN(tst_HistoryModel)
+#include "tst_HistoryModel.moc"

@@ -1,0 +1,87 @@
+#include "models/InventoryModel.h"
+#include "stores/DatabaseInventory.h"
+#include "support/TestWorkspace.h"
+
+#include <QAbstractItemModelTester>
+#include <QTest>
+
+class tst_InventoryModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void order_data();
+    void order();
+    void headerAndItems();
+    void followsTheStore();
+};
+
+static QStringList texts(const InventoryModel& model)
+{
+    QStringList texts;
+    for (int row = 0; row < model.rowCount(); ++row)
+        texts.append(model.data(model.index(row, 0)).toString());
+    return texts;
+}
+
+void tst_InventoryModel::order_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<Qt::SortOrder>("order");
+    QTest::addColumn<QStringList>("items");
+    const QStringList ascending { "Drum #1", "Drum #2", "Drum #10", "Zither #1", "drum #1" };
+    QStringList descending = ascending;
+    std::reverse(descending.begin(), descending.end());
+    QTest::newRow("ascending") << 0 << Qt::AscendingOrder << ascending;
+    QTest::newRow("descending") << 0 << Qt::DescendingOrder << descending;
+    QTest::newRow("any column sorts alike") << 5 << Qt::AscendingOrder << ascending;
+}
+
+void tst_InventoryModel::order()
+{
+    QFETCH(int, column);
+    QFETCH(Qt::SortOrder, order);
+    QFETCH(QStringList, items);
+    TestWorkspace workspace;
+    DatabaseInventory inventory;
+    inventory.addItems({ Item("drum", 1), Item("Drum", 10), Item("Zither", 1), Item("Drum", 2), Item("Drum", 1) });
+    InventoryModel model(&inventory);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    model.sort(column, order);
+    QCOMPARE(texts(model), items);
+}
+
+void tst_InventoryModel::headerAndItems()
+{
+    TestWorkspace workspace;
+    DatabaseInventory inventory;
+    inventory.addItems({ Item("Harp", 3), Item("Bell", 7) });
+    InventoryModel model(&inventory);
+    QCOMPARE(model.columnCount(), 1);
+    QCOMPARE(model.headerData(0, Qt::Horizontal).toString(), QString("Item"));
+    QCOMPARE(model.headerData(1, Qt::Vertical).toString(), QString("Item"));
+    QVERIFY(!model.headerData(0, Qt::Horizontal, Qt::DecorationRole).isValid());
+    QCOMPARE(model.item(model.index(0, 0)), Item("Bell", 7));
+    QCOMPARE(model.item(model.index(1, 0)), Item("Harp", 3));
+    QVERIFY(!model.data(model.index(0, 0), Qt::ToolTipRole).isValid());
+}
+
+void tst_InventoryModel::followsTheStore()
+{
+    TestWorkspace workspace;
+    DatabaseInventory inventory;
+    InventoryModel page(&inventory);
+    InventoryModel signOut(&inventory);
+    QAbstractItemModelTester tester(&page, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    page.sort(0, Qt::DescendingOrder);
+    QCOMPARE(page.rowCount(), 0);
+
+    inventory.addItems({ Item("Cello", 1), Item("Cello", 2) });
+    QCOMPARE(texts(page), QStringList({ "Cello #2", "Cello #1" }));
+    QCOMPARE(texts(signOut), QStringList({ "Cello #1", "Cello #2" }));
+    inventory.removeItems({ Item("Cello", 1) });
+    QCOMPARE(texts(signOut), QStringList({ "Cello #2" }));
+}
+
+QTEST_GUILESS_MAIN(tst_InventoryModel)
+#include "tst_InventoryModel.moc"
