@@ -4,6 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash tools/install-deps.sh
-cmake -S . -B build -G Ninja -DBRINDLOW_TESTS=ON
-cmake --build build
-ctest --test-dir build --output-on-failure --timeout 300
+cmake --preset default
+cmake --build --preset default
+ctest --preset default
