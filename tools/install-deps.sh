@@ -11,6 +11,11 @@ packages=(
     poppler-utils
 )
 
+# "fuzz": clang with its libFuzzer and sanitizer runtimes, for tools/fuzz.sh.
+if [ "${1:-}" = fuzz ]; then
+    packages+=(clang libclang-rt-14-dev)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
