@@ -23,7 +23,7 @@ cd "$scratch"
 # A window manager is what makes a window full screen and draws (or leaves
 # out) its title bar; the kiosk's desktop has one, a bare X server has none.
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-    openbox --sm-disable 2>/dev/null &
+    openbox --sm-disable >/dev/null 2>&1 &
     wm=$!
     "$BRINDLOW" &
     pid=$!
