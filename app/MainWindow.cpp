@@ -12,8 +12,8 @@
 
 static const QString PasswordKey = QStringLiteral("settings/password");
 
-MainWindow::MainWindow(AbstractInventory* inventory, AbstractHistory* history, AbstractStudentList* students,
-                       AbstractVerifier* verifier)
+MainWindow::MainWindow(
+    AbstractInventory* inventory, AbstractHistory* history, AbstractStudentList* students, AbstractVerifier* verifier)
     : signOutWidget(new SignOutWidget(inventory, history, verifier))
     , historyWidget(new HistoryWidget(history))
     , settingsWidget(new SettingsWidget(inventory, history, students))
@@ -53,8 +53,7 @@ bool MainWindow::checkAdministratorPassword()
 
     bool accepted = false;
     const QString entered = QInputDialog::getText(this, QStringLiteral("Brindlow"),
-                                                  tr("Please verify the administrator password."), QLineEdit::Password,
-                                                  QString(), &accepted);
+        tr("Please verify the administrator password."), QLineEdit::Password, QString(), &accepted);
     if (!accepted)
         return false;
     // Compared as typed: a password with spaces must be typed with them.
@@ -112,8 +111,7 @@ void MainWindow::changePassword()
         return;
     bool accepted = false;
     const QString password = QInputDialog::getText(this, QStringLiteral("Brindlow"),
-                                                   tr("Please enter the new password."), QLineEdit::Password,
-                                                   QString(), &accepted);
+        tr("Please enter the new password."), QLineEdit::Password, QString(), &accepted);
     // Stored as typed; an empty one switches the password off.
     if (accepted)
         settings.setValue(PasswordKey, password);

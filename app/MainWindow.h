@@ -26,7 +26,7 @@ class MainWindow : public QMainWindow
 
 public:
     MainWindow(AbstractInventory* inventory, AbstractHistory* history, AbstractStudentList* students,
-               AbstractVerifier* verifier);
+        AbstractVerifier* verifier);
     ~MainWindow() override;
 
     /// Asks for the administrator password unless none is set; true when it may go ahead.
