@@ -2,20 +2,54 @@
 #define MAINWINDOW_H
 
 #include <QMainWindow>
+#include <QSettings>
+
+#include <memory>
 
 class AbstractHistory;
 class AbstractInventory;
 class AbstractStudentList;
 class AbstractVerifier;
+class HistoryWidget;
+class SettingsWidget;
+class SignOutWidget;
 
-// Placeholder until the main window is built.
+namespace Ui {
+class MainWindow;
+}
+
+/// The kiosk's only window: a sidebar choosing between the sign-out and history
+/// pages, and an Admin menu whose actions, like closing, need the administrator password.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
     MainWindow(AbstractInventory* inventory, AbstractHistory* history, AbstractStudentList* students,
-               AbstractVerifier* verifier);
+        AbstractVerifier* verifier);
+    ~MainWindow() override;
+
+    /// Asks for the administrator password unless none is set; true when it may go ahead.
+    bool checkAdministratorPassword();
+
+private slots:
+    void signOutButtonClicked();
+    void historyButtonClicked();
+    void viewSettings();
+    void toggleFullscreen();
+    void changePassword();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void showSection(bool signOutChecked, bool historyChecked, int titleFromEnd, int page);
+
+    QSettings settings;
+    SignOutWidget* signOutWidget;
+    HistoryWidget* historyWidget;
+    SettingsWidget* settingsWidget;
+    std::unique_ptr<Ui::MainWindow> ui;
 };
 
 #endif

@@ -1,0 +1,56 @@
+#include "app/SettingsWidget.h"
+#include "ui_SettingsWidget.h"
+
+#include "pages/InventoryWidget.h"
+#include "pages/PrintWidget.h"
+#include "pages/StudentWidget.h"
+
+SettingsWidget::SettingsWidget(AbstractInventory* inventory, AbstractHistory* history, AbstractStudentList* students)
+    : inventoryWidget(new InventoryWidget(inventory))
+    , studentWidget(new StudentWidget(history, students))
+    , printWidget(new PrintWidget(history))
+    , ui(std::make_unique<Ui::SettingsWidget>())
+{
+    // The form shows "Settings Home" on every sub-page and hides it on its own click.
+    ui->setupUi(this);
+
+    connect(ui->inventoryButton, &QCommandLinkButton::clicked, this, &SettingsWidget::inventoryButtonClicked);
+    connect(ui->studentsButton, &QCommandLinkButton::clicked, this, &SettingsWidget::studentsButtonClicked);
+    connect(ui->printingButton, &QCommandLinkButton::clicked, this, &SettingsWidget::printingButtonClicked);
+    connect(ui->homeButton, &QCommandLinkButton::clicked, this, &SettingsWidget::homeButtonClicked);
+
+    ui->settingsStack->setCurrentIndex(0);
+    ui->homeButton->hide();
+
+    ui->inventoryPageLayout->addWidget(inventoryWidget);
+    ui->studentsPageLayout->addWidget(studentWidget);
+    ui->printingPageLayout->addWidget(printWidget);
+}
+
+// Deleted before the stores they point to, in the order they were made.
+SettingsWidget::~SettingsWidget()
+{
+    delete inventoryWidget;
+    delete studentWidget;
+    delete printWidget;
+}
+
+void SettingsWidget::homeButtonClicked()
+{
+    ui->settingsStack->setCurrentIndex(0);
+}
+
+void SettingsWidget::inventoryButtonClicked()
+{
+    ui->settingsStack->setCurrentIndex(1);
+}
+
+void SettingsWidget::studentsButtonClicked()
+{
+    ui->settingsStack->setCurrentIndex(2);
+}
+
+void SettingsWidget::printingButtonClicked()
+{
+    ui->settingsStack->setCurrentIndex(3);
+}

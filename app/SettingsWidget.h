@@ -1,0 +1,42 @@
+#ifndef SETTINGSWIDGET_H
+#define SETTINGSWIDGET_H
+
+#include <QWidget>
+
+#include <memory>
+
+class AbstractHistory;
+class AbstractInventory;
+class AbstractStudentList;
+class InventoryWidget;
+class PrintWidget;
+class StudentWidget;
+
+namespace Ui {
+class SettingsWidget;
+}
+
+/// The administration area: a home page leading to the inventory, students and
+/// printing pages, and a "Settings Home" button leading back.
+class SettingsWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    SettingsWidget(AbstractInventory* inventory, AbstractHistory* history, AbstractStudentList* students);
+    ~SettingsWidget() override;
+
+private slots:
+    void homeButtonClicked();
+    void inventoryButtonClicked();
+    void studentsButtonClicked();
+    void printingButtonClicked();
+
+private:
+    InventoryWidget* inventoryWidget;
+    StudentWidget* studentWidget;
+    PrintWidget* printWidget;
+    std::unique_ptr<Ui::SettingsWidget> ui;
+};
+
+#endif

@@ -1,0 +1,487 @@
+#include "app/MainWindow.h"
+#include "stores/DatabaseHistory.h"
+#include "stores/DatabaseInventory.h"
+#include "stores/FileStudentList.h"
+#include "stores/StudentVerifier.h"
+#include "support/DialogAnswerer.h"
+#include "support/TestWorkspace.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCommandLinkButton>
+#include <QDataStream>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QSettings>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QString PasswordKey = QStringLiteral("settings/password");
+const QString VerifyPrompt = QStringLiteral("Please verify the administrator password.");
+const QString NewPrompt = QStringLiteral("Please enter the new password.");
+const QString Invalid = QStringLiteral("Invalid password.");
+
+// The object graph as main builds it; members go in reverse order, so the
+// window and the verifier are gone before the student list writes its file.
+struct Kiosk
+{
+    DatabaseInventory inventory;
+    DatabaseHistory history;
+    FileStudentList students { QStringLiteral("students.lst") };
+    StudentVerifier verifier { &students, &history };
+    MainWindow window { &inventory, &history, &students, &verifier };
+};
+
+/// A null \a password removes it from the settings.
+void storePassword(const QString& password)
+{
+    QSettings settings;
+    if (password.isNull())
+        settings.remove(PasswordKey);
+    else
+        settings.setValue(PasswordKey, password);
+}
+
+QString sidebarStyleSheet(const QString& image)
+{
+    return "QCheckBox::indicator\n{\n\twidth: 48px;\n\theight: 48px;\n\tsubcontrol-position: Right;\n\timage: url("
+        + image
+        + ");\n}\n\n"
+          "QCheckBox::checked\n{\n"
+          "\tbackground-color: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 lightgray, stop:1 white);\n"
+          "\tborder-top: 2px solid qlineargradient(x1:0, y1:1, x2:0, y2:0, stop:0 black, stop:1 lightgray);\n"
+          "\tborder-bottom: 2px solid qlineargradient(x1:0, y1:1, x2:0, y2:0, stop:0 lightgray, stop:1 black);\n"
+          "}\n\n"
+          "QCheckBox\n{\n\tbackground-color: none;\n\ttext-align: centre;\n}";
+}
+
+} // namespace
+
+class tst_MainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void form_data();
+    void form();
+    void adminMenu();
+    void sidebarImagesLoad_data();
+    void sidebarImagesLoad();
+    void gate_data();
+    void gate();
+    void sections_data();
+    void sections();
+    void fullscreenToggle_data();
+    void fullscreenToggle();
+    void changePassword_data();
+    void changePassword();
+    void settingsKeepTheirSubPage_data();
+    void settingsKeepTheirSubPage();
+    void settingsStayInTheWorkspace();
+    void studentListWrittenAfterTeardown();
+
+private:
+    template <typename T> T* child(const QString& name);
+    void click(const QString& name);
+    void answer(DialogAnswerer& answerer, const QStringList& dialogs, const QString& typed);
+
+    std::unique_ptr<TestWorkspace> workspace;
+    std::unique_ptr<Kiosk> kiosk;
+};
+
+void tst_MainWindow::initTestCase()
+{
+    Q_INIT_RESOURCE(resources);
+    // A test closes the window; that must not end the application.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void tst_MainWindow::init()
+{
+    workspace = std::make_unique<TestWorkspace>();
+    kiosk = std::make_unique<Kiosk>();
+    kiosk->window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&kiosk->window));
+}
+
+void tst_MainWindow::cleanup()
+{
+    kiosk.reset();
+    workspace.reset();
+}
+
+template <typename T> T* tst_MainWindow::child(const QString& name)
+{
+    T* found = kiosk->window.findChild<T*>(name);
+    if (!found)
+        qWarning("No %s named %s", T::staticMetaObject.className(), qPrintable(name));
+    return found;
+}
+
+/// Clicks a sidebar check box or a settings button, or triggers an action, by object name.
+void tst_MainWindow::click(const QString& name)
+{
+    if (auto* action = kiosk->window.findChild<QAction*>(name)) {
+        action->trigger();
+        return;
+    }
+    auto* button = child<QAbstractButton>(name);
+    QVERIFY2(button, qPrintable(name));
+    QVERIFY2(button->isVisible(), qPrintable(name + " is not visible"));
+    QPoint at = button->rect().center();
+    // A check box reacts only on its indicator, which its style sheet puts at the right.
+    if (auto* box = qobject_cast<QCheckBox*>(button)) {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        at = box->style()->subElementRect(QStyle::SE_CheckBoxClickRect, &option, box).center();
+    }
+    QTest::mouseClick(button, Qt::LeftButton, {}, at);
+}
+
+/// Queues an answer for each expected dialog, named by its text.
+void tst_MainWindow::answer(DialogAnswerer& answerer, const QStringList& dialogs, const QString& typed)
+{
+    for (const QString& dialog : dialogs) {
+        if (dialog == VerifyPrompt)
+            typed.isNull() ? answerer.reject() : answerer.answerInput(typed);
+        else if (dialog == NewPrompt)
+            answerer.answerInput(QStringLiteral("changed"));
+        else
+            answerer.answerMessage(QMessageBox::Ok);
+    }
+}
+
+void tst_MainWindow::form_data()
+{
+    QTest::addColumn<QString>("object");
+    QTest::addColumn<QByteArray>("property");
+    QTest::addColumn<QVariant>("value");
+
+    QTest::newRow("sign-out style sheet")
+        << "signOutButton" << QByteArray("styleSheet") << QVariant(sidebarStyleSheet(":/MainWindow/SignOut"));
+    QTest::newRow("history style sheet") << "historyButton" << QByteArray("styleSheet")
+                                         << QVariant(sidebarStyleSheet(":/MainWindow/History"));
+    QTest::newRow("sign-out tool tip")
+        << "signOutButton" << QByteArray("toolTip")
+        << QVariant("<html><head/><body><p><span style=\" font-weight:600;\">Sign Out</span></p><p>Sign out "
+                    "instruments, and view a log of today's activity.</p></body></html>");
+    QTest::newRow("history tool tip")
+        << "historyButton" << QByteArray("toolTip")
+        << QVariant("<html><head/><body><p><span style=\" font-weight:600;\">History</span></p><p>View a log of all "
+                    "activity over the past year, and search for specific entries.</p></body></html>");
+    QTest::newRow("F11") << "actionToggle_Fullscreen" << QByteArray("shortcut") << QVariant(QKeySequence(Qt::Key_F11));
+}
+
+void tst_MainWindow::form()
+{
+    QFETCH(QString, object);
+    QFETCH(QByteArray, property);
+    QFETCH(QVariant, value);
+
+    QObject* found = child<QObject>(object);
+    QVERIFY(found);
+    QCOMPARE(found->property(property), value);
+}
+
+void tst_MainWindow::adminMenu()
+{
+    QStringList actions;
+    for (QAction* action : child<QMenu>("menuAdmin")->actions())
+        actions << action->objectName();
+    QCOMPARE(actions, QStringList({ "actionChange_Password", "actionToggle_Fullscreen", "actionSettings" }));
+}
+
+// The style sheets name the images without their suffix.
+void tst_MainWindow::sidebarImagesLoad_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("sign out") << ":/MainWindow/SignOut";
+    QTest::newRow("history") << ":/MainWindow/History";
+}
+
+void tst_MainWindow::sidebarImagesLoad()
+{
+    QFETCH(QString, path);
+    QCOMPARE(QImage(path).size(), QSize(48, 48));
+}
+
+void tst_MainWindow::gate_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("stored"); // null: none stored
+    QTest::addColumn<QString>("typed"); // null: the prompt is cancelled
+    QTest::addColumn<bool>("passes");
+    QTest::addColumn<QStringList>("dialogs");
+
+    const QString none;
+    for (const char* action : { "Settings", "Toggle Fullscreen", "Change Password", "close" }) {
+        const QStringList afterwards = QString(action) == "Change Password" ? QStringList { NewPrompt } : QStringList();
+        QTest::addRow("%s, no password", action) << action << none << none << true << afterwards;
+        QTest::addRow("%s, cancelled", action) << action << "secret" << none << false << QStringList { VerifyPrompt };
+        QTest::addRow("%s, wrong", action) << action << "secret"
+                                           << "Secret" << false << QStringList { VerifyPrompt, Invalid };
+        QTest::addRow("%s, right", action) << action << "secret"
+                                           << "secret" << true << QStringList { VerifyPrompt } + afterwards;
+    }
+    QTest::newRow("empty password") << "Settings"
+                                    << "" << none << true << QStringList();
+    QTest::newRow("spaces left out") << "Settings"
+                                     << " secret "
+                                     << "secret" << false << QStringList { VerifyPrompt, Invalid };
+    QTest::newRow("spaces typed") << "Settings"
+                                  << " secret "
+                                  << " secret " << true << QStringList { VerifyPrompt };
+}
+
+void tst_MainWindow::gate()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, stored);
+    QFETCH(QString, typed);
+    QFETCH(bool, passes);
+    QFETCH(QStringList, dialogs);
+
+    MainWindow& window = kiosk->window;
+    storePassword(stored);
+    DialogAnswerer answerer;
+    answer(answerer, dialogs, typed);
+
+    bool done = false;
+    if (action == "close") {
+        done = window.close();
+        QCOMPARE(window.isVisible(), !done);
+    } else {
+        const Qt::WindowFlags flags = window.windowFlags();
+        click("action" + QString(action).replace(' ', '_'));
+        if (action == "Settings")
+            done = child<QStackedWidget>("pageStack")->currentIndex() == 2;
+        else if (action == "Toggle Fullscreen")
+            done = window.isFullScreen() && window.windowFlags() != flags;
+        else
+            done = QSettings().value(PasswordKey).toString() == "changed";
+    }
+
+    QCOMPARE(done, passes);
+    QCOMPARE(answerer.shownTexts(), dialogs);
+    QCOMPARE(answerer.pending(), 0);
+    for (const DialogAnswerer::Shown& shown : answerer.shown())
+        QCOMPARE(shown.title, QString("Brindlow"));
+}
+
+void tst_MainWindow::sections_data()
+{
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<bool>("signOutChecked");
+    QTest::addColumn<bool>("historyChecked");
+    QTest::addColumn<int>("titleIndex");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("pageIndex");
+
+    const QString signOut = "signOutButton", history = "historyButton", settings = "actionSettings";
+    QTest::newRow("at start") << QStringList() << true << false << 2 << "Sign Out" << 0;
+    QTest::newRow("history") << QStringList { history } << false << true << 1 << "History" << 1;
+    QTest::newRow("sign out while checked") << QStringList { signOut } << true << false << 2 << "Sign Out" << 0;
+    QTest::newRow("history while checked") << QStringList { history, history } << false << true << 1 << "History" << 1;
+    QTest::newRow("back to sign out") << QStringList { history, signOut } << true << false << 2 << "Sign Out" << 0;
+    QTest::newRow("settings") << QStringList { settings } << false << false << 0 << "Settings" << 2;
+    QTest::newRow("settings twice") << QStringList { history, settings, settings } << false << false << 0 << "Settings"
+                                    << 2;
+    QTest::newRow("settings to sign out") << QStringList { settings, signOut } << true << false << 2 << "Sign Out" << 0;
+    QTest::newRow("settings to history") << QStringList { settings, history } << false << true << 1 << "History" << 1;
+}
+
+void tst_MainWindow::sections()
+{
+    QFETCH(QStringList, clicks);
+    QFETCH(bool, signOutChecked);
+    QFETCH(bool, historyChecked);
+    QFETCH(int, titleIndex);
+    QFETCH(QString, title);
+    QFETCH(int, pageIndex);
+
+    DialogAnswerer answerer; // no password: nothing may ask
+    for (const QString& name : clicks) {
+        click(name);
+        if (QTest::currentTestFailed())
+            return;
+    }
+
+    QCOMPARE(child<QCheckBox>("signOutButton")->isChecked(), signOutChecked);
+    QCOMPARE(child<QCheckBox>("historyButton")->isChecked(), historyChecked);
+    auto* titles = child<QStackedWidget>("titleStack");
+    QCOMPARE(titles->currentIndex(), titleIndex);
+    QCOMPARE(titles->currentWidget()->findChild<QLabel*>()->text(), title);
+    QCOMPARE(child<QStackedWidget>("pageStack")->currentIndex(), pageIndex);
+    QVERIFY(answerer.shown().isEmpty());
+}
+
+void tst_MainWindow::fullscreenToggle_data()
+{
+    QTest::addColumn<bool>("startFullScreen");
+    QTest::newRow("kiosk mode, as started") << true;
+    QTest::newRow("normal window") << false;
+}
+
+void tst_MainWindow::fullscreenToggle()
+{
+    QFETCH(bool, startFullScreen);
+    const Qt::WindowFlags kioskFlags(0x02040000);
+
+    MainWindow& window = kiosk->window;
+    if (startFullScreen) {
+        window.setWindowFlags(window.windowFlags() | kioskFlags);
+        window.showFullScreen();
+    }
+    const Qt::WindowFlags before = window.windowFlags();
+    QCOMPARE(before & kioskFlags, startFullScreen ? kioskFlags : Qt::WindowFlags());
+
+    DialogAnswerer answerer;
+    click("actionToggle_Fullscreen");
+    QCOMPARE(window.windowFlags(), before ^ kioskFlags);
+    QCOMPARE(window.isFullScreen(), !startFullScreen);
+    QVERIFY(window.isVisible());
+    if (startFullScreen)
+        QCOMPARE(window.size(), QSize(640, 480));
+
+    click("actionToggle_Fullscreen");
+    QCOMPARE(window.windowFlags(), before);
+    QCOMPARE(window.isFullScreen(), startFullScreen);
+    QVERIFY(window.isVisible());
+}
+
+void tst_MainWindow::changePassword_data()
+{
+    QTest::addColumn<QString>("old"); // null: none stored
+    QTest::addColumn<QString>("typed"); // null: the new password is cancelled
+    QTest::addColumn<QString>("stored");
+
+    QTest::newRow("first password") << QString() << "pw"
+                                    << "pw";
+    QTest::newRow("replaced") << "old"
+                              << "new"
+                              << "new";
+    QTest::newRow("spaces kept") << "old"
+                                 << " new "
+                                 << " new ";
+    QTest::newRow("emptied") << "old"
+                             << ""
+                             << "";
+    QTest::newRow("cancelled") << "old" << QString() << "old";
+}
+
+void tst_MainWindow::changePassword()
+{
+    QFETCH(QString, old);
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+
+    storePassword(old);
+    {
+        DialogAnswerer answerer;
+        if (!old.isEmpty())
+            answerer.answerInput(old);
+        typed.isNull() ? answerer.reject() : answerer.answerInput(typed);
+        click("actionChange_Password");
+        QCOMPARE(answerer.pending(), 0);
+    }
+    QCOMPARE(QSettings().value(PasswordKey).toString(), stored);
+
+    // The next guarded action asks for the new password, or nothing once it is empty.
+    DialogAnswerer answerer;
+    if (!stored.isEmpty())
+        answerer.answerInput(stored);
+    click("actionSettings");
+    QCOMPARE(child<QStackedWidget>("pageStack")->currentIndex(), 2);
+    QCOMPARE(answerer.shown().size(), stored.isEmpty() ? 0 : 1);
+}
+
+void tst_MainWindow::settingsKeepTheirSubPage_data()
+{
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<int>("subPage");
+    QTest::addColumn<bool>("homeShown");
+
+    QTest::newRow("home") << QStringList() << 0 << false;
+    QTest::newRow("inventory") << QStringList { "inventoryButton" } << 1 << true;
+    QTest::newRow("students") << QStringList { "studentsButton" } << 2 << true;
+    QTest::newRow("printing") << QStringList { "printingButton" } << 3 << true;
+    QTest::newRow("back home") << QStringList { "printingButton", "homeButton" } << 0 << false;
+}
+
+void tst_MainWindow::settingsKeepTheirSubPage()
+{
+    QFETCH(QStringList, clicks);
+    QFETCH(int, subPage);
+    QFETCH(bool, homeShown);
+
+    storePassword("secret");
+    DialogAnswerer answerer;
+    answerer.answerInput("secret");
+    answerer.answerInput("secret");
+    auto* subPages = child<QStackedWidget>("settingsStack");
+    auto* home = child<QCommandLinkButton>("homeButton");
+
+    click("actionSettings");
+    QCOMPARE(subPages->currentIndex(), 0);
+    QVERIFY(!home->isVisible());
+    for (const QString& name : clicks)
+        click(name);
+
+    // Leaving needs no password; coming back asks again and shows the same sub-page.
+    click("signOutButton");
+    QCOMPARE(answerer.pending(), 1);
+    QCOMPARE(child<QStackedWidget>("pageStack")->currentIndex(), 0);
+    click("actionSettings");
+    QCOMPARE(answerer.pending(), 0);
+    QCOMPARE(child<QStackedWidget>("pageStack")->currentIndex(), 2);
+    QCOMPARE(subPages->currentIndex(), subPage);
+    QCOMPARE(home->isVisible(), homeShown);
+}
+
+void tst_MainWindow::settingsStayInTheWorkspace()
+{
+    QVERIFY2(QSettings().fileName().startsWith(workspace->path() + '/'), qPrintable(QSettings().fileName()));
+
+    DialogAnswerer answerer;
+    answerer.answerInput("kept");
+    click("actionChange_Password");
+    const QString fileName = QSettings().fileName();
+    kiosk.reset(); // the window's settings are written out when they go
+
+    QFile file(fileName);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("password=kept"));
+}
+
+void tst_MainWindow::studentListWrittenAfterTeardown()
+{
+    kiosk->students.setStudents({ Student("Ada", "1", QString()), Student("Bo", "2", "x") });
+    {
+        // Ada's first sign-out registers her password while the window is up.
+        DialogAnswerer answerer;
+        answerer.answerInput("pw");
+        QVERIFY(kiosk->verifier.verify("1", "pw", Item("Flute", 1)).first);
+    }
+    kiosk.reset();
+
+    QByteArray expected;
+    QDataStream stream(&expected, QIODevice::WriteOnly);
+    stream << quint32(2) << QString("Ada") << QString("1") << QString("pw") << QString("Bo") << QString("2")
+           << QString("x");
+    QCOMPARE(workspace->readFile("students.lst"), expected);
+}
+
+QTEST_MAIN(tst_MainWindow)
+#include "tst_MainWindow.moc"
