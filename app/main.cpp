@@ -12,7 +12,6 @@ int main(int argc, char* argv[])
 {
     // The images are compiled into the static library, where nothing refers
     // to them; without this the linker leaves them out of the executable.
-    Q_INIT_RESOURCE(resources);
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brindlow"));

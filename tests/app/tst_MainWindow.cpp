@@ -103,7 +103,6 @@ private:
 
 void tst_MainWindow::initTestCase()
 {
-    Q_INIT_RESOURCE(resources);
     // A test closes the window; that must not end the application.
     QApplication::setQuitOnLastWindowClosed(false);
 }
