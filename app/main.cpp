@@ -1,5 +1,7 @@
+#include "app/KioskLock.h"
 #include "app/MainWindow.h"
 #include "app/kioskWindowFlags.h"
+#include "app/quitOnSystemShutdown.h"
 #include "stores/DatabaseHistory.h"
 #include "stores/DatabaseInventory.h"
 #include "stores/FileStudentList.h"
@@ -10,12 +12,14 @@
 
 int main(int argc, char* argv[])
 {
-    // The images are compiled into the static library, where nothing refers
-    // to them; without this the linker leaves them out of the executable.
-
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brindlow"));
     QApplication::setOrganizationName(QStringLiteral("Ostmere"));
+
+    KioskLock lock;
+    if (!lock.acquire())
+        return 1;
+    quitOnSystemShutdown(application);
 
     QSplashScreen splash(QPixmap(QStringLiteral(":/MainWindow/Icon.png")));
     splash.show();
@@ -32,6 +36,7 @@ int main(int argc, char* argv[])
     window.showFullScreen();
     splash.finish(&window);
 
-    application.exec();
+    if (!systemShutdownRequested())
+        application.exec();
     return 0;
 }

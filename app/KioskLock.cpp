@@ -1,0 +1,22 @@
+#include "app/KioskLock.h"
+
+#include "app/showInformation.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+KioskLock::KioskLock()
+    : lockFile(QDir::current().filePath(QStringLiteral("brindlow.lock")))
+{
+}
+
+bool KioskLock::acquire()
+{
+    if (lockFile.tryLock(0))
+        return true;
+    const QString message = QCoreApplication::translate("KioskLock", "Brindlow is already running in the folder %1.")
+                                .arg(QDir::toNativeSeparators(QDir::currentPath()));
+    qWarning("%s", qPrintable(message));
+    showInformation(message);
+    return false;
+}

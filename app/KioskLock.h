@@ -1,0 +1,20 @@
+#ifndef KIOSKLOCK_H
+#define KIOSKLOCK_H
+
+#include <QLockFile>
+
+/// Held for the whole run, so that a second kiosk started in the same working
+/// directory does not overwrite the first one's student list.
+class KioskLock
+{
+public:
+    KioskLock();
+
+    /// False when another kiosk holds the lock; it has been told to the user.
+    bool acquire();
+
+private:
+    QLockFile lockFile;
+};
+
+#endif

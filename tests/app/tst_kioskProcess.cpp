@@ -1,0 +1,106 @@
+#include "support/TestWorkspace.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTest>
+
+#include <csignal>
+
+// The real program, as the operating system and staff start and end it.
+class tst_kioskProcess : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void systemEndsItWithoutThePassword_data();
+    void systemEndsItWithoutThePassword();
+    void secondKioskInTheSameFolderStops();
+
+private:
+    void startKiosk(QProcess& kiosk);
+    bool waitForLock();
+
+    std::unique_ptr<TestWorkspace> workspace;
+};
+
+void tst_kioskProcess::init()
+{
+    workspace = std::make_unique<TestWorkspace>();
+    // The administrator password that would guard a close asked for by a person.
+    QDir().mkpath("config/Ostmere");
+    workspace->writeFile("config/Ostmere/Brindlow.conf", "[settings]\npassword=secret\n");
+}
+
+void tst_kioskProcess::cleanup()
+{
+    workspace.reset();
+}
+
+void tst_kioskProcess::startKiosk(QProcess& kiosk)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("XDG_CONFIG_HOME", workspace->filePath("config"));
+    kiosk.setProcessEnvironment(environment);
+    kiosk.setWorkingDirectory(workspace->path());
+    kiosk.start(BRINDLOW_EXECUTABLE, {});
+    QVERIFY(kiosk.waitForStarted());
+}
+
+bool tst_kioskProcess::waitForLock()
+{
+    return QTest::qWaitFor([this] { return QFile::exists(workspace->filePath("brindlow.lock")); }, 10000);
+}
+
+void tst_kioskProcess::systemEndsItWithoutThePassword_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGINT") << int(SIGINT);
+    QTest::newRow("SIGHUP") << int(SIGHUP);
+}
+
+void tst_kioskProcess::systemEndsItWithoutThePassword()
+{
+    QFETCH(int, signal);
+    QProcess kiosk;
+    startKiosk(kiosk);
+    QVERIFY(waitForLock());
+    // Started in an empty folder: the list file appears only at teardown.
+    QVERIFY(QTest::qWaitFor([&] { return QFile::exists(workspace->filePath("history")); }, 10000));
+    QTest::qWait(200);
+    QVERIFY(!QFile::exists(workspace->filePath("students.lst")));
+
+    ::kill(pid_t(kiosk.processId()), signal);
+    QVERIFY(kiosk.waitForFinished(10000));
+    QCOMPARE(kiosk.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(kiosk.exitCode(), 0);
+    QCOMPARE(workspace->readFile("students.lst"), QByteArray::fromHex("00000000"));
+    QVERIFY(!QFile::exists(workspace->filePath("brindlow.lock")));
+}
+
+void tst_kioskProcess::secondKioskInTheSameFolderStops()
+{
+    QProcess first;
+    startKiosk(first);
+    QVERIFY(waitForLock());
+
+    QProcess second;
+    startKiosk(second);
+    QVERIFY(QTest::qWaitFor([&] { return second.readAllStandardError().contains("already running"); }, 10000));
+    // Its message box waits for someone to read it; the first kiosk carries on.
+    second.kill();
+    second.waitForFinished();
+    QCOMPARE(first.state(), QProcess::Running);
+    QVERIFY(QFile::exists(workspace->filePath("brindlow.lock")));
+
+    first.terminate();
+    QVERIFY(first.waitForFinished(10000));
+    QCOMPARE(first.exitCode(), 0);
+}
+
+QTEST_GUILESS_MAIN(tst_kioskProcess)
+#include "tst_kioskProcess.moc"
