@@ -2,6 +2,7 @@
 #include "stores/DatabaseHistory.h"
 #include "support/FakeHistory.h"
 #include "support/TestWorkspace.h"
+#include "support/namedChild.h"
 
 #include <QDateEdit>
 #include <QLineEdit>
@@ -36,7 +37,7 @@ private slots:
     void dateFormat();
 
 private:
-    template <typename T> T* child(const char* name);
+    template <typename T> T* child(const char* name) { return namedChild<T>(page.get(), name); }
     QStringList column(int column);
 
     std::unique_ptr<FakeHistory> history;
@@ -63,21 +64,9 @@ void tst_HistoryWidget::cleanup()
     history.reset();
 }
 
-template <typename T> T* tst_HistoryWidget::child(const char* name)
-{
-    T* widget = page->findChild<T*>(QLatin1String(name));
-    if (!widget)
-        qFatal("No child named %s", name);
-    return widget;
-}
-
 QStringList tst_HistoryWidget::column(int column)
 {
-    const QAbstractItemModel* model = child<QTreeView>("entryView")->model();
-    QStringList texts;
-    for (int row = 0; row < model->rowCount(); ++row)
-        texts.append(model->index(row, column).data().toString());
-    return texts;
+    return columnTexts(child<QTreeView>("entryView")->model(), column);
 }
 
 void tst_HistoryWidget::opensOnTodayNewestFirst()
@@ -215,9 +204,9 @@ void tst_HistoryWidget::newSignOutShowsWhenItMatches()
     TestWorkspace workspace;
     DatabaseHistory realHistory;
     HistoryWidget realPage(&realHistory);
-    realPage.findChild<QLineEdit*>("studentBox")->setText(student);
-    realPage.findChild<QLineEdit*>("itemBox")->setText(item);
-    const QAbstractItemModel* model = realPage.findChild<QTreeView*>("entryView")->model();
+    namedChild<QLineEdit>(&realPage, "studentBox")->setText(student);
+    namedChild<QLineEdit>(&realPage, "itemBox")->setText(item);
+    const QAbstractItemModel* model = namedChild<QTreeView>(&realPage, "entryView")->model();
     QCOMPARE(model->rowCount(), 0);
 
     realHistory.add(Student("Ada Lovelace", "1815", "secret"), Item("Flute", 2));

@@ -7,6 +7,7 @@
 #include "support/FakeHistory.h"
 #include "support/FakeVerifier.h"
 #include "support/TestWorkspace.h"
+#include "support/namedChild.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -68,7 +69,7 @@ private slots:
 private:
     void rebuildPage();
     void showPage(QWidget* page, bool active);
-    template <typename T> T* child(const char* name);
+    template <typename T> T* child(const char* name) { return namedChild<T>(page.get(), name); }
     void fillIn(const QString& id, const QString& password);
     void clickSignOut();
     QStringList logColumn(int column);
@@ -119,14 +120,6 @@ void tst_SignOutWidget::showPage(QWidget* page, bool active)
     }
 }
 
-template <typename T> T* tst_SignOutWidget::child(const char* name)
-{
-    T* widget = page->findChild<T*>(QLatin1String(name));
-    if (!widget)
-        qFatal("No child named %s", name);
-    return widget;
-}
-
 void tst_SignOutWidget::fillIn(const QString& id, const QString& password)
 {
     child<QLineEdit>("usernameBox")->setText(id);
@@ -140,11 +133,7 @@ void tst_SignOutWidget::clickSignOut()
 
 QStringList tst_SignOutWidget::logColumn(int column)
 {
-    const QAbstractItemModel* model = child<QTreeView>("entryView")->model();
-    QStringList texts;
-    for (int row = 0; row < model->rowCount(); ++row)
-        texts.append(model->index(row, column).data().toString());
-    return texts;
+    return columnTexts(child<QTreeView>("entryView")->model(), column);
 }
 
 void tst_SignOutWidget::inputChecks_data()
@@ -401,11 +390,11 @@ void tst_SignOutWidget::signOutWithRealStores()
     StudentVerifier realVerifier(&students, &realHistory);
     SignOutWidget realPage(inventory.get(), &realHistory, &realVerifier);
     showPage(&realPage, active);
-    auto* usernameBox = realPage.findChild<QLineEdit*>("usernameBox");
-    auto* passwordBox = realPage.findChild<QLineEdit*>("passwordBox");
-    auto* itemBox = realPage.findChild<QComboBox*>("itemBox");
-    auto* button = realPage.findChild<QPushButton*>("signOutButton");
-    QAbstractItemModel* log = realPage.findChild<QTreeView*>("entryView")->model();
+    auto* usernameBox = namedChild<QLineEdit>(&realPage, "usernameBox");
+    auto* passwordBox = namedChild<QLineEdit>(&realPage, "passwordBox");
+    auto* itemBox = namedChild<QComboBox>(&realPage, "itemBox");
+    auto* button = namedChild<QPushButton>(&realPage, "signOutButton");
+    QAbstractItemModel* log = namedChild<QTreeView>(&realPage, "entryView")->model();
 
     // The first sign-out registers the password once it is typed again.
     DialogAnswerer answerer;
