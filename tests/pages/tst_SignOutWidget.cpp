@@ -67,8 +67,8 @@ private slots:
     void signOutWithRealStores();
 
 private:
-    void rebuildPage();
-    void showPage(QWidget* page, bool active);
+    bool rebuildPage();
+    static bool showPage(QWidget* page, bool active);
     template <typename T> T* child(const char* name) { return namedChild<T>(page.get(), name); }
     void fillIn(const QString& id, const QString& password);
     void clickSignOut();
@@ -88,7 +88,7 @@ void tst_SignOutWidget::init()
     inventory->addItems({ Item("Flute", 1), Item("Flute", 2), Item("Violin", 1) });
     history = std::make_unique<FakeHistory>();
     verifier = std::make_unique<FakeVerifier>();
-    rebuildPage();
+    QVERIFY(rebuildPage());
 }
 
 void tst_SignOutWidget::cleanup()
@@ -100,24 +100,25 @@ void tst_SignOutWidget::cleanup()
     workspace.reset();
 }
 
-void tst_SignOutWidget::rebuildPage()
+bool tst_SignOutWidget::rebuildPage()
 {
     page.reset();
     page = std::make_unique<ClockedSignOutWidget>(inventory.get(), history.get(), verifier.get());
-    showPage(page.get(), true);
+    return showPage(page.get(), true);
 }
 
-void tst_SignOutWidget::showPage(QWidget* page, bool active)
+/// Shows \a page, with its window active or with no window of the program active.
+bool tst_SignOutWidget::showPage(QWidget* page, bool active)
 {
     page->show();
-    QVERIFY(QTest::qWaitForWindowExposed(page));
+    if (!QTest::qWaitForWindowExposed(page))
+        return false;
     if (active) {
         page->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(page));
-    } else {
-        QApplication::setActiveWindow(nullptr);
-        QTRY_VERIFY(!QApplication::activeWindow());
+        return QTest::qWaitForWindowActive(page);
     }
+    QApplication::setActiveWindow(nullptr);
+    return QTest::qWaitFor([] { return !QApplication::activeWindow(); });
 }
 
 void tst_SignOutWidget::fillIn(const QString& id, const QString& password)
@@ -167,7 +168,7 @@ void tst_SignOutWidget::inputChecks()
     fillIn(id, password);
     if (!itemChosen)
         child<QComboBox>("itemBox")->setCurrentIndex(-1);
-    showPage(page.get(), active);
+    QVERIFY(showPage(page.get(), active));
 
     DialogAnswerer answerer;
     answerer.answerMessage(QMessageBox::Ok);
@@ -178,7 +179,7 @@ void tst_SignOutWidget::inputChecks()
     // The focus lands in the page's window, where it shows once the window is active.
     QWidget* expected = child<QWidget>(qPrintable(focus));
     QCOMPARE(page->focusWidget(), expected);
-    showPage(page.get(), true);
+    QVERIFY(showPage(page.get(), true));
     QVERIFY(expected->hasFocus());
     QVERIFY(verifier->calls.isEmpty());
     QCOMPARE(child<QLineEdit>("usernameBox")->text(), id);
@@ -299,7 +300,7 @@ void tst_SignOutWidget::itemChoiceRequired()
     inventory->addItems(added);
     inventory->removeItems(removed);
     if (rebuilt)
-        rebuildPage();
+        QVERIFY(rebuildPage());
     QCOMPARE(child<QComboBox>("itemBox")->currentIndex(), -1);
 
     fillIn("1815", "secret");
@@ -320,7 +321,7 @@ void tst_SignOutWidget::logShowsLatestFirst()
         Entry(QDateTime(today, QTime(11, 0)), student, Item("Flute", 2)),
         Entry(QDateTime(today.addDays(-1), QTime(12, 0)), student, Item("Cello", 1)),
         Entry(QDateTime(today, QTime(10, 0)), student, Item("Violin", 1)) };
-    rebuildPage();
+    QVERIFY(rebuildPage());
 
     QCOMPARE(logColumn(2), QStringList({ "Flute #2", "Violin #1", "Flute #1" }));
 }
@@ -331,7 +332,7 @@ void tst_SignOutWidget::logFollowsDateAtSignOut()
     const Student student("Ada Lovelace", "1815", "secret");
     history->stored = { Entry(QDateTime::currentDateTime(), student, Item("Flute", 1)),
         Entry(QDateTime(tomorrow, QTime(0, 1)), student, Item("Flute", 2)) };
-    rebuildPage();
+    QVERIFY(rebuildPage());
     QCOMPARE(logColumn(2), QStringList { "Flute #1" });
 
     page->fakeToday = tomorrow;
@@ -349,7 +350,7 @@ void tst_SignOutWidget::logFollowsDateAtMidnight()
     const QDate tomorrow = QDate::currentDate().addDays(1);
     history->stored = { Entry(QDateTime::currentDateTime(), verifier->student, Item("Flute", 1)),
         Entry(QDateTime(tomorrow, QTime(0, 1)), verifier->student, Item("Flute", 2)) };
-    rebuildPage();
+    QVERIFY(rebuildPage());
     auto* timer = child<QTimer>("midnightTimer");
     const auto toMidnight = [] {
         const QDateTime now = QDateTime::currentDateTime();
@@ -389,7 +390,7 @@ void tst_SignOutWidget::signOutWithRealStores()
     students.setStudents({ Student("Ada Lovelace", "1815", QString()) });
     StudentVerifier realVerifier(&students, &realHistory);
     SignOutWidget realPage(inventory.get(), &realHistory, &realVerifier);
-    showPage(&realPage, active);
+    QVERIFY(showPage(&realPage, active));
     auto* usernameBox = namedChild<QLineEdit>(&realPage, "usernameBox");
     auto* passwordBox = namedChild<QLineEdit>(&realPage, "passwordBox");
     auto* itemBox = namedChild<QComboBox>(&realPage, "itemBox");
