@@ -1,5 +1,62 @@
 #include "pages/HistoryWidget.h"
 
-HistoryWidget::HistoryWidget(AbstractHistory*)
+#include "ui_HistoryWidget.h"
+
+#include "models/HistoryModel.h"
+
+/// The words of a search box: split at single spaces, so runs of spaces and
+/// spaces at either end give no empty words.
+static QStringList words(const QString& text)
 {
+    return text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+HistoryWidget::HistoryWidget(AbstractHistory* history)
+    : ui(new Ui::HistoryWidget)
+    , historyModel(
+          new HistoryModel(history, HistoryModel::DateColumn | HistoryModel::StudentColumn | HistoryModel::ItemColumn))
+{
+    ui->setupUi(this);
+    // The filter before the coupling: a change that inverts the range refreshes
+    // once with it, then the coupled date's own change refreshes with the final range.
+    connect(ui->fromDate, &QDateEdit::dateChanged, this, &HistoryWidget::filterChanged);
+    connect(ui->toDate, &QDateEdit::dateChanged, this, &HistoryWidget::filterChanged);
+    connect(ui->studentBox, &QLineEdit::textChanged, this, &HistoryWidget::filterChanged);
+    connect(ui->itemBox, &QLineEdit::textChanged, this, &HistoryWidget::filterChanged);
+    connect(ui->fromDate, &QDateEdit::dateChanged, this, &HistoryWidget::fromDateChanged);
+    connect(ui->toDate, &QDateEdit::dateChanged, this, &HistoryWidget::toDateChanged);
+    connect(ui->resetButton, &QPushButton::clicked, this, &HistoryWidget::resetClicked);
+
+    // Sorting is on already, so the view sorts by its indicator: newest first.
+    ui->entryView->setModel(historyModel.get());
+    ui->fromDate->setDate(QDate::currentDate());
+    ui->toDate->setDate(QDate::currentDate());
+}
+
+HistoryWidget::~HistoryWidget() = default;
+
+void HistoryWidget::filterChanged()
+{
+    historyModel->setFilter(
+        ui->fromDate->date(), ui->toDate->date(), words(ui->studentBox->text()), words(ui->itemBox->text()));
+}
+
+void HistoryWidget::fromDateChanged()
+{
+    if (ui->fromDate->date() > ui->toDate->date())
+        ui->toDate->setDate(ui->fromDate->date());
+}
+
+void HistoryWidget::toDateChanged()
+{
+    if (ui->toDate->date() < ui->fromDate->date())
+        ui->fromDate->setDate(ui->toDate->date());
+}
+
+void HistoryWidget::resetClicked()
+{
+    ui->toDate->setDate(QDate::currentDate());
+    ui->fromDate->setDate(QDate::currentDate());
+    ui->studentBox->clear();
+    ui->itemBox->clear();
 }

@@ -3,18 +3,34 @@
 
 #include <QWidget>
 
-class AbstractHistory;
-class AbstractInventory;
-class AbstractStudentList;
-class AbstractVerifier;
+#include <memory>
 
-// Placeholder until the page is built.
+class AbstractHistory;
+class HistoryModel;
+
+namespace Ui {
+class HistoryWidget;
+}
+
+/// The history of sign-outs between two dates whose student and item texts
+/// contain the typed words; opens on today's, newest first.
 class HistoryWidget : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit HistoryWidget(AbstractHistory* history);
+    ~HistoryWidget() override;
+
+private slots:
+    void filterChanged();
+    void fromDateChanged();
+    void toDateChanged();
+    void resetClicked();
+
+private:
+    std::unique_ptr<Ui::HistoryWidget> ui;
+    std::unique_ptr<HistoryModel> historyModel;
 };
 
 #endif

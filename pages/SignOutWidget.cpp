@@ -1,5 +1,109 @@
 #include "pages/SignOutWidget.h"
 
-SignOutWidget::SignOutWidget(AbstractInventory*, AbstractHistory*, AbstractVerifier*)
+#include "ui_SignOutWidget.h"
+
+#include "app/showInformation.h"
+#include "models/HistoryModel.h"
+#include "models/InventoryModel.h"
+#include "stores/AbstractHistory.h"
+#include "stores/AbstractVerifier.h"
+
+#include <QTimer>
+
+#include <chrono>
+
+/// True when \a condition holds; otherwise tells the user \a message and puts
+/// the focus on \a widget, where the missing input belongs.
+static bool requireInput(QWidget* widget, bool condition, const QString& message)
 {
+    if (condition)
+        return true;
+    showInformation(message);
+    widget->setFocus();
+    return false;
+}
+
+SignOutWidget::SignOutWidget(AbstractInventory* inventory, AbstractHistory* history, AbstractVerifier* verifier)
+    : ui(new Ui::SignOutWidget)
+    , history(history)
+    , verifier(verifier)
+    , inventoryModel(new InventoryModel(inventory))
+    , historyModel(
+          new HistoryModel(history, HistoryModel::TimeColumn | HistoryModel::StudentColumn | HistoryModel::ItemColumn))
+    , logDate(QDate::currentDate())
+    , midnightTimer(new QTimer(this))
+{
+    ui->setupUi(this);
+    connect(ui->signOutButton, &QPushButton::clicked, this, &SignOutWidget::signOutItem);
+
+    // Starts on the first item. Once the inventory changes, QComboBox would pick
+    // its first row again; nobody chose that one, so the choice is cleared instead
+    // (connected after the box's own reset handling, so this runs last).
+    ui->itemBox->setModel(inventoryModel.get());
+    connect(inventoryModel.get(), &QAbstractItemModel::modelReset, ui->itemBox,
+        [this] { ui->itemBox->setCurrentIndex(-1); });
+
+    // Sorting is on already, so the view sorts by its indicator: latest first.
+    ui->entryView->setModel(historyModel.get());
+
+    midnightTimer->setObjectName(QStringLiteral("midnightTimer"));
+    midnightTimer->setSingleShot(true);
+    midnightTimer->setTimerType(Qt::PreciseTimer);
+    connect(midnightTimer, &QTimer::timeout, this, [this] {
+        followToday();
+        armMidnightTimer();
+    });
+    armMidnightTimer();
+}
+
+SignOutWidget::~SignOutWidget() = default;
+
+void SignOutWidget::signOutItem()
+{
+    if (!validateInput())
+        return;
+
+    const QString id = ui->usernameBox->text().trimmed();
+    const QString password = ui->passwordBox->text().trimmed();
+    const Item item = inventoryModel->item(inventoryModel->index(ui->itemBox->currentIndex(), 0));
+    const auto [accepted, student] = verifier->verify(id, password, item);
+    if (!accepted)
+        return;
+
+    followToday();
+    if (!history->add(student, item)) {
+        showInformation(tr("The sign-out could not be recorded. Please tell a member of staff."));
+        return;
+    }
+    ui->usernameBox->clear();
+    ui->passwordBox->clear();
+}
+
+QDate SignOutWidget::today() const
+{
+    return QDate::currentDate();
+}
+
+bool SignOutWidget::validateInput()
+{
+    return requireInput(ui->usernameBox, !ui->usernameBox->text().isEmpty(), tr("The student ID cannot be empty."))
+        && requireInput(ui->passwordBox, !ui->passwordBox->text().isEmpty(), tr("The password cannot be empty."))
+        && requireInput(ui->itemBox, ui->itemBox->currentIndex() >= 0, tr("Please choose an instrument."));
+}
+
+void SignOutWidget::followToday()
+{
+    const QDate date = today();
+    if (date == logDate)
+        return;
+    logDate = date;
+    historyModel->setFilter(date, date, {}, {});
+}
+
+void SignOutWidget::armMidnightTimer()
+{
+    // Re-armed after every timeout: one that comes a little early, or on a day
+    // without a midnight (time zone changes), simply waits for the next one.
+    const QDateTime now = QDateTime::currentDateTime();
+    midnightTimer->start(std::chrono::milliseconds(now.msecsTo(now.date().addDays(1).startOfDay())));
 }

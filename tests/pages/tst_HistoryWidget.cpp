@@ -1,0 +1,230 @@
+#include "pages/HistoryWidget.h"
+#include "stores/DatabaseHistory.h"
+#include "support/FakeHistory.h"
+#include "support/TestWorkspace.h"
+#include "support/namedChild.h"
+
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeView>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+// Queried ranges as (from, to) in days from today.
+using DayRanges = QList<QPair<int, int>>;
+
+class tst_HistoryWidget : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void opensOnTodayNewestFirst();
+    void wordsSplitAtSpaces_data();
+    void wordsSplitAtSpaces();
+    void datesStayInOrder_data();
+    void datesStayInOrder();
+    void reset_data();
+    void reset();
+    void newSignOutShowsWhenItMatches_data();
+    void newSignOutShowsWhenItMatches();
+    void dateFormat();
+
+private:
+    template <typename T> T* child(const char* name) { return namedChild<T>(page.get(), name); }
+    QStringList column(int column);
+
+    std::unique_ptr<FakeHistory> history;
+    std::unique_ptr<HistoryWidget> page;
+    QDate today;
+};
+
+void tst_HistoryWidget::init()
+{
+    today = QDate::currentDate();
+    history = std::make_unique<FakeHistory>();
+    const Student ada("Ada Lovelace", "1815", "secret");
+    history->stored = { Entry(QDateTime(today, QTime(9, 0)), ada, Item("Flute", 1)),
+        Entry(QDateTime(today, QTime(11, 0)), ada, Item("Flute", 2)),
+        Entry(QDateTime(today.addDays(-1), QTime(12, 0)), ada, Item("Cello", 1)),
+        Entry(QDateTime(today, QTime(10, 0)), ada, Item("Violin", 1)) };
+    page = std::make_unique<HistoryWidget>(history.get());
+    history->queries.clear();
+}
+
+void tst_HistoryWidget::cleanup()
+{
+    page.reset();
+    history.reset();
+}
+
+QStringList tst_HistoryWidget::column(int column)
+{
+    return columnTexts(child<QTreeView>("entryView")->model(), column);
+}
+
+void tst_HistoryWidget::opensOnTodayNewestFirst()
+{
+    QCOMPARE(child<QDateEdit>("fromDate")->date(), today);
+    QCOMPARE(child<QDateEdit>("toDate")->date(), today);
+    QCOMPARE(column(2), QStringList({ "Flute #2", "Violin #1", "Flute #1" }));
+}
+
+void tst_HistoryWidget::wordsSplitAtSpaces_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("words");
+
+    for (const char* box : { "studentBox", "itemBox" }) {
+        const QByteArray in = QByteArray(" in ") + box;
+        QTest::newRow("one word" + in) << box << u"Ada"_s << QStringList { u"Ada"_s };
+        QTest::newRow("two spaces between" + in) << box << u"ab  cd"_s << QStringList { u"ab"_s, u"cd"_s };
+        QTest::newRow("single space" + in) << box << u" "_s << QStringList();
+        QTest::newRow("spaces around" + in) << box << u"  ab cd "_s << QStringList { u"ab"_s, u"cd"_s };
+        QTest::newRow("tab is no separator" + in) << box << u"ab\tcd"_s << QStringList { u"ab\tcd"_s };
+    }
+}
+
+void tst_HistoryWidget::wordsSplitAtSpaces()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(QStringList, words);
+
+    child<QLineEdit>(qPrintable(box))->setText(text);
+
+    const bool student = box == "studentBox";
+    const QString expected
+        = FakeHistory::queryText(today, today, student ? words : QStringList(), student ? QStringList() : words);
+    QCOMPARE(history->queryTexts(), QStringList { expected });
+}
+
+void tst_HistoryWidget::datesStayInOrder_data()
+{
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<int>("days");
+    QTest::addColumn<int>("fromDays");
+    QTest::addColumn<int>("toDays");
+    QTest::addColumn<DayRanges>("queries");
+
+    // The first query holds the inverted range; the coupled date's change refreshes with the final one.
+    QTest::newRow("from after to") << u"fromDate"_s << 2 << 2 << 2 << DayRanges { { 2, 0 }, { 2, 2 } };
+    QTest::newRow("to before from") << u"toDate"_s << -3 << -3 << -3 << DayRanges { { 0, -3 }, { -3, -3 } };
+    QTest::newRow("from earlier") << u"fromDate"_s << -1 << -1 << 0 << DayRanges { { -1, 0 } };
+    QTest::newRow("to later") << u"toDate"_s << 1 << 0 << 1 << DayRanges { { 0, 1 } };
+}
+
+void tst_HistoryWidget::datesStayInOrder()
+{
+    QFETCH(QString, edit);
+    QFETCH(int, days);
+    QFETCH(int, fromDays);
+    QFETCH(int, toDays);
+    QFETCH(DayRanges, queries);
+
+    child<QDateEdit>(qPrintable(edit))->setDate(today.addDays(days));
+
+    QCOMPARE(child<QDateEdit>("fromDate")->date(), today.addDays(fromDays));
+    QCOMPARE(child<QDateEdit>("toDate")->date(), today.addDays(toDays));
+    QStringList expected;
+    for (const auto& [from, to] : queries)
+        expected.append(FakeHistory::queryText(today.addDays(from), today.addDays(to)));
+    QCOMPARE(history->queryTexts(), expected);
+}
+
+void tst_HistoryWidget::reset_data()
+{
+    QTest::addColumn<int>("fromDays");
+    QTest::addColumn<int>("toDays");
+    QTest::addColumn<QString>("student");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QStringList>("queries");
+
+    const QDate t = QDate::currentDate();
+    QTest::newRow("already today") << 0 << 0 << u""_s << u""_s << QStringList();
+    QTest::newRow("filtered") << -3 << -1 << u"ada"_s << u"flute"_s
+                              << QStringList { FakeHistory::queryText(t.addDays(-3), t, { u"ada"_s }, { u"flute"_s }),
+                                     FakeHistory::queryText(t, t, { u"ada"_s }, { u"flute"_s }),
+                                     FakeHistory::queryText(t, t, {}, { u"flute"_s }), FakeHistory::queryText(t, t) };
+    QTest::newRow("range in the future") << 2 << 4 << u""_s << u""_s
+                                         << QStringList { FakeHistory::queryText(t.addDays(2), t),
+                                                FakeHistory::queryText(t, t) };
+}
+
+void tst_HistoryWidget::reset()
+{
+    QFETCH(int, fromDays);
+    QFETCH(int, toDays);
+    QFETCH(QString, student);
+    QFETCH(QString, item);
+    QFETCH(QStringList, queries);
+
+    child<QDateEdit>("toDate")->setDate(today.addDays(toDays));
+    child<QDateEdit>("fromDate")->setDate(today.addDays(fromDays));
+    child<QLineEdit>("studentBox")->setText(student);
+    child<QLineEdit>("itemBox")->setText(item);
+    history->queries.clear();
+
+    QTest::mouseClick(child<QPushButton>("resetButton"), Qt::LeftButton);
+
+    QCOMPARE(history->queryTexts(), queries);
+    QCOMPARE(child<QDateEdit>("fromDate")->date(), today);
+    QCOMPARE(child<QDateEdit>("toDate")->date(), today);
+    QCOMPARE(child<QLineEdit>("studentBox")->text(), QString());
+    QCOMPARE(child<QLineEdit>("itemBox")->text(), QString());
+    QCOMPARE(column(2), QStringList({ "Flute #2", "Violin #1", "Flute #1" }));
+}
+
+void tst_HistoryWidget::newSignOutShowsWhenItMatches_data()
+{
+    QTest::addColumn<QString>("student");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("rows");
+
+    QTest::newRow("no words") << u""_s << u""_s << 1;
+    QTest::newRow("matching words in any order") << u"1815 ada"_s << u"#2  flu"_s << 1;
+    QTest::newRow("student word missing") << u"ada grace"_s << u""_s << 0;
+    QTest::newRow("item word missing") << u""_s << u"violin"_s << 0;
+}
+
+void tst_HistoryWidget::newSignOutShowsWhenItMatches()
+{
+    QFETCH(QString, student);
+    QFETCH(QString, item);
+    QFETCH(int, rows);
+
+    page.reset();
+    TestWorkspace workspace;
+    DatabaseHistory realHistory;
+    HistoryWidget realPage(&realHistory);
+    namedChild<QLineEdit>(&realPage, "studentBox")->setText(student);
+    namedChild<QLineEdit>(&realPage, "itemBox")->setText(item);
+    const QAbstractItemModel* model = namedChild<QTreeView>(&realPage, "entryView")->model();
+    QCOMPARE(model->rowCount(), 0);
+
+    realHistory.add(Student("Ada Lovelace", "1815", "secret"), Item("Flute", 2));
+
+    QCOMPARE(model->rowCount(), rows);
+}
+
+void tst_HistoryWidget::dateFormat()
+{
+    for (const char* name : { "fromDate", "toDate" }) {
+        auto* edit = child<QDateEdit>(name);
+        edit->setDate(QDate(2024, 3, 5));
+        QCOMPARE(edit->text(), QStringLiteral("Mar. 5, 2024"));
+        edit->setDate(QDate(2024, 11, 23));
+        QCOMPARE(edit->text(), QStringLiteral("Nov. 23, 2024"));
+        QVERIFY(edit->calendarPopup());
+    }
+}
+
+QTEST_MAIN(tst_HistoryWidget)
+#include "tst_HistoryWidget.moc"

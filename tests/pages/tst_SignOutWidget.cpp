@@ -1,0 +1,427 @@
+#include "pages/SignOutWidget.h"
+#include "stores/DatabaseHistory.h"
+#include "stores/DatabaseInventory.h"
+#include "stores/FileStudentList.h"
+#include "stores/StudentVerifier.h"
+#include "support/DialogAnswerer.h"
+#include "support/FakeHistory.h"
+#include "support/FakeVerifier.h"
+#include "support/TestWorkspace.h"
+#include "support/namedChild.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+/// The page with a date that the test sets, to cross midnight without waiting.
+class ClockedSignOutWidget : public SignOutWidget
+{
+public:
+    using SignOutWidget::SignOutWidget;
+
+    QDate fakeToday = QDate::currentDate();
+
+protected:
+    QDate today() const override { return fakeToday; }
+};
+
+const QString IdMissing = QStringLiteral("The student ID cannot be empty.");
+const QString PasswordMissing = QStringLiteral("The password cannot be empty.");
+const QString ItemMissing = QStringLiteral("Please choose an instrument.");
+const QString NotRecorded = QStringLiteral("The sign-out could not be recorded. Please tell a member of staff.");
+
+} // namespace
+
+class tst_SignOutWidget : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void inputChecks_data();
+    void inputChecks();
+    void inputIsTrimmed_data();
+    void inputIsTrimmed();
+    void startsOnFirstItem();
+    void acceptedSignOut();
+    void refusedSignOutKeepsFields();
+    void unrecordedSignOutIsReported();
+    void itemChoiceRequired_data();
+    void itemChoiceRequired();
+    void logShowsLatestFirst();
+    void logFollowsDateAtSignOut();
+    void logFollowsDateAtMidnight();
+    void signOutWithRealStores_data();
+    void signOutWithRealStores();
+
+private:
+    bool rebuildPage();
+    static bool showPage(QWidget* page, bool active);
+    template <typename T> T* child(const char* name) { return namedChild<T>(page.get(), name); }
+    void fillIn(const QString& id, const QString& password);
+    void clickSignOut();
+    QStringList logColumn(int column);
+
+    std::unique_ptr<TestWorkspace> workspace;
+    std::unique_ptr<DatabaseInventory> inventory;
+    std::unique_ptr<FakeHistory> history;
+    std::unique_ptr<FakeVerifier> verifier;
+    std::unique_ptr<ClockedSignOutWidget> page;
+};
+
+void tst_SignOutWidget::init()
+{
+    workspace = std::make_unique<TestWorkspace>();
+    inventory = std::make_unique<DatabaseInventory>();
+    inventory->addItems({ Item("Flute", 1), Item("Flute", 2), Item("Violin", 1) });
+    history = std::make_unique<FakeHistory>();
+    verifier = std::make_unique<FakeVerifier>();
+    QVERIFY(rebuildPage());
+}
+
+void tst_SignOutWidget::cleanup()
+{
+    page.reset();
+    verifier.reset();
+    history.reset();
+    inventory.reset();
+    workspace.reset();
+}
+
+bool tst_SignOutWidget::rebuildPage()
+{
+    page.reset();
+    page = std::make_unique<ClockedSignOutWidget>(inventory.get(), history.get(), verifier.get());
+    return showPage(page.get(), true);
+}
+
+/// Shows \a page, with its window active or with no window of the program active.
+bool tst_SignOutWidget::showPage(QWidget* page, bool active)
+{
+    page->show();
+    if (!QTest::qWaitForWindowExposed(page))
+        return false;
+    if (active) {
+        page->activateWindow();
+        return QTest::qWaitForWindowActive(page);
+    }
+    QApplication::setActiveWindow(nullptr);
+    return QTest::qWaitFor([] { return !QApplication::activeWindow(); });
+}
+
+void tst_SignOutWidget::fillIn(const QString& id, const QString& password)
+{
+    child<QLineEdit>("usernameBox")->setText(id);
+    child<QLineEdit>("passwordBox")->setText(password);
+}
+
+void tst_SignOutWidget::clickSignOut()
+{
+    QTest::mouseClick(child<QPushButton>("signOutButton"), Qt::LeftButton);
+}
+
+QStringList tst_SignOutWidget::logColumn(int column)
+{
+    return columnTexts(child<QTreeView>("entryView")->model(), column);
+}
+
+void tst_SignOutWidget::inputChecks_data()
+{
+    QTest::addColumn<bool>("active");
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("itemChosen");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("focus");
+
+    for (bool active : { true, false }) {
+        const QByteArray window = active ? " / window active" : " / no window active";
+        QTest::newRow("nothing" + window) << active << u""_s << u""_s << false << IdMissing << u"usernameBox"_s;
+        QTest::newRow("no ID" + window) << active << u""_s << u"secret"_s << true << IdMissing << u"usernameBox"_s;
+        QTest::newRow("no password" + window)
+            << active << u"1815"_s << u""_s << false << PasswordMissing << u"passwordBox"_s;
+        QTest::newRow("no item" + window) << active << u"1815"_s << u"secret"_s << false << ItemMissing << u"itemBox"_s;
+    }
+}
+
+void tst_SignOutWidget::inputChecks()
+{
+    QFETCH(bool, active);
+    QFETCH(QString, id);
+    QFETCH(QString, password);
+    QFETCH(bool, itemChosen);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+
+    fillIn(id, password);
+    if (!itemChosen)
+        child<QComboBox>("itemBox")->setCurrentIndex(-1);
+    QVERIFY(showPage(page.get(), active));
+
+    DialogAnswerer answerer;
+    answerer.answerMessage(QMessageBox::Ok);
+    clickSignOut();
+
+    QCOMPARE(answerer.shownTexts(), QStringList { message });
+    QCOMPARE(answerer.shown().first().title, QStringLiteral("Brindlow"));
+    // The focus lands in the page's window, where it shows once the window is active.
+    QWidget* expected = child<QWidget>(qPrintable(focus));
+    QCOMPARE(page->focusWidget(), expected);
+    QVERIFY(showPage(page.get(), true));
+    QVERIFY(expected->hasFocus());
+    QVERIFY(verifier->calls.isEmpty());
+    QCOMPARE(child<QLineEdit>("usernameBox")->text(), id);
+    QCOMPARE(child<QLineEdit>("passwordBox")->text(), password);
+}
+
+void tst_SignOutWidget::inputIsTrimmed_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("verifiedId");
+    QTest::addColumn<QString>("verifiedPassword");
+
+    QTest::newRow("as typed") << u"1815"_s << u"secret"_s << u"1815"_s << u"secret"_s;
+    QTest::newRow("surrounding white space") << u"  1815 "_s << u"\tsecret "_s << u"1815"_s << u"secret"_s;
+    QTest::newRow("inner spaces kept") << u" 18 15 "_s << u" sec ret "_s << u"18 15"_s << u"sec ret"_s;
+    QTest::newRow("ID of spaces alone") << u"   "_s << u"secret"_s << u""_s << u"secret"_s;
+    QTest::newRow("password of spaces alone") << u"1815"_s << u"  "_s << u"1815"_s << u""_s;
+}
+
+void tst_SignOutWidget::inputIsTrimmed()
+{
+    QFETCH(QString, id);
+    QFETCH(QString, password);
+    QFETCH(QString, verifiedId);
+    QFETCH(QString, verifiedPassword);
+
+    verifier->accepting = false;
+    fillIn(id, password);
+    clickSignOut();
+
+    QCOMPARE(verifier->calls.size(), 1);
+    QCOMPARE(verifier->calls.first().id, verifiedId);
+    QCOMPARE(verifier->calls.first().password, verifiedPassword);
+    QCOMPARE(verifier->calls.first().item, Item("Flute", 1));
+}
+
+void tst_SignOutWidget::startsOnFirstItem()
+{
+    auto* itemBox = child<QComboBox>("itemBox");
+    QCOMPARE(itemBox->currentIndex(), 0);
+    QCOMPARE(itemBox->currentText(), QStringLiteral("Flute #1"));
+    QCOMPARE(itemBox->count(), 3);
+}
+
+void tst_SignOutWidget::acceptedSignOut()
+{
+    auto* itemBox = child<QComboBox>("itemBox");
+    itemBox->setCurrentIndex(2);
+    fillIn("1815", "secret");
+    DialogAnswerer answerer;
+    clickSignOut();
+
+    QCOMPARE(verifier->calls.size(), 1);
+    QCOMPARE(verifier->calls.first().item, Item("Violin", 1));
+    QCOMPARE(history->stored.size(), 1);
+    QCOMPARE(history->stored.first().student(), verifier->student);
+    QCOMPARE(history->stored.first().item(), Item("Violin", 1));
+    QCOMPARE(child<QLineEdit>("usernameBox")->text(), QString());
+    QCOMPARE(child<QLineEdit>("passwordBox")->text(), QString());
+    QCOMPARE(itemBox->currentText(), QStringLiteral("Violin #1"));
+    QCOMPARE(logColumn(1), QStringList { "Ada Lovelace (1815)" });
+    QCOMPARE(logColumn(2), QStringList { "Violin #1" });
+    QVERIFY(answerer.shown().isEmpty());
+}
+
+void tst_SignOutWidget::refusedSignOutKeepsFields()
+{
+    verifier->accepting = false;
+    fillIn("1815", "wrong");
+    child<QComboBox>("itemBox")->setCurrentIndex(1);
+    DialogAnswerer answerer;
+    clickSignOut();
+
+    QCOMPARE(verifier->calls.size(), 1);
+    QVERIFY(history->stored.isEmpty());
+    QCOMPARE(child<QLineEdit>("usernameBox")->text(), QStringLiteral("1815"));
+    QCOMPARE(child<QLineEdit>("passwordBox")->text(), QStringLiteral("wrong"));
+    QCOMPARE(child<QComboBox>("itemBox")->currentIndex(), 1);
+    QVERIFY(answerer.shown().isEmpty());
+}
+
+void tst_SignOutWidget::unrecordedSignOutIsReported()
+{
+    history->storing = false;
+    fillIn("1815", "secret");
+    DialogAnswerer answerer;
+    answerer.answerMessage(QMessageBox::Ok);
+    clickSignOut();
+
+    QCOMPARE(answerer.shownTexts(), QStringList { NotRecorded });
+    QCOMPARE(child<QLineEdit>("usernameBox")->text(), QStringLiteral("1815"));
+    QCOMPARE(child<QLineEdit>("passwordBox")->text(), QStringLiteral("secret"));
+    QVERIFY(logColumn(0).isEmpty());
+}
+
+void tst_SignOutWidget::itemChoiceRequired_data()
+{
+    QTest::addColumn<QList<Item>>("added");
+    QTest::addColumn<QList<Item>>("removed");
+    QTest::addColumn<bool>("rebuilt");
+
+    const QList<Item> all { Item("Flute", 1), Item("Flute", 2), Item("Violin", 1) };
+    QTest::newRow("empty inventory") << QList<Item>() << all << true;
+    QTest::newRow("inventory emptied") << QList<Item>() << all << false;
+    QTest::newRow("item added") << QList<Item> { Item(u"Cello"_s, 1) } << QList<Item>() << false;
+    QTest::newRow("other item removed") << QList<Item>() << QList<Item> { Item(u"Violin"_s, 1) } << false;
+    QTest::newRow("nothing changed") << QList<Item>() << QList<Item>() << false;
+}
+
+void tst_SignOutWidget::itemChoiceRequired()
+{
+    QFETCH(QList<Item>, added);
+    QFETCH(QList<Item>, removed);
+    QFETCH(bool, rebuilt);
+
+    // Every change attempt of the inventory resets the list, even one that changed nothing.
+    inventory->addItems(added);
+    inventory->removeItems(removed);
+    if (rebuilt)
+        QVERIFY(rebuildPage());
+    QCOMPARE(child<QComboBox>("itemBox")->currentIndex(), -1);
+
+    fillIn("1815", "secret");
+    DialogAnswerer answerer;
+    answerer.answerMessage(QMessageBox::Ok);
+    clickSignOut();
+
+    QCOMPARE(answerer.shownTexts(), QStringList { ItemMissing });
+    QCOMPARE(page->focusWidget(), child<QWidget>("itemBox"));
+    QVERIFY(verifier->calls.isEmpty());
+}
+
+void tst_SignOutWidget::logShowsLatestFirst()
+{
+    const QDate today = QDate::currentDate();
+    const Student student("Ada Lovelace", "1815", "secret");
+    history->stored = { Entry(QDateTime(today, QTime(9, 0)), student, Item("Flute", 1)),
+        Entry(QDateTime(today, QTime(11, 0)), student, Item("Flute", 2)),
+        Entry(QDateTime(today.addDays(-1), QTime(12, 0)), student, Item("Cello", 1)),
+        Entry(QDateTime(today, QTime(10, 0)), student, Item("Violin", 1)) };
+    QVERIFY(rebuildPage());
+
+    QCOMPARE(logColumn(2), QStringList({ "Flute #2", "Violin #1", "Flute #1" }));
+}
+
+void tst_SignOutWidget::logFollowsDateAtSignOut()
+{
+    const QDate tomorrow = QDate::currentDate().addDays(1);
+    const Student student("Ada Lovelace", "1815", "secret");
+    history->stored = { Entry(QDateTime::currentDateTime(), student, Item("Flute", 1)),
+        Entry(QDateTime(tomorrow, QTime(0, 1)), student, Item("Flute", 2)) };
+    QVERIFY(rebuildPage());
+    QCOMPARE(logColumn(2), QStringList { "Flute #1" });
+
+    page->fakeToday = tomorrow;
+    history->now = QDateTime(tomorrow, QTime(0, 5));
+    child<QComboBox>("itemBox")->setCurrentIndex(2);
+    fillIn("1815", "secret");
+    clickSignOut();
+
+    QCOMPARE(logColumn(2), QStringList({ "Violin #1", "Flute #2" }));
+    QCOMPARE(history->queryTexts().last(), FakeHistory::queryText(tomorrow, tomorrow));
+}
+
+void tst_SignOutWidget::logFollowsDateAtMidnight()
+{
+    const QDate tomorrow = QDate::currentDate().addDays(1);
+    history->stored = { Entry(QDateTime::currentDateTime(), verifier->student, Item("Flute", 1)),
+        Entry(QDateTime(tomorrow, QTime(0, 1)), verifier->student, Item("Flute", 2)) };
+    QVERIFY(rebuildPage());
+    auto* timer = child<QTimer>("midnightTimer");
+    const auto toMidnight = [] {
+        const QDateTime now = QDateTime::currentDateTime();
+        return now.msecsTo(now.date().addDays(1).startOfDay());
+    };
+    QVERIFY(timer->isActive());
+    QVERIFY(timer->isSingleShot());
+    QVERIFY(qAbs(timer->remainingTime() - toMidnight()) < 1000);
+
+    // Fired early, before the date changed: nothing is re-read.
+    const qsizetype queries = history->queries.size();
+    timer->start(0);
+    QTRY_VERIFY(timer->remainingTime() > 0 && timer->interval() > 0);
+    QCOMPARE(history->queries.size(), queries);
+    QCOMPARE(logColumn(2), QStringList { "Flute #1" });
+
+    page->fakeToday = tomorrow;
+    timer->start(0);
+    QTRY_COMPARE(logColumn(2), QStringList { "Flute #2" });
+    QVERIFY(timer->isActive());
+    QVERIFY(qAbs(timer->remainingTime() - toMidnight()) < 1000);
+}
+
+void tst_SignOutWidget::signOutWithRealStores_data()
+{
+    QTest::addColumn<bool>("active");
+    QTest::newRow("window active") << true;
+    QTest::newRow("no window active") << false;
+}
+
+void tst_SignOutWidget::signOutWithRealStores()
+{
+    QFETCH(bool, active);
+    page.reset();
+    DatabaseHistory realHistory;
+    FileStudentList students("students.lst");
+    students.setStudents({ Student("Ada Lovelace", "1815", QString()) });
+    StudentVerifier realVerifier(&students, &realHistory);
+    SignOutWidget realPage(inventory.get(), &realHistory, &realVerifier);
+    QVERIFY(showPage(&realPage, active));
+    auto* usernameBox = namedChild<QLineEdit>(&realPage, "usernameBox");
+    auto* passwordBox = namedChild<QLineEdit>(&realPage, "passwordBox");
+    auto* itemBox = namedChild<QComboBox>(&realPage, "itemBox");
+    auto* button = namedChild<QPushButton>(&realPage, "signOutButton");
+    QAbstractItemModel* log = namedChild<QTreeView>(&realPage, "entryView")->model();
+
+    // The first sign-out registers the password once it is typed again.
+    DialogAnswerer answerer;
+    answerer.answerInput("secret");
+    usernameBox->setText("1815");
+    passwordBox->setText("secret");
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(answerer.pending(), 0);
+    QCOMPARE(log->rowCount(), 1);
+    QCOMPARE(log->index(0, 1).data().toString(), QStringLiteral("Ada Lovelace (1815)"));
+    QCOMPARE(log->index(0, 2).data().toString(), QStringLiteral("Flute #1"));
+    QCOMPARE(usernameBox->text(), QString());
+    QCOMPARE(passwordBox->text(), QString());
+    QCOMPARE(students.student("1815").password(), QStringLiteral("secret"));
+
+    // The verifier explains a refusal itself; the fields stay.
+    answerer.answerMessage(QMessageBox::Ok);
+    itemBox->setCurrentIndex(1);
+    usernameBox->setText("1815");
+    passwordBox->setText("wrong");
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(answerer.pending(), 0);
+    QCOMPARE(answerer.shownTexts().last(), QStringLiteral("Invalid password."));
+    QCOMPARE(log->rowCount(), 1);
+    QCOMPARE(passwordBox->text(), QStringLiteral("wrong"));
+}
+
+QTEST_MAIN(tst_SignOutWidget)
+#include "tst_SignOutWidget.moc"

@@ -1,0 +1,43 @@
+#ifndef FAKEHISTORY_H
+#define FAKEHISTORY_H
+
+#include "stores/AbstractHistory.h"
+
+#include <QDateTime>
+
+/// An in-memory history that records every query, stamps new entries with a
+/// moment the test chooses and can be told to fail to store.
+class FakeHistory : public AbstractHistory
+{
+    Q_OBJECT
+
+public:
+    struct Query
+    {
+        QDate from;
+        QDate to;
+        QStringList studentWords;
+        QStringList itemWords;
+    };
+
+    bool clear() override;
+    bool add(const Student& student, const Item& item) override;
+    /// The stored entries of the days from \a from through \a to whose texts
+    /// contain every word, ignoring case (no wildcards).
+    QList<Entry> entries(
+        const QDate& from, const QDate& to, const QStringList& studentFilters, const QStringList& itemFilters) override;
+
+    /// Each query as "from..to [student words] [item words]", dates in ISO format.
+    QStringList queryTexts() const;
+    static QString queryText(
+        const QDate& from, const QDate& to, const QStringList& studentWords = {}, const QStringList& itemWords = {});
+
+    QList<Entry> stored;
+    QList<Query> queries;
+    /// The moment add() stamps; the current one when null.
+    QDateTime now;
+    /// Whether clear() and add() succeed.
+    bool storing = true;
+};
+
+#endif
