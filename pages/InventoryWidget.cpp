@@ -1,5 +1,61 @@
 #include "pages/InventoryWidget.h"
+#include "ui_InventoryWidget.h"
 
-InventoryWidget::InventoryWidget(AbstractInventory*)
+#include "app/showInformation.h"
+#include "models/InventoryModel.h"
+#include "stores/AbstractInventory.h"
+
+#include <QMessageBox>
+
+InventoryWidget::InventoryWidget(AbstractInventory* inventory)
+    : ui(new Ui::InventoryWidget)
+    , inventory(inventory)
+    , model(new InventoryModel(inventory))
 {
+    ui->setupUi(this);
+    connect(ui->fromBox, &QSpinBox::valueChanged, this, &InventoryWidget::fromValueChanged);
+    connect(ui->toBox, &QSpinBox::valueChanged, this, &InventoryWidget::toValueChanged);
+    connect(ui->addButton, &QPushButton::clicked, this, &InventoryWidget::addItems);
+    connect(ui->removeButton, &QPushButton::clicked, this, &InventoryWidget::removeItems);
+    ui->itemView->setModel(model.get());
+}
+
+InventoryWidget::~InventoryWidget() = default;
+
+void InventoryWidget::addItems()
+{
+    const QString name = ui->itemBox->text();
+    QList<Item> items;
+    for (int number = ui->fromBox->value(); number <= ui->toBox->value(); ++number)
+        items.append(Item(name, number));
+    if (!inventory->addItems(items))
+        showInformation(tr("The items could not be added."));
+}
+
+void InventoryWidget::removeItems()
+{
+    if (!ui->itemView->selectionModel()->hasSelection())
+        return;
+    if (QMessageBox::question(
+            this, QStringLiteral("Brindlow"), tr("Are you sure you want to delete the selected items?"))
+        != QMessageBox::Yes)
+        return;
+
+    QList<Item> items;
+    for (const QModelIndex& index : ui->itemView->selectionModel()->selectedIndexes())
+        items.append(model->item(index));
+    if (!inventory->removeItems(items))
+        showInformation(tr("The items could not be removed."));
+}
+
+void InventoryWidget::fromValueChanged()
+{
+    if (ui->fromBox->value() > ui->toBox->value())
+        ui->toBox->setValue(ui->fromBox->value());
+}
+
+void InventoryWidget::toValueChanged()
+{
+    if (ui->toBox->value() < ui->fromBox->value())
+        ui->fromBox->setValue(ui->toBox->value());
 }

@@ -1,5 +1,87 @@
 #include "pages/PrintWidget.h"
+#include "ui_PrintWidget.h"
 
-PrintWidget::PrintWidget(AbstractHistory*)
+#include "stores/AbstractHistory.h"
+
+#include <QLocale>
+#include <QPrintDialog>
+#include <QPrinter>
+
+PrintWidget::PrintWidget(AbstractHistory* history, Clock clock)
+    : ui(new Ui::PrintWidget)
+    , history(history)
+    , clock(std::move(clock))
 {
+    ui->setupUi(this);
+    connect(ui->printButton, &QPushButton::clicked, this, &PrintWidget::printLog);
+    connect(history, &AbstractHistory::modified, this, &PrintWidget::updateLog);
+
+    // At midnight the preview moves on to the new day, as the sign-out log does.
+    midnightTimer.setSingleShot(true);
+    midnightTimer.setTimerType(Qt::PreciseTimer);
+    connect(&midnightTimer, &QTimer::timeout, this, &PrintWidget::updateLog);
+    updateLog();
+}
+
+PrintWidget::~PrintWidget() = default;
+
+QString PrintWidget::summaryHtml(const QDate& day) const
+{
+    return QStringLiteral("<html>%1%2</html>").arg(titleHtml(day), tableHtml(day));
+}
+
+QString PrintWidget::titleHtml(const QDate& day) const
+{
+    // The day and month names in the system's language, as in "Sun Dec 6 2026".
+    const QString date = QLocale::system().toString(day, QStringLiteral("ddd MMM d yyyy"));
+    return QStringLiteral("<h1>%1</h1><hr>").arg(tr("Summary for %1").arg(date).toHtmlEscaped());
+}
+
+QString PrintWidget::tableHtml(const QDate& day) const
+{
+    return QStringLiteral("<table border=1 cellspacing=0 cellpadding=3 width=100%>%1%2</table>")
+        .arg(headerRowHtml(), rowsHtml(day));
+}
+
+QString PrintWidget::headerRowHtml() const
+{
+    return QStringLiteral("<tr><th>%1</th><th>%2</th><th>%3</th></tr>").arg(tr("Time"), tr("Student"), tr("Item"));
+}
+
+QString PrintWidget::rowsHtml(const QDate& day) const
+{
+    QString rows;
+    for (const Entry& entry : history->entries(day, day, QStringList(), QStringList()))
+        rows += rowHtml(entry);
+    return rows;
+}
+
+// Names are typed by people: escaped, and filled in one pass, they show as
+// typed and cannot change the rest of the document.
+QString PrintWidget::rowHtml(const Entry& entry) const
+{
+    return QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
+        .arg(entry.time().toString(QStringLiteral("hh:mm:ss ap")), entry.student().toString().toHtmlEscaped(),
+            entry.item().toString().toHtmlEscaped());
+}
+
+void PrintWidget::printLog()
+{
+    // The midnight timer may be late (a suspended computer); a print is always
+    // of the day it is made on.
+    if (shownDay != clock().date())
+        updateLog();
+
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        ui->previewText->print(&printer);
+}
+
+void PrintWidget::updateLog()
+{
+    const QDateTime now = clock();
+    shownDay = now.date();
+    ui->previewText->setHtml(summaryHtml(shownDay));
+    midnightTimer.start(int(now.msecsTo(QDateTime(shownDay.addDays(1), QTime(0, 0)))));
 }

@@ -1,20 +1,53 @@
 #ifndef PRINTWIDGET_H
 #define PRINTWIDGET_H
 
+#include <QDate>
+#include <QDateTime>
+#include <QTimer>
 #include <QWidget>
 
-class AbstractHistory;
-class AbstractInventory;
-class AbstractStudentList;
-class AbstractVerifier;
+#include <functional>
+#include <memory>
 
-// Placeholder until the page is built.
+class AbstractHistory;
+class Entry;
+
+namespace Ui {
+class PrintWidget;
+}
+
+/// The administration page that previews and prints the summary of the
+/// current day's sign-outs. The preview follows the history and the calendar.
 class PrintWidget : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit PrintWidget(AbstractHistory* history);
+    using Clock = std::function<QDateTime()>;
+
+    /// \a clock gives the current local moment; tests hand in their own.
+    explicit PrintWidget(AbstractHistory* history, Clock clock = &QDateTime::currentDateTime);
+    ~PrintWidget() override;
+
+    /// The summary document of \a day: its title, then its table.
+    QString summaryHtml(const QDate& day) const;
+    QString titleHtml(const QDate& day) const;
+    QString tableHtml(const QDate& day) const;
+    QString headerRowHtml() const;
+    /// One row per entry of \a day, in the order they were recorded.
+    QString rowsHtml(const QDate& day) const;
+    QString rowHtml(const Entry& entry) const;
+
+private slots:
+    void printLog();
+    void updateLog();
+
+private:
+    std::unique_ptr<Ui::PrintWidget> ui;
+    AbstractHistory* history;
+    Clock clock;
+    QDate shownDay;
+    QTimer midnightTimer;
 };
 
 #endif

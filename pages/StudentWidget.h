@@ -3,18 +3,38 @@
 
 #include <QWidget>
 
-class AbstractHistory;
-class AbstractInventory;
-class AbstractStudentList;
-class AbstractVerifier;
+#include <memory>
 
-// Placeholder until the page is built.
+class AbstractHistory;
+class AbstractStudentList;
+class StudentListModel;
+
+namespace Ui {
+class StudentWidget;
+}
+
+/// The administration page that imports the student list from a CSV file,
+/// resets the passwords of the selected students and clears the history.
 class StudentWidget : public QWidget
 {
     Q_OBJECT
 
 public:
     StudentWidget(AbstractHistory* history, AbstractStudentList* students);
+    ~StudentWidget() override;
+
+private slots:
+    void openStudentList();
+    void resetPasswords();
+    void clearHistory();
+
+private:
+    bool confirm(const QString& question);
+
+    std::unique_ptr<Ui::StudentWidget> ui;
+    AbstractHistory* history;
+    AbstractStudentList* students;
+    std::unique_ptr<StudentListModel> model;
 };
 
 #endif

@@ -27,6 +27,9 @@ public:
     QList<Entry> entries(
         const QDate& from, const QDate& to, const QStringList& studentFilters, const QStringList& itemFilters) override;
 
+    /// Stores \a entry as a sign-out would and reports the change.
+    void record(const Entry& entry);
+
     /// Each query as "from..to [student words] [item words]", dates in ISO format.
     QStringList queryTexts() const;
     static QString queryText(
@@ -36,6 +39,7 @@ public:
     QList<Query> queries;
     /// The moment add() stamps; the current one when null.
     QDateTime now;
+    int clearCalls = 0;
     /// Whether clear() and add() succeed.
     bool storing = true;
 };

@@ -1,0 +1,266 @@
+#include "pages/InventoryWidget.h"
+
+#include "support/DialogAnswerer.h"
+#include "support/FakeInventory.h"
+#include "support/ItemViews.h"
+#include "support/TestWorkspace.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTreeView>
+
+#include <algorithm>
+#include <memory>
+
+static const QString question = "Are you sure you want to delete the selected items?";
+
+class tst_InventoryWidget : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void addsARunInOneCall_data();
+    void addsARunInOneCall();
+    void rangeNeverStaysInverted_data();
+    void rangeNeverStaysInverted();
+    void removesSelectionOnlyAfterYes_data();
+    void removesSelectionOnlyAfterYes();
+    void asksNothingWithoutSelection();
+    void deleteKeyActsAsRemoveButton();
+    void reportsChangesNotStored_data();
+    void reportsChangesNotStored();
+    void buttonsShowTheirIcons();
+
+private:
+    void showPage();
+    QTreeView* itemView() const { return page->findChild<QTreeView*>("itemView"); }
+    QPushButton* button(const char* name) const { return page->findChild<QPushButton*>(name); }
+    void selectRows(const QList<int>& rows);
+
+    std::unique_ptr<TestWorkspace> workspace;
+    std::unique_ptr<FakeInventory> inventory;
+    std::unique_ptr<InventoryWidget> page;
+};
+
+static QList<Item> run(const QString& name, int from, int to)
+{
+    QList<Item> items;
+    for (int number = from; number <= to; ++number)
+        items.append(Item(name, number));
+    return items;
+}
+
+static QStringList texts(const QList<Item>& items)
+{
+    QStringList list;
+    for (const Item& item : items)
+        list.append(item.toString());
+    return list;
+}
+
+void tst_InventoryWidget::init()
+{
+    workspace = std::make_unique<TestWorkspace>();
+    inventory = std::make_unique<FakeInventory>();
+}
+
+void tst_InventoryWidget::cleanup()
+{
+    page.reset();
+    inventory.reset();
+    workspace.reset();
+}
+
+void tst_InventoryWidget::showPage()
+{
+    page = std::make_unique<InventoryWidget>(inventory.get());
+    page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(page.get()));
+}
+
+void tst_InventoryWidget::selectRows(const QList<int>& rows)
+{
+    for (int row : rows)
+        clickCell(itemView(), row, 0, Qt::ControlModifier);
+    QCOMPARE(itemView()->selectionModel()->selectedRows().size(), rows.size());
+}
+
+void tst_InventoryWidget::addsARunInOneCall_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+
+    QTest::newRow("five trumpets") << "Trumpet" << 1 << 5;
+    QTest::newRow("a single number") << "Oboe" << 7 << 7;
+    QTest::newRow("the largest run") << "Violin" << 1 << 99;
+    QTest::newRow("empty name") << "" << 1 << 2;
+    QTest::newRow("name kept as typed") << " Tuba " << 3 << 4;
+}
+
+void tst_InventoryWidget::addsARunInOneCall()
+{
+    QFETCH(QString, name);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    showPage();
+
+    QTest::keyClicks(page->findChild<QLineEdit*>("itemBox"), name);
+    page->findChild<QSpinBox*>("toBox")->setValue(to);
+    page->findChild<QSpinBox*>("fromBox")->setValue(from);
+    button("addButton")->click();
+
+    const QList<Item> expected = run(name, from, to);
+    QCOMPARE(inventory->addCalls, QList<QList<Item>>({ expected }));
+    // The view starts sorted by its header's initial indicator, descending.
+    QStringList shown = texts(expected);
+    std::reverse(shown.begin(), shown.end());
+    QCOMPARE(columnTexts(itemView()), shown);
+    // Ready for the next run with the same name.
+    QCOMPARE(page->findChild<QLineEdit*>("itemBox")->text(), name);
+    QCOMPARE(page->findChild<QSpinBox*>("fromBox")->value(), from);
+    QCOMPARE(page->findChild<QSpinBox*>("toBox")->value(), to);
+}
+
+void tst_InventoryWidget::rangeNeverStaysInverted_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("changed");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("expectedFrom");
+    QTest::addColumn<int>("expectedTo");
+
+    QTest::newRow("from past to raises to") << 1 << 5 << "fromBox" << 12 << 12 << 12;
+    QTest::newRow("to below from lowers from") << 12 << 12 << "toBox" << 3 << 3 << 3;
+    QTest::newRow("from within the range") << 1 << 5 << "fromBox" << 3 << 3 << 5;
+    QTest::newRow("to within the range") << 3 << 9 << "toBox" << 4 << 3 << 4;
+}
+
+void tst_InventoryWidget::rangeNeverStaysInverted()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QString, changed);
+    QFETCH(int, value);
+    QFETCH(int, expectedFrom);
+    QFETCH(int, expectedTo);
+    showPage();
+    auto* fromBox = page->findChild<QSpinBox*>("fromBox");
+    auto* toBox = page->findChild<QSpinBox*>("toBox");
+    toBox->setValue(to);
+    fromBox->setValue(from);
+
+    page->findChild<QSpinBox*>(changed)->setValue(value);
+
+    QCOMPARE(fromBox->value(), expectedFrom);
+    QCOMPARE(toBox->value(), expectedTo);
+}
+
+void tst_InventoryWidget::removesSelectionOnlyAfterYes_data()
+{
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<QList<Item>>("removed");
+
+    QTest::newRow("yes") << QMessageBox::Yes << QList<Item>({ Item("Drum", 3), Item("Drum", 1) });
+    QTest::newRow("no") << QMessageBox::No << QList<Item>();
+}
+
+void tst_InventoryWidget::removesSelectionOnlyAfterYes()
+{
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(QList<Item>, removed);
+    inventory->held = run("Drum", 1, 3);
+    showPage();
+    selectRows({ 0, 2 }); // Drum #3 and Drum #1, listed in descending order
+
+    DialogAnswerer answerer;
+    answerer.answerMessage(answer);
+    button("removeButton")->click();
+
+    QCOMPARE(answerer.shownTexts(), QStringList({ question }));
+    QCOMPARE(answerer.shown().first().title, QString("Brindlow"));
+    if (removed.isEmpty()) {
+        QVERIFY(inventory->removeCalls.isEmpty());
+        QCOMPARE(columnTexts(itemView()), QStringList({ "Drum #3", "Drum #2", "Drum #1" }));
+        return;
+    }
+    QCOMPARE(inventory->removeCalls.size(), 1);
+    QList<Item> asked = inventory->removeCalls.first();
+    std::sort(asked.begin(), asked.end());
+    std::sort(removed.begin(), removed.end());
+    QCOMPARE(asked, removed);
+    QCOMPARE(columnTexts(itemView()), QStringList({ "Drum #2" }));
+}
+
+void tst_InventoryWidget::asksNothingWithoutSelection()
+{
+    inventory->held = run("Drum", 1, 3);
+    showPage();
+
+    DialogAnswerer answerer;
+    button("removeButton")->click();
+
+    QVERIFY(answerer.shown().isEmpty());
+    QVERIFY(inventory->removeCalls.isEmpty());
+}
+
+void tst_InventoryWidget::deleteKeyActsAsRemoveButton()
+{
+    inventory->held = run("Drum", 1, 3);
+    showPage();
+    QApplication::setActiveWindow(page.get());
+    QVERIFY(QTest::qWaitForWindowActive(page.get()));
+    selectRows({ 1 });
+
+    DialogAnswerer answerer;
+    answerer.answerMessage(QMessageBox::Yes);
+    QTest::keyClick(page.get(), Qt::Key_Delete);
+
+    // A shortcut clicks its button with a short animation, so a little later.
+    QTRY_COMPARE(inventory->removeCalls, QList<QList<Item>>({ { Item("Drum", 2) } }));
+    QCOMPARE(answerer.shownTexts(), QStringList({ question }));
+}
+
+void tst_InventoryWidget::reportsChangesNotStored_data()
+{
+    QTest::addColumn<QString>("buttonName");
+    QTest::addColumn<QStringList>("messages");
+
+    QTest::newRow("add") << "addButton" << QStringList({ "The items could not be added." });
+    QTest::newRow("remove") << "removeButton" << QStringList({ question, "The items could not be removed." });
+}
+
+void tst_InventoryWidget::reportsChangesNotStored()
+{
+    QFETCH(QString, buttonName);
+    QFETCH(QStringList, messages);
+    inventory->held = run("Drum", 1, 3);
+    inventory->storing = false;
+    showPage();
+    selectRows({ 0 });
+
+    DialogAnswerer answerer;
+    for (int answers = 0; answers < messages.size(); ++answers)
+        answerer.answerMessage(answers + 1 < messages.size() ? QMessageBox::Yes : QMessageBox::Ok);
+    button(qPrintable(buttonName))->click();
+
+    QCOMPARE(answerer.shownTexts(), messages);
+    QCOMPARE(answerer.shown().last().title, QString("Brindlow"));
+}
+
+void tst_InventoryWidget::buttonsShowTheirIcons()
+{
+    showPage();
+    for (const char* name : { "addButton", "removeButton" })
+        QVERIFY2(!button(name)->icon().pixmap(16).isNull(), name);
+}
+
+QTEST_MAIN(tst_InventoryWidget)
+#include "tst_InventoryWidget.moc"

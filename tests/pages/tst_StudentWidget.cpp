@@ -1,0 +1,335 @@
+#include "pages/StudentWidget.h"
+
+#include "stores/FileStudentList.h"
+#include "support/DialogAnswerer.h"
+#include "support/FakeHistory.h"
+#include "support/ItemViews.h"
+#include "support/TestWorkspace.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeView>
+
+#include <algorithm>
+#include <memory>
+
+static const QString resetQuestion = "Are you sure you want to reset the passwords for the selected students?";
+static const QString clearQuestion = "Are you sure you want to clear all history?";
+
+class tst_StudentWidget : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void importReplacesListAndPasswords_data();
+    void importReplacesListAndPasswords();
+    void listStaysWhenNothingIsRead_data();
+    void listStaysWhenNothingIsRead();
+    void resetsSelectedPasswords_data();
+    void resetsSelectedPasswords();
+    void resetReportsPasswordsNotStored();
+    void clearsHistoryOnlyAfterYes_data();
+    void clearsHistoryOnlyAfterYes();
+    void sortsByHeaderClicks_data();
+    void sortsByHeaderClicks();
+    void headerTexts_data();
+    void headerTexts();
+
+private:
+    void showPage(const QString& listFileName = "students.lst");
+    QTreeView* studentView() const { return page->findChild<QTreeView*>("studentView"); }
+    void click(const char* buttonName) { page->findChild<QPushButton*>(buttonName)->click(); }
+    void selectStudents(const QStringList& ids);
+
+    std::unique_ptr<TestWorkspace> workspace;
+    std::unique_ptr<FakeHistory> history;
+    std::unique_ptr<FileStudentList> students;
+    std::unique_ptr<StudentWidget> page;
+};
+
+static const QList<Student> registered = {
+    Student("Eli Ash", "1000", "pw1"),
+    Student("Émile Roux", "99", "pw2"),
+    Student("Erik Holm", "100", QString()),
+    Student("adam Berg", "7", "pw4"),
+};
+
+/// Types \a path as the file name and closes the file dialog with it; done()
+/// passes it on even when the dialog would refuse it, as a file vanishing
+/// meanwhile would. (selectFile() leaves the name box alone while it has the
+/// focus, which it gets at a moment of its own.)
+static std::function<void(QWidget*)> choose(const QString& path)
+{
+    return [path](QWidget* dialog) {
+        auto* fileDialog = qobject_cast<QFileDialog*>(dialog);
+        QVERIFY(fileDialog);
+        QCOMPARE(fileDialog->nameFilters(), QStringList({ "Csv Files (*.csv)" }));
+        auto* nameBox = fileDialog->findChild<QLineEdit*>("fileNameEdit");
+        QVERIFY(nameBox);
+        nameBox->setText(path);
+        static_cast<QDialog*>(fileDialog)->done(QDialog::Accepted);
+    };
+}
+
+void tst_StudentWidget::init()
+{
+    workspace = std::make_unique<TestWorkspace>();
+    history = std::make_unique<FakeHistory>();
+}
+
+void tst_StudentWidget::cleanup()
+{
+    page.reset();
+    students.reset();
+    history.reset();
+    workspace.reset();
+}
+
+void tst_StudentWidget::showPage(const QString& listFileName)
+{
+    students = std::make_unique<FileStudentList>(workspace->filePath(listFileName));
+    students->setStudents(registered);
+    page = std::make_unique<StudentWidget>(history.get(), students.get());
+    page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(page.get()));
+}
+
+void tst_StudentWidget::selectStudents(const QStringList& ids)
+{
+    const QStringList shownIds = columnTexts(studentView(), 1);
+    for (const QString& id : ids)
+        clickCell(studentView(), int(shownIds.indexOf(id)), 0, Qt::ControlModifier);
+    // Whole rows are selected: one index per cell.
+    QCOMPARE(studentView()->selectionModel()->selectedIndexes().size(), 2 * ids.size());
+}
+
+void tst_StudentWidget::importReplacesListAndPasswords_data()
+{
+    QTest::addColumn<QString>("listFile");
+    QTest::addColumn<QStringList>("messages");
+
+    QTest::newRow("saved") << "students.lst" << QStringList();
+    QTest::newRow("not saved") << "no such folder/students.lst"
+                               << QStringList({ "The student list could not be saved." });
+}
+
+void tst_StudentWidget::importReplacesListAndPasswords()
+{
+    QFETCH(QString, listFile);
+    QFETCH(QStringList, messages);
+    showPage(listFile);
+    workspace->writeFile("new.csv", "ID,First,Last\r\n99,Emile,Roux\r\n5,Zoe,Young\r\n");
+
+    DialogAnswerer answerer;
+    answerer.answerWith(choose(workspace->filePath("new.csv")));
+    if (!messages.isEmpty())
+        answerer.answerMessage(QMessageBox::Ok);
+    click("openStudentListButton");
+
+    QCOMPARE(answerer.shownTexts().mid(1), messages);
+    // The run goes on with the imported list even when it could not be saved.
+    QCOMPARE(students->count(), 2);
+    QCOMPARE(students->student("99"), Student("Emile Roux", "99", QString()));
+    QVERIFY(students->student("99").password().isNull());
+    QCOMPARE(students->student("5"), Student("Zoe Young", "5", QString()));
+    QCOMPARE(columnTexts(studentView()), QStringList({ "Zoe Young", "Emile Roux" }));
+}
+
+void tst_StudentWidget::listStaysWhenNothingIsRead_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QStringList>("messages");
+
+    const QStringList warning = { "Error reading file." };
+    QTest::newRow("cancelled") << QString() << QStringList();
+    QTest::newRow("missing file") << "missing.csv" << warning;
+    QTest::newRow("directory") << "folder.csv" << warning;
+}
+
+void tst_StudentWidget::listStaysWhenNothingIsRead()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QStringList, messages);
+    showPage();
+    QVERIFY(QDir(workspace->path()).mkdir("folder.csv"));
+    const QStringList shownNames = columnTexts(studentView());
+
+    DialogAnswerer answerer;
+    if (chosen.isNull()) {
+        answerer.reject();
+    } else {
+        answerer.answerWith(choose(workspace->filePath(chosen)));
+        answerer.answerMessage(QMessageBox::Ok);
+    }
+    click("openStudentListButton");
+
+    QCOMPARE(answerer.pending(), 0);
+    QCOMPARE(answerer.shownTexts().mid(1), messages);
+    if (!messages.isEmpty())
+        QCOMPARE(answerer.shown().last().title, QString("Error"));
+    QCOMPARE(students->count(), registered.size());
+    QCOMPARE(students->student("99").password(), QString("pw2"));
+    QCOMPARE(columnTexts(studentView()), shownNames);
+}
+
+void tst_StudentWidget::resetsSelectedPasswords_data()
+{
+    QTest::addColumn<QStringList>("selected");
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<QStringList>("reset");
+
+    QTest::newRow("two rows") << QStringList({ "1000", "7" }) << QMessageBox::Yes << QStringList({ "1000", "7" });
+    QTest::newRow("answered no") << QStringList({ "1000", "7" }) << QMessageBox::No << QStringList();
+    QTest::newRow("nothing selected") << QStringList() << QMessageBox::Yes << QStringList();
+}
+
+void tst_StudentWidget::resetsSelectedPasswords()
+{
+    QFETCH(QStringList, selected);
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(QStringList, reset);
+    showPage();
+    selectStudents(selected);
+    const QStringList shownNames = columnTexts(studentView());
+
+    DialogAnswerer answerer;
+    answerer.answerMessage(answer);
+    click("resetPasswordButton");
+
+    QCOMPARE(answerer.shownTexts(), QStringList({ resetQuestion }));
+    QCOMPARE(answerer.shown().first().title, QString("Brindlow"));
+    for (const Student& before : registered) {
+        const Student after = students->student(before.id());
+        QCOMPARE(after.password(), reset.contains(before.id()) ? QString() : before.password());
+        QCOMPARE(after.password().isNull(), reset.contains(before.id()) || before.password().isNull());
+    }
+    QCOMPARE(columnTexts(studentView()), shownNames);
+}
+
+void tst_StudentWidget::resetReportsPasswordsNotStored()
+{
+    showPage("no such folder/students.lst");
+    selectStudents({ "99" });
+
+    DialogAnswerer answerer;
+    answerer.answerMessage(QMessageBox::Yes);
+    answerer.answerMessage(QMessageBox::Ok);
+    click("resetPasswordButton");
+
+    QCOMPARE(answerer.shownTexts(), QStringList({ resetQuestion, "The passwords could not be reset." }));
+}
+
+void tst_StudentWidget::clearsHistoryOnlyAfterYes_data()
+{
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<bool>("storing");
+    QTest::addColumn<int>("clearCalls");
+    QTest::addColumn<QStringList>("messages");
+
+    QTest::newRow("yes") << QMessageBox::Yes << true << 1 << QStringList({ clearQuestion });
+    QTest::newRow("no") << QMessageBox::No << true << 0 << QStringList({ clearQuestion });
+    QTest::newRow("not stored") << QMessageBox::Yes << false << 1
+                                << QStringList({ clearQuestion, "The history could not be cleared." });
+}
+
+void tst_StudentWidget::clearsHistoryOnlyAfterYes()
+{
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(bool, storing);
+    QFETCH(int, clearCalls);
+    QFETCH(QStringList, messages);
+    history->storing = storing;
+    showPage();
+
+    DialogAnswerer answerer;
+    answerer.answerMessage(answer);
+    if (messages.size() > 1)
+        answerer.answerMessage(QMessageBox::Ok);
+    click("clearHistoryButton");
+
+    QCOMPARE(answerer.shownTexts(), messages);
+    QCOMPARE(answerer.shown().first().title, QString("Brindlow"));
+    QCOMPARE(history->clearCalls, clearCalls);
+}
+
+static QStringList collated(QStringList names)
+{
+    const QCollator collator;
+    std::sort(names.begin(), names.end(),
+        [&collator](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
+    return names;
+}
+
+static QStringList reversed(QStringList texts)
+{
+    std::reverse(texts.begin(), texts.end());
+    return texts;
+}
+
+void tst_StudentWidget::sortsByHeaderClicks_data()
+{
+    QTest::addColumn<int>("section");
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<QStringList>("expected");
+
+    QStringList names;
+    for (const Student& student : registered)
+        names.append(student.name());
+    const QStringList byName = collated(names);
+    // Accents and case must not sort by code unit, where "Émile" and "adam" come last.
+    QCOMPARE(byName, QStringList({ "adam Berg", "Eli Ash", "Émile Roux", "Erik Holm" }));
+    const QStringList byId = { "100", "1000", "7", "99" };
+
+    QTest::newRow("names at first") << 0 << 0 << reversed(byName);
+    QTest::newRow("names ascending") << 0 << 1 << byName;
+    QTest::newRow("names descending again") << 0 << 2 << reversed(byName);
+    QTest::newRow("ids ascending") << 1 << 1 << byId;
+    QTest::newRow("ids descending") << 1 << 2 << reversed(byId);
+}
+
+void tst_StudentWidget::sortsByHeaderClicks()
+{
+    QFETCH(int, section);
+    QFETCH(int, clicks);
+    QFETCH(QStringList, expected);
+    showPage();
+
+    for (int click = 0; click < clicks; ++click)
+        clickSection(studentView()->header(), section);
+
+    QCOMPARE(columnTexts(studentView(), section), expected);
+}
+
+void tst_StudentWidget::headerTexts_data()
+{
+    QTest::addColumn<int>("section");
+    QTest::addColumn<Qt::Orientation>("orientation");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("name column") << 0 << Qt::Horizontal << "Name";
+    QTest::newRow("id column") << 1 << Qt::Horizontal << "Id";
+    QTest::newRow("first row") << 0 << Qt::Vertical << "Name";
+    QTest::newRow("second row") << 1 << Qt::Vertical << "Id";
+    QTest::newRow("last row") << 3 << Qt::Vertical << "Id";
+}
+
+void tst_StudentWidget::headerTexts()
+{
+    QFETCH(int, section);
+    QFETCH(Qt::Orientation, orientation);
+    QFETCH(QString, text);
+    showPage();
+
+    QCOMPARE(studentView()->model()->headerData(section, orientation).toString(), text);
+}
+
+QTEST_MAIN(tst_StudentWidget)
+#include "tst_StudentWidget.moc"
