@@ -8,6 +8,9 @@
 #include "stores/AbstractHistory.h"
 #include "stores/AbstractVerifier.h"
 
+#include <QApplication>
+#include <QDialog>
+#include <QScopedValueRollback>
 #include <QTimer>
 
 #include <chrono>
@@ -32,6 +35,7 @@ SignOutWidget::SignOutWidget(AbstractInventory* inventory, AbstractHistory* hist
           new HistoryModel(history, HistoryModel::TimeColumn | HistoryModel::StudentColumn | HistoryModel::ItemColumn))
     , logDate(QDate::currentDate())
     , midnightTimer(new QTimer(this))
+    , idleTimer(new QTimer(this))
 {
     ui->setupUi(this);
     connect(ui->signOutButton, &QPushButton::clicked, this, &SignOutWidget::signOutItem);
@@ -54,12 +58,51 @@ SignOutWidget::SignOutWidget(AbstractInventory* inventory, AbstractHistory* hist
         armMidnightTimer();
     });
     armMidnightTimer();
+
+    // A student who walks away must not leave a working ID and password behind
+    // for the next person at the kiosk.
+    idleTimer->setObjectName(QStringLiteral("idleTimer"));
+    idleTimer->setSingleShot(true);
+    setIdleInterval(std::chrono::minutes(1));
+    connect(idleTimer, &QTimer::timeout, this, &SignOutWidget::forgetStudent);
+    qApp->installEventFilter(this);
 }
 
 SignOutWidget::~SignOutWidget() = default;
 
+void SignOutWidget::setIdleInterval(std::chrono::milliseconds interval)
+{
+    idleTimer->start(interval);
+}
+
+bool SignOutWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::TouchBegin:
+        idleTimer->start();
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SignOutWidget::forgetStudent()
+{
+    // A dialog of a sign-out still waiting for the student is refused first.
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()); dialog && signingOut)
+        dialog->reject();
+    ui->usernameBox->clear();
+    ui->passwordBox->clear();
+}
+
 void SignOutWidget::signOutItem()
 {
+    const QScopedValueRollback<bool> inProgress(signingOut, true);
     if (!validateInput())
         return;
 

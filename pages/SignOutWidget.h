@@ -4,6 +4,8 @@
 #include <QDate>
 #include <QWidget>
 
+#include <chrono>
+
 #include <memory>
 
 class AbstractHistory;
@@ -27,10 +29,16 @@ public:
     SignOutWidget(AbstractInventory* inventory, AbstractHistory* history, AbstractVerifier* verifier);
     ~SignOutWidget() override;
 
+    /// How long the page waits without keyboard or mouse input before it
+    /// forgets a half-typed ID and password; one minute unless a test shortens it.
+    void setIdleInterval(std::chrono::milliseconds interval);
+
 public slots:
     void signOutItem();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
     /// The local date whose sign-outs the log shows; a seam for tests that cross midnight.
     virtual QDate today() const;
 
@@ -38,6 +46,7 @@ private:
     bool validateInput();
     void followToday();
     void armMidnightTimer();
+    void forgetStudent();
 
     std::unique_ptr<Ui::SignOutWidget> ui;
     AbstractHistory* history;
@@ -46,6 +55,8 @@ private:
     std::unique_ptr<HistoryModel> historyModel;
     QDate logDate;
     QTimer* midnightTimer;
+    QTimer* idleTimer;
+    bool signingOut = false;
 };
 
 #endif

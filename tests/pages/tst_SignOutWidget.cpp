@@ -65,6 +65,9 @@ private slots:
     void logFollowsDateAtMidnight();
     void signOutWithRealStores_data();
     void signOutWithRealStores();
+    void idleKioskForgetsTheStudent();
+    void inputKeepsTheStudent();
+    void idleKioskRefusesAnOpenConfirmation();
 
 private:
     bool rebuildPage();
@@ -421,6 +424,63 @@ void tst_SignOutWidget::signOutWithRealStores()
     QCOMPARE(answerer.shownTexts().last(), QStringLiteral("Invalid password."));
     QCOMPARE(log->rowCount(), 1);
     QCOMPARE(passwordBox->text(), QStringLiteral("wrong"));
+}
+
+void tst_SignOutWidget::idleKioskForgetsTheStudent()
+{
+    DialogAnswerer answerer;
+    answerer.answerMessage(QMessageBox::Ok);
+    verifier->accepting = false;
+    fillIn("1815", "secret");
+    page->setIdleInterval(std::chrono::milliseconds(100));
+    clickSignOut();
+    QCOMPARE(verifier->calls.size(), 1);
+    QCOMPARE(child<QLineEdit>("passwordBox")->text(), QStringLiteral("secret"));
+
+    QTRY_COMPARE_WITH_TIMEOUT(child<QLineEdit>("passwordBox")->text(), QString(), 2000);
+    QCOMPARE(child<QLineEdit>("usernameBox")->text(), QString());
+    QCOMPARE(child<QComboBox>("itemBox")->currentIndex(), 0);
+    QVERIFY(answerer.shown().isEmpty());
+}
+
+void tst_SignOutWidget::inputKeepsTheStudent()
+{
+    page->setIdleInterval(std::chrono::milliseconds(300));
+    auto* usernameBox = child<QLineEdit>("usernameBox");
+    usernameBox->setFocus();
+    for (int i = 0; i < 6; ++i) {
+        QTest::qWait(100);
+        QTest::keyClick(usernameBox, Qt::Key_1);
+    }
+    QCOMPARE(usernameBox->text(), QStringLiteral("111111"));
+    QTRY_COMPARE_WITH_TIMEOUT(usernameBox->text(), QString(), 2000);
+}
+
+void tst_SignOutWidget::idleKioskRefusesAnOpenConfirmation()
+{
+    page.reset();
+    FakeHistory fakeHistory;
+    FileStudentList students("students.lst");
+    students.setStudents({ Student("Ada Lovelace", "1815", QString()) });
+    StudentVerifier realVerifier(&students, &fakeHistory);
+    SignOutWidget realPage(inventory.get(), &fakeHistory, &realVerifier);
+    QVERIFY(showPage(&realPage, true));
+    realPage.setIdleInterval(std::chrono::milliseconds(200));
+
+    // The student is asked to confirm a first password and walks away.
+    DialogAnswerer answerer;
+    bool leftOpen = false;
+    answerer.answerWith([&leftOpen](QWidget*) { leftOpen = true; });
+    namedChild<QLineEdit>(&realPage, "usernameBox")->setText("1815");
+    namedChild<QLineEdit>(&realPage, "passwordBox")->setText("secret");
+    QTest::mouseClick(namedChild<QPushButton>(&realPage, "signOutButton"), Qt::LeftButton);
+
+    QVERIFY(leftOpen);
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(fakeHistory.stored.isEmpty());
+    QVERIFY(students.student("1815").password().isNull());
+    QCOMPARE(namedChild<QLineEdit>(&realPage, "usernameBox")->text(), QString());
+    QCOMPARE(namedChild<QLineEdit>(&realPage, "passwordBox")->text(), QString());
 }
 
 QTEST_MAIN(tst_SignOutWidget)

@@ -72,10 +72,18 @@ static QString dialogText(QWidget* dialog)
 void DialogAnswerer::answerActiveDialog()
 {
     QWidget* dialog = QApplication::activeModalWidget();
-    // A dialog that was answered may still be modal until its loop returns.
-    if (!dialog || dialog == lastAnswered || !qobject_cast<QDialog*>(dialog))
+    if (!dialog || !qobject_cast<QDialog*>(dialog))
         return;
+    // A dialog that was answered may still be modal until its loop returns.
+    if (dialog == lastAnswered) {
+        if (sinceAnswered.elapsed() > 5000) {
+            QTest::qFail("A dialog stayed open after its answer", __FILE__, __LINE__);
+            qobject_cast<QDialog*>(dialog)->reject();
+        }
+        return;
+    }
     lastAnswered = dialog;
+    sinceAnswered.start();
     dialogs.append({ dialog->windowTitle(), dialogText(dialog) });
 
     if (answers.isEmpty()) {

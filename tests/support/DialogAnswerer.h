@@ -1,6 +1,7 @@
 #ifndef DIALOGANSWERER_H
 #define DIALOGANSWERER_H
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
@@ -49,6 +50,7 @@ private:
     QList<std::function<void(QWidget*)>> answers;
     QList<Shown> dialogs;
     QPointer<QWidget> lastAnswered;
+    QElapsedTimer sinceAnswered;
 };
 
 #endif
