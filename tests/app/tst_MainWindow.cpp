@@ -1,10 +1,7 @@
-#include "app/MainWindow.h"
-#include "stores/DatabaseHistory.h"
-#include "stores/DatabaseInventory.h"
-#include "stores/FileStudentList.h"
-#include "stores/StudentVerifier.h"
 #include "support/DialogAnswerer.h"
+#include "support/Kiosk.h"
 #include "support/TestWorkspace.h"
+#include "support/clickButton.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,8 +13,6 @@
 #include <QMenu>
 #include <QSettings>
 #include <QStackedWidget>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <QTest>
 
 #include <memory>
@@ -28,17 +23,6 @@ const QString PasswordKey = QStringLiteral("settings/password");
 const QString VerifyPrompt = QStringLiteral("Please verify the administrator password.");
 const QString NewPrompt = QStringLiteral("Please enter the new password.");
 const QString Invalid = QStringLiteral("Invalid password.");
-
-// The object graph as main builds it; members go in reverse order, so the
-// window and the verifier are gone before the student list writes its file.
-struct Kiosk
-{
-    DatabaseInventory inventory;
-    DatabaseHistory history;
-    FileStudentList students { QStringLiteral("students.lst") };
-    StudentVerifier verifier { &students, &history };
-    MainWindow window { &inventory, &history, &students, &verifier };
-};
 
 /// A null \a password removes it from the settings.
 void storePassword(const QString& password)
@@ -139,14 +123,7 @@ void tst_MainWindow::click(const QString& name)
     auto* button = child<QAbstractButton>(name);
     QVERIFY2(button, qPrintable(name));
     QVERIFY2(button->isVisible(), qPrintable(name + " is not visible"));
-    QPoint at = button->rect().center();
-    // A check box reacts only on its indicator, which its style sheet puts at the right.
-    if (auto* box = qobject_cast<QCheckBox*>(button)) {
-        QStyleOptionButton option;
-        option.initFrom(box);
-        at = box->style()->subElementRect(QStyle::SE_CheckBoxClickRect, &option, box).center();
-    }
-    QTest::mouseClick(button, Qt::LeftButton, {}, at);
+    clickButton(button);
 }
 
 /// Queues an answer for each expected dialog, named by its text.

@@ -62,23 +62,6 @@ static const QList<Student> registered = {
     Student("adam Berg", "7", "pw4"),
 };
 
-/// Types \a path as the file name and closes the file dialog with it; done()
-/// passes it on even when the dialog would refuse it, as a file vanishing
-/// meanwhile would. (selectFile() leaves the name box alone while it has the
-/// focus, which it gets at a moment of its own.)
-static std::function<void(QWidget*)> choose(const QString& path)
-{
-    return [path](QWidget* dialog) {
-        auto* fileDialog = qobject_cast<QFileDialog*>(dialog);
-        QVERIFY(fileDialog);
-        QCOMPARE(fileDialog->nameFilters(), QStringList({ "Csv Files (*.csv)" }));
-        auto* nameBox = fileDialog->findChild<QLineEdit*>("fileNameEdit");
-        QVERIFY(nameBox);
-        nameBox->setText(path);
-        static_cast<QDialog*>(fileDialog)->done(QDialog::Accepted);
-    };
-}
-
 void tst_StudentWidget::init()
 {
     workspace = std::make_unique<TestWorkspace>();
@@ -129,7 +112,7 @@ void tst_StudentWidget::importReplacesListAndPasswords()
     workspace->writeFile("new.csv", "ID,First,Last\r\n99,Emile,Roux\r\n5,Zoe,Young\r\n");
 
     DialogAnswerer answerer;
-    answerer.answerWith(choose(workspace->filePath("new.csv")));
+    answerer.chooseFile(workspace->filePath("new.csv"));
     if (!messages.isEmpty())
         answerer.answerMessage(QMessageBox::Ok);
     click("openStudentListButton");
@@ -166,7 +149,7 @@ void tst_StudentWidget::listStaysWhenNothingIsRead()
     if (chosen.isNull()) {
         answerer.reject();
     } else {
-        answerer.answerWith(choose(workspace->filePath(chosen)));
+        answerer.chooseFile(workspace->filePath(chosen));
         answerer.answerMessage(QMessageBox::Ok);
     }
     click("openStudentListButton");

@@ -32,6 +32,8 @@ public:
     void answerMessage(QMessageBox::StandardButton button = QMessageBox::Ok);
     /// Expect an input dialog and accept it with \a text typed.
     void answerInput(const QString& text);
+    /// Expect a CSV file dialog and close it with \a path typed as the file name.
+    void chooseFile(const QString& path);
     /// Expect any dialog and reject it (Cancel, Escape).
     void reject();
     /// Expect any dialog and let \a answer deal with it.
