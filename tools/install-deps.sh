@@ -9,7 +9,6 @@ packages=(
     libsqlite3-dev
     xvfb xauth fonts-dejavu-core
     poppler-utils
-    x11-apps netpbm openbox # tools/screenshot.sh: a window manager, xwd, and xwdtopnm/pnmtopng
 )
 
 # "fuzz": clang with its libFuzzer and sanitizer runtimes, for tools/fuzz.sh.

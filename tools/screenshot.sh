@@ -1,36 +1,21 @@
 #!/usr/bin/env bash
-# Photographs the real kiosk for the README: builds Brindlow, starts it on a
-# virtual X screen with a throwaway data folder and settings, and saves the
-# whole screen as a PNG.
+# Photographs the real kiosk window on each of its pages over sample data and
+# saves the pictures in docs/ for the README. Data and settings live in a
+# scratch folder, so a real installation is never read or changed.
 #
-# Usage: tools/screenshot.sh [output.png]   (default: docs/main-window.png)
+# Usage: tools/screenshot.sh [output folder]   (default: docs)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash tools/install-deps.sh
-cmake -S . -B build -G Ninja >/dev/null
-cmake --build build --target Brindlow >/dev/null
+cmake -S . -B build-screenshots -G Ninja -DBRINDLOW_TESTS=OFF -DBRINDLOW_SCREENSHOTS=ON >/dev/null
+cmake --build build-screenshots --target takeScreenshots >/dev/null
 
-out="$(realpath -m "${1:-docs/main-window.png}")"
-mkdir -p "$(dirname "$out")"
+out="$(realpath -m "${1:-docs}")"
+mkdir -p "$out"
 scratch="$(mktemp -d "${TMPDIR:-/tmp}/brindlow-screenshot.XXXXXX")"
 trap 'rm -rf "$scratch"' EXIT
-
-# The administrator password and the data stay in the scratch folder, so the
-# picture never depends on (or changes) a real installation.
-export BRINDLOW="$PWD/build/Brindlow" OUT="$out" XDG_CONFIG_HOME="$scratch/config"
-cd "$scratch"
-# A window manager is what makes a window full screen and draws (or leaves
-# out) its title bar; the kiosk's desktop has one, a bare X server has none.
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-    openbox --sm-disable >/dev/null 2>&1 &
-    wm=$!
-    "$BRINDLOW" &
-    pid=$!
-    sleep "${SCREENSHOT_DELAY:-3}" # the splash screen has gone and the window is drawn
-    kill -0 "$pid" || { echo "Brindlow stopped before the screenshot" >&2; exit 1; }
-    xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng >"$OUT"
-    kill "$pid" "$wm"
-    wait || true
-'
-echo "$out"
+mkdir "$scratch/data"
+# English names and dates, and a collation that knows accented letters.
+LC_ALL= LANG=en_US.UTF-8 XDG_CONFIG_HOME="$scratch/config" QT_QPA_PLATFORM=offscreen \
+    build-screenshots/tools/screenshots/takeScreenshots "$scratch/data" "$out"

@@ -1,0 +1,102 @@
+// Photographs the real kiosk window on each of its pages, over a morning's
+// sample data, for the README:  takeScreenshots DATA_FOLDER OUTPUT_FOLDER
+// The data folder should be empty; settings belong in a scratch XDG_CONFIG_HOME.
+#include "app/MainWindow.h"
+#include "stores/DatabaseHistory.h"
+#include "stores/DatabaseInventory.h"
+#include "stores/FileStudentList.h"
+#include "stores/StudentVerifier.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QSqlQuery>
+
+#include <cstdio>
+
+static void addSampleData(AbstractInventory& inventory, AbstractStudentList& students)
+{
+    students.setStudents({ Student("Zoë Ørsted", "1001", "a"), Student("Bo Diddley", "1002", "b"),
+                           Student("Ada Lovelace", "1815", "c"), Student("Émile Roux", "1040", QString()),
+                           Student("Niamh Byrne", "1077", "d"), Student("Mateo García", "1123", QString()) });
+    QList<Item> items;
+    for (const auto& [name, count] : { std::pair("Violin", 4), std::pair("Flute", 3), std::pair("Cello", 2),
+                                       std::pair("Trumpet", 3), std::pair("Clarinet", 2) })
+        for (int number = 1; number <= count; ++number)
+            items.append(Item(name, number));
+    inventory.addItems(items);
+
+    // Sign-outs of the last days, and of the last hour and a half.
+    const QDateTime now = QDateTime::currentDateTime();
+    const struct
+    {
+        int minutesAgo;
+        int student;
+        Item item;
+    } signOuts[] = { { 3 * 1440 + 60, 2, Item("Cello", 1) }, { 2 * 1440 + 180, 4, Item("Flute", 2) },
+                     { 1440 + 30, 0, Item("Violin", 3) },    { 95, 0, Item("Violin", 2) },
+                     { 62, 1, Item("Trumpet", 1) },          { 31, 2, Item("Cello", 2) },
+                     { 12, 4, Item("Flute", 1) } };
+    QSqlQuery insert(QSqlDatabase::database(QStringLiteral("history")));
+    insert.prepare(QStringLiteral("INSERT INTO history VALUES (?, ?, ?, ?, ?, ?)"));
+    for (const auto& signOut : signOuts) {
+        const Student student = students.at(signOut.student);
+        insert.addBindValue(now.addSecs(-60 * signOut.minutesAgo).toMSecsSinceEpoch());
+        insert.addBindValue(student.name());
+        insert.addBindValue(student.id());
+        insert.addBindValue(student.password());
+        insert.addBindValue(signOut.item.name());
+        insert.addBindValue(signOut.item.number());
+        insert.exec();
+    }
+}
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Brindlow"));
+    QApplication::setOrganizationName(QStringLiteral("Ostmere"));
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: takeScreenshots DATA_FOLDER OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const QDir output(QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[2])));
+    QDir::setCurrent(QString::fromLocal8Bit(argv[1]));
+
+    DatabaseInventory inventory;
+    DatabaseHistory history;
+    FileStudentList students(QStringLiteral("students.lst"));
+    StudentVerifier verifier(&students, &history);
+    addSampleData(inventory, students);
+    history.add(students.student("1123"), Item("Clarinet", 1)); // just now, refreshing every view
+    MainWindow window(&inventory, &history, &students, &verifier);
+    window.resize(1024, 640);
+    window.show();
+
+    const auto click = [&window](const char* name) { window.findChild<QAbstractButton*>(name)->click(); };
+    const auto shoot = [&](const char* name) {
+        QApplication::processEvents();
+        const QString path = output.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
+        if (!window.grab().save(path))
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        std::printf("%s\n", qPrintable(path));
+    };
+
+    window.findChild<QWidget*>(QStringLiteral("SignOutWidget"))->findChild<QLineEdit*>("usernameBox")->setText("1077");
+    shoot("sign-out");
+    click("historyButton");
+    shoot("history");
+    window.findChild<QAction*>(QStringLiteral("actionSettings"))->trigger();
+    shoot("settings");
+    click("inventoryButton");
+    shoot("inventory");
+    click("homeButton");
+    click("studentsButton");
+    shoot("students");
+    click("homeButton");
+    click("printingButton");
+    shoot("printing");
+    return 0;
+}
