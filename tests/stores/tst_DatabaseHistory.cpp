@@ -20,6 +20,8 @@ private slots:
     void firstRunCreatesTableAndIndex();
     void addedEntryIsToday();
     void addStoresTheWholeRecord();
+    void textsRoundTrip_data();
+    void textsRoundTrip();
     void dayBoundaries_data();
     void dayBoundaries();
     void invertedRangeIsEmpty();
@@ -99,6 +101,29 @@ void tst_DatabaseHistory::addStoresTheWholeRecord()
     QVERIFY(entries.at(0).student().password().isNull());
     QVERIFY(!entries.at(1).student().password().isNull());
     QCOMPARE(entries.at(1).item().toString(), QString("Harp #-1"));
+}
+
+void tst_DatabaseHistory::textsRoundTrip_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("outside the basic plane") << QString("Zoë 🎻𝄞 Ørsted");
+    QTest::newRow("markup") << QString("<b>Bold</b> &amp; <script>x</script>");
+    QTest::newRow("SQL") << QString("'; DELETE FROM history; --");
+    QTest::newRow("a megabyte") << QString(1 << 20, QChar(u'é'));
+    QTest::newRow("NUL inside") << QString("a") + QChar(0) + "b";
+}
+
+void tst_DatabaseHistory::textsRoundTrip()
+{
+    QFETCH(QString, text);
+    QVERIFY(history->add(Student(text, text, text), Item(text, 7)));
+    history.reset();
+    history = std::make_unique<DatabaseHistory>();
+    const QDate today = QDate::currentDate();
+    const QList<Entry> entries = history->entries(today, today, {}, {});
+    QCOMPARE(entries.size(), 1);
+    QCOMPARE(entries.first().student(), Student(text, text, text));
+    QCOMPARE(entries.first().item(), Item(text, 7));
 }
 
 void tst_DatabaseHistory::dayBoundaries_data()

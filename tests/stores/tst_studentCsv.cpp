@@ -16,6 +16,7 @@ private slots:
     void parse();
     void unicodeByteOrderMarks_data();
     void unicodeByteOrderMarks();
+    void hugeLine();
     void importReplacesTheListAndDropsPasswords();
     void missingFileIsNotOpened();
 };
@@ -45,6 +46,8 @@ void tst_studentCsv::parse_data()
     QTest::newRow("short and empty lines skipped")
         << QByteArray("h\n\nA,B\nC\nD,E,F\n,,\n") << Students { student("D", "E F"), student("", " ") };
     QTest::newRow("UTF-8 names") << QByteArray("h\n9,Zoë,Ørsted 🎻\n") << Students { student("9", "Zoë Ørsted 🎻") };
+    QTest::newRow("invalid UTF-8") << QByteArray("h\n1,\xff\xfe\xc3,\xe2\x82\n")
+                                   << Students { student("1", QString::fromUtf8("\xff\xfe\xc3") + " " + QString::fromUtf8("\xe2\x82")) };
     QTest::newRow("NUL bytes") << QByteArray("h\nA,B\0b,C\n", 11) << Students { student("A", QString("B") + QChar(0) + "b C") };
 }
 
@@ -72,6 +75,24 @@ void tst_studentCsv::unicodeByteOrderMarks()
     QFETCH(QByteArray, csv);
     QTextStream stream(&csv, QIODevice::ReadOnly);
     QCOMPARE(readStudentCsv(stream), Students { student("5", "Zoë Å") });
+}
+
+// A 100 MB line with no comma: read once, skipped, nothing kept from it.
+void tst_studentCsv::hugeLine()
+{
+    TestWorkspace workspace;
+    {
+        QFile file("huge.csv");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("ID,First,Last\n");
+        const QByteArray block(1 << 20, 'x');
+        for (int i = 0; i < 100; ++i)
+            file.write(block);
+        file.write("\n1,Ada,Lovelace\n");
+    }
+    const auto [opened, students] = withTextStream("huge.csv", QIODevice::ReadOnly, readStudentCsv);
+    QVERIFY(opened);
+    QCOMPARE(students, Students { student("1", "Ada Lovelace") });
 }
 
 void tst_studentCsv::importReplacesTheListAndDropsPasswords()
