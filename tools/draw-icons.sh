@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Redraws the kiosk's PNG icons from tools/icons/drawIcons.cpp.
+# Redraws the kiosk's PNG icons (tools/icons/drawIcons.cpp) and, from the
+# application icon, the Windows icon file of 256 down to 16 pixels
+# (tools/icons/makeIco.cpp).
 #
-# Usage: tools/draw-icons.sh [output-root]
-#   output-root defaults to the repository's resources/ folder.
+# Usage: tools/draw-icons.sh
 #   Set ICONS_BUILD_DIR to reuse a build folder; otherwise a temporary one is used.
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-out="${1:-$here/../resources}"
+resources="$(realpath "$here/../resources")"
 
 if [ -n "${ICONS_BUILD_DIR:-}" ]; then
     build="$ICONS_BUILD_DIR"
@@ -19,6 +20,6 @@ fi
 cmake -S "$here/icons" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" >/dev/null
 
-mkdir -p "$out"
-out="$(cd "$out" && pwd)"
-QT_QPA_PLATFORM=offscreen "$build/drawIcons" "$out"
+export QT_QPA_PLATFORM=offscreen
+"$build/drawIcons" "$resources"
+"$build/makeIco" "$resources/MainWindow/Icon.png" "$(realpath "$here/../app/windows")/Brindlow.ico"
