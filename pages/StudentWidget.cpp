@@ -49,10 +49,11 @@ void StudentWidget::resetPasswords()
         return;
 
     // One index per selected cell: a student may come several times.
-    bool stored = true;
+    QStringList ids;
     for (const QModelIndex& index : ui->studentView->selectionModel()->selectedIndexes())
-        stored = students->setPassword(model->student(index).id(), QString()) && stored;
-    if (!stored)
+        ids.append(model->student(index).id());
+    ids.removeDuplicates();
+    if (!ids.isEmpty() && !students->clearPasswords(ids))
         showInformation(tr("The passwords could not be reset."));
 }
 

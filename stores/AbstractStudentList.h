@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QStringList>
 
 /// The students allowed to sign out, keyed by ID. Changes return whether
 /// they were stored.
@@ -19,6 +20,9 @@ public:
     virtual bool setStudents(const QList<Student>& students) = 0;
     /// A null password unregisters it. Emits nothing.
     virtual bool setPassword(const QString& id, const QString& password) = 0;
+    /// Unregisters the passwords of the students with these IDs, as one change
+    /// (a whole year group is reset at once). Emits nothing.
+    virtual bool clearPasswords(const QStringList& ids) = 0;
     virtual bool contains(const QString& id) = 0;
     virtual int count() = 0;
     /// The student at \a index in ascending order of ID (UTF-16 code units).

@@ -54,6 +54,22 @@ bool FileStudentList::setPassword(const QString& id, const QString& password)
     return save();
 }
 
+bool FileStudentList::clearPasswords(const QStringList& ids)
+{
+    bool found = false;
+    for (const QString& id : ids) {
+        const auto student = find(id);
+        if (student != students.end()) {
+            student->setPassword(QString());
+            found = true;
+        }
+    }
+    if (!found)
+        return false;
+    keepFileUntilChanged = false;
+    return save();
+}
+
 bool FileStudentList::contains(const QString& id)
 {
     return find(id) != students.end();

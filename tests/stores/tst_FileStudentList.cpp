@@ -29,6 +29,7 @@ private slots:
     void codeUnitOrder();
     void unknownIdIsADefaultStudent();
     void passwordChangesAreSavedAtOnce();
+    void clearingPasswordsIsOneChange();
     void importsAreSavedAtOnce();
     void damagedFileIsKeptUntilChanged();
     void unreadableFileIsNeverOverwritten();
@@ -206,6 +207,19 @@ void tst_FileStudentList::passwordChangesAreSavedAtOnce()
     // A kiosk may be switched off at any moment: the file already holds it.
     QCOMPARE(fromBytes(workspace->readFile("students.lst")),
              (Students { Student("Ada", "1", "new"), Student("Bo", "2", QString()) }));
+}
+
+void tst_FileStudentList::clearingPasswordsIsOneChange()
+{
+    FileStudentList list("students.lst");
+    list.setStudents({ Student("Ada", "1", "a"), Student("Bo", "2", "b"), Student("Cy", "3", "c") });
+    QSignalSpy modified(&list, &AbstractStudentList::modified);
+
+    QVERIFY(list.clearPasswords({ "3", "1", "3", "unknown" }));
+    QCOMPARE(modified.count(), 0);
+    const Students expected { Student("Ada", "1", QString()), Student("Bo", "2", "b"), Student("Cy", "3", QString()) };
+    QCOMPARE(fromBytes(workspace->readFile("students.lst")), expected);
+    QVERIFY(!list.clearPasswords({ "unknown" }));
 }
 
 void tst_FileStudentList::importsAreSavedAtOnce()
