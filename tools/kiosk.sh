@@ -18,7 +18,8 @@ or, on a machine without a screen, on a virtual X display:
 
     xvfb-run -a -s "-screen 0 1024x768x24" bash tools/kiosk.sh
 
-(bash tools/screenshot.sh does that and saves a picture to docs/main-window.png.)
+(A bare virtual display has no window manager, so the window keeps its normal
+size there. bash tools/screenshot.sh photographs every page without a display.)
 EOF_MESSAGE
     exit 1
 fi
