@@ -8,6 +8,8 @@
 KioskLock::KioskLock()
     : lockFile(QDir::current().filePath(QStringLiteral("brindlow.lock")))
 {
+    // Held for months: only a lock whose process is gone is stale, never an old one.
+    lockFile.setStaleLockTime(0);
 }
 
 bool KioskLock::acquire()

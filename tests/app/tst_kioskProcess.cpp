@@ -88,6 +88,12 @@ void tst_kioskProcess::secondKioskInTheSameFolderStops()
     startKiosk(first);
     QVERIFY(waitForLock());
 
+    // The first kiosk has been running for hours.
+    QFile lock(workspace->filePath("brindlow.lock"));
+    QVERIFY(lock.open(QIODevice::ReadWrite));
+    QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3 * 3600), QFileDevice::FileModificationTime));
+    lock.close();
+
     QProcess second;
     startKiosk(second);
     QVERIFY(QTest::qWaitFor([&] { return second.readAllStandardError().contains("already running"); }, 10000));
