@@ -125,6 +125,6 @@ bool HistoryModel::RowOrder::operator()(const Entry& a, const Entry& b) const
     case ItemColumn:
         return a.item() < b.item();
     default:
-        return a.dateTime() < b.dateTime();
+        return a.msecsSinceEpoch() < b.msecsSinceEpoch();
     }
 }
