@@ -8,11 +8,11 @@ Entry::Entry(const QDateTime& dateTime, const Student& student, const Item& item
 {
 }
 
-Entry::Entry(qint64 msecsSinceEpoch, const Student& student, const Item& item)
+Entry::Entry(qint64 msecsSinceEpoch, Student student, Item item)
     : m_valid(true)
     , m_msecsSinceEpoch(msecsSinceEpoch)
-    , m_student(student)
-    , m_item(item)
+    , m_student(std::move(student))
+    , m_item(std::move(item))
 {
 }
 

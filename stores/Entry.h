@@ -13,7 +13,7 @@ public:
     Entry() = default;
     Entry(const QDateTime& dateTime, const Student& student, const Item& item);
     /// \a msecsSinceEpoch: the moment in milliseconds since 1970-01-01 00:00 UTC.
-    Entry(qint64 msecsSinceEpoch, const Student& student, const Item& item);
+    Entry(qint64 msecsSinceEpoch, Student student, Item item);
 
     /// The moment in local time.
     QDateTime dateTime() const;
@@ -33,5 +33,8 @@ private:
     Student m_student;
     Item m_item;
 };
+
+// Only relocatable members: a growing QList moves it without copying.
+Q_DECLARE_TYPEINFO(Entry, Q_RELOCATABLE_TYPE);
 
 #endif
