@@ -110,6 +110,9 @@ void HistoryModel::sort(int column, Qt::SortOrder order)
 void HistoryModel::refresh()
 {
     beginResetModel();
+    // The old rows go before the new ones are read: a year of history is
+    // enough to hold once.
+    rows = QList<Entry>();
     rows = history->entries(from, to, studentWords, itemWords);
     std::sort(rows.begin(), rows.end(), rowOrder);
     endResetModel();
