@@ -44,7 +44,8 @@ const char* const HistoryRange = "SELECT * FROM history WHERE dateTime >= ? AND 
 const char* const StudentWord = "AND studentName || ' (' || studentId || ')' LIKE '%' || ? || '%' ";
 const char* const InRecordingOrder = "ORDER BY rowid";
 const char* const HistoryInsert = "INSERT INTO history VALUES(?, ?, ?, ?, ?, ?)";
-const char* const InventoryTerm = "SELECT ?, ? WHERE NOT EXISTS (SELECT * FROM inventory WHERE name = ? AND number = ?)";
+const char* const InventoryTerm
+    = "SELECT ?, ? WHERE NOT EXISTS (SELECT * FROM inventory WHERE name = ? AND number = ?)";
 
 /// The kiosk's object graph, built as main builds it and destroyed in reverse.
 struct Kiosk
@@ -61,11 +62,9 @@ struct Kiosk
         window.showFullScreen();
         QCoreApplication::processEvents();
     }
-
 };
 
-template <typename T>
-T* child(const QObject* parent, const char* name = nullptr)
+template <typename T> T* child(const QObject* parent, const char* name = nullptr)
 {
     T* found = parent->findChild<T*>(name ? QString::fromLatin1(name) : QString());
     if (!found)
@@ -73,8 +72,7 @@ T* child(const QObject* parent, const char* name = nullptr)
     return found;
 }
 
-template <typename Work>
-qint64 nanoseconds(Work work)
+template <typename Work> qint64 nanoseconds(Work work)
 {
     QElapsedTimer timer;
     timer.start();
@@ -84,8 +82,7 @@ qint64 nanoseconds(Work work)
 
 /// The median in milliseconds of \a repeats runs after a warm-up; \a run
 /// returns the nanoseconds of the part it times.
-template <typename Run>
-double medianMs(int repeats, Run run)
+template <typename Run> double medianMs(int repeats, Run run)
 {
     run();
     std::vector<qint64> times;
@@ -104,8 +101,8 @@ public:
     explicit Sqlite(const QString& path)
     {
         // Without a mutex per connection, as Qt's SQLite driver opens its own.
-        if (sqlite3_open_v2(QFile::encodeName(path).constData(), &database, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
-                            nullptr)
+        if (sqlite3_open_v2(
+                QFile::encodeName(path).constData(), &database, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr)
             != SQLITE_OK)
             qFatal("Cannot open %s", qPrintable(path));
         sqlite3_busy_timeout(database, 1000);
@@ -211,8 +208,8 @@ QByteArray loadAverage()
 class Table
 {
 public:
-    void add(const QString& operation, const QString& program, const QString& floor = {},
-             const QString& ratio = {}, const QString& target = {})
+    void add(const QString& operation, const QString& program, const QString& floor = {}, const QString& ratio = {},
+        const QString& target = {})
     {
         rows.append({ operation, program, floor, ratio, target });
     }
@@ -272,7 +269,7 @@ void measureStartUp(Table& table, const QString& folder, int repeats)
     table.time("first start-up (creates the index once)", first / 1e6);
     table.time("start-up, empty data", emptyMs);
     table.add("start-up, this data", Table::milliseconds(largeMs), {}, QString::number(largeMs / emptyMs, 'f', 2),
-              "<= 1.5 x empty, < 250 ms");
+        "<= 1.5 x empty, < 250 ms");
 }
 
 /// A student with a registered password and items nobody has signed out today.
@@ -310,8 +307,8 @@ void measureSignOut(Table& table, Kiosk& kiosk, Sqlite& history, int repeats)
         return nanoseconds([&] {
             history.run(historyQuery(false), dayRange(today, today));
             history.run(HistoryInsert,
-                        { QDateTime::currentMSecsSinceEpoch(), student.name(), student.id(), student.password(),
-                          item.name(), item.number() });
+                { QDateTime::currentMSecsSinceEpoch(), student.name(), student.id(), student.password(), item.name(),
+                    item.number() });
         });
     });
     table.againstFloor("one sign-out (verify and add, all views reload)", ms, floorMs, "<= 2 x floor");
@@ -344,8 +341,8 @@ void measureHistoryPage(Table& table, Kiosk& kiosk, Sqlite& history, int repeats
         QVariantList values = dayRange(yearAgo, today);
         if (!searched.isEmpty())
             values.append(searched);
-        const double floorMs
-            = medianMs(repeats, [&] { return nanoseconds([&] { history.run(historyQuery(!searched.isEmpty()), values); }); });
+        const double floorMs = medianMs(
+            repeats, [&] { return nanoseconds([&] { history.run(historyQuery(!searched.isEmpty()), values); }); });
         const QString operation = searched.isEmpty()
             ? QString("history page: one year, no word (%L1 rows)").arg(rows)
             : QString("history page: one year, student word \"%1\" (%L2 rows)").arg(searched).arg(rows);
@@ -467,7 +464,7 @@ int main(int argc, char* argv[])
     table.add("peak resident memory (ru_maxrss)", Table::megabytes(peakResidentKb()), {}, {}, "< 150 MB");
 
     std::printf("Brindlow benchmark on %s: median of %d runs after a warm-up, load average %s -> %s\n",
-                qPrintable(folder), repeats, loadBefore.constData(), loadAverage().constData());
+        qPrintable(folder), repeats, loadBefore.constData(), loadAverage().constData());
     table.print();
     return 0;
 }
