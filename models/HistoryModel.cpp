@@ -110,6 +110,9 @@ void HistoryModel::sort(int column, Qt::SortOrder order)
 void HistoryModel::refresh()
 {
     beginResetModel();
+    // The old rows go before the new ones are read: a year of history is
+    // enough to hold once.
+    rows = QList<Entry>();
     rows = history->entries(from, to, studentWords, itemWords);
     std::sort(rows.begin(), rows.end(), rowOrder);
     endResetModel();
@@ -125,6 +128,6 @@ bool HistoryModel::RowOrder::operator()(const Entry& a, const Entry& b) const
     case ItemColumn:
         return a.item() < b.item();
     default:
-        return a.dateTime() < b.dateTime();
+        return a.msecsSinceEpoch() < b.msecsSinceEpoch();
     }
 }

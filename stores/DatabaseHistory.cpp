@@ -83,10 +83,10 @@ QList<Entry> DatabaseHistory::entries(const QDate& from, const QDate& to, const 
     const int itemName = record.indexOf(QStringLiteral("itemName"));
     const int itemNumber = record.indexOf(QStringLiteral("itemNumber"));
     while (query.next()) {
-        result.append(Entry(QDateTime::fromMSecsSinceEpoch(query.value(dateTime).toLongLong()),
-                            Student(query.value(studentName).toString(), query.value(studentId).toString(),
-                                    query.value(studentPassword).toString()),
-                            Item(query.value(itemName).toString(), query.value(itemNumber).toInt())));
+        result.emplaceBack(query.value(dateTime).toLongLong(),
+                           Student(query.value(studentName).toString(), query.value(studentId).toString(),
+                                   query.value(studentPassword).toString()),
+                           Item(query.value(itemName).toString(), query.value(itemNumber).toInt()));
     }
     return result;
 }

@@ -8,9 +8,14 @@
 
 #include <algorithm>
 
-// Sorted by ID, each ID once: the last student of an ID wins.
+// Sorted by ID, each ID once: the last student of an ID wins. A list read
+// from the file is in that order already and is taken as it is.
 static QList<Student> byId(const QList<Student>& list)
 {
+    const auto notAscending = [](const Student& a, const Student& b) { return !(a.id() < b.id()); };
+    if (std::adjacent_find(list.cbegin(), list.cend(), notAscending) == list.cend())
+        return list;
+
     QMap<QString, Student> map;
     for (const Student& student : list)
         map.insert(student.id(), student);

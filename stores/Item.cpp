@@ -1,7 +1,7 @@
 #include "stores/Item.h"
 
-Item::Item(const QString& name, int number)
-    : m_name(name)
+Item::Item(QString name, int number)
+    : m_name(std::move(name))
     , m_number(number)
 {
 }

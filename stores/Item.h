@@ -8,7 +8,7 @@ class Item
 {
 public:
     Item() = default;
-    Item(const QString& name, int number);
+    Item(QString name, int number);
 
     const QString& name() const { return m_name; }
     int number() const { return m_number; }
@@ -25,5 +25,8 @@ private:
     QString m_name;
     int m_number = 0;
 };
+
+// Only relocatable members: a growing QList moves it without copying.
+Q_DECLARE_TYPEINFO(Item, Q_RELOCATABLE_TYPE);
 
 #endif

@@ -2,10 +2,10 @@
 
 #include <QDataStream>
 
-Student::Student(const QString& name, const QString& id, const QString& password)
-    : m_name(name)
-    , m_id(id)
-    , m_password(password)
+Student::Student(QString name, QString id, QString password)
+    : m_name(std::move(name))
+    , m_id(std::move(id))
+    , m_password(std::move(password))
 {
 }
 

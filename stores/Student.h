@@ -11,7 +11,7 @@ class Student
 {
 public:
     Student() = default;
-    Student(const QString& name, const QString& id, const QString& password);
+    Student(QString name, QString id, QString password);
 
     const QString& name() const { return m_name; }
     const QString& id() const { return m_id; }
@@ -29,6 +29,9 @@ private:
     QString m_id;
     QString m_password;
 };
+
+// Only relocatable members: a growing QList moves it without copying.
+Q_DECLARE_TYPEINFO(Student, Q_RELOCATABLE_TYPE);
 
 QDataStream& operator<<(QDataStream& stream, const Student& student);
 QDataStream& operator>>(QDataStream& stream, Student& student);

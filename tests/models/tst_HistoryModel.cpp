@@ -22,6 +22,7 @@ private slots:
     void displayValues();
     void sortKeys_data();
     void sortKeys();
+    void timeSortsByInstantAcrossTheClockChange();
     void invertedRangeIsEmpty();
     void eachModelReloadsWithItsOwnFilter();
 
@@ -139,6 +140,27 @@ void tst_HistoryModel::sortKeys()
     model.sort(column, order);
     QCOMPARE(reset.count(), 1);
     QCOMPARE(this->column(model, model.columnCount() - 1), items);
+}
+
+// Under TZ=Europe/Berlin 2026-10-25 has the hour from 02:00 to 03:00 twice: a
+// sign-out at 02:15 in winter time comes after one at 02:30 in summer time.
+void tst_HistoryModel::timeSortsByInstantAcrossTheClockChange()
+{
+    const QDate day(2026, 10, 25);
+    const auto utc = [day](int hour, int minute) { return QDateTime(day, QTime(hour, minute), Qt::UTC).toLocalTime(); };
+    insertHistoryRow(utc(1, 15), Student("Bo", "2", "x"), Item("second, 02:15 winter time", 1));
+    insertHistoryRow(utc(0, 30), Student("Al", "1", "x"), Item("first, 02:30 summer time", 1));
+    insertHistoryRow(utc(1, 45), Student("Cy", "3", "x"), Item("third, 02:45 winter time", 1));
+
+    HistoryModel model(history.get(), 14);
+    model.setFilter(day, day, {}, {});
+    model.sort(0, Qt::AscendingOrder);
+    QCOMPARE(column(model, 0), QStringList({ "02:30:00.000", "02:15:00.000", "02:45:00.000" }));
+    QCOMPARE(column(model, 2),
+             QStringList({ "first, 02:30 summer time #1", "second, 02:15 winter time #1", "third, 02:45 winter time #1" }));
+    model.sort(0, Qt::DescendingOrder);
+    QCOMPARE(column(model, 2),
+             QStringList({ "third, 02:45 winter time #1", "second, 02:15 winter time #1", "first, 02:30 summer time #1" }));
 }
 
 void tst_HistoryModel::invertedRangeIsEmpty()

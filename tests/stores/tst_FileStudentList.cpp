@@ -26,6 +26,7 @@ private slots:
     void load();
     void missingFileIsCreatedEmptyAtTheEnd();
     void unsortedAndRepeatedIdsAreSortedOnSave();
+    void repeatedIdInOrderKeepsTheLast();
     void codeUnitOrder();
     void unknownIdIsADefaultStudent();
     void passwordChangesAreSavedAtOnce();
@@ -169,6 +170,15 @@ void tst_FileStudentList::unsortedAndRepeatedIdsAreSortedOnSave()
     }
     QCOMPARE(workspace->readFile("students.lst"),
              length(2) + string("New") + string("1") + string("pw") + string("Cy") + string("3") + nullString);
+}
+
+void tst_FileStudentList::repeatedIdInOrderKeepsTheLast()
+{
+    FileStudentList list("students.lst");
+    list.setStudents({ Student("Old", "1", "pw"), Student("New", "1", QString()), Student("Cy", "3", QString()) });
+    QCOMPARE(list.count(), 2);
+    QCOMPARE(list.at(0), Student("New", "1", QString()));
+    QCOMPARE(list.at(1), Student("Cy", "3", QString()));
 }
 
 void tst_FileStudentList::codeUnitOrder()

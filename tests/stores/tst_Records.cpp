@@ -14,6 +14,8 @@ private slots:
     void itemsDiffer_data();
     void itemsDiffer();
     void entryKeepsItsSnapshot();
+    void entryMoment_data();
+    void entryMoment();
 };
 
 void tst_Records::studentText_data()
@@ -74,6 +76,36 @@ void tst_Records::entryKeepsItsSnapshot()
     student.setPassword(QString());
     QCOMPARE(entry.student().password(), QString("secret"));
     QVERIFY(Student("Ada", "1", "").password() == "" && !Student("Ada", "1", "").password().isNull());
+}
+
+// Runs under TZ=Europe/Berlin: 2026-10-25 has the hour from 02:00 to 03:00 twice.
+void tst_Records::entryMoment_data()
+{
+    QTest::addColumn<qint64>("msecsSinceEpoch");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QTime>("time");
+    const auto utc = [](int hour, int minute) {
+        return QDateTime(QDate(2026, 10, 25), QTime(hour, minute), Qt::UTC).toMSecsSinceEpoch();
+    };
+    QTest::newRow("summer time") << utc(0, 30) << QDate(2026, 10, 25) << QTime(2, 30);
+    QTest::newRow("same hour again, winter time") << utc(1, 30) << QDate(2026, 10, 25) << QTime(2, 30);
+    QTest::newRow("before the epoch, milliseconds") << qint64(-1) << QDate(1970, 1, 1) << QTime(0, 59, 59, 999);
+}
+
+void tst_Records::entryMoment()
+{
+    QFETCH(qint64, msecsSinceEpoch);
+    QFETCH(QDate, date);
+    QFETCH(QTime, time);
+    const QDateTime moment = QDateTime::fromMSecsSinceEpoch(msecsSinceEpoch);
+    for (const Entry& entry : { Entry(msecsSinceEpoch, Student(), Item()), Entry(moment, Student(), Item()) }) {
+        QCOMPARE(entry.msecsSinceEpoch(), msecsSinceEpoch);
+        QCOMPARE(entry.dateTime(), moment);
+        QCOMPARE(entry.dateTime().timeSpec(), Qt::LocalTime);
+        QCOMPARE(entry.date(), date);
+        QCOMPARE(entry.time(), time);
+    }
+    QVERIFY(!Entry().dateTime().isValid());
 }
 
 QTEST_APPLESS_MAIN(tst_Records)

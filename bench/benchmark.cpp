@@ -1,0 +1,470 @@
+// Measures the kiosk on a data folder written by generateData:
+//   benchmark FOLDER [REPEATS [PART...]]
+// Every figure is the median of REPEATS runs (default 7) after one warm-up run.
+// PARTs (startup, signout, history, students, inventory; default all) narrow
+// the run down, e.g. for a profiler.
+// Beside every database operation stands its floor: the same SQL run directly
+// on the same file through SQLite's C API, reading every column of every row.
+// Changes the data in FOLDER (sign-outs, a rewritten student list).
+#include "app/MainWindow.h"
+#include "app/kioskWindowFlags.h"
+#include "pages/HistoryWidget.h"
+#include "stores/DatabaseHistory.h"
+#include "stores/DatabaseInventory.h"
+#include "stores/FileStudentList.h"
+#include "stores/StudentVerifier.h"
+#include "stores/fileAccess.h"
+#include "stores/studentCsv.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTreeView>
+
+#include <sqlite3.h>
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// The statements of the stores, for the floors.
+const char* const HistoryRange = "SELECT * FROM history WHERE dateTime >= ? AND dateTime < ? ";
+const char* const StudentWord = "AND studentName || ' (' || studentId || ')' LIKE '%' || ? || '%' ";
+const char* const InRecordingOrder = "ORDER BY rowid";
+const char* const HistoryInsert = "INSERT INTO history VALUES(?, ?, ?, ?, ?, ?)";
+const char* const InventoryTerm
+    = "SELECT ?, ? WHERE NOT EXISTS (SELECT * FROM inventory WHERE name = ? AND number = ?)";
+
+/// The kiosk's object graph, built as main builds it and destroyed in reverse.
+struct Kiosk
+{
+    DatabaseInventory inventory;
+    DatabaseHistory history;
+    FileStudentList students { QStringLiteral("students.lst") };
+    StudentVerifier verifier { &students, &history };
+    MainWindow window { &inventory, &history, &students, &verifier };
+
+    Kiosk()
+    {
+        window.setWindowFlags(window.windowFlags() | KioskWindowFlags);
+        window.showFullScreen();
+        QCoreApplication::processEvents();
+    }
+};
+
+template <typename T> T* child(const QObject* parent, const char* name = nullptr)
+{
+    T* found = parent->findChild<T*>(name ? QString::fromLatin1(name) : QString());
+    if (!found)
+        qFatal("No child %s", name ? name : T::staticMetaObject.className());
+    return found;
+}
+
+template <typename Work> qint64 nanoseconds(Work work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return timer.nsecsElapsed();
+}
+
+/// The median in milliseconds of \a repeats runs after a warm-up; \a run
+/// returns the nanoseconds of the part it times.
+template <typename Run> double medianMs(int repeats, Run run)
+{
+    run();
+    std::vector<qint64> times;
+    for (int i = 0; i < repeats; ++i)
+        times.push_back(run());
+    std::sort(times.begin(), times.end());
+    const size_t middle = times.size() / 2;
+    const qint64 median = times.size() % 2 ? times[middle] : (times[middle - 1] + times[middle]) / 2;
+    return double(median) / 1e6;
+}
+
+/// A connection of its own to a database file of the kiosk.
+class Sqlite
+{
+public:
+    explicit Sqlite(const QString& path)
+    {
+        // Without a mutex per connection, as Qt's SQLite driver opens its own.
+        if (sqlite3_open_v2(
+                QFile::encodeName(path).constData(), &database, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr)
+            != SQLITE_OK)
+            qFatal("Cannot open %s", qPrintable(path));
+        sqlite3_busy_timeout(database, 1000);
+    }
+    ~Sqlite() { sqlite3_close(database); }
+    Sqlite(const Sqlite&) = delete;
+    Sqlite& operator=(const Sqlite&) = delete;
+
+    /// Prepares \a sql, binds \a values, steps through every row reading every
+    /// column in its stored type; returns the number of rows.
+    int run(const QByteArray& sql, const QVariantList& values = {})
+    {
+        sqlite3_stmt* statement = nullptr;
+        if (sqlite3_prepare_v2(database, sql.constData(), int(sql.size()), &statement, nullptr) != SQLITE_OK)
+            qFatal("Cannot prepare %s: %s", sql.constData(), sqlite3_errmsg(database));
+        for (int i = 0; i < values.size(); ++i)
+            bind(statement, i + 1, values.at(i));
+        int rows = 0;
+        int result;
+        while ((result = sqlite3_step(statement)) == SQLITE_ROW) {
+            ++rows;
+            for (int column = 0; column < sqlite3_column_count(statement); ++column)
+                read(statement, column);
+        }
+        if (result != SQLITE_DONE)
+            qFatal("Cannot run %s: %s", sql.constData(), sqlite3_errmsg(database));
+        sqlite3_finalize(statement);
+        return rows;
+    }
+
+    qint64 checksum = 0;
+
+private:
+    static void bind(sqlite3_stmt* statement, int position, const QVariant& value)
+    {
+        if (value.typeId() == QMetaType::QString) {
+            const QByteArray text = value.toString().toUtf8();
+            sqlite3_bind_text(statement, position, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+        } else {
+            sqlite3_bind_int64(statement, position, value.toLongLong());
+        }
+    }
+
+    void read(sqlite3_stmt* statement, int column)
+    {
+        switch (sqlite3_column_type(statement, column)) {
+        case SQLITE_INTEGER:
+            checksum += sqlite3_column_int64(statement, column);
+            break;
+        case SQLITE_TEXT:
+            checksum += *sqlite3_column_text(statement, column) + sqlite3_column_bytes(statement, column);
+            break;
+        default:
+            break;
+        }
+    }
+
+    sqlite3* database = nullptr;
+};
+
+QByteArray historyQuery(bool studentWord)
+{
+    return QByteArray(HistoryRange) + (studentWord ? StudentWord : "") + InRecordingOrder;
+}
+
+QVariantList dayRange(const QDate& from, const QDate& to)
+{
+    return { from.startOfDay().toMSecsSinceEpoch(), to.addDays(1).startOfDay().toMSecsSinceEpoch() };
+}
+
+QByteArray inventoryInsert(int items)
+{
+    QByteArrayList terms;
+    for (int i = 0; i < items; ++i)
+        terms.append(InventoryTerm);
+    return "INSERT OR IGNORE INTO inventory " + terms.join(" UNION ");
+}
+
+long residentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    return 0;
+}
+
+long peakResidentKb()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+QByteArray loadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray("?");
+}
+
+class Table
+{
+public:
+    void add(const QString& operation, const QString& program, const QString& floor = {}, const QString& ratio = {},
+        const QString& target = {})
+    {
+        rows.append({ operation, program, floor, ratio, target });
+    }
+
+    void time(const QString& operation, double ms, const QString& target = {})
+    {
+        add(operation, milliseconds(ms), {}, {}, target);
+    }
+
+    void againstFloor(const QString& operation, double ms, double floorMs, const QString& target)
+    {
+        add(operation, milliseconds(ms), milliseconds(floorMs), QString::number(ms / floorMs, 'f', 2), target);
+    }
+
+    void print() const
+    {
+        const QStringList header { "operation", "program", "floor", "ratio", "target" };
+        QList<qsizetype> widths(header.size());
+        for (const QStringList& row : rows + QList<QStringList> { header })
+            for (qsizetype i = 0; i < row.size(); ++i)
+                widths[i] = std::max(widths[i], row.at(i).size());
+        for (const QStringList& row : QList<QStringList> { header } + rows) {
+            QString line = row.at(0).leftJustified(widths[0]);
+            for (qsizetype i = 1; i < row.size() - 1; ++i)
+                line += QLatin1String("  ") + row.at(i).rightJustified(widths[i]);
+            line += QLatin1String("  ") + row.last();
+            std::printf("%s\n", qPrintable(line.trimmed()));
+        }
+    }
+
+    static QString milliseconds(double ms) { return QString::number(ms, 'f', ms < 10 ? 2 : 1) + " ms"; }
+    static QString megabytes(long kb) { return QString::number(kb / 1024.0, 'f', 1) + " MB"; }
+
+private:
+    QList<QStringList> rows;
+};
+
+qint64 startUp()
+{
+    std::unique_ptr<Kiosk> kiosk;
+    const qint64 elapsed = nanoseconds([&] { kiosk = std::make_unique<Kiosk>(); });
+    kiosk.reset();
+    return elapsed;
+}
+
+void measureStartUp(Table& table, const QString& folder, int repeats)
+{
+    QTemporaryDir empty;
+    QDir::setCurrent(empty.path());
+    const double emptyMs = medianMs(repeats, startUp);
+
+    QDir::setCurrent(folder);
+    // The first start on a history without the index on dateTime creates it, once.
+    const qint64 first = startUp();
+    const double largeMs = medianMs(repeats, startUp);
+
+    table.time("first start-up (creates the index once)", first / 1e6);
+    table.time("start-up, empty data", emptyMs);
+    table.add("start-up, this data", Table::milliseconds(largeMs), {}, QString::number(largeMs / emptyMs, 'f', 2),
+        "<= 1.5 x empty, < 250 ms");
+}
+
+/// A student with a registered password and items nobody has signed out today.
+std::pair<Student, QList<Item>> signOutCandidates(Kiosk& kiosk)
+{
+    std::optional<Student> registered;
+    for (int i = 0; i < kiosk.students.count() && !registered; ++i)
+        if (!kiosk.students.at(i).password().isNull())
+            registered = kiosk.students.at(i);
+    if (!registered)
+        qFatal("No student with a password");
+
+    const QDate today = QDate::currentDate();
+    QList<Item> free = kiosk.inventory.items();
+    for (const Entry& entry : kiosk.history.entries(today, today, {}, {}))
+        free.removeAll(entry.item());
+    return { *registered, free };
+}
+
+void measureSignOut(Table& table, Kiosk& kiosk, Sqlite& history, int repeats)
+{
+    auto [student, free] = signOutCandidates(kiosk);
+    const double ms = medianMs(repeats, [&] {
+        const Item item = free.takeFirst();
+        return nanoseconds([&] {
+            const auto [accepted, record] = kiosk.verifier.verify(student.id(), student.password(), item);
+            if (!accepted)
+                qFatal("The sign-out of %s was refused", qPrintable(item.toString()));
+            kiosk.history.add(record, item);
+        });
+    });
+    const QDate today = QDate::currentDate();
+    const double floorMs = medianMs(repeats, [&] {
+        const Item item = free.takeFirst();
+        return nanoseconds([&] {
+            history.run(historyQuery(false), dayRange(today, today));
+            history.run(HistoryInsert,
+                { QDateTime::currentMSecsSinceEpoch(), student.name(), student.id(), student.password(), item.name(),
+                    item.number() });
+        });
+    });
+    table.againstFloor("one sign-out (verify and add, all views reload)", ms, floorMs, "<= 2 x floor");
+}
+
+void measureHistoryPage(Table& table, Kiosk& kiosk, Sqlite& history, int repeats, const QString& word)
+{
+    child<QCheckBox>(&kiosk.window, "historyButton")->click();
+    QCoreApplication::processEvents();
+    const auto* page = child<HistoryWidget>(&kiosk.window);
+    auto* fromDate = child<QDateEdit>(page, "fromDate");
+    auto* studentBox = child<QLineEdit>(page, "studentBox");
+    auto* view = child<QTreeView>(page, "entryView");
+    const QAbstractItemModel* model = view->model();
+    const QDate today = QDate::currentDate();
+    const QDate yearAgo = today.addYears(-1).addDays(1);
+
+    double yearFloorMs = 0;
+    for (const QString& searched : { word, QString() }) {
+        int rows = 0;
+        // The word goes in while the page shows one day; only the change of
+        // range to a whole year is timed.
+        const double ms = medianMs(repeats, [&] {
+            studentBox->setText(searched);
+            const qint64 elapsed = nanoseconds([&] { fromDate->setDate(yearAgo); });
+            rows = model->rowCount();
+            fromDate->setDate(today);
+            return elapsed;
+        });
+        QVariantList values = dayRange(yearAgo, today);
+        if (!searched.isEmpty())
+            values.append(searched);
+        const double floorMs = medianMs(
+            repeats, [&] { return nanoseconds([&] { history.run(historyQuery(!searched.isEmpty()), values); }); });
+        const QString operation = searched.isEmpty()
+            ? QString("history page: one year, no word (%L1 rows)").arg(rows)
+            : QString("history page: one year, student word \"%1\" (%L2 rows)").arg(searched).arg(rows);
+        table.againstFloor(operation, ms, floorMs, searched.isEmpty() ? "<= 2.5 x floor" : "<= 1.3 x floor");
+        yearFloorMs = floorMs;
+    }
+
+    // The same year once more, then laid out and painted: what the page holds while shown.
+    fromDate->setDate(yearAgo);
+    const double paintMs = nanoseconds([] { QCoreApplication::processEvents(); }) / 1e6;
+    table.time("history page: then laid out and painted", paintMs);
+    table.add("resident memory, history page showing those rows", Table::megabytes(residentKb()));
+
+    // A click on a header re-reads the year while the page still holds it.
+    // (QTreeView::sortByColumn would sort twice.)
+    QHeaderView* header = view->header();
+    const double sortMs = medianMs(repeats, [&] {
+        const qint64 elapsed = nanoseconds([&] { header->setSortIndicator(1, Qt::AscendingOrder); });
+        header->setSortIndicator(0, Qt::DescendingOrder);
+        return elapsed;
+    });
+    table.againstFloor("history page: that year sorted by student (header click)", sortMs, yearFloorMs, "");
+    fromDate->setDate(today);
+    studentBox->clear();
+}
+
+void measureStudents(Table& table, Kiosk& kiosk, int repeats)
+{
+    QAbstractItemModel* model = child<QTreeView>(&kiosk.window, "studentView")->model();
+    const double refreshMs
+        = medianMs(repeats, [&] { return nanoseconds([&] { model->sort(0, Qt::AscendingOrder); }); });
+    table.time(QString("student table model refresh (%L1 students)").arg(model->rowCount()), refreshMs, "< 30 ms");
+
+    QFile::remove("students-copy.lst");
+    QFile::copy("students.lst", "students-copy.lst");
+    const double loadMs = medianMs(repeats, [] {
+        std::unique_ptr<FileStudentList> list;
+        return nanoseconds([&] { list = std::make_unique<FileStudentList>("students-copy.lst"); });
+    });
+    const double saveMs = medianMs(repeats, [] {
+        auto list = std::make_unique<FileStudentList>("students-copy.lst");
+        return nanoseconds([&] { list.reset(); });
+    });
+    table.time("students.lst load", loadMs, "< 15 ms");
+    table.time("students.lst save", saveMs, "< 15 ms");
+
+    FileStudentList imported("students-import.lst");
+    const double importMs = medianMs(repeats, [&] {
+        return nanoseconds([&] {
+            const auto [opened, list] = withTextStream("students.csv", QIODevice::ReadOnly, readStudentCsv);
+            if (!opened)
+                qFatal("Cannot open students.csv");
+            imported.setStudents(list);
+        });
+    });
+    table.time(QString("CSV import (%L1 lines, read and set)").arg(imported.count()), importMs, "< 30 ms");
+}
+
+void measureInventory(Table& table, Kiosk& kiosk, Sqlite& inventory, int repeats)
+{
+    QList<Item> run;
+    QVariantList values;
+    for (int number = 1; number <= 99; ++number) {
+        run.append(Item(QStringLiteral("Benchmark Drum"), number));
+        values << run.last().name() << number << run.last().name() << number;
+    }
+    const int before = int(kiosk.inventory.items().size());
+    const double ms = medianMs(repeats, [&] {
+        const qint64 elapsed = nanoseconds([&] { kiosk.inventory.addItems(run); });
+        kiosk.inventory.removeItems(run);
+        return elapsed;
+    });
+    const double floorMs = medianMs(repeats, [&] {
+        const qint64 elapsed = nanoseconds([&] {
+            inventory.run(inventoryInsert(int(run.size())), values);
+            inventory.run("SELECT * FROM inventory");
+        });
+        inventory.run("DELETE FROM inventory WHERE name = 'Benchmark Drum'");
+        return elapsed;
+    });
+    table.againstFloor(QString("add 99 items to %L1 (all views reload)").arg(before), ms, floorMs, "");
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Brindlow"));
+    QApplication::setOrganizationName(QStringLiteral("Ostmere"));
+    const QStringList arguments = application.arguments();
+    if (arguments.size() < 2) {
+        std::fprintf(stderr, "usage: benchmark FOLDER [REPEATS [startup|signout|history|students|inventory]...]\n");
+        return 2;
+    }
+    const QString folder = QDir(arguments.at(1)).absolutePath();
+    const int repeats = arguments.size() > 2 ? std::max(1, arguments.at(2).toInt()) : 7;
+    const QStringList parts = arguments.mid(3);
+    const auto measured = [&parts](const char* part) { return parts.isEmpty() || parts.contains(part); };
+    const QByteArray loadBefore = loadAverage();
+
+    Table table;
+    if (measured("startup"))
+        measureStartUp(table, folder, repeats);
+    {
+        QDir::setCurrent(folder);
+        Kiosk kiosk;
+        Sqlite history(QStringLiteral("history"));
+        Sqlite inventory(QStringLiteral("inventory"));
+        if (measured("signout"))
+            measureSignOut(table, kiosk, history, repeats);
+        if (measured("history"))
+            measureHistoryPage(table, kiosk, history, repeats, QStringLiteral("Nowak"));
+        if (measured("students"))
+            measureStudents(table, kiosk, repeats);
+        if (measured("inventory"))
+            measureInventory(table, kiosk, inventory, repeats);
+    }
+    table.add("peak resident memory (ru_maxrss)", Table::megabytes(peakResidentKb()), {}, {}, "< 150 MB");
+
+    std::printf("Brindlow benchmark on %s: median of %d runs after a warm-up, load average %s -> %s\n",
+        qPrintable(folder), repeats, loadBefore.constData(), loadAverage().constData());
+    table.print();
+    return 0;
+}
