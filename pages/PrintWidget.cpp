@@ -20,7 +20,7 @@ PrintWidget::PrintWidget(AbstractHistory* history, Clock clock)
     midnightTimer.setSingleShot(true);
     midnightTimer.setTimerType(Qt::PreciseTimer);
     connect(&midnightTimer, &QTimer::timeout, this, &PrintWidget::updateLog);
-    updateLog();
+    rebuildPreview();
 }
 
 PrintWidget::~PrintWidget() = default;
@@ -69,8 +69,8 @@ void PrintWidget::printLog()
 {
     // The midnight timer may be late (a suspended computer); a print is always
     // of the day it is made on.
-    if (shownDay != clock().date())
-        updateLog();
+    if (!previewIsCurrent())
+        rebuildPreview();
 
     QPrinter printer;
     QPrintDialog dialog(&printer, this);
@@ -80,6 +80,27 @@ void PrintWidget::printLog()
 
 void PrintWidget::updateLog()
 {
+    if (isVisible())
+        rebuildPreview();
+    else
+        previewStale = true;
+}
+
+void PrintWidget::showEvent(QShowEvent* event)
+{
+    if (!previewIsCurrent())
+        rebuildPreview();
+    QWidget::showEvent(event);
+}
+
+bool PrintWidget::previewIsCurrent() const
+{
+    return !previewStale && shownDay == clock().date();
+}
+
+void PrintWidget::rebuildPreview()
+{
+    previewStale = false;
     const QDateTime now = clock();
     shownDay = now.date();
     ui->previewText->setHtml(summaryHtml(shownDay));

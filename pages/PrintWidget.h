@@ -38,15 +38,24 @@ public:
     QString rowsHtml(const QDate& day) const;
     QString rowHtml(const Entry& entry) const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private slots:
     void printLog();
     void updateLog();
 
 private:
+    void rebuildPreview();
+    bool previewIsCurrent() const;
+
     std::unique_ptr<Ui::PrintWidget> ui;
     AbstractHistory* history;
     Clock clock;
     QDate shownDay;
+    // Rebuilding the summary on every sign-out while nobody looks at it would
+    // make each sign-out wait for a document layout; it is caught up when shown.
+    bool previewStale = false;
     QTimer midnightTimer;
 };
 

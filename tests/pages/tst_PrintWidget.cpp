@@ -30,6 +30,8 @@ private slots:
     void escapesTypedTexts_data();
     void escapesTypedTexts();
     void previewFollowsTheCalendarDay();
+    void hiddenPreviewCatchesUpWhenShown_data();
+    void hiddenPreviewCatchesUpWhenShown();
     void printsTheDayItIsMadeOn_data();
     void printsTheDayItIsMadeOn();
 
@@ -80,6 +82,8 @@ void tst_PrintWidget::cleanup()
 void tst_PrintWidget::createPage()
 {
     page = std::make_unique<PrintWidget>(history.get(), [this] { return now; });
+    page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(page.get()));
 }
 
 void tst_PrintWidget::summaryOfTheDay_data()
@@ -172,6 +176,30 @@ void tst_PrintWidget::previewFollowsTheCalendarDay()
 
     QTRY_VERIFY(previewText()->toPlainText().contains("Summary for Mon Dec 7 2026"));
     QVERIFY(!previewText()->toPlainText().contains("Ada (1)"));
+}
+
+void tst_PrintWidget::hiddenPreviewCatchesUpWhenShown_data()
+{
+    QTest::addColumn<int>("daysLater");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("rowShown");
+    QTest::newRow("sign-out while hidden") << 0 << "Summary for Sun Dec 6 2026" << true;
+    QTest::newRow("midnight while hidden") << 1 << "Summary for Mon Dec 7 2026" << false;
+}
+
+void tst_PrintWidget::hiddenPreviewCatchesUpWhenShown()
+{
+    QFETCH(int, daysLater);
+    QFETCH(QString, title);
+    QFETCH(bool, rowShown);
+    createPage();
+    page->hide();
+    history->record(entryAt(sunday, QTime(10, 0), "Ada", "Flute"));
+    now = now.addDays(daysLater);
+
+    page->show();
+    QVERIFY(previewText()->toPlainText().contains(title));
+    QCOMPARE(previewText()->toPlainText().contains("Ada (1)"), rowShown);
 }
 
 void tst_PrintWidget::printsTheDayItIsMadeOn_data()
