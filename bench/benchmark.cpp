@@ -6,13 +6,8 @@
 // Beside every database operation stands its floor: the same SQL run directly
 // on the same file through SQLite's C API, reading every column of every row.
 // Changes the data in FOLDER (sign-outs, a rewritten student list).
-#include "app/MainWindow.h"
-#include "app/kioskWindowFlags.h"
+#include "app/Kiosk.h"
 #include "pages/HistoryWidget.h"
-#include "stores/DatabaseHistory.h"
-#include "stores/DatabaseInventory.h"
-#include "stores/FileStudentList.h"
-#include "stores/StudentVerifier.h"
 #include "stores/fileAccess.h"
 #include "stores/studentCsv.h"
 
@@ -46,23 +41,6 @@ const char* const InRecordingOrder = "ORDER BY rowid";
 const char* const HistoryInsert = "INSERT INTO history VALUES(?, ?, ?, ?, ?, ?)";
 const char* const InventoryTerm
     = "SELECT ?, ? WHERE NOT EXISTS (SELECT * FROM inventory WHERE name = ? AND number = ?)";
-
-/// The kiosk's object graph, built as main builds it and destroyed in reverse.
-struct Kiosk
-{
-    DatabaseInventory inventory;
-    DatabaseHistory history;
-    FileStudentList students { QStringLiteral("students.lst") };
-    StudentVerifier verifier { &students, &history };
-    MainWindow window { &inventory, &history, &students, &verifier };
-
-    Kiosk()
-    {
-        window.setWindowFlags(window.windowFlags() | KioskWindowFlags);
-        window.showFullScreen();
-        QCoreApplication::processEvents();
-    }
-};
 
 template <typename T> T* child(const QObject* parent, const char* name = nullptr)
 {
@@ -250,7 +228,11 @@ private:
 qint64 startUp()
 {
     std::unique_ptr<Kiosk> kiosk;
-    const qint64 elapsed = nanoseconds([&] { kiosk = std::make_unique<Kiosk>(); });
+    const qint64 elapsed = nanoseconds([&] {
+        kiosk = std::make_unique<Kiosk>();
+        kiosk->showFullScreen();
+        QCoreApplication::processEvents();
+    });
     kiosk.reset();
     return elapsed;
 }

@@ -1,5 +1,5 @@
+#include "app/Kiosk.h"
 #include "support/DialogAnswerer.h"
-#include "support/Kiosk.h"
 #include "support/TestWorkspace.h"
 #include "support/clickButton.h"
 

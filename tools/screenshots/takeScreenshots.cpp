@@ -1,11 +1,7 @@
 // Photographs the real kiosk window on each of its pages, over a morning's
 // sample data, for the README:  takeScreenshots DATA_FOLDER OUTPUT_FOLDER
 // The data folder should be empty; settings belong in a scratch XDG_CONFIG_HOME.
-#include "app/MainWindow.h"
-#include "stores/DatabaseHistory.h"
-#include "stores/DatabaseInventory.h"
-#include "stores/FileStudentList.h"
-#include "stores/StudentVerifier.h"
+#include "app/Kiosk.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -65,13 +61,10 @@ int main(int argc, char* argv[])
     const QDir output(QDir::current().absoluteFilePath(QString::fromLocal8Bit(argv[2])));
     QDir::setCurrent(QString::fromLocal8Bit(argv[1]));
 
-    DatabaseInventory inventory;
-    DatabaseHistory history;
-    FileStudentList students(QStringLiteral("students.lst"));
-    StudentVerifier verifier(&students, &history);
-    addSampleData(inventory, students);
-    history.add(students.student("1123"), Item("Clarinet", 1)); // just now, refreshing every view
-    MainWindow window(&inventory, &history, &students, &verifier);
+    Kiosk kiosk;
+    addSampleData(kiosk.inventory, kiosk.students);
+    kiosk.history.add(kiosk.students.student("1123"), Item("Clarinet", 1)); // just now, refreshing every view
+    MainWindow& window = kiosk.window;
     window.resize(1024, 640);
     window.show();
 

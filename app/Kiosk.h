@@ -7,9 +7,9 @@
 #include "stores/FileStudentList.h"
 #include "stores/StudentVerifier.h"
 
-/// The object graph as main builds it in the working directory; members go in
-/// reverse order, so the window and the verifier are gone before the student
-/// list writes its file.
+/// The kiosk's object graph over the working directory: the stores, the
+/// verifier and the window, built in this order and destroyed in reverse, so
+/// the student list writes its file after everything that could change it is gone.
 struct Kiosk
 {
     DatabaseInventory inventory;
@@ -17,6 +17,9 @@ struct Kiosk
     FileStudentList students { QStringLiteral("students.lst") };
     StudentVerifier verifier { &students, &history };
     MainWindow window { &inventory, &history, &students, &verifier };
+
+    /// Full screen, above all other windows and without title-bar buttons.
+    void showFullScreen();
 };
 
 #endif

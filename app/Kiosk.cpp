@@ -1,0 +1,9 @@
+#include "app/Kiosk.h"
+
+#include "app/kioskWindowFlags.h"
+
+void Kiosk::showFullScreen()
+{
+    window.setWindowFlags(window.windowFlags() | KioskWindowFlags);
+    window.showFullScreen();
+}
