@@ -17,8 +17,6 @@ PrintWidget::PrintWidget(AbstractHistory* history, Clock clock)
     connect(history, &AbstractHistory::modified, this, &PrintWidget::updateLog);
 
     // At midnight the preview moves on to the new day, as the sign-out log does.
-    midnightTimer.setSingleShot(true);
-    midnightTimer.setTimerType(Qt::PreciseTimer);
     connect(&midnightTimer, &QTimer::timeout, this, &PrintWidget::updateLog);
     rebuildPreview();
 }
@@ -104,5 +102,5 @@ void PrintWidget::rebuildPreview()
     const QDateTime now = clock();
     shownDay = now.date();
     ui->previewText->setHtml(summaryHtml(shownDay));
-    midnightTimer.start(int(now.msecsTo(QDateTime(shownDay.addDays(1), QTime(0, 0)))));
+    midnightTimer.startForNextMidnight(now);
 }

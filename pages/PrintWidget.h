@@ -1,9 +1,10 @@
 #ifndef PRINTWIDGET_H
 #define PRINTWIDGET_H
 
+#include "pages/MidnightTimer.h"
+
 #include <QDate>
 #include <QDateTime>
-#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -56,7 +57,7 @@ private:
     // Rebuilding the summary on every sign-out while nobody looks at it would
     // make each sign-out wait for a document layout; it is caught up when shown.
     bool previewStale = false;
-    QTimer midnightTimer;
+    MidnightTimer midnightTimer;
 };
 
 #endif

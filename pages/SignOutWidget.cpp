@@ -5,6 +5,7 @@
 #include "app/showInformation.h"
 #include "models/HistoryModel.h"
 #include "models/InventoryModel.h"
+#include "pages/MidnightTimer.h"
 #include "stores/AbstractHistory.h"
 #include "stores/AbstractVerifier.h"
 
@@ -34,7 +35,7 @@ SignOutWidget::SignOutWidget(AbstractInventory* inventory, AbstractHistory* hist
     , historyModel(
           new HistoryModel(history, HistoryModel::TimeColumn | HistoryModel::StudentColumn | HistoryModel::ItemColumn))
     , logDate(QDate::currentDate())
-    , midnightTimer(new QTimer(this))
+    , midnightTimer(new MidnightTimer(this))
     , idleTimer(new QTimer(this))
 {
     ui->setupUi(this);
@@ -51,8 +52,6 @@ SignOutWidget::SignOutWidget(AbstractInventory* inventory, AbstractHistory* hist
     ui->entryView->setModel(historyModel.get());
 
     midnightTimer->setObjectName(QStringLiteral("midnightTimer"));
-    midnightTimer->setSingleShot(true);
-    midnightTimer->setTimerType(Qt::PreciseTimer);
     connect(midnightTimer, &QTimer::timeout, this, [this] {
         followToday();
         armMidnightTimer();
@@ -145,8 +144,5 @@ void SignOutWidget::followToday()
 
 void SignOutWidget::armMidnightTimer()
 {
-    // Re-armed after every timeout: one that comes a little early, or on a day
-    // without a midnight (time zone changes), simply waits for the next one.
-    const QDateTime now = QDateTime::currentDateTime();
-    midnightTimer->start(std::chrono::milliseconds(now.msecsTo(now.date().addDays(1).startOfDay())));
+    midnightTimer->startForNextMidnight(QDateTime::currentDateTime());
 }

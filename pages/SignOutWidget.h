@@ -13,6 +13,7 @@ class AbstractInventory;
 class AbstractVerifier;
 class HistoryModel;
 class InventoryModel;
+class MidnightTimer;
 class QTimer;
 
 namespace Ui {
@@ -54,7 +55,7 @@ private:
     std::unique_ptr<InventoryModel> inventoryModel;
     std::unique_ptr<HistoryModel> historyModel;
     QDate logDate;
-    QTimer* midnightTimer;
+    MidnightTimer* midnightTimer;
     QTimer* idleTimer;
     bool signingOut = false;
 };
