@@ -16,6 +16,12 @@ bool KioskLock::acquire()
 {
     if (lockFile.tryLock(0))
         return true;
+    // A folder the kiosk cannot write to cannot be overwritten by a second
+    // kiosk either; the stores will report every change that fails there.
+    if (lockFile.error() != QLockFile::LockFailedError) {
+        qWarning("Cannot create the lock file in %s", qPrintable(QDir::currentPath()));
+        return true;
+    }
     const QString message = QCoreApplication::translate("KioskLock", "Brindlow is already running in the folder %1.")
                                 .arg(QDir::toNativeSeparators(QDir::currentPath()));
     qWarning("%s", qPrintable(message));

@@ -11,6 +11,7 @@ public:
     KioskLock();
 
     /// False when another kiosk holds the lock; it has been told to the user.
+    /// A lock that cannot be created at all (a read-only folder) is no reason to stop.
     bool acquire();
 
 private:

@@ -1,5 +1,7 @@
 #include "app/showInformation.h"
 
+#include "app/keepAboveKiosk.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -7,9 +9,6 @@ void showInformation(const QString& text)
 {
     QMessageBox box(QMessageBox::Information, QStringLiteral("Brindlow"), text, QMessageBox::Ok,
                     QApplication::activeWindow());
-    // Right after another dialog closes no window may be active yet; an
-    // unparented box must still show above the kiosk, which stays on top.
-    if (!box.parentWidget())
-        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    keepAboveKiosk(box);
     box.exec();
 }

@@ -27,7 +27,7 @@ public:
     using Clock = std::function<QDateTime()>;
 
     /// \a clock gives the current local moment; tests hand in their own.
-    explicit PrintWidget(AbstractHistory* history, Clock clock = &QDateTime::currentDateTime);
+    explicit PrintWidget(AbstractHistory* history, Clock clock = [] { return QDateTime::currentDateTime(); });
     ~PrintWidget() override;
 
     /// The summary document of \a day: its title, then its table.

@@ -6,10 +6,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-static const QString ConnectionName = QStringLiteral("history");
-
 DatabaseHistory::DatabaseHistory()
-    : database(openTable(ConnectionName,
+    : database(openTable(QStringLiteral("history"),
                          QStringLiteral("dateTime INTEGER, studentName TEXT, studentId TEXT, studentPassword TEXT, "
                                         "itemName TEXT, itemNumber INTEGER")))
 {
@@ -20,9 +18,7 @@ DatabaseHistory::DatabaseHistory()
 
 DatabaseHistory::~DatabaseHistory()
 {
-    database.close();
-    database = QSqlDatabase();
-    QSqlDatabase::removeDatabase(ConnectionName);
+    closeTable(database);
 }
 
 bool DatabaseHistory::clear()

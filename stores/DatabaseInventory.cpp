@@ -9,8 +9,6 @@
 
 #include <functional>
 
-static const QString ConnectionName = QStringLiteral("inventory");
-
 // SQLite allows at most 500 terms in a compound select and an expression depth
 // of 1000, and both statements grow with the list; longer lists are split.
 static constexpr qsizetype MaxItemsPerStatement = 200;
@@ -51,15 +49,13 @@ static QString repeated(const QString& term, const QString& separator, qsizetype
 }
 
 DatabaseInventory::DatabaseInventory()
-    : database(openTable(ConnectionName, QStringLiteral("name TEXT, number INTEGER")))
+    : database(openTable(QStringLiteral("inventory"), QStringLiteral("name TEXT, number INTEGER")))
 {
 }
 
 DatabaseInventory::~DatabaseInventory()
 {
-    database.close();
-    database = QSqlDatabase();
-    QSqlDatabase::removeDatabase(ConnectionName);
+    closeTable(database);
 }
 
 bool DatabaseInventory::addItems(const QList<Item>& items)

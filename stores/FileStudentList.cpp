@@ -108,13 +108,12 @@ QList<Student>::iterator FileStudentList::find(const QString& id)
 bool FileStudentList::save()
 {
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qWarning("Cannot write the student list \"%s\": %s", qPrintable(fileName), qPrintable(file.errorString()));
-        return false;
+    bool saved = false;
+    if (file.open(QIODevice::WriteOnly)) {
+        QDataStream stream(&file);
+        saved = writeStudentList(stream, students) && file.commit();
     }
-    QDataStream stream(&file);
-    if (writeStudentList(stream, students) && file.commit())
-        return true;
-    qWarning("Cannot write the student list \"%s\": %s", qPrintable(fileName), qPrintable(file.errorString()));
-    return false;
+    if (!saved)
+        qWarning("Cannot write the student list \"%s\": %s", qPrintable(fileName), qPrintable(file.errorString()));
+    return saved;
 }

@@ -1,5 +1,6 @@
 #include "stores/StudentVerifier.h"
 
+#include "app/keepAboveKiosk.h"
 #include "app/showInformation.h"
 #include "stores/AbstractHistory.h"
 #include "stores/AbstractStudentList.h"
@@ -51,19 +52,22 @@ bool StudentVerifier::checkPassword(const Student& record, const QString& passwo
 
 bool StudentVerifier::registerPassword(const QString& id, const QString& password)
 {
-    bool confirmed = false;
-    const QString confirmation = QInputDialog::getText(
-        QApplication::activeWindow(), QStringLiteral("Brindlow"),
-        QLatin1String("A password was not previously registered for '") + id
-            + QLatin1String("'.\nPlease re-confirm your password."),
-        QLineEdit::Password, QString(), &confirmed);
-    if (!confirmed)
+    QInputDialog confirmation(QApplication::activeWindow());
+    confirmation.setWindowTitle(QStringLiteral("Brindlow"));
+    confirmation.setLabelText(QLatin1String("A password was not previously registered for '") + id
+                              + QLatin1String("'.\nPlease re-confirm your password."));
+    confirmation.setTextEchoMode(QLineEdit::Password);
+    keepAboveKiosk(confirmation);
+    if (confirmation.exec() != QDialog::Accepted)
         return false;
-    if (confirmation != password) {
+    if (confirmation.textValue() != password) {
         showInformation(QStringLiteral("The passwords did not match."));
         return false;
     }
     // Registered, even when empty: only a null password means "not registered".
-    students->setPassword(id, password.isNull() ? QStringLiteral("") : password);
+    // The sign-out goes ahead, but a password the list could not keep would be
+    // gone after a restart, free for the next person to claim.
+    if (!students->setPassword(id, password.isNull() ? QStringLiteral("") : password))
+        showInformation(QStringLiteral("Your password could not be saved. Please tell a member of staff."));
     return true;
 }

@@ -19,3 +19,11 @@ QSqlDatabase openTable(const QString& name, const QString& columns)
     }
     return database;
 }
+
+void closeTable(QSqlDatabase& database)
+{
+    const QString name = database.connectionName();
+    database.close();
+    database = QSqlDatabase();
+    QSqlDatabase::removeDatabase(name);
+}

@@ -9,4 +9,8 @@
 /// Failures are logged; the handle is returned all the same.
 QSqlDatabase openTable(const QString& name, const QString& columns);
 
+/// Closes and unregisters the connection \a database that openTable() made,
+/// so that the store can be opened again in the same process.
+void closeTable(QSqlDatabase& database);
+
 #endif

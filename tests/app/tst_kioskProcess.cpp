@@ -18,6 +18,7 @@ private slots:
     void systemEndsItWithoutThePassword_data();
     void systemEndsItWithoutThePassword();
     void secondKioskInTheSameFolderStops();
+    void startsInAReadOnlyFolder();
 
 private:
     void startKiosk(QProcess& kiosk);
@@ -106,6 +107,23 @@ void tst_kioskProcess::secondKioskInTheSameFolderStops()
     first.terminate();
     QVERIFY(first.waitForFinished(10000));
     QCOMPARE(first.exitCode(), 0);
+}
+
+// No lock file can be made there, which is no sign of another kiosk.
+void tst_kioskProcess::startsInAReadOnlyFolder()
+{
+    const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ExeOwner;
+    QVERIFY(QFile::setPermissions(workspace->path(), readOnly));
+    QProcess kiosk;
+    startKiosk(kiosk);
+    QTest::qWait(1500);
+    QVERIFY(QFile::setPermissions(workspace->path(), readOnly | QFile::WriteOwner));
+    QCOMPARE(kiosk.state(), QProcess::Running);
+    QVERIFY(!kiosk.readAllStandardError().contains("already running"));
+
+    kiosk.terminate();
+    QVERIFY(kiosk.waitForFinished(10000));
+    QCOMPARE(kiosk.exitCode(), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_kioskProcess)

@@ -26,6 +26,7 @@ private slots:
     void firstPassword_data();
     void firstPassword();
     void firstPasswordThenAnotherOne();
+    void unsavedFirstPasswordIsReported();
     void blockedOnlyForTheSameItemToday_data();
     void blockedOnlyForTheSameItemToday();
     void dialogsWithAndWithoutAnActiveWindow_data();
@@ -168,6 +169,22 @@ void tst_StudentVerifier::firstPasswordThenAnotherOne()
     QCOMPARE(dialogs.shownTexts().last(), QString("Invalid password."));
 }
 
+void tst_StudentVerifier::unsavedFirstPasswordIsReported()
+{
+    // A list whose file cannot be written: its folder does not exist.
+    FileStudentList unsaved("missing/students.lst");
+    unsaved.setStudents({ Student("Newcomer", "new", QString()) });
+    StudentVerifier verifying(&unsaved, history.get());
+
+    DialogAnswerer dialogs;
+    dialogs.answerInput("pw");
+    dialogs.answerMessage();
+    QVERIFY(verifying.verify("new", "pw", oboe).first);
+    QCOMPARE(dialogs.shownTexts().last(),
+             QString("Your password could not be saved. Please tell a member of staff."));
+    QCOMPARE(unsaved.student("new").password(), QString("pw"));
+}
+
 void tst_StudentVerifier::blockedOnlyForTheSameItemToday_data()
 {
     QTest::addColumn<Item>("taken");
@@ -213,8 +230,10 @@ void tst_StudentVerifier::dialogsWithAndWithoutAnActiveWindow()
     }
     DialogAnswerer dialogs;
     QWidget* confirmationParent = nullptr;
-    dialogs.answerWith([&confirmationParent](QWidget* dialog) {
+    bool confirmationAboveKiosk = false;
+    dialogs.answerWith([&](QWidget* dialog) {
         confirmationParent = dialog->parentWidget();
+        confirmationAboveKiosk = confirmationParent == &window || dialog->windowFlags() & Qt::WindowStaysOnTopHint;
         qobject_cast<QInputDialog*>(dialog)->setTextValue("other");
         qobject_cast<QDialog*>(dialog)->accept();
     });
@@ -226,6 +245,7 @@ void tst_StudentVerifier::dialogsWithAndWithoutAnActiveWindow()
     checkRefused(verify("new", "pw", oboe));
     QCOMPARE(dialogs.pending(), 0);
     QCOMPARE(confirmationParent, windowActive ? &window : nullptr);
+    QVERIFY(confirmationAboveKiosk);
     QVERIFY(messageAboveKiosk);
 }
 
