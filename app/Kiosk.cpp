@@ -7,3 +7,8 @@ void Kiosk::showFullScreen()
     window.setWindowFlags(window.windowFlags() | KioskWindowFlags);
     window.showFullScreen();
 }
+
+QString Kiosk::problem() const
+{
+    return !inventory.problem().isEmpty() ? inventory.problem() : history.problem();
+}

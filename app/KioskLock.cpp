@@ -1,6 +1,6 @@
 #include "app/KioskLock.h"
 
-#include "app/showInformation.h"
+#include "pages/dialogs.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -3,20 +3,19 @@
 
 #include "app/SettingsWidget.h"
 #include "app/kioskWindowFlags.h"
-#include "app/showInformation.h"
 #include "pages/HistoryWidget.h"
 #include "pages/SignOutWidget.h"
+#include "pages/dialogs.h"
 
 #include <QCloseEvent>
-#include <QInputDialog>
 
 static const QString PasswordKey = QStringLiteral("settings/password");
 
-MainWindow::MainWindow(
-    AbstractInventory* inventory, AbstractHistory* history, AbstractStudentList* students, AbstractVerifier* verifier)
-    : signOutWidget(new SignOutWidget(inventory, history, verifier))
-    , historyWidget(new HistoryWidget(history))
-    , settingsWidget(new SettingsWidget(inventory, history, students))
+MainWindow::MainWindow(AbstractInventory* inventory, AbstractHistory* history, AbstractStudentList* students,
+    AbstractVerifier* verifier, const Clock& clock)
+    : signOutWidget(new SignOutWidget(inventory, history, verifier, clock))
+    , historyWidget(new HistoryWidget(history, clock))
+    , settingsWidget(new SettingsWidget(inventory, history, students, clock))
     , ui(std::make_unique<Ui::MainWindow>())
 {
     ui->setupUi(this);
@@ -51,13 +50,11 @@ bool MainWindow::checkAdministratorPassword()
     if (password.isEmpty())
         return true;
 
-    bool accepted = false;
-    const QString entered = QInputDialog::getText(this, QStringLiteral("Brindlow"),
-        tr("Please verify the administrator password."), QLineEdit::Password, QString(), &accepted);
-    if (!accepted)
+    const std::optional<QString> entered = askPassword(this, tr("Please verify the administrator password."));
+    if (!entered)
         return false;
     // Compared as typed: a password with spaces must be typed with them.
-    if (entered == password)
+    if (*entered == password)
         return true;
     showInformation(tr("Invalid password."));
     return false;
@@ -109,12 +106,9 @@ void MainWindow::changePassword()
 {
     if (!checkAdministratorPassword())
         return;
-    bool accepted = false;
-    const QString password = QInputDialog::getText(this, QStringLiteral("Brindlow"),
-        tr("Please enter the new password."), QLineEdit::Password, QString(), &accepted);
     // Stored as typed; an empty one switches the password off.
-    if (accepted)
-        settings.setValue(PasswordKey, password);
+    if (const std::optional<QString> password = askPassword(this, tr("Please enter the new password.")))
+        settings.setValue(PasswordKey, *password);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -10,6 +10,7 @@ class AbstractHistory;
 class AbstractInventory;
 class AbstractStudentList;
 class AbstractVerifier;
+class Clock;
 class HistoryWidget;
 class SettingsWidget;
 class SignOutWidget;
@@ -26,7 +27,7 @@ class MainWindow : public QMainWindow
 
 public:
     MainWindow(AbstractInventory* inventory, AbstractHistory* history, AbstractStudentList* students,
-        AbstractVerifier* verifier);
+        AbstractVerifier* verifier, const Clock& clock);
     ~MainWindow() override;
 
     /// Asks for the administrator password unless none is set; true when it may go ahead.

@@ -5,10 +5,11 @@
 #include "pages/PrintWidget.h"
 #include "pages/StudentWidget.h"
 
-SettingsWidget::SettingsWidget(AbstractInventory* inventory, AbstractHistory* history, AbstractStudentList* students)
+SettingsWidget::SettingsWidget(AbstractInventory* inventory, AbstractHistory* history, AbstractStudentList* students,
+                               const Clock& clock)
     : inventoryWidget(new InventoryWidget(inventory))
     , studentWidget(new StudentWidget(history, students))
-    , printWidget(new PrintWidget(history))
+    , printWidget(new PrintWidget(history, clock))
     , ui(std::make_unique<Ui::SettingsWidget>())
 {
     // The form shows "Settings Home" on every sub-page and hides it on its own click.

@@ -8,6 +8,7 @@
 class AbstractHistory;
 class AbstractInventory;
 class AbstractStudentList;
+class Clock;
 class InventoryWidget;
 class PrintWidget;
 class StudentWidget;
@@ -23,7 +24,8 @@ class SettingsWidget : public QWidget
     Q_OBJECT
 
 public:
-    SettingsWidget(AbstractInventory* inventory, AbstractHistory* history, AbstractStudentList* students);
+    SettingsWidget(AbstractInventory* inventory, AbstractHistory* history, AbstractStudentList* students,
+                   const Clock& clock);
     ~SettingsWidget() override;
 
 private slots:

@@ -1,6 +1,7 @@
 #include "app/Kiosk.h"
 #include "app/KioskLock.h"
 #include "app/quitOnSystemShutdown.h"
+#include "pages/dialogs.h"
 
 #include <QApplication>
 #include <QSplashScreen>
@@ -20,6 +21,11 @@ int main(int argc, char* argv[])
     splash.show();
 
     Kiosk kiosk;
+    if (const QString problem = kiosk.problem(); !problem.isEmpty()) {
+        splash.close();
+        showInformation(problem);
+        return 1;
+    }
     kiosk.showFullScreen();
     splash.finish(&kiosk.window);
 

@@ -21,12 +21,12 @@ static QList<HistoryModel::HistoryColumn> columnsOf(int flags)
     return columns;
 }
 
-HistoryModel::HistoryModel(AbstractHistory* history, int columnFlags)
+HistoryModel::HistoryModel(AbstractHistory* history, int columnFlags, const QDate& day)
     : history(history)
     , columns(columnsOf(columnFlags))
     , rowOrder { columns.value(0, DateTimeColumn), Qt::AscendingOrder }
-    , from(QDate::currentDate())
-    , to(from)
+    , from(day)
+    , to(day)
 {
     connect(history, &AbstractHistory::modified, this, &HistoryModel::refresh);
     refresh();

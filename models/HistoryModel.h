@@ -19,7 +19,8 @@ public:
     /// Column kinds; also the flags that choose them (Date | Time gives DateTime).
     enum HistoryColumn { DateColumn = 1, TimeColumn = 2, DateTimeColumn = 3, StudentColumn = 4, ItemColumn = 8 };
 
-    HistoryModel(AbstractHistory* history, int columnFlags);
+    /// Starts on the entries of \a day, with no words.
+    HistoryModel(AbstractHistory* history, int columnFlags, const QDate& day);
 
     void setFilter(const QDate& from, const QDate& to, const QStringList& studentWords,
                    const QStringList& itemWords);

@@ -3,6 +3,7 @@
 #include "ui_HistoryWidget.h"
 
 #include "models/HistoryModel.h"
+#include "stores/Clock.h"
 
 /// The words of a search box: split at single spaces, so runs of spaces and
 /// spaces at either end give no empty words.
@@ -11,10 +12,11 @@ static QStringList words(const QString& text)
     return text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
 
-HistoryWidget::HistoryWidget(AbstractHistory* history)
+HistoryWidget::HistoryWidget(AbstractHistory* history, const Clock& clock)
     : ui(new Ui::HistoryWidget)
-    , historyModel(
-          new HistoryModel(history, HistoryModel::DateColumn | HistoryModel::StudentColumn | HistoryModel::ItemColumn))
+    , clock(clock)
+    , historyModel(new HistoryModel(
+          history, HistoryModel::DateColumn | HistoryModel::StudentColumn | HistoryModel::ItemColumn, clock.today()))
 {
     ui->setupUi(this);
     // The filter before the coupling: a change that inverts the range refreshes
@@ -29,8 +31,9 @@ HistoryWidget::HistoryWidget(AbstractHistory* history)
 
     // Sorting is on already, so the view sorts by its indicator: newest first.
     ui->entryView->setModel(historyModel.get());
-    ui->fromDate->setDate(QDate::currentDate());
-    ui->toDate->setDate(QDate::currentDate());
+    const QDate today = clock.today();
+    ui->fromDate->setDate(today);
+    ui->toDate->setDate(today);
 }
 
 HistoryWidget::~HistoryWidget() = default;
@@ -55,8 +58,9 @@ void HistoryWidget::toDateChanged()
 
 void HistoryWidget::resetClicked()
 {
-    ui->toDate->setDate(QDate::currentDate());
-    ui->fromDate->setDate(QDate::currentDate());
+    const QDate today = clock.today();
+    ui->toDate->setDate(today);
+    ui->fromDate->setDate(today);
     ui->studentBox->clear();
     ui->itemBox->clear();
 }

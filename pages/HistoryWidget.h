@@ -6,6 +6,7 @@
 #include <memory>
 
 class AbstractHistory;
+class Clock;
 class HistoryModel;
 
 namespace Ui {
@@ -19,7 +20,7 @@ class HistoryWidget : public QWidget
     Q_OBJECT
 
 public:
-    explicit HistoryWidget(AbstractHistory* history);
+    HistoryWidget(AbstractHistory* history, const Clock& clock);
     ~HistoryWidget() override;
 
 private slots:
@@ -30,6 +31,7 @@ private slots:
 
 private:
     std::unique_ptr<Ui::HistoryWidget> ui;
+    const Clock& clock;
     std::unique_ptr<HistoryModel> historyModel;
 };
 

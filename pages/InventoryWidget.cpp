@@ -1,11 +1,9 @@
 #include "pages/InventoryWidget.h"
 #include "ui_InventoryWidget.h"
 
-#include "app/showInformation.h"
 #include "models/InventoryModel.h"
+#include "pages/dialogs.h"
 #include "stores/AbstractInventory.h"
-
-#include <QMessageBox>
 
 InventoryWidget::InventoryWidget(AbstractInventory* inventory)
     : ui(new Ui::InventoryWidget)
@@ -36,9 +34,7 @@ void InventoryWidget::removeItems()
 {
     if (!ui->itemView->selectionModel()->hasSelection())
         return;
-    if (QMessageBox::question(
-            this, QStringLiteral("Brindlow"), tr("Are you sure you want to delete the selected items?"))
-        != QMessageBox::Yes)
+    if (!askYesNo(this, tr("Are you sure you want to delete the selected items?")))
         return;
 
     QList<Item> items;

@@ -2,22 +2,23 @@
 #include "ui_PrintWidget.h"
 
 #include "stores/AbstractHistory.h"
+#include "stores/Clock.h"
 
 #include <QLocale>
 #include <QPrintDialog>
 #include <QPrinter>
 
-PrintWidget::PrintWidget(AbstractHistory* history, Clock clock)
+PrintWidget::PrintWidget(AbstractHistory* history, const Clock& clock)
     : ui(new Ui::PrintWidget)
     , history(history)
-    , clock(std::move(clock))
+    , clock(clock)
 {
     ui->setupUi(this);
     connect(ui->printButton, &QPushButton::clicked, this, &PrintWidget::printLog);
     connect(history, &AbstractHistory::modified, this, &PrintWidget::updateLog);
 
     // At midnight the preview moves on to the new day, as the sign-out log does.
-    connect(&midnightTimer, &QTimer::timeout, this, &PrintWidget::updateLog);
+    connect(&clock, &Clock::dayChanged, this, &PrintWidget::updateLog);
     rebuildPreview();
 }
 
@@ -93,14 +94,12 @@ void PrintWidget::showEvent(QShowEvent* event)
 
 bool PrintWidget::previewIsCurrent() const
 {
-    return !previewStale && shownDay == clock().date();
+    return !previewStale && shownDay == clock.today();
 }
 
 void PrintWidget::rebuildPreview()
 {
     previewStale = false;
-    const QDateTime now = clock();
-    shownDay = now.date();
+    shownDay = clock.today();
     ui->previewText->setHtml(summaryHtml(shownDay));
-    midnightTimer.startForNextMidnight(now);
 }

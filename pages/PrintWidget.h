@@ -1,16 +1,13 @@
 #ifndef PRINTWIDGET_H
 #define PRINTWIDGET_H
 
-#include "pages/MidnightTimer.h"
-
 #include <QDate>
-#include <QDateTime>
 #include <QWidget>
 
-#include <functional>
 #include <memory>
 
 class AbstractHistory;
+class Clock;
 class Entry;
 
 namespace Ui {
@@ -24,10 +21,7 @@ class PrintWidget : public QWidget
     Q_OBJECT
 
 public:
-    using Clock = std::function<QDateTime()>;
-
-    /// \a clock gives the current local moment; tests hand in their own.
-    explicit PrintWidget(AbstractHistory* history, Clock clock = [] { return QDateTime::currentDateTime(); });
+    PrintWidget(AbstractHistory* history, const Clock& clock);
     ~PrintWidget() override;
 
     /// The summary document of \a day: its title, then its table.
@@ -52,12 +46,11 @@ private:
 
     std::unique_ptr<Ui::PrintWidget> ui;
     AbstractHistory* history;
-    Clock clock;
+    const Clock& clock;
     QDate shownDay;
     // Rebuilding the summary on every sign-out while nobody looks at it would
     // make each sign-out wait for a document layout; it is caught up when shown.
     bool previewStale = false;
-    MidnightTimer midnightTimer;
 };
 
 #endif

@@ -2,12 +2,12 @@
 
 #include "ui_SignOutWidget.h"
 
-#include "app/showInformation.h"
 #include "models/HistoryModel.h"
 #include "models/InventoryModel.h"
-#include "pages/MidnightTimer.h"
+#include "pages/AbstractVerifier.h"
+#include "pages/dialogs.h"
 #include "stores/AbstractHistory.h"
-#include "stores/AbstractVerifier.h"
+#include "stores/Clock.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -27,15 +27,16 @@ static bool requireInput(QWidget* widget, bool condition, const QString& message
     return false;
 }
 
-SignOutWidget::SignOutWidget(AbstractInventory* inventory, AbstractHistory* history, AbstractVerifier* verifier)
+SignOutWidget::SignOutWidget(AbstractInventory* inventory, AbstractHistory* history, AbstractVerifier* verifier,
+                             const Clock& clock)
     : ui(new Ui::SignOutWidget)
     , history(history)
     , verifier(verifier)
+    , clock(clock)
+    , logDate(clock.today())
     , inventoryModel(new InventoryModel(inventory))
-    , historyModel(
-          new HistoryModel(history, HistoryModel::TimeColumn | HistoryModel::StudentColumn | HistoryModel::ItemColumn))
-    , logDate(QDate::currentDate())
-    , midnightTimer(new MidnightTimer(this))
+    , historyModel(new HistoryModel(
+          history, HistoryModel::TimeColumn | HistoryModel::StudentColumn | HistoryModel::ItemColumn, logDate))
     , idleTimer(new QTimer(this))
 {
     ui->setupUi(this);
@@ -51,12 +52,8 @@ SignOutWidget::SignOutWidget(AbstractInventory* inventory, AbstractHistory* hist
     // Sorting is on already, so the view sorts by its indicator: latest first.
     ui->entryView->setModel(historyModel.get());
 
-    midnightTimer->setObjectName(QStringLiteral("midnightTimer"));
-    connect(midnightTimer, &QTimer::timeout, this, [this] {
-        followToday();
-        armMidnightTimer();
-    });
-    armMidnightTimer();
+    // The log shows the current day, also on a kiosk that runs for weeks.
+    connect(&clock, &Clock::dayChanged, this, &SignOutWidget::followToday);
 
     // A student who walks away must not leave a working ID and password behind
     // for the next person at the kiosk.
@@ -121,11 +118,6 @@ void SignOutWidget::signOutItem()
     ui->passwordBox->clear();
 }
 
-QDate SignOutWidget::today() const
-{
-    return QDate::currentDate();
-}
-
 bool SignOutWidget::validateInput()
 {
     return requireInput(ui->usernameBox, !ui->usernameBox->text().isEmpty(), tr("The student ID cannot be empty."))
@@ -135,14 +127,9 @@ bool SignOutWidget::validateInput()
 
 void SignOutWidget::followToday()
 {
-    const QDate date = today();
+    const QDate date = clock.today();
     if (date == logDate)
         return;
     logDate = date;
     historyModel->setFilter(date, date, {}, {});
-}
-
-void SignOutWidget::armMidnightTimer()
-{
-    midnightTimer->startForNextMidnight(QDateTime::currentDateTime());
 }

@@ -5,15 +5,14 @@
 #include <QWidget>
 
 #include <chrono>
-
 #include <memory>
 
 class AbstractHistory;
 class AbstractInventory;
 class AbstractVerifier;
+class Clock;
 class HistoryModel;
 class InventoryModel;
-class MidnightTimer;
 class QTimer;
 
 namespace Ui {
@@ -27,7 +26,8 @@ class SignOutWidget : public QWidget
     Q_OBJECT
 
 public:
-    SignOutWidget(AbstractInventory* inventory, AbstractHistory* history, AbstractVerifier* verifier);
+    SignOutWidget(AbstractInventory* inventory, AbstractHistory* history, AbstractVerifier* verifier,
+                  const Clock& clock);
     ~SignOutWidget() override;
 
     /// How long the page waits without keyboard or mouse input before it
@@ -40,22 +40,18 @@ public slots:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    /// The local date whose sign-outs the log shows; a seam for tests that cross midnight.
-    virtual QDate today() const;
-
 private:
     bool validateInput();
     void followToday();
-    void armMidnightTimer();
     void forgetStudent();
 
     std::unique_ptr<Ui::SignOutWidget> ui;
     AbstractHistory* history;
     AbstractVerifier* verifier;
+    const Clock& clock;
+    QDate logDate;
     std::unique_ptr<InventoryModel> inventoryModel;
     std::unique_ptr<HistoryModel> historyModel;
-    QDate logDate;
-    MidnightTimer* midnightTimer;
     QTimer* idleTimer;
     bool signingOut = false;
 };

@@ -1,15 +1,14 @@
 #include "pages/StudentWidget.h"
 #include "ui_StudentWidget.h"
 
-#include "app/showInformation.h"
 #include "models/StudentListModel.h"
+#include "pages/dialogs.h"
 #include "stores/AbstractHistory.h"
 #include "stores/AbstractStudentList.h"
 #include "stores/fileAccess.h"
 #include "stores/studentCsv.h"
 
 #include <QFileDialog>
-#include <QMessageBox>
 
 StudentWidget::StudentWidget(AbstractHistory* history, AbstractStudentList* students)
     : ui(new Ui::StudentWidget)
@@ -34,7 +33,7 @@ void StudentWidget::openStudentList()
 
     const auto [opened, list] = withTextStream(fileName, QIODevice::ReadOnly, readStudentCsv);
     if (!opened) {
-        QMessageBox::warning(this, tr("Error"), tr("Error reading file."));
+        showError(this, tr("Error reading file."));
         return;
     }
     // The list in memory is replaced even when it could not be saved; the
@@ -45,7 +44,7 @@ void StudentWidget::openStudentList()
 
 void StudentWidget::resetPasswords()
 {
-    if (!confirm(tr("Are you sure you want to reset the passwords for the selected students?")))
+    if (!askYesNo(this, tr("Are you sure you want to reset the passwords for the selected students?")))
         return;
 
     // One index per selected cell: a student may come several times.
@@ -59,11 +58,6 @@ void StudentWidget::resetPasswords()
 
 void StudentWidget::clearHistory()
 {
-    if (confirm(tr("Are you sure you want to clear all history?")) && !history->clear())
+    if (askYesNo(this, tr("Are you sure you want to clear all history?")) && !history->clear())
         showInformation(tr("The history could not be cleared."));
-}
-
-bool StudentWidget::confirm(const QString& question)
-{
-    return QMessageBox::question(this, QStringLiteral("Brindlow"), question) == QMessageBox::Yes;
 }

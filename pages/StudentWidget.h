@@ -29,8 +29,6 @@ private slots:
     void clearHistory();
 
 private:
-    bool confirm(const QString& question);
-
     std::unique_ptr<Ui::StudentWidget> ui;
     AbstractHistory* history;
     AbstractStudentList* students;

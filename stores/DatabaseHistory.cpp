@@ -1,25 +1,31 @@
 #include "stores/DatabaseHistory.h"
 
-#include "stores/openTable.h"
+#include "stores/Clock.h"
 #include "stores/sqlExec.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-DatabaseHistory::DatabaseHistory()
-    : database(openTable(QStringLiteral("history"),
-                         QStringLiteral("dateTime INTEGER, studentName TEXT, studentId TEXT, studentPassword TEXT, "
-                                        "itemName TEXT, itemNumber INTEGER")))
+// The schema's versions, each the step from the one before.
+static const QList<SchemaStep> Schema = {
+    // 1: every sign-out reads today's rows; without an index that scans years of history.
+    [](QSqlDatabase& database) {
+        QSqlQuery index(database);
+        return execLogged(index, QStringLiteral("CREATE INDEX IF NOT EXISTS historyDateTime ON history (dateTime)"));
+    },
+};
+
+DatabaseHistory::DatabaseHistory(const Clock& clock)
+    : clock(clock)
+    , table(QStringLiteral("history"),
+            QStringLiteral("dateTime INTEGER, studentName TEXT, studentId TEXT, studentPassword TEXT, "
+                           "itemName TEXT, itemNumber INTEGER"),
+            Schema)
+    , database(table.database())
 {
-    // Every sign-out reads today's rows; without an index that scans years of history.
-    QSqlQuery index(database);
-    execLogged(index, QStringLiteral("CREATE INDEX IF NOT EXISTS historyDateTime ON history (dateTime)"));
 }
 
-DatabaseHistory::~DatabaseHistory()
-{
-    closeTable(database);
-}
+DatabaseHistory::~DatabaseHistory() = default;
 
 bool DatabaseHistory::clear()
 {
@@ -34,7 +40,7 @@ bool DatabaseHistory::add(const Student& student, const Item& item)
     QSqlQuery query(database);
     query.prepare(QStringLiteral("INSERT INTO history VALUES(:dateTime, :studentName, :studentId, :studentPassword, "
                                  ":itemName, :itemNumber)"));
-    query.bindValue(QStringLiteral(":dateTime"), QDateTime::currentMSecsSinceEpoch());
+    query.bindValue(QStringLiteral(":dateTime"), clock.now().toMSecsSinceEpoch());
     query.bindValue(QStringLiteral(":studentName"), student.name());
     query.bindValue(QStringLiteral(":studentId"), student.id());
     query.bindValue(QStringLiteral(":studentPassword"), student.password());

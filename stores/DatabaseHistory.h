@@ -3,7 +3,9 @@
 
 #include "stores/AbstractHistory.h"
 
-#include <QSqlDatabase>
+#include "stores/SqliteTable.h"
+
+class Clock;
 
 /// The history of sign-outs in the SQLite table "history" of the file "history".
 class DatabaseHistory : public AbstractHistory
@@ -11,7 +13,8 @@ class DatabaseHistory : public AbstractHistory
     Q_OBJECT
 
 public:
-    DatabaseHistory();
+    /// Sign-outs are stamped with the moment \a clock tells.
+    explicit DatabaseHistory(const Clock& clock);
     ~DatabaseHistory() override;
 
     bool clear() override;
@@ -19,8 +22,13 @@ public:
     QList<Entry> entries(const QDate& from, const QDate& to, const QStringList& studentFilters,
                          const QStringList& itemFilters) override;
 
+    /// Why the file cannot be used; empty when it can.
+    QString problem() const { return table.problem(); }
+
 private:
-    QSqlDatabase database;
+    const Clock& clock;
+    SqliteTable table;
+    QSqlDatabase& database;
 };
 
 #endif

@@ -1,6 +1,5 @@
 #include "stores/DatabaseInventory.h"
 
-#include "stores/openTable.h"
 #include "stores/sqlExec.h"
 
 #include <QSqlQuery>
@@ -48,15 +47,19 @@ static QString repeated(const QString& term, const QString& separator, qsizetype
     return terms.join(separator);
 }
 
+// The schema's versions, each the step from the one before.
+static const QList<SchemaStep> Schema = {
+    // 1: the table as it has always been.
+    [](QSqlDatabase&) { return true; },
+};
+
 DatabaseInventory::DatabaseInventory()
-    : database(openTable(QStringLiteral("inventory"), QStringLiteral("name TEXT, number INTEGER")))
+    : table(QStringLiteral("inventory"), QStringLiteral("name TEXT, number INTEGER"), Schema)
+    , database(table.database())
 {
 }
 
-DatabaseInventory::~DatabaseInventory()
-{
-    closeTable(database);
-}
+DatabaseInventory::~DatabaseInventory() = default;
 
 bool DatabaseInventory::addItems(const QList<Item>& items)
 {

@@ -3,7 +3,7 @@
 
 #include "stores/AbstractInventory.h"
 
-#include <QSqlDatabase>
+#include "stores/SqliteTable.h"
 
 /// The inventory in the SQLite table "inventory" of the file "inventory".
 class DatabaseInventory : public AbstractInventory
@@ -18,11 +18,15 @@ public:
     bool removeItems(const QList<Item>& items) override;
     QList<Item> items() override;
 
+    /// Why the file cannot be used; empty when it can.
+    QString problem() const { return table.problem(); }
+
 private:
     bool insertOnce(const QList<Item>& items);
     bool deleteAll(const QList<Item>& items);
 
-    QSqlDatabase database;
+    SqliteTable table;
+    QSqlDatabase& database;
 };
 
 #endif

@@ -2,6 +2,7 @@
 #include "stores/DatabaseHistory.h"
 #include "stores/DatabaseInventory.h"
 #include "stores/FileStudentList.h"
+#include "stores/SystemClock.h"
 #include "support/DialogAnswerer.h"
 #include "support/TestWorkspace.h"
 
@@ -17,10 +18,11 @@ namespace {
 // Stores first, so the page and its administration pages go before them.
 struct Fixture
 {
+    SystemClock clock;
     DatabaseInventory inventory;
-    DatabaseHistory history;
+    DatabaseHistory history { clock };
     FileStudentList students { QStringLiteral("students.lst") };
-    SettingsWidget page { &inventory, &history, &students };
+    SettingsWidget page { &inventory, &history, &students, clock };
 };
 
 } // namespace

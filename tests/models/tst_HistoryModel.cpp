@@ -1,5 +1,6 @@
 #include "models/HistoryModel.h"
 #include "stores/DatabaseHistory.h"
+#include "stores/SystemClock.h"
 #include "support/TestWorkspace.h"
 #include "support/insertHistoryRow.h"
 
@@ -29,6 +30,7 @@ private slots:
 private:
     QStringList column(const HistoryModel& model, int column) const;
 
+    SystemClock clock;
     std::unique_ptr<TestWorkspace> workspace;
     std::unique_ptr<DatabaseHistory> history;
 };
@@ -36,7 +38,7 @@ private:
 void tst_HistoryModel::init()
 {
     workspace = std::make_unique<TestWorkspace>();
-    history = std::make_unique<DatabaseHistory>();
+    history = std::make_unique<DatabaseHistory>(clock);
 }
 
 void tst_HistoryModel::cleanup()
@@ -69,7 +71,7 @@ void tst_HistoryModel::columnsFromFlags()
     QFETCH(int, flags);
     QFETCH(QStringList, headers);
     history->add(Student("Ada", "1", "pw"), Item("Oboe", 1));
-    HistoryModel model(history.get(), flags);
+    HistoryModel model(history.get(), flags, clock.today());
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
 
     QCOMPARE(model.columnCount(), headers.size());
@@ -87,9 +89,9 @@ void tst_HistoryModel::displayValues()
 {
     const QDateTime moment(QDate::currentDate(), QTime(13, 5, 9, 250));
     insertHistoryRow(moment, Student("Ada", "1", "pw"), Item("Oboe", 12));
-    HistoryModel log(history.get(), 14);
-    HistoryModel page(history.get(), 13);
-    HistoryModel both(history.get(), 3);
+    HistoryModel log(history.get(), 14, clock.today());
+    HistoryModel page(history.get(), 13, clock.today());
+    HistoryModel both(history.get(), 3, clock.today());
 
     QCOMPARE(log.data(log.index(0, 0)), QVariant(moment.time()));
     QCOMPARE(page.data(page.index(0, 0)), QVariant(moment.date()));
@@ -133,7 +135,7 @@ void tst_HistoryModel::sortKeys()
     insertHistoryRow(QDateTime(today.addDays(-2), QTime(22, 0)), Student("Bo", "2", "x"), Item("Violin", 10));
     insertHistoryRow(QDateTime(today, QTime(9, 0)), Student("al", "0", "x"), Item("violin", 1));
 
-    HistoryModel model(history.get(), flags);
+    HistoryModel model(history.get(), flags, clock.today());
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     model.setFilter(today.addDays(-2), today, {}, {});
     QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
@@ -152,7 +154,7 @@ void tst_HistoryModel::timeSortsByInstantAcrossTheClockChange()
     insertHistoryRow(utc(0, 30), Student("Al", "1", "x"), Item("first, 02:30 summer time", 1));
     insertHistoryRow(utc(1, 45), Student("Cy", "3", "x"), Item("third, 02:45 winter time", 1));
 
-    HistoryModel model(history.get(), 14);
+    HistoryModel model(history.get(), 14, clock.today());
     model.setFilter(day, day, {}, {});
     model.sort(0, Qt::AscendingOrder);
     QCOMPARE(column(model, 0), QStringList({ "02:30:00.000", "02:15:00.000", "02:45:00.000" }));
@@ -166,7 +168,7 @@ void tst_HistoryModel::timeSortsByInstantAcrossTheClockChange()
 void tst_HistoryModel::invertedRangeIsEmpty()
 {
     history->add(Student("Ada", "1", "pw"), Item("Oboe", 1));
-    HistoryModel model(history.get(), 13);
+    HistoryModel model(history.get(), 13, clock.today());
     const QDate today = QDate::currentDate();
     model.setFilter(today, today.addDays(-1), {}, {});
     QCOMPARE(model.rowCount(), 0);
@@ -176,8 +178,8 @@ void tst_HistoryModel::eachModelReloadsWithItsOwnFilter()
 {
     const QDate today = QDate::currentDate();
     insertHistoryRow(QDateTime(today.addDays(-3), QTime(12, 0)), Student("Ada", "1", "x"), Item("Harp", 1));
-    HistoryModel log(history.get(), 14);
-    HistoryModel page(history.get(), 13);
+    HistoryModel log(history.get(), 14, clock.today());
+    HistoryModel page(history.get(), 13, clock.today());
     page.setFilter(today.addDays(-7), today, { "Ada" }, {});
     page.sort(0, Qt::DescendingOrder);
     QCOMPARE(log.rowCount(), 0);

@@ -1,5 +1,6 @@
 #include "pages/HistoryWidget.h"
 #include "stores/DatabaseHistory.h"
+#include "support/FakeClock.h"
 #include "support/FakeHistory.h"
 #include "support/TestWorkspace.h"
 #include "support/namedChild.h"
@@ -40,6 +41,7 @@ private:
     template <typename T> T* child(const char* name) { return namedChild<T>(page.get(), name); }
     QStringList column(int column);
 
+    FakeClock clock;
     std::unique_ptr<FakeHistory> history;
     std::unique_ptr<HistoryWidget> page;
     QDate today;
@@ -47,14 +49,14 @@ private:
 
 void tst_HistoryWidget::init()
 {
-    today = QDate::currentDate();
-    history = std::make_unique<FakeHistory>();
+    today = clock.today();
+    history = std::make_unique<FakeHistory>(clock);
     const Student ada("Ada Lovelace", "1815", "secret");
     history->stored = { Entry(QDateTime(today, QTime(9, 0)), ada, Item("Flute", 1)),
         Entry(QDateTime(today, QTime(11, 0)), ada, Item("Flute", 2)),
         Entry(QDateTime(today.addDays(-1), QTime(12, 0)), ada, Item("Cello", 1)),
         Entry(QDateTime(today, QTime(10, 0)), ada, Item("Violin", 1)) };
-    page = std::make_unique<HistoryWidget>(history.get());
+    page = std::make_unique<HistoryWidget>(history.get(), clock);
     history->queries.clear();
 }
 
@@ -202,8 +204,8 @@ void tst_HistoryWidget::newSignOutShowsWhenItMatches()
 
     page.reset();
     TestWorkspace workspace;
-    DatabaseHistory realHistory;
-    HistoryWidget realPage(&realHistory);
+    DatabaseHistory realHistory(clock);
+    HistoryWidget realPage(&realHistory, clock);
     namedChild<QLineEdit>(&realPage, "studentBox")->setText(student);
     namedChild<QLineEdit>(&realPage, "itemBox")->setText(item);
     const QAbstractItemModel* model = namedChild<QTreeView>(&realPage, "entryView")->model();

@@ -2,6 +2,7 @@
 
 #include "stores/FileStudentList.h"
 #include "support/DialogAnswerer.h"
+#include "support/FakeClock.h"
 #include "support/FakeHistory.h"
 #include "support/ItemViews.h"
 #include "support/TestWorkspace.h"
@@ -51,6 +52,7 @@ private:
     void selectStudents(const QStringList& ids);
 
     std::unique_ptr<TestWorkspace> workspace;
+    FakeClock clock;
     std::unique_ptr<FakeHistory> history;
     std::unique_ptr<FileStudentList> students;
     std::unique_ptr<StudentWidget> page;
@@ -66,7 +68,7 @@ static const QList<Student> registered = {
 void tst_StudentWidget::init()
 {
     workspace = std::make_unique<TestWorkspace>();
-    history = std::make_unique<FakeHistory>();
+    history = std::make_unique<FakeHistory>(clock);
 }
 
 void tst_StudentWidget::cleanup()

@@ -1,4 +1,5 @@
 #include "stores/DatabaseHistory.h"
+#include "stores/SystemClock.h"
 #include "support/TestWorkspace.h"
 #include "support/insertHistoryRow.h"
 
@@ -35,6 +36,7 @@ private slots:
 private:
     QList<QString> itemTexts(const QList<Entry>& entries);
 
+    SystemClock clock;
     std::unique_ptr<TestWorkspace> workspace;
     std::unique_ptr<DatabaseHistory> history;
 };
@@ -42,7 +44,7 @@ private:
 void tst_DatabaseHistory::init()
 {
     workspace = std::make_unique<TestWorkspace>();
-    history = std::make_unique<DatabaseHistory>();
+    history = std::make_unique<DatabaseHistory>(clock);
 }
 
 void tst_DatabaseHistory::cleanup()
@@ -118,7 +120,7 @@ void tst_DatabaseHistory::textsRoundTrip()
     QFETCH(QString, text);
     QVERIFY(history->add(Student(text, text, text), Item(text, 7)));
     history.reset();
-    history = std::make_unique<DatabaseHistory>();
+    history = std::make_unique<DatabaseHistory>(clock);
     const QDate today = QDate::currentDate();
     const QList<Entry> entries = history->entries(today, today, {}, {});
     QCOMPARE(entries.size(), 1);
@@ -239,7 +241,7 @@ void tst_DatabaseHistory::failedChangesAreReportedAndStillEmit()
         other.close();
     }
     QSqlDatabase::removeDatabase("other");
-    history = std::make_unique<DatabaseHistory>();
+    history = std::make_unique<DatabaseHistory>(clock);
 
     QSignalSpy modified(history.get(), &AbstractHistory::modified);
     QVERIFY(!history->add(Student("Ada", "1", "pw"), Item("Oboe", 2)));
@@ -252,7 +254,7 @@ void tst_DatabaseHistory::rowsSurviveARestart()
 {
     history->add(Student("Ada", "1", "pw"), Item("Oboe", 2));
     history.reset();
-    history = std::make_unique<DatabaseHistory>();
+    history = std::make_unique<DatabaseHistory>(clock);
     const QDate today = QDate::currentDate();
     QCOMPARE(itemTexts(history->entries(today, today, {}, {})), QList<QString>({ "Oboe #2" }));
 }

@@ -1,13 +1,12 @@
 #include "stores/DatabaseHistory.h"
 #include "stores/DatabaseInventory.h"
 #include "stores/FileStudentList.h"
-#include "stores/StudentVerifier.h"
+#include "stores/SystemClock.h"
 #include "stores/fileAccess.h"
 #include "stores/studentCsv.h"
-#include "support/DialogAnswerer.h"
 #include "support/TestWorkspace.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSqlQuery>
@@ -28,6 +27,9 @@ private slots:
     void damagedDatabases_data();
     void damagedDatabases();
     void killedRightAfterChanges();
+
+private:
+    SystemClock clock;
 };
 
 static const QDate today = QDate::currentDate();
@@ -37,7 +39,7 @@ void tst_storeFaults::readOnlyFolder()
     TestWorkspace workspace;
     {
         DatabaseInventory inventory;
-        DatabaseHistory history;
+        DatabaseHistory history(clock);
         FileStudentList students("students.lst");
         inventory.addItems({ Item("Harp", 1) });
         history.add(Student("Ada", "1", "pw"), Item("Harp", 1));
@@ -52,7 +54,7 @@ void tst_storeFaults::readOnlyFolder()
 
     {
         DatabaseInventory inventory;
-        DatabaseHistory history;
+        DatabaseHistory history(clock);
         FileStudentList students("students.lst");
         QCOMPARE(inventory.items(), QList<Item> { Item("Harp", 1) });
         QCOMPARE(history.entries(today, today, {}, {}).size(), 1);
@@ -67,14 +69,14 @@ void tst_storeFaults::readOnlyFolder()
     }
     QVERIFY(QFile::setPermissions(workspace.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     QCOMPARE(workspace.readFile("students.lst"), studentFile);
-    DatabaseHistory history;
+    DatabaseHistory history(clock);
     QCOMPARE(history.entries(today, today, {}, {}).size(), 1);
 }
 
 void tst_storeFaults::lockedHistory()
 {
     TestWorkspace workspace;
-    DatabaseHistory history;
+    DatabaseHistory history(clock);
     history.add(Student("Ada", "1", "pw"), Item("Harp", 1));
 
     QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
@@ -113,7 +115,7 @@ void tst_storeFaults::damagedDatabases()
     workspace.writeFile("history", contents);
     {
         DatabaseInventory inventory;
-        DatabaseHistory history;
+        DatabaseHistory history(clock);
         QVERIFY(inventory.items().isEmpty());
         QVERIFY(history.entries(today, today, {}, {}).isEmpty());
         QVERIFY(!inventory.addItems({ Item("Harp", 1) }));
@@ -128,16 +130,12 @@ void tst_storeFaults::damagedDatabases()
 // imports a list and records a sign-out, then dies without any clean-up.
 static void changeThenDie()
 {
+    SystemClock clock;
     FileStudentList students("students.lst");
-    DatabaseHistory history;
-    StudentVerifier verifier(&students, &history);
+    DatabaseHistory history(clock);
     const auto [opened, list] = withTextStream("list.csv", QIODevice::ReadOnly, readStudentCsv);
     students.setStudents(list);
-
-    DialogAnswerer dialogs;
-    dialogs.answerInput("pw");
-    const auto [accepted, student] = verifier.verify("1", "pw", Item("Harp", 1));
-    if (opened && accepted && history.add(student, Item("Harp", 1)))
+    if (opened && students.setPassword("1", "pw") && history.add(students.student("1"), Item("Harp", 1)))
         std::raise(SIGKILL);
     std::exit(1);
 }
@@ -156,7 +154,7 @@ void tst_storeFaults::killedRightAfterChanges()
     QCOMPARE(child.exitStatus(), QProcess::CrashExit);
 
     FileStudentList students("students.lst");
-    DatabaseHistory history;
+    DatabaseHistory history(clock);
     QCOMPARE(students.count(), 2);
     QCOMPARE(students.student("1").password(), QString("pw"));
     const QList<Entry> entries = history.entries(today, today, {}, {});
@@ -166,7 +164,7 @@ void tst_storeFaults::killedRightAfterChanges()
 
 int main(int argc, char* argv[])
 {
-    QApplication application(argc, argv);
+    QCoreApplication application(argc, argv);
     if (qEnvironmentVariableIsSet("STORE_FAULTS_CHILD"))
         changeThenDie();
     tst_storeFaults test;

@@ -1,6 +1,13 @@
 #include "support/FakeHistory.h"
 
+#include "stores/Clock.h"
+
 #include <algorithm>
+
+FakeHistory::FakeHistory(const Clock& clock)
+    : clock(clock)
+{
+}
 
 bool FakeHistory::clear()
 {
@@ -14,7 +21,7 @@ bool FakeHistory::clear()
 bool FakeHistory::add(const Student& student, const Item& item)
 {
     if (storing)
-        stored.append(Entry(now.isNull() ? QDateTime::currentDateTime() : now, student, item));
+        stored.append(Entry(clock.now(), student, item));
     emit modified();
     return storing;
 }

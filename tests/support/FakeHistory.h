@@ -5,13 +5,17 @@
 
 #include <QDateTime>
 
-/// An in-memory history that records every query, stamps new entries with a
-/// moment the test chooses and can be told to fail to store.
+class Clock;
+
+/// An in-memory history that records every query, stamps new entries with the
+/// moment of its clock and can be told to fail to store.
 class FakeHistory : public AbstractHistory
 {
     Q_OBJECT
 
 public:
+    explicit FakeHistory(const Clock& clock);
+
     struct Query
     {
         QDate from;
@@ -37,11 +41,12 @@ public:
 
     QList<Entry> stored;
     QList<Query> queries;
-    /// The moment add() stamps; the current one when null.
-    QDateTime now;
     int clearCalls = 0;
     /// Whether clear() and add() succeed.
     bool storing = true;
+
+private:
+    const Clock& clock;
 };
 
 #endif

@@ -1,7 +1,7 @@
 #ifndef FAKEVERIFIER_H
 #define FAKEVERIFIER_H
 
-#include "stores/AbstractVerifier.h"
+#include "pages/AbstractVerifier.h"
 
 #include <QList>
 

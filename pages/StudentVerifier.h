@@ -1,17 +1,23 @@
 #ifndef STUDENTVERIFIER_H
 #define STUDENTVERIFIER_H
 
-#include "stores/AbstractVerifier.h"
+#include "pages/AbstractVerifier.h"
+
+#include <QCoreApplication>
 
 class AbstractHistory;
 class AbstractStudentList;
+class Clock;
 
 /// Accepts a sign-out when the ID is listed, the item is not out today and the
 /// password is right; a student's first password is registered once typed twice.
+/// Refusals are told to the student in message boxes.
 class StudentVerifier : public AbstractVerifier
 {
+    Q_DECLARE_TR_FUNCTIONS(StudentVerifier)
+
 public:
-    StudentVerifier(AbstractStudentList* students, AbstractHistory* history);
+    StudentVerifier(AbstractStudentList* students, AbstractHistory* history, const Clock& clock);
 
     std::pair<bool, Student> verify(const QString& id, const QString& password, const Item& item) override;
 
@@ -22,6 +28,7 @@ private:
 
     AbstractStudentList* students;
     AbstractHistory* history;
+    const Clock& clock;
 };
 
 #endif

@@ -1,6 +1,7 @@
+#include "pages/StudentVerifier.h"
 #include "stores/DatabaseHistory.h"
 #include "stores/FileStudentList.h"
-#include "stores/StudentVerifier.h"
+#include "stores/SystemClock.h"
 #include "support/DialogAnswerer.h"
 #include "support/TestWorkspace.h"
 #include "support/insertHistoryRow.h"
@@ -35,6 +36,7 @@ private slots:
 private:
     std::pair<bool, Student> verify(const QString& id, const QString& password, const Item& item);
 
+    SystemClock clock;
     std::unique_ptr<TestWorkspace> workspace;
     std::unique_ptr<DatabaseHistory> history;
     std::unique_ptr<FileStudentList> students;
@@ -47,10 +49,10 @@ static const QString confirmationLabel = "A password was not previously register
 void tst_StudentVerifier::init()
 {
     workspace = std::make_unique<TestWorkspace>();
-    history = std::make_unique<DatabaseHistory>();
+    history = std::make_unique<DatabaseHistory>(clock);
     students = std::make_unique<FileStudentList>("students.lst");
     students->setStudents({ Student("Ada", "ada", "secret"), Student("Newcomer", "new", QString()) });
-    verifier = std::make_unique<StudentVerifier>(students.get(), history.get());
+    verifier = std::make_unique<StudentVerifier>(students.get(), history.get(), clock);
 }
 
 void tst_StudentVerifier::cleanup()
@@ -174,7 +176,7 @@ void tst_StudentVerifier::unsavedFirstPasswordIsReported()
     // A list whose file cannot be written: its folder does not exist.
     FileStudentList unsaved("missing/students.lst");
     unsaved.setStudents({ Student("Newcomer", "new", QString()) });
-    StudentVerifier verifying(&unsaved, history.get());
+    StudentVerifier verifying(&unsaved, history.get(), clock);
 
     DialogAnswerer dialogs;
     dialogs.answerInput("pw");

@@ -1,3 +1,3 @@
-#include "stores/AbstractVerifier.h"
+#include "pages/AbstractVerifier.h"
 
 AbstractVerifier::~AbstractVerifier() = default;

@@ -1,16 +1,16 @@
-#include "stores/StudentVerifier.h"
+#include "pages/StudentVerifier.h"
 
-#include "app/keepAboveKiosk.h"
-#include "app/showInformation.h"
+#include "pages/dialogs.h"
 #include "stores/AbstractHistory.h"
 #include "stores/AbstractStudentList.h"
+#include "stores/Clock.h"
 
-#include <QApplication>
-#include <QInputDialog>
+#include <algorithm>
 
-StudentVerifier::StudentVerifier(AbstractStudentList* students, AbstractHistory* history)
+StudentVerifier::StudentVerifier(AbstractStudentList* students, AbstractHistory* history, const Clock& clock)
     : students(students)
     , history(history)
+    , clock(clock)
 {
 }
 
@@ -18,12 +18,12 @@ std::pair<bool, Student> StudentVerifier::verify(const QString& id, const QStrin
 {
     const std::pair<bool, Student> refused(false, Student());
     if (!students->contains(id)) {
-        showInformation(QStringLiteral("Invalid username."));
+        showInformation(tr("Invalid username."));
         return refused;
     }
     const Student record = students->student(id);
     if (isSignedOutToday(item)) {
-        showInformation(QStringLiteral("The item is already signed out."));
+        showInformation(tr("The item is already signed out."));
         return refused;
     }
     if (!checkPassword(record, password))
@@ -34,7 +34,7 @@ std::pair<bool, Student> StudentVerifier::verify(const QString& id, const QStrin
 
 bool StudentVerifier::isSignedOutToday(const Item& item)
 {
-    const QDate today = QDate::currentDate();
+    const QDate today = clock.today();
     const QList<Entry> entries = history->entries(today, today, {}, {});
     return std::any_of(entries.cbegin(), entries.cend(), [&item](const Entry& entry) { return entry.item() == item; });
 }
@@ -44,7 +44,7 @@ bool StudentVerifier::checkPassword(const Student& record, const QString& passwo
     if (record.password().isNull())
         return registerPassword(record.id(), password);
     if (record.password() != password) {
-        showInformation(QStringLiteral("Invalid password."));
+        showInformation(tr("Invalid password."));
         return false;
     }
     return true;
@@ -52,22 +52,18 @@ bool StudentVerifier::checkPassword(const Student& record, const QString& passwo
 
 bool StudentVerifier::registerPassword(const QString& id, const QString& password)
 {
-    QInputDialog confirmation(QApplication::activeWindow());
-    confirmation.setWindowTitle(QStringLiteral("Brindlow"));
-    confirmation.setLabelText(QLatin1String("A password was not previously registered for '") + id
-                              + QLatin1String("'.\nPlease re-confirm your password."));
-    confirmation.setTextEchoMode(QLineEdit::Password);
-    keepAboveKiosk(confirmation);
-    if (confirmation.exec() != QDialog::Accepted)
+    const std::optional<QString> confirmation = askPassword(
+        nullptr, tr("A password was not previously registered for '%1'.\nPlease re-confirm your password.").arg(id));
+    if (!confirmation)
         return false;
-    if (confirmation.textValue() != password) {
-        showInformation(QStringLiteral("The passwords did not match."));
+    if (*confirmation != password) {
+        showInformation(tr("The passwords did not match."));
         return false;
     }
     // Registered, even when empty: only a null password means "not registered".
     // The sign-out goes ahead, but a password the list could not keep would be
     // gone after a restart, free for the next person to claim.
     if (!students->setPassword(id, password.isNull() ? QStringLiteral("") : password))
-        showInformation(QStringLiteral("Your password could not be saved. Please tell a member of staff."));
+        showInformation(tr("Your password could not be saved. Please tell a member of staff."));
     return true;
 }

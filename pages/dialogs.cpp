@@ -1,0 +1,51 @@
+#include "pages/dialogs.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+static const QString Title = QStringLiteral("Brindlow");
+
+static QWidget* parentOrActiveWindow(QWidget* parent)
+{
+    return parent ? parent : QApplication::activeWindow();
+}
+
+static int execAboveKiosk(QDialog& dialog)
+{
+    if (!dialog.parentWidget())
+        dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    return dialog.exec();
+}
+
+void showInformation(const QString& text)
+{
+    QMessageBox box(QMessageBox::Information, Title, text, QMessageBox::Ok, QApplication::activeWindow());
+    execAboveKiosk(box);
+}
+
+void showError(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("dialogs", "Error"), text, QMessageBox::Ok,
+                    parentOrActiveWindow(parent));
+    execAboveKiosk(box);
+}
+
+bool askYesNo(QWidget* parent, const QString& question)
+{
+    QMessageBox box(QMessageBox::Question, Title, question, QMessageBox::Yes | QMessageBox::No,
+                    parentOrActiveWindow(parent));
+    return execAboveKiosk(box) == QMessageBox::Yes;
+}
+
+std::optional<QString> askPassword(QWidget* parent, const QString& label)
+{
+    QInputDialog dialog(parentOrActiveWindow(parent));
+    dialog.setWindowTitle(Title);
+    dialog.setLabelText(label);
+    dialog.setTextEchoMode(QLineEdit::Password);
+    if (execAboveKiosk(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
+}

@@ -1,0 +1,28 @@
+#ifndef DIALOGS_H
+#define DIALOGS_H
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+// Every dialog of the kiosk goes through these. A dialog without a parent
+// (right after another dialog closed, no window may be active) is kept above
+// the kiosk window, which stays on top of everything.
+
+/// Shows \a text in a modal information box titled "Brindlow" over the active
+/// window and returns when it is closed.
+void showInformation(const QString& text);
+
+/// Shows \a text in a modal warning box titled "Error" over \a parent.
+void showError(QWidget* parent, const QString& text);
+
+/// Asks \a question in a modal box titled "Brindlow" over \a parent; true for Yes.
+bool askYesNo(QWidget* parent, const QString& question);
+
+/// Asks for a password in a modal input dialog titled "Brindlow" over \a parent
+/// (the active window when null); nothing when cancelled.
+std::optional<QString> askPassword(QWidget* parent, const QString& label);
+
+#endif

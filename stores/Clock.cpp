@@ -1,0 +1,3 @@
+#include "stores/Clock.h"
+
+Clock::~Clock() = default;

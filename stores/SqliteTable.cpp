@@ -1,0 +1,55 @@
+#include "stores/SqliteTable.h"
+
+#include "stores/openTable.h"
+#include "stores/sqlExec.h"
+
+#include <QCoreApplication>
+#include <QSqlQuery>
+
+static int schemaVersion(QSqlDatabase& database)
+{
+    QSqlQuery query(database);
+    return execLogged(query, QStringLiteral("PRAGMA user_version")) && query.next() ? query.value(0).toInt() : -1;
+}
+
+// The version is written in the same transaction as its step, so a kiosk
+// killed halfway starts that step again next time.
+static bool applyStep(QSqlDatabase& database, const SchemaStep& step, int version)
+{
+    if (!database.transaction())
+        return false;
+    QSqlQuery setVersion(database);
+    if (step(database) && execLogged(setVersion, QStringLiteral("PRAGMA user_version = %1").arg(version))
+        && database.commit())
+        return true;
+    database.rollback();
+    return false;
+}
+
+SqliteTable::SqliteTable(const QString& name, const QString& columns, const QList<SchemaStep>& schema)
+    : handle(openTable(name, columns))
+{
+    int version = schemaVersion(handle);
+    if (version > schema.size()) {
+        // Its tables may mean something this release does not know; writing
+        // to them could spoil the newer kiosk's data.
+        refusal = QCoreApplication::translate("SqliteTable",
+                                              "The file \"%1\" was written by a newer version of Brindlow. "
+                                              "Please install that version on this computer too.")
+                      .arg(name);
+        qWarning("%s", qPrintable(refusal));
+        handle.close();
+        return;
+    }
+    for (; version >= 0 && version < schema.size(); ++version) {
+        if (!applyStep(handle, schema.at(version), version + 1)) {
+            qWarning("Cannot bring the database \"%s\" to version %d", qPrintable(name), version + 1);
+            return;
+        }
+    }
+}
+
+SqliteTable::~SqliteTable()
+{
+    closeTable(handle);
+}
