@@ -1,4 +1,5 @@
 #include "support/TestWorkspace.h"
+#include "support/sqliteFile.h"
 
 #include <QDir>
 #include <QProcess>
@@ -19,6 +20,7 @@ private slots:
     void systemEndsItWithoutThePassword();
     void secondKioskInTheSameFolderStops();
     void startsInAReadOnlyFolder();
+    void refusesAFileOfANewerRelease();
 
 private:
     void startKiosk(QProcess& kiosk);
@@ -124,6 +126,20 @@ void tst_kioskProcess::startsInAReadOnlyFolder()
     kiosk.terminate();
     QVERIFY(kiosk.waitForFinished(10000));
     QCOMPARE(kiosk.exitCode(), 0);
+}
+
+void tst_kioskProcess::refusesAFileOfANewerRelease()
+{
+    QVERIFY(runSql(workspace->filePath("history"), { "CREATE TABLE history (dateTime INTEGER)",
+                                                       "PRAGMA user_version = 1000" }));
+    const QByteArray before = workspace->readFile("history");
+    QProcess kiosk;
+    startKiosk(kiosk);
+    QVERIFY(QTest::qWaitFor([&] { return kiosk.readAllStandardError().contains("newer version"); }, 10000));
+    // Its message box waits for someone to read it.
+    kiosk.kill();
+    kiosk.waitForFinished();
+    QCOMPARE(workspace->readFile("history"), before);
 }
 
 QTEST_GUILESS_MAIN(tst_kioskProcess)

@@ -1,6 +1,7 @@
 #include "stores/DatabaseHistory.h"
 #include "stores/SystemClock.h"
 #include "support/TestWorkspace.h"
+#include "support/sqliteFile.h"
 #include "support/insertHistoryRow.h"
 
 #include <QSignalSpy>
@@ -32,6 +33,7 @@ private slots:
     void clearEmptiesAndEmitsOnce();
     void failedChangesAreReportedAndStillEmit();
     void rowsSurviveARestart();
+    void fileOfTheFirstReleaseIsUpgraded();
 
 private:
     QList<QString> itemTexts(const QList<Entry>& entries);
@@ -233,14 +235,7 @@ void tst_DatabaseHistory::failedChangesAreReportedAndStillEmit()
     // A history table made by other tools, with other columns: nothing fits.
     history.reset();
     QFile::remove(workspace->filePath("history"));
-    {
-        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
-        other.setDatabaseName("history");
-        QVERIFY(other.open());
-        QVERIFY(QSqlQuery(other).exec("CREATE TABLE history (a TEXT)"));
-        other.close();
-    }
-    QSqlDatabase::removeDatabase("other");
+    QVERIFY(runSql("history", { "CREATE TABLE history (a TEXT)" }));
     history = std::make_unique<DatabaseHistory>(clock);
 
     QSignalSpy modified(history.get(), &AbstractHistory::modified);
@@ -257,6 +252,28 @@ void tst_DatabaseHistory::rowsSurviveARestart()
     history = std::make_unique<DatabaseHistory>(clock);
     const QDate today = QDate::currentDate();
     QCOMPARE(itemTexts(history->entries(today, today, {}, {})), QList<QString>({ "Oboe #2" }));
+}
+
+// As the first release left it: no schema version, passwords in the rows.
+void tst_DatabaseHistory::fileOfTheFirstReleaseIsUpgraded()
+{
+    const int currentVersion = querySql("history", "PRAGMA user_version").toInt();
+    history.reset();
+    QFile::remove(workspace->filePath("history"));
+    const QDateTime moment = QDateTime::currentDateTime().addDays(-1);
+    QVERIFY(runSql("history", {
+        "CREATE TABLE history (dateTime INTEGER, studentName TEXT, studentId TEXT, studentPassword TEXT, "
+        "itemName TEXT, itemNumber INTEGER)",
+        "CREATE INDEX historyDateTime ON history (dateTime)",
+        QString("INSERT INTO history VALUES (%1, 'Ada', '1', 'pw', 'Oboe', 2), (%1, 'Bo', '2', NULL, 'Harp', 1)")
+            .arg(moment.toMSecsSinceEpoch()) }));
+
+    history = std::make_unique<DatabaseHistory>(clock);
+    QVERIFY(history->problem().isEmpty());
+    QCOMPARE(querySql("history", "PRAGMA user_version").toInt(), currentVersion);
+    const QDate day = moment.date();
+    QCOMPARE(itemTexts(history->entries(day, day, {}, {})), QList<QString>({ "Oboe #2", "Harp #1" }));
+    QVERIFY(history->add(Student("Cy", "3", "pw"), Item("Oboe", 2)));
 }
 
 QTEST_GUILESS_MAIN(tst_DatabaseHistory)

@@ -1,5 +1,6 @@
 #include "stores/DatabaseInventory.h"
 #include "support/TestWorkspace.h"
+#include "support/sqliteFile.h"
 
 #include <QSignalSpy>
 #include <QSqlQuery>
@@ -164,14 +165,7 @@ void tst_DatabaseInventory::failedChangesAreReportedAndStillEmit()
 {
     inventory.reset();
     QFile::remove(workspace->filePath("inventory"));
-    {
-        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
-        other.setDatabaseName("inventory");
-        QVERIFY(other.open());
-        QVERIFY(QSqlQuery(other).exec("CREATE TABLE inventory (label TEXT)"));
-        other.close();
-    }
-    QSqlDatabase::removeDatabase("other");
+    QVERIFY(runSql("inventory", { "CREATE TABLE inventory (label TEXT)" }));
     inventory = std::make_unique<DatabaseInventory>();
 
     QSignalSpy modified(inventory.get(), &AbstractInventory::modified);

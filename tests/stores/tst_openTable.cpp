@@ -1,5 +1,6 @@
 #include "stores/openTable.h"
 #include "support/TestWorkspace.h"
+#include "support/sqliteFile.h"
 
 #include <QSqlQuery>
 #include <QTest>
@@ -40,17 +41,9 @@ void tst_openTable::existingTables()
     QFETCH(QString, existing);
     QFETCH(QStringList, columns);
     TestWorkspace workspace;
-    if (!existing.isEmpty()) {
-        QSqlDatabase setup = QSqlDatabase::addDatabase("QSQLITE", "setup");
-        setup.setDatabaseName("things");
-        QVERIFY(setup.open());
-        QVERIFY(QSqlQuery(setup).exec(existing));
-        QVERIFY(QSqlQuery(setup).exec("INSERT INTO " + existing.section(' ', 2, 2) + " VALUES ('kept'"
-                                      + (columns.size() == 2 ? ", 1)" : ")")));
-        setup.close();
-        setup = QSqlDatabase();
-        QSqlDatabase::removeDatabase("setup");
-    }
+    if (!existing.isEmpty())
+        QVERIFY(runSql("things", { existing, "INSERT INTO " + existing.section(' ', 2, 2) + " VALUES ('kept'"
+                                                 + (columns.size() == 2 ? ", 1)" : ")") }));
 
     {
         QSqlDatabase database = openTable("things", "name TEXT, number INTEGER");
