@@ -5,6 +5,7 @@
 #include "stores/SystemClock.h"
 #include "support/DialogAnswerer.h"
 #include "support/TestWorkspace.h"
+#include "support/namedChild.h"
 
 #include <QCommandLinkButton>
 #include <QLayout>
@@ -63,7 +64,7 @@ void tst_SettingsWidget::cleanup()
 
 void tst_SettingsWidget::click(const QString& name)
 {
-    auto* button = fixture->page.findChild<QCommandLinkButton*>(name);
+    auto* button = namedChild<QCommandLinkButton>(&fixture->page, name);
     QVERIFY2(button, qPrintable("No button " + name));
     QVERIFY2(button->isVisible(), qPrintable(name + " is not visible"));
     QTest::mouseClick(button, Qt::LeftButton);
@@ -96,8 +97,8 @@ void tst_SettingsWidget::navigation()
         if (QTest::currentTestFailed())
             return;
     }
-    QCOMPARE(fixture->page.findChild<QStackedWidget*>("settingsStack")->currentIndex(), index);
-    QCOMPARE(fixture->page.findChild<QCommandLinkButton*>("homeButton")->isVisible(), homeShown);
+    QCOMPARE(namedChild<QStackedWidget>(&fixture->page, "settingsStack")->currentIndex(), index);
+    QCOMPARE(namedChild<QCommandLinkButton>(&fixture->page, "homeButton")->isVisible(), homeShown);
     QVERIFY(answerer.shown().isEmpty());
 }
 
@@ -122,9 +123,9 @@ void tst_SettingsWidget::subPages()
     QFETCH(QString, page);
     QFETCH(QByteArray, widgetClass);
 
-    QCOMPARE(fixture->page.findChild<QCommandLinkButton*>(button)->iconSize(), QSize(32, 32));
+    QCOMPARE(namedChild<QCommandLinkButton>(&fixture->page, button)->iconSize(), QSize(32, 32));
     click(button);
-    QWidget* shown = fixture->page.findChild<QStackedWidget*>("settingsStack")->currentWidget();
+    QWidget* shown = namedChild<QStackedWidget>(&fixture->page, "settingsStack")->currentWidget();
     QCOMPARE(shown->objectName(), page);
     QCOMPARE(shown->layout()->count(), 1);
     QWidget* hosted = shown->layout()->itemAt(0)->widget();

@@ -1,5 +1,6 @@
 #include "app/Kiosk.h"
 #include "support/DialogAnswerer.h"
+#include "support/ItemViews.h"
 #include "support/TestWorkspace.h"
 #include "support/clickButton.h"
 #include "support/namedChild.h"
@@ -166,7 +167,7 @@ void tst_adminGateRoutes::passwordsNeverShow()
     {
         DialogAnswerer answerer;
         answerer.answerInput(AdminPassword);
-        kiosk->window.findChild<QAction*>("actionSettings")->trigger();
+        namedChild<QAction>(&kiosk->window, "actionSettings")->trigger();
         for (const char* page : { "inventoryButton", "studentsButton", "printingButton" })
             clickButton(child<QAbstractButton>(page));
         QCOMPARE(answerer.pending(), 0);

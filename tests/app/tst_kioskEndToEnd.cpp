@@ -1,5 +1,6 @@
 #include "app/Kiosk.h"
 #include "support/DialogAnswerer.h"
+#include "support/ItemViews.h"
 #include "support/TestWorkspace.h"
 #include "support/clickButton.h"
 #include "support/namedChild.h"

@@ -1,6 +1,7 @@
 #include "models/HistoryModel.h"
 #include "stores/DatabaseHistory.h"
 #include "stores/SystemClock.h"
+#include "support/ItemViews.h"
 #include "support/TestWorkspace.h"
 #include "support/insertHistoryRow.h"
 
@@ -28,8 +29,6 @@ private slots:
     void eachModelReloadsWithItsOwnFilter();
 
 private:
-    QStringList column(const HistoryModel& model, int column) const;
-
     SystemClock clock;
     std::unique_ptr<TestWorkspace> workspace;
     std::unique_ptr<DatabaseHistory> history;
@@ -45,14 +44,6 @@ void tst_HistoryModel::cleanup()
 {
     history.reset();
     workspace.reset();
-}
-
-QStringList tst_HistoryModel::column(const HistoryModel& model, int column) const
-{
-    QStringList texts;
-    for (int row = 0; row < model.rowCount(); ++row)
-        texts.append(model.data(model.index(row, column)).toString());
-    return texts;
 }
 
 void tst_HistoryModel::columnsFromFlags_data()
@@ -141,7 +132,7 @@ void tst_HistoryModel::sortKeys()
     QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
     model.sort(column, order);
     QCOMPARE(reset.count(), 1);
-    QCOMPARE(this->column(model, model.columnCount() - 1), items);
+    QCOMPARE(columnTexts(&model, model.columnCount() - 1), items);
 }
 
 // Under TZ=Europe/Berlin 2026-10-25 has the hour from 02:00 to 03:00 twice: a
@@ -157,11 +148,11 @@ void tst_HistoryModel::timeSortsByInstantAcrossTheClockChange()
     HistoryModel model(history.get(), 14, clock.today());
     model.setFilter(day, day, {}, {});
     model.sort(0, Qt::AscendingOrder);
-    QCOMPARE(column(model, 0), QStringList({ "02:30:00.000", "02:15:00.000", "02:45:00.000" }));
-    QCOMPARE(column(model, 2),
+    QCOMPARE(columnTexts(&model, 0), QStringList({ "02:30:00.000", "02:15:00.000", "02:45:00.000" }));
+    QCOMPARE(columnTexts(&model, 2),
              QStringList({ "first, 02:30 summer time #1", "second, 02:15 winter time #1", "third, 02:45 winter time #1" }));
     model.sort(0, Qt::DescendingOrder);
-    QCOMPARE(column(model, 2),
+    QCOMPARE(columnTexts(&model, 2),
              QStringList({ "third, 02:45 winter time #1", "second, 02:15 winter time #1", "first, 02:30 summer time #1" }));
 }
 
@@ -191,8 +182,8 @@ void tst_HistoryModel::eachModelReloadsWithItsOwnFilter()
     history->add(Student("Bo", "2", "x"), Item("Harp", 3));
     QCOMPARE(logReset.count(), 2);
     QCOMPARE(pageReset.count(), 2);
-    QCOMPARE(column(log, 2), QStringList({ "Harp #2", "Harp #3" }));
-    QCOMPARE(column(page, 2), QStringList({ "Harp #2", "Harp #1" }));
+    QCOMPARE(columnTexts(&log, 2), QStringList({ "Harp #2", "Harp #3" }));
+    QCOMPARE(columnTexts(&page, 2), QStringList({ "Harp #2", "Harp #1" }));
 
     history->clear();
     QCOMPARE(log.rowCount(), 0);

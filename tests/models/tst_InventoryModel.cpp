@@ -1,5 +1,6 @@
 #include "models/InventoryModel.h"
 #include "stores/DatabaseInventory.h"
+#include "support/ItemViews.h"
 #include "support/TestWorkspace.h"
 
 #include <QAbstractItemModelTester>
@@ -15,14 +16,6 @@ private slots:
     void headerAndItems();
     void followsTheStore();
 };
-
-static QStringList texts(const InventoryModel& model)
-{
-    QStringList texts;
-    for (int row = 0; row < model.rowCount(); ++row)
-        texts.append(model.data(model.index(row, 0)).toString());
-    return texts;
-}
 
 void tst_InventoryModel::order_data()
 {
@@ -48,7 +41,7 @@ void tst_InventoryModel::order()
     InventoryModel model(&inventory);
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     model.sort(column, order);
-    QCOMPARE(texts(model), items);
+    QCOMPARE(columnTexts(&model), items);
 }
 
 void tst_InventoryModel::headerAndItems()
@@ -77,10 +70,10 @@ void tst_InventoryModel::followsTheStore()
     QCOMPARE(page.rowCount(), 0);
 
     inventory.addItems({ Item("Cello", 1), Item("Cello", 2) });
-    QCOMPARE(texts(page), QStringList({ "Cello #2", "Cello #1" }));
-    QCOMPARE(texts(signOut), QStringList({ "Cello #1", "Cello #2" }));
+    QCOMPARE(columnTexts(&page), QStringList({ "Cello #2", "Cello #1" }));
+    QCOMPARE(columnTexts(&signOut), QStringList({ "Cello #1", "Cello #2" }));
     inventory.removeItems({ Item("Cello", 1) });
-    QCOMPARE(texts(signOut), QStringList({ "Cello #2" }));
+    QCOMPARE(columnTexts(&signOut), QStringList({ "Cello #2" }));
 }
 
 QTEST_GUILESS_MAIN(tst_InventoryModel)

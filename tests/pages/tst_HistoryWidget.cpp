@@ -2,6 +2,7 @@
 #include "stores/DatabaseHistory.h"
 #include "support/FakeClock.h"
 #include "support/FakeHistory.h"
+#include "support/ItemViews.h"
 #include "support/TestWorkspace.h"
 #include "support/namedChild.h"
 

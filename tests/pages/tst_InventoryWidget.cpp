@@ -4,6 +4,7 @@
 #include "support/FakeInventory.h"
 #include "support/ItemViews.h"
 #include "support/TestWorkspace.h"
+#include "support/namedChild.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -39,8 +40,8 @@ private slots:
 
 private:
     void showPage();
-    QTreeView* itemView() const { return page->findChild<QTreeView*>("itemView"); }
-    QPushButton* button(const char* name) const { return page->findChild<QPushButton*>(name); }
+    QTreeView* itemView() const { return namedChild<QTreeView>(page.get(), "itemView"); }
+    QPushButton* button(const char* name) const { return namedChild<QPushButton>(page.get(), name); }
     void selectRows(const QList<int>& rows);
 
     std::unique_ptr<TestWorkspace> workspace;
@@ -111,9 +112,9 @@ void tst_InventoryWidget::addsARunInOneCall()
     QFETCH(int, to);
     showPage();
 
-    QTest::keyClicks(page->findChild<QLineEdit*>("itemBox"), name);
-    page->findChild<QSpinBox*>("toBox")->setValue(to);
-    page->findChild<QSpinBox*>("fromBox")->setValue(from);
+    QTest::keyClicks(namedChild<QLineEdit>(page.get(), "itemBox"), name);
+    namedChild<QSpinBox>(page.get(), "toBox")->setValue(to);
+    namedChild<QSpinBox>(page.get(), "fromBox")->setValue(from);
     button("addButton")->click();
 
     const QList<Item> expected = run(name, from, to);
@@ -121,11 +122,11 @@ void tst_InventoryWidget::addsARunInOneCall()
     // The view starts sorted by its header's initial indicator, descending.
     QStringList shown = texts(expected);
     std::reverse(shown.begin(), shown.end());
-    QCOMPARE(columnTexts(itemView()), shown);
+    QCOMPARE(columnTexts(itemView()->model()), shown);
     // Ready for the next run with the same name.
-    QCOMPARE(page->findChild<QLineEdit*>("itemBox")->text(), name);
-    QCOMPARE(page->findChild<QSpinBox*>("fromBox")->value(), from);
-    QCOMPARE(page->findChild<QSpinBox*>("toBox")->value(), to);
+    QCOMPARE(namedChild<QLineEdit>(page.get(), "itemBox")->text(), name);
+    QCOMPARE(namedChild<QSpinBox>(page.get(), "fromBox")->value(), from);
+    QCOMPARE(namedChild<QSpinBox>(page.get(), "toBox")->value(), to);
 }
 
 void tst_InventoryWidget::rangeNeverStaysInverted_data()
@@ -152,12 +153,12 @@ void tst_InventoryWidget::rangeNeverStaysInverted()
     QFETCH(int, expectedFrom);
     QFETCH(int, expectedTo);
     showPage();
-    auto* fromBox = page->findChild<QSpinBox*>("fromBox");
-    auto* toBox = page->findChild<QSpinBox*>("toBox");
+    auto* fromBox = namedChild<QSpinBox>(page.get(), "fromBox");
+    auto* toBox = namedChild<QSpinBox>(page.get(), "toBox");
     toBox->setValue(to);
     fromBox->setValue(from);
 
-    page->findChild<QSpinBox*>(changed)->setValue(value);
+    namedChild<QSpinBox>(page.get(), changed)->setValue(value);
 
     QCOMPARE(fromBox->value(), expectedFrom);
     QCOMPARE(toBox->value(), expectedTo);
@@ -188,7 +189,7 @@ void tst_InventoryWidget::removesSelectionOnlyAfterYes()
     QCOMPARE(answerer.shown().first().title, QString("Brindlow"));
     if (removed.isEmpty()) {
         QVERIFY(inventory->removeCalls.isEmpty());
-        QCOMPARE(columnTexts(itemView()), QStringList({ "Drum #3", "Drum #2", "Drum #1" }));
+        QCOMPARE(columnTexts(itemView()->model()), QStringList({ "Drum #3", "Drum #2", "Drum #1" }));
         return;
     }
     QCOMPARE(inventory->removeCalls.size(), 1);
@@ -196,7 +197,7 @@ void tst_InventoryWidget::removesSelectionOnlyAfterYes()
     std::sort(asked.begin(), asked.end());
     std::sort(removed.begin(), removed.end());
     QCOMPARE(asked, removed);
-    QCOMPARE(columnTexts(itemView()), QStringList({ "Drum #2" }));
+    QCOMPARE(columnTexts(itemView()->model()), QStringList({ "Drum #2" }));
 }
 
 void tst_InventoryWidget::asksNothingWithoutSelection()

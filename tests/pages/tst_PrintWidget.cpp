@@ -4,6 +4,7 @@
 #include "support/FakeClock.h"
 #include "support/FakeHistory.h"
 #include "support/TestWorkspace.h"
+#include "support/namedChild.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
@@ -38,7 +39,7 @@ private slots:
 
 private:
     void createPage();
-    QTextBrowser* previewText() const { return page->findChild<QTextBrowser*>("previewText"); }
+    QTextBrowser* previewText() const { return namedChild<QTextBrowser>(page.get(), "previewText"); }
 
     std::unique_ptr<TestWorkspace> workspace;
     FakeClock clock;
@@ -240,7 +241,7 @@ void tst_PrintWidget::printsTheDayItIsMadeOn()
         // accept() would replace the file name by the dialog's own choice.
         printDialog->done(QDialog::Accepted);
     });
-    page->findChild<QPushButton*>("printButton")->click();
+    namedChild<QPushButton>(page.get(), "printButton")->click();
     QCOMPARE(answerer.pending(), 0);
 
     QProcess pdfToText;

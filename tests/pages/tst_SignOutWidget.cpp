@@ -7,6 +7,7 @@
 #include "support/FakeClock.h"
 #include "support/FakeHistory.h"
 #include "support/FakeVerifier.h"
+#include "support/ItemViews.h"
 #include "support/TestWorkspace.h"
 #include "support/namedChild.h"
 

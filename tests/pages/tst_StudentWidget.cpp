@@ -6,6 +6,7 @@
 #include "support/FakeHistory.h"
 #include "support/ItemViews.h"
 #include "support/TestWorkspace.h"
+#include "support/namedChild.h"
 
 #include <QCollator>
 #include <QDir>
@@ -47,8 +48,8 @@ private slots:
 
 private:
     void showPage(const QString& listFileName = "students.lst");
-    QTreeView* studentView() const { return page->findChild<QTreeView*>("studentView"); }
-    void click(const char* buttonName) { page->findChild<QPushButton*>(buttonName)->click(); }
+    QTreeView* studentView() const { return namedChild<QTreeView>(page.get(), "studentView"); }
+    void click(const char* buttonName) { namedChild<QPushButton>(page.get(), buttonName)->click(); }
     void selectStudents(const QStringList& ids);
 
     std::unique_ptr<TestWorkspace> workspace;
@@ -90,7 +91,7 @@ void tst_StudentWidget::showPage(const QString& listFileName)
 
 void tst_StudentWidget::selectStudents(const QStringList& ids)
 {
-    const QStringList shownIds = columnTexts(studentView(), 1);
+    const QStringList shownIds = columnTexts(studentView()->model(), 1);
     for (const QString& id : ids)
         clickCell(studentView(), int(shownIds.indexOf(id)), 0, Qt::ControlModifier);
     // Whole rows are selected: one index per cell.
@@ -126,7 +127,7 @@ void tst_StudentWidget::importReplacesListAndPasswords()
     QCOMPARE(students->student("99"), Student("Emile Roux", "99", QString()));
     QVERIFY(students->student("99").password().isNull());
     QCOMPARE(students->student("5"), Student("Zoe Young", "5", QString()));
-    QCOMPARE(columnTexts(studentView()), QStringList({ "Zoe Young", "Emile Roux" }));
+    QCOMPARE(columnTexts(studentView()->model()), QStringList({ "Zoe Young", "Emile Roux" }));
 }
 
 void tst_StudentWidget::listStaysWhenNothingIsRead_data()
@@ -146,7 +147,7 @@ void tst_StudentWidget::listStaysWhenNothingIsRead()
     QFETCH(QStringList, messages);
     showPage();
     QVERIFY(QDir(workspace->path()).mkdir("folder.csv"));
-    const QStringList shownNames = columnTexts(studentView());
+    const QStringList shownNames = columnTexts(studentView()->model());
 
     DialogAnswerer answerer;
     if (chosen.isNull()) {
@@ -163,7 +164,7 @@ void tst_StudentWidget::listStaysWhenNothingIsRead()
         QCOMPARE(answerer.shown().last().title, QString("Error"));
     QCOMPARE(students->count(), registered.size());
     QCOMPARE(students->student("99").password(), QString("pw2"));
-    QCOMPARE(columnTexts(studentView()), shownNames);
+    QCOMPARE(columnTexts(studentView()->model()), shownNames);
 }
 
 void tst_StudentWidget::resetsSelectedPasswords_data()
@@ -184,7 +185,7 @@ void tst_StudentWidget::resetsSelectedPasswords()
     QFETCH(QStringList, reset);
     showPage();
     selectStudents(selected);
-    const QStringList shownNames = columnTexts(studentView());
+    const QStringList shownNames = columnTexts(studentView()->model());
 
     DialogAnswerer answerer;
     answerer.answerMessage(answer);
@@ -197,7 +198,7 @@ void tst_StudentWidget::resetsSelectedPasswords()
         QCOMPARE(after.password(), reset.contains(before.id()) ? QString() : before.password());
         QCOMPARE(after.password().isNull(), reset.contains(before.id()) || before.password().isNull());
     }
-    QCOMPARE(columnTexts(studentView()), shownNames);
+    QCOMPARE(columnTexts(studentView()->model()), shownNames);
 }
 
 void tst_StudentWidget::resetReportsPasswordsNotStored()
@@ -292,7 +293,7 @@ void tst_StudentWidget::sortsByHeaderClicks()
     for (int click = 0; click < clicks; ++click)
         clickSection(studentView()->header(), section);
 
-    QCOMPARE(columnTexts(studentView(), section), expected);
+    QCOMPARE(columnTexts(studentView()->model(), section), expected);
 }
 
 void tst_StudentWidget::headerTexts_data()

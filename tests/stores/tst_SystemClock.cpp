@@ -1,4 +1,5 @@
 #include "stores/SystemClock.h"
+#include "support/namedChild.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -22,8 +23,7 @@ void tst_SystemClock::waitsForTheNextMidnight()
 {
     SystemClock clock;
     QSignalSpy dayChanged(&clock, &Clock::dayChanged);
-    auto* timer = clock.findChild<QTimer*>("midnightTimer");
-    QVERIFY(timer);
+    auto* timer = namedChild<QTimer>(&clock, "midnightTimer");
     QVERIFY(timer->isActive());
     QVERIFY(qAbs(timer->remainingTime() - msecsToMidnight()) < 1000);
 

@@ -17,10 +17,10 @@ void clickSection(QHeaderView* header, int section)
     QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, middle);
 }
 
-QStringList columnTexts(const QAbstractItemView* view, int column)
+QStringList columnTexts(const QAbstractItemModel* model, int column)
 {
     QStringList texts;
-    for (int row = 0; row < view->model()->rowCount(); ++row)
-        texts.append(view->model()->index(row, column).data().toString());
+    for (int row = 0; row < model->rowCount(); ++row)
+        texts.append(model->index(row, column).data().toString());
     return texts;
 }

@@ -3,6 +3,7 @@
 
 #include <QStringList>
 
+class QAbstractItemModel;
 class QAbstractItemView;
 class QHeaderView;
 
@@ -12,7 +13,7 @@ class QHeaderView;
 void clickCell(QAbstractItemView* view, int row, int column = 0, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 /// Clicks the middle of \a section of \a header.
 void clickSection(QHeaderView* header, int section);
-/// The display texts of \a column of \a view, top to bottom.
-QStringList columnTexts(const QAbstractItemView* view, int column = 0);
+/// The display texts of \a column of a flat model, top to bottom.
+QStringList columnTexts(const QAbstractItemModel* model, int column = 0);
 
 #endif
