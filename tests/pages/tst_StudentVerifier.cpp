@@ -30,8 +30,6 @@ private slots:
     void unsavedFirstPasswordIsReported();
     void blockedOnlyForTheSameItemToday_data();
     void blockedOnlyForTheSameItemToday();
-    void dialogsWithAndWithoutAnActiveWindow_data();
-    void dialogsWithAndWithoutAnActiveWindow();
 
 private:
     std::pair<bool, Student> verify(const QString& id, const QString& password, const Item& item);
@@ -212,43 +210,6 @@ void tst_StudentVerifier::blockedOnlyForTheSameItemToday()
 
     history->clear();
     QVERIFY(verify("ada", "secret", oboe).first);
-}
-
-void tst_StudentVerifier::dialogsWithAndWithoutAnActiveWindow_data()
-{
-    QTest::addColumn<bool>("windowActive");
-    QTest::newRow("kiosk window active") << true;
-    QTest::newRow("no active window") << false;
-}
-
-void tst_StudentVerifier::dialogsWithAndWithoutAnActiveWindow()
-{
-    QFETCH(bool, windowActive);
-    QWidget window;
-    if (windowActive) {
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-    }
-    DialogAnswerer dialogs;
-    QWidget* confirmationParent = nullptr;
-    bool confirmationAboveKiosk = false;
-    dialogs.answerWith([&](QWidget* dialog) {
-        confirmationParent = dialog->parentWidget();
-        confirmationAboveKiosk = confirmationParent == &window || dialog->windowFlags() & Qt::WindowStaysOnTopHint;
-        qobject_cast<QInputDialog*>(dialog)->setTextValue("other");
-        qobject_cast<QDialog*>(dialog)->accept();
-    });
-    bool messageAboveKiosk = false;
-    dialogs.answerWith([&](QWidget* dialog) {
-        messageAboveKiosk = dialog->parentWidget() == &window || dialog->windowFlags() & Qt::WindowStaysOnTopHint;
-        qobject_cast<QMessageBox*>(dialog)->button(QMessageBox::Ok)->click();
-    });
-    checkRefused(verify("new", "pw", oboe));
-    QCOMPARE(dialogs.pending(), 0);
-    QCOMPARE(confirmationParent, windowActive ? &window : nullptr);
-    QVERIFY(confirmationAboveKiosk);
-    QVERIFY(messageAboveKiosk);
 }
 
 QTEST_MAIN(tst_StudentVerifier)
