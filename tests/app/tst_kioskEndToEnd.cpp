@@ -26,6 +26,7 @@ class tst_kioskEndToEnd : public QObject
 private slots:
     void initTestCase();
     void firstMorning();
+    void teardownOrder();
 
 private:
     template <typename T> T* child(const char* name) { return namedChild<T>(&kiosk->window, name); }
@@ -127,6 +128,30 @@ void tst_kioskEndToEnd::firstMorning()
     signOut("1001", "fiddle", "Violin #1");
     QCOMPARE(log->model()->rowCount(), 2);
     QCOMPARE(answerer.pending(), 0);
+}
+
+// Everything that points at a store goes before it: the pages (and with them
+// their models) in the order they were made, then the window, then the student
+// list (whose file is written last), the databases and the clock.
+void tst_kioskEndToEnd::teardownOrder()
+{
+    QStringList destroyed;
+    const auto record = [&destroyed](QObject* object, const QString& name) {
+        connect(object, &QObject::destroyed, [&destroyed, name] { destroyed.append(name); });
+    };
+    for (const char* page :
+         { "SignOutWidget", "HistoryWidget", "SettingsWidget", "InventoryWidget", "StudentWidget", "PrintWidget" })
+        record(child<QWidget>(page), page);
+    record(&kiosk->window, "window");
+    record(&kiosk->students, "students");
+    record(&kiosk->history, "history");
+    record(&kiosk->inventory, "inventory");
+    record(&kiosk->clock, "clock");
+
+    kiosk.reset();
+    QCOMPARE(destroyed,
+             QStringList({ "SignOutWidget", "HistoryWidget", "InventoryWidget", "StudentWidget", "PrintWidget",
+                           "SettingsWidget", "window", "students", "history", "inventory", "clock" }));
 }
 
 QTEST_MAIN(tst_kioskEndToEnd)
