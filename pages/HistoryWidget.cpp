@@ -15,8 +15,9 @@ static QStringList words(const QString& text)
 HistoryWidget::HistoryWidget(AbstractHistory* history, const Clock& clock)
     : ui(new Ui::HistoryWidget)
     , clock(clock)
+    , defaultDay(clock.today())
     , historyModel(new HistoryModel(
-          history, HistoryModel::DateColumn | HistoryModel::StudentColumn | HistoryModel::ItemColumn, clock.today()))
+          history, HistoryModel::DateColumn | HistoryModel::StudentColumn | HistoryModel::ItemColumn, defaultDay))
 {
     ui->setupUi(this);
     // The filter before the coupling: a change that inverts the range refreshes
@@ -31,9 +32,9 @@ HistoryWidget::HistoryWidget(AbstractHistory* history, const Clock& clock)
 
     // Sorting is on already, so the view sorts by its indicator: newest first.
     ui->entryView->setModel(historyModel.get());
-    const QDate today = clock.today();
-    ui->fromDate->setDate(today);
-    ui->toDate->setDate(today);
+    ui->fromDate->setDate(defaultDay);
+    ui->toDate->setDate(defaultDay);
+    connect(&clock, &Clock::dayChanged, this, &HistoryWidget::followToday);
 }
 
 HistoryWidget::~HistoryWidget() = default;
@@ -58,9 +59,20 @@ void HistoryWidget::toDateChanged()
 
 void HistoryWidget::resetClicked()
 {
-    const QDate today = clock.today();
-    ui->toDate->setDate(today);
-    ui->fromDate->setDate(today);
+    defaultDay = clock.today();
+    ui->toDate->setDate(defaultDay);
+    ui->fromDate->setDate(defaultDay);
     ui->studentBox->clear();
     ui->itemBox->clear();
+}
+
+// A kiosk runs for weeks: the page's opening range moves on with the calendar,
+// a range or words that somebody chose stay as they are.
+void HistoryWidget::followToday()
+{
+    if (ui->fromDate->date() == defaultDay && ui->toDate->date() == defaultDay && ui->studentBox->text().isEmpty()
+        && ui->itemBox->text().isEmpty())
+        resetClicked();
+    else
+        defaultDay = clock.today();
 }

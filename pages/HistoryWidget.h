@@ -1,6 +1,7 @@
 #ifndef HISTORYWIDGET_H
 #define HISTORYWIDGET_H
 
+#include <QDate>
 #include <QWidget>
 
 #include <memory>
@@ -28,10 +29,13 @@ private slots:
     void fromDateChanged();
     void toDateChanged();
     void resetClicked();
+    void followToday();
 
 private:
     std::unique_ptr<Ui::HistoryWidget> ui;
     const Clock& clock;
+    /// The day of the range the page opens on, which follows the calendar.
+    QDate defaultDay;
     std::unique_ptr<HistoryModel> historyModel;
 };
 

@@ -22,7 +22,13 @@ InventoryWidget::~InventoryWidget() = default;
 
 void InventoryWidget::addItems()
 {
-    const QString name = ui->itemBox->text();
+    // " Violin" would be a second instrument beside "Violin", and a blank name no instrument at all.
+    const QString name = ui->itemBox->text().trimmed();
+    if (name.isEmpty()) {
+        showInformation(tr("Please type the name of the instrument."));
+        ui->itemBox->setFocus();
+        return;
+    }
     QList<Item> items;
     for (int number = ui->fromBox->value(); number <= ui->toBox->value(); ++number)
         items.append(Item(name, number));

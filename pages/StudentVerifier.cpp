@@ -22,7 +22,13 @@ std::pair<bool, Student> StudentVerifier::verify(const QString& id, const QStrin
         return refused;
     }
     const Student record = students->student(id);
-    if (isSignedOutToday(item)) {
+    const std::optional<bool> signedOut = isSignedOutToday(item);
+    if (!signedOut) {
+        // Unread, the item could be out already: better no sign-out than two.
+        showInformation(tr("The sign-out could not be recorded. Please tell a member of staff."));
+        return refused;
+    }
+    if (*signedOut) {
         showInformation(tr("The item is already signed out."));
         return refused;
     }
@@ -32,10 +38,13 @@ std::pair<bool, Student> StudentVerifier::verify(const QString& id, const QStrin
     return { true, record };
 }
 
-bool StudentVerifier::isSignedOutToday(const Item& item)
+std::optional<bool> StudentVerifier::isSignedOutToday(const Item& item)
 {
     const QDate today = clock.today();
-    const QList<Entry> entries = history->entries(today, today, {}, {});
+    bool read = false;
+    const QList<Entry> entries = history->entries(today, today, {}, {}, &read);
+    if (!read)
+        return std::nullopt;
     return std::any_of(entries.cbegin(), entries.cend(), [&item](const Entry& entry) { return entry.item() == item; });
 }
 
@@ -56,7 +65,8 @@ bool StudentVerifier::registerPassword(const QString& id, const QString& passwor
         nullptr, tr("A password was not previously registered for '%1'.\nPlease re-confirm your password.").arg(id));
     if (!confirmation)
         return false;
-    if (*confirmation != password) {
+    // Trimmed as the page trims the password typed first.
+    if (confirmation->trimmed() != password) {
         showInformation(tr("The passwords did not match."));
         return false;
     }

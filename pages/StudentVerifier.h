@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+#include <optional>
+
 class AbstractHistory;
 class AbstractStudentList;
 class Clock;
@@ -22,7 +24,8 @@ public:
     std::pair<bool, Student> verify(const QString& id, const QString& password, const Item& item) override;
 
 private:
-    bool isSignedOutToday(const Item& item);
+    /// Nothing when today's history cannot be read.
+    std::optional<bool> isSignedOutToday(const Item& item);
     bool checkPassword(const Student& record, const QString& password);
     bool registerPassword(const QString& id, const QString& password);
 

@@ -21,9 +21,10 @@ public:
     virtual bool add(const Student& student, const Item& item) = 0;
     /// The entries recorded on the local days \a from through \a to whose
     /// student and item texts contain every filter word (ASCII case ignored,
-    /// '%' and '_' are wildcards), in the order they were recorded.
+    /// '%' and '_' are wildcards), in the order they were recorded. What could
+    /// be read; \a ok, when given, tells whether that was all.
     virtual QList<Entry> entries(const QDate& from, const QDate& to, const QStringList& studentFilters,
-                                 const QStringList& itemFilters)
+                                 const QStringList& itemFilters, bool* ok = nullptr)
         = 0;
 
 signals:

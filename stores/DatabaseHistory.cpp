@@ -3,6 +3,7 @@
 #include "stores/Clock.h"
 #include "stores/sqlExec.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -52,7 +53,7 @@ bool DatabaseHistory::add(const Student& student, const Item& item)
 }
 
 QList<Entry> DatabaseHistory::entries(const QDate& from, const QDate& to, const QStringList& studentFilters,
-                                      const QStringList& itemFilters)
+                                      const QStringList& itemFilters, bool* ok)
 {
     QString statement = QStringLiteral("SELECT * FROM history WHERE dateTime >= ? AND dateTime < ? ");
     for (qsizetype i = 0; i < studentFilters.size(); ++i)
@@ -74,6 +75,8 @@ QList<Entry> DatabaseHistory::entries(const QDate& from, const QDate& to, const 
         query.addBindValue(word);
 
     QList<Entry> result;
+    if (ok)
+        *ok = false;
     if (!execLogged(query))
         return result;
 
@@ -90,5 +93,8 @@ QList<Entry> DatabaseHistory::entries(const QDate& from, const QDate& to, const 
                                    query.value(studentPassword).toString()),
                            Item(query.value(itemName).toString(), query.value(itemNumber).toInt()));
     }
+    // A read can also fail halfway (a damaged page, a lock): then next() stops early.
+    if (ok)
+        *ok = !query.lastError().isValid();
     return result;
 }

@@ -20,7 +20,7 @@ public:
     bool clear() override;
     bool add(const Student& student, const Item& item) override;
     QList<Entry> entries(const QDate& from, const QDate& to, const QStringList& studentFilters,
-                         const QStringList& itemFilters) override;
+                         const QStringList& itemFilters, bool* ok = nullptr) override;
 
     /// Why the file cannot be used; empty when it can.
     QString problem() const { return table.problem(); }

@@ -13,7 +13,11 @@ QList<Student> readStudentCsv(QTextStream& stream)
         const QStringList fields = stream.readLine().split(QLatin1Char(','));
         if (fields.size() < 3)
             continue;
-        students.append(Student(fields.at(1) + QLatin1Char(' ') + fields.at(2), fields.at(0), QString()));
+        // The sign-out page trims the ID typed, so a padded one could never sign in.
+        const QString id = fields.at(0).trimmed();
+        if (id.isEmpty())
+            continue;
+        students.append(Student(fields.at(1) + QLatin1Char(' ') + fields.at(2), id, QString()));
     }
     return students;
 }

@@ -32,8 +32,11 @@ private slots:
     void wordsSplitAtSpaces();
     void datesStayInOrder_data();
     void datesStayInOrder();
+    void typedDayCouplesOnlyWhenFinished();
     void reset_data();
     void reset();
+    void openingRangeFollowsTheCalendar_data();
+    void openingRangeFollowsTheCalendar();
     void newSignOutShowsWhenItMatches_data();
     void newSignOutShowsWhenItMatches();
     void dateFormat();
@@ -142,6 +145,25 @@ void tst_HistoryWidget::datesStayInOrder()
     QCOMPARE(history->queryTexts(), expected);
 }
 
+// Typing the day 19 passes through 1, which must not pull From back to the 1st.
+void tst_HistoryWidget::typedDayCouplesOnlyWhenFinished()
+{
+    const QDate fifth(2026, 12, 5);
+    auto* toDate = child<QDateEdit>("toDate");
+    toDate->setDate(fifth);
+    child<QDateEdit>("fromDate")->setDate(fifth);
+    history->queries.clear();
+
+    toDate->setFocus();
+    toDate->setSelectedSection(QDateTimeEdit::DaySection);
+    QTest::keyClicks(toDate, "19");
+    QTest::keyClick(toDate, Qt::Key_Enter);
+
+    QCOMPARE(child<QDateEdit>("fromDate")->date(), fifth);
+    QCOMPARE(toDate->date(), QDate(2026, 12, 19));
+    QCOMPARE(history->queryTexts(), QStringList { FakeHistory::queryText(fifth, QDate(2026, 12, 19)) });
+}
+
 void tst_HistoryWidget::reset_data()
 {
     QTest::addColumn<int>("fromDays");
@@ -150,7 +172,7 @@ void tst_HistoryWidget::reset_data()
     QTest::addColumn<QString>("item");
     QTest::addColumn<QStringList>("queries");
 
-    const QDate t = QDate::currentDate();
+    const QDate t = clock.today();
     QTest::newRow("already today") << 0 << 0 << u""_s << u""_s << QStringList();
     QTest::newRow("filtered") << -3 << -1 << u"ada"_s << u"flute"_s
                               << QStringList { FakeHistory::queryText(t.addDays(-3), t, { u"ada"_s }, { u"flute"_s }),
@@ -183,6 +205,35 @@ void tst_HistoryWidget::reset()
     QCOMPARE(child<QLineEdit>("studentBox")->text(), QString());
     QCOMPARE(child<QLineEdit>("itemBox")->text(), QString());
     QCOMPARE(column(2), QStringList({ "Flute #2", "Violin #1", "Flute #1" }));
+}
+
+void tst_HistoryWidget::openingRangeFollowsTheCalendar_data()
+{
+    QTest::addColumn<int>("fromDays");
+    QTest::addColumn<QString>("student");
+    QTest::addColumn<bool>("follows");
+
+    QTest::newRow("today, no words: moves to the new day") << 0 << u""_s << true;
+    QTest::newRow("a range somebody chose stays") << -3 << u""_s << false;
+    QTest::newRow("words somebody typed stay") << 0 << u"Ada"_s << false;
+}
+
+void tst_HistoryWidget::openingRangeFollowsTheCalendar()
+{
+    QFETCH(int, fromDays);
+    QFETCH(QString, student);
+    QFETCH(bool, follows);
+    child<QDateEdit>("fromDate")->setDate(today.addDays(fromDays));
+    child<QLineEdit>("studentBox")->setText(student);
+
+    clock.set(QDateTime(today.addDays(1), QTime(0, 0)));
+
+    const QDate from = follows ? today.addDays(1) : today.addDays(fromDays);
+    const QDate to = follows ? today.addDays(1) : today;
+    QCOMPARE(child<QDateEdit>("fromDate")->date(), from);
+    QCOMPARE(child<QDateEdit>("toDate")->date(), to);
+    QCOMPARE(history->queries.last().from, from);
+    QCOMPARE(history->queries.last().to, to);
 }
 
 void tst_HistoryWidget::newSignOutShowsWhenItMatches_data()

@@ -28,8 +28,11 @@ private slots:
 
     void addsARunInOneCall_data();
     void addsARunInOneCall();
+    void blankNamesAreRefused_data();
+    void blankNamesAreRefused();
     void rangeNeverStaysInverted_data();
     void rangeNeverStaysInverted();
+    void typedNumberCouplesOnlyWhenFinished();
     void removesSelectionOnlyAfterYes_data();
     void removesSelectionOnlyAfterYes();
     void asksNothingWithoutSelection();
@@ -94,25 +97,26 @@ void tst_InventoryWidget::selectRows(const QList<int>& rows)
 
 void tst_InventoryWidget::addsARunInOneCall_data()
 {
-    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("name");
 
-    QTest::newRow("five trumpets") << "Trumpet" << 1 << 5;
-    QTest::newRow("a single number") << "Oboe" << 7 << 7;
-    QTest::newRow("the largest run") << "Violin" << 1 << 99;
-    QTest::newRow("empty name") << "" << 1 << 2;
-    QTest::newRow("name kept as typed") << " Tuba " << 3 << 4;
+    QTest::newRow("five trumpets") << "Trumpet" << 1 << 5 << "Trumpet";
+    QTest::newRow("a single number") << "Oboe" << 7 << 7 << "Oboe";
+    QTest::newRow("the largest run") << "Violin" << 1 << 99 << "Violin";
+    QTest::newRow("spaces around a name would make another instrument") << " Tuba " << 3 << 4 << "Tuba";
 }
 
 void tst_InventoryWidget::addsARunInOneCall()
 {
-    QFETCH(QString, name);
+    QFETCH(QString, typed);
     QFETCH(int, from);
     QFETCH(int, to);
+    QFETCH(QString, name);
     showPage();
 
-    QTest::keyClicks(namedChild<QLineEdit>(page.get(), "itemBox"), name);
+    QTest::keyClicks(namedChild<QLineEdit>(page.get(), "itemBox"), typed);
     namedChild<QSpinBox>(page.get(), "toBox")->setValue(to);
     namedChild<QSpinBox>(page.get(), "fromBox")->setValue(from);
     button("addButton")->click();
@@ -124,9 +128,47 @@ void tst_InventoryWidget::addsARunInOneCall()
     std::reverse(shown.begin(), shown.end());
     QCOMPARE(columnTexts(itemView()->model()), shown);
     // Ready for the next run with the same name.
-    QCOMPARE(namedChild<QLineEdit>(page.get(), "itemBox")->text(), name);
+    QCOMPARE(namedChild<QLineEdit>(page.get(), "itemBox")->text(), typed);
     QCOMPARE(namedChild<QSpinBox>(page.get(), "fromBox")->value(), from);
     QCOMPARE(namedChild<QSpinBox>(page.get(), "toBox")->value(), to);
+}
+
+void tst_InventoryWidget::blankNamesAreRefused_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("nothing typed") << "";
+    QTest::newRow("spaces only") << "   ";
+}
+
+void tst_InventoryWidget::blankNamesAreRefused()
+{
+    QFETCH(QString, typed);
+    showPage();
+    QTest::keyClicks(namedChild<QLineEdit>(page.get(), "itemBox"), typed);
+
+    DialogAnswerer answerer;
+    answerer.answerMessage();
+    button("addButton")->click();
+
+    QCOMPARE(answerer.shownTexts(), QStringList { "Please type the name of the instrument." });
+    QVERIFY(inventory->addCalls.isEmpty());
+}
+
+// Typing 12 passes through 1, which must not pull From down to 1.
+void tst_InventoryWidget::typedNumberCouplesOnlyWhenFinished()
+{
+    showPage();
+    QTest::keyClicks(namedChild<QLineEdit>(page.get(), "itemBox"), "Violin");
+    auto* toBox = namedChild<QSpinBox>(page.get(), "toBox");
+    toBox->setValue(5);
+    namedChild<QSpinBox>(page.get(), "fromBox")->setValue(5);
+
+    toBox->setFocus();
+    toBox->selectAll();
+    QTest::keyClicks(toBox, "12");
+    QTest::mouseClick(button("addButton"), Qt::LeftButton);
+
+    QCOMPARE(inventory->addCalls, QList<QList<Item>>({ run("Violin", 5, 12) }));
 }
 
 void tst_InventoryWidget::rangeNeverStaysInverted_data()
@@ -245,6 +287,7 @@ void tst_InventoryWidget::reportsChangesNotStored()
     inventory->held = run("Drum", 1, 3);
     inventory->storing = false;
     showPage();
+    namedChild<QLineEdit>(page.get(), "itemBox")->setText("Drum");
     selectRows({ 0 });
 
     DialogAnswerer answerer;

@@ -53,6 +53,7 @@ private slots:
     void logShowsLatestFirst();
     void logFollowsDateAtSignOut();
     void logFollowsDateAtMidnight();
+    void startedAtMidnightShowsOneDay();
     void signOutWithRealStores_data();
     void signOutWithRealStores();
     void idleKioskForgetsTheStudent();
@@ -353,6 +354,23 @@ void tst_SignOutWidget::logFollowsDateAtMidnight()
     QCOMPARE(logColumn(2), QStringList { "Flute #1" });
     clock->set(QDateTime(today.addDays(1), QTime(0, 0)));
     QCOMPARE(logColumn(2), QStringList { "Flute #2" });
+}
+
+// Started as midnight passes, the page must not read one day for its log and
+// another for what it believes the log shows.
+void tst_SignOutWidget::startedAtMidnightShowsOneDay()
+{
+    const QDate today = clock->today();
+    clock->set(QDateTime(today, QTime(23, 59, 59, 999)));
+    clock->tickOnEveryReading(std::chrono::milliseconds(1));
+    QVERIFY(rebuildPage());
+    clock->tickOnEveryReading(std::chrono::milliseconds(0));
+
+    fillIn("1815", "secret");
+    clickSignOut();
+
+    QCOMPARE(history->stored.size(), 1);
+    QCOMPARE(logColumn(2), QStringList { "Flute #1" });
 }
 
 void tst_SignOutWidget::signOutWithRealStores_data()

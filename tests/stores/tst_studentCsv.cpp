@@ -32,7 +32,10 @@ void tst_studentCsv::parse_data()
     QTest::addColumn<Students>("students");
     QTest::newRow("three fields") << QByteArray("id,first,last\nX,Y,Z\n") << Students { student("X", "Y Z") };
     QTest::newRow("fourth field ignored") << QByteArray("h\nW,X,Y,Z") << Students { student("W", "X Y") };
-    QTest::newRow("spaces kept") << QByteArray("h\nX, Y, Z\n") << Students { student("X", " Y  Z") };
+    QTest::newRow("spaces kept in names") << QByteArray("h\nX, Y, Z\n") << Students { student("X", " Y  Z") };
+    QTest::newRow("padded ID could never sign in: trimmed")
+        << QByteArray("h\n1815 ,Ada,Lovelace\n\t7\t,Bo,Diddley\n") << Students { student("1815", "Ada Lovelace"), student("7", "Bo Diddley") };
+    QTest::newRow("ID blank once trimmed: skipped") << QByteArray("h\n  ,Ada,Lovelace\n") << Students();
     QTest::newRow("quotes are text, commas split")
         << QByteArray("h\n\"1\",\"Smith, Jr\",Al\n") << Students { student("\"1\"", "\"Smith  Jr\"") };
     QTest::newRow("CRLF like LF") << QByteArray("h\r\nA,B,C\r\nD,E,F\r\n")
@@ -44,7 +47,7 @@ void tst_studentCsv::parse_data()
     QTest::newRow("empty file") << QByteArray() << Students();
     QTest::newRow("no header loses the first line") << QByteArray("A,B,C\nD,E,F") << Students { student("D", "E F") };
     QTest::newRow("short and empty lines skipped")
-        << QByteArray("h\n\nA,B\nC\nD,E,F\n,,\n") << Students { student("D", "E F"), student("", " ") };
+        << QByteArray("h\n\nA,B\nC\nD,E,F\n,,\n") << Students { student("D", "E F") };
     QTest::newRow("UTF-8 names") << QByteArray("h\n9,Zoë,Ørsted 🎻\n") << Students { student("9", "Zoë Ørsted 🎻") };
     QTest::newRow("invalid UTF-8") << QByteArray("h\n1,\xff\xfe\xc3,\xe2\x82\n")
                                    << Students { student("1", QString::fromUtf8("\xff\xfe\xc3") + " " + QString::fromUtf8("\xe2\x82")) };

@@ -5,6 +5,13 @@ FakeClock::FakeClock(const QDateTime& moment)
 {
 }
 
+QDateTime FakeClock::now() const
+{
+    const QDateTime reading = moment;
+    moment = moment.addMSecs(step.count());
+    return reading;
+}
+
 void FakeClock::set(const QDateTime& newMoment)
 {
     const bool newDay = newMoment.date() != moment.date();

@@ -3,6 +3,8 @@
 
 #include "stores/Clock.h"
 
+#include <chrono>
+
 /// A clock that stands still at a moment the test chooses; moving it to
 /// another day reports the new day at once, as midnight would.
 class FakeClock : public Clock
@@ -12,11 +14,15 @@ class FakeClock : public Clock
 public:
     explicit FakeClock(const QDateTime& moment = QDateTime::currentDateTime());
 
-    QDateTime now() const override { return moment; }
+    QDateTime now() const override;
     void set(const QDateTime& moment);
+    /// Moves the clock on by \a step each time it is read, as time passes
+    /// between two readings.
+    void tickOnEveryReading(std::chrono::milliseconds step) { this->step = step; }
 
 private:
-    QDateTime moment;
+    mutable QDateTime moment;
+    std::chrono::milliseconds step { 0 };
 };
 
 #endif

@@ -38,11 +38,15 @@ static bool containsAll(const QString& text, const QStringList& words)
         [&text](const QString& word) { return text.contains(word, Qt::CaseInsensitive); });
 }
 
-QList<Entry> FakeHistory::entries(
-    const QDate& from, const QDate& to, const QStringList& studentFilters, const QStringList& itemFilters)
+QList<Entry> FakeHistory::entries(const QDate& from, const QDate& to, const QStringList& studentFilters,
+                                  const QStringList& itemFilters, bool* ok)
 {
     queries.append({ from, to, studentFilters, itemFilters });
+    if (ok)
+        *ok = reading;
     QList<Entry> result;
+    if (!reading)
+        return result;
     for (const Entry& entry : std::as_const(stored)) {
         if (entry.date() >= from && entry.date() <= to && containsAll(entry.student().toString(), studentFilters)
             && containsAll(entry.item().toString(), itemFilters))

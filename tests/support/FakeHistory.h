@@ -28,8 +28,8 @@ public:
     bool add(const Student& student, const Item& item) override;
     /// The stored entries of the days from \a from through \a to whose texts
     /// contain every word, ignoring case (no wildcards).
-    QList<Entry> entries(
-        const QDate& from, const QDate& to, const QStringList& studentFilters, const QStringList& itemFilters) override;
+    QList<Entry> entries(const QDate& from, const QDate& to, const QStringList& studentFilters,
+                         const QStringList& itemFilters, bool* ok = nullptr) override;
 
     /// Stores \a entry as a sign-out would and reports the change.
     void record(const Entry& entry);
@@ -44,6 +44,8 @@ public:
     int clearCalls = 0;
     /// Whether clear() and add() succeed.
     bool storing = true;
+    /// Whether entries() can read; when not, it returns nothing.
+    bool reading = true;
 
 private:
     const Clock& clock;
