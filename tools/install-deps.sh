@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
-    libsqlite3-dev
+    libsqlite3-dev libsodium-dev
     xvfb xauth fonts-dejavu-core
     poppler-utils
 )
