@@ -2,6 +2,11 @@
 
 #include "app/kioskWindowFlags.h"
 
+Kiosk::Kiosk(const ProgressNote& note)
+    : history(clock, note)
+{
+}
+
 void Kiosk::showFullScreen()
 {
     window.setWindowFlags(window.windowFlags() | KioskWindowFlags);

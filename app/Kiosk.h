@@ -16,9 +16,12 @@
 /// the databases, and last the clock that all of them read.
 struct Kiosk
 {
+    /// A lengthy upgrade of an older file at start is announced to \a note.
+    explicit Kiosk(const ProgressNote& note = {});
+
     SystemClock clock;
     DatabaseInventory inventory;
-    DatabaseHistory history { clock };
+    DatabaseHistory history;
     FileStudentList students { QStringLiteral("students.lst") };
     StudentVerifier verifier { &students, &history, clock };
     MainWindow window { &inventory, &history, &students, &verifier, clock };

@@ -10,18 +10,26 @@
 // The schema's versions, each the step from the one before.
 static const QList<SchemaStep> Schema = {
     // 1: every sign-out reads today's rows; without an index that scans years of history.
-    [](QSqlDatabase& database) {
+    { [](QSqlDatabase& database) {
         QSqlQuery index(database);
         return execLogged(index, QStringLiteral("CREATE INDEX IF NOT EXISTS historyDateTime ON history (dateTime)"));
-    },
+    } },
+    // 2: older releases kept each student's password in every row, readable
+    // by anyone with the file; the rewrite takes it out of the free pages too.
+    { [](QSqlDatabase& database) {
+         QSqlQuery scrub(database);
+         return execLogged(scrub, QStringLiteral("UPDATE history SET studentPassword = NULL "
+                                                 "WHERE studentPassword IS NOT NULL"));
+     },
+      SchemaStep::RewriteFile },
 };
 
-DatabaseHistory::DatabaseHistory(const Clock& clock)
+DatabaseHistory::DatabaseHistory(const Clock& clock, const ProgressNote& note)
     : clock(clock)
     , table(QStringLiteral("history"),
             QStringLiteral("dateTime INTEGER, studentName TEXT, studentId TEXT, studentPassword TEXT, "
                            "itemName TEXT, itemNumber INTEGER"),
-            Schema)
+            Schema, note)
     , database(table.database())
 {
 }
@@ -44,7 +52,8 @@ bool DatabaseHistory::add(const Student& student, const Item& item)
     query.bindValue(QStringLiteral(":dateTime"), clock.now().toMSecsSinceEpoch());
     query.bindValue(QStringLiteral(":studentName"), student.name());
     query.bindValue(QStringLiteral(":studentId"), student.id());
-    query.bindValue(QStringLiteral(":studentPassword"), student.password());
+    // Never the password: rows are kept for years, and the list has it.
+    query.bindValue(QStringLiteral(":studentPassword"), QVariant(QMetaType::fromType<QString>()));
     query.bindValue(QStringLiteral(":itemName"), item.name());
     query.bindValue(QStringLiteral(":itemNumber"), item.number());
     const bool stored = execLogged(query);

@@ -13,8 +13,9 @@ class DatabaseHistory : public AbstractHistory
     Q_OBJECT
 
 public:
-    /// Sign-outs are stamped with the moment \a clock tells.
-    explicit DatabaseHistory(const Clock& clock);
+    /// Sign-outs are stamped with the moment \a clock tells; a lengthy upgrade
+    /// of an older file is announced to \a note.
+    explicit DatabaseHistory(const Clock& clock, const ProgressNote& note = {});
     ~DatabaseHistory() override;
 
     bool clear() override;
