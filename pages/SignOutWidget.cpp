@@ -5,6 +5,7 @@
 #include "models/HistoryModel.h"
 #include "models/InventoryModel.h"
 #include "pages/AbstractVerifier.h"
+#include "pages/IdleWatcher.h"
 #include "pages/dialogs.h"
 #include "stores/AbstractHistory.h"
 #include "stores/Clock.h"
@@ -12,7 +13,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QScopedValueRollback>
-#include <QTimer>
 
 #include <chrono>
 
@@ -37,7 +37,7 @@ SignOutWidget::SignOutWidget(AbstractInventory* inventory, AbstractHistory* hist
     , inventoryModel(new InventoryModel(inventory))
     , historyModel(new HistoryModel(
           history, HistoryModel::TimeColumn | HistoryModel::StudentColumn | HistoryModel::ItemColumn, logDate))
-    , idleTimer(new QTimer(this))
+    , idleWatcher(new IdleWatcher(std::chrono::minutes(1), this))
 {
     ui->setupUi(this);
     connect(ui->signOutButton, &QPushButton::clicked, this, &SignOutWidget::signOutItem);
@@ -57,34 +57,14 @@ SignOutWidget::SignOutWidget(AbstractInventory* inventory, AbstractHistory* hist
 
     // A student who walks away must not leave a working ID and password behind
     // for the next person at the kiosk.
-    idleTimer->setObjectName(QStringLiteral("idleTimer"));
-    idleTimer->setSingleShot(true);
-    setIdleInterval(std::chrono::minutes(1));
-    connect(idleTimer, &QTimer::timeout, this, &SignOutWidget::forgetStudent);
-    qApp->installEventFilter(this);
+    connect(idleWatcher, &IdleWatcher::idle, this, &SignOutWidget::forgetStudent);
 }
 
 SignOutWidget::~SignOutWidget() = default;
 
 void SignOutWidget::setIdleInterval(std::chrono::milliseconds interval)
 {
-    idleTimer->start(interval);
-}
-
-bool SignOutWidget::eventFilter(QObject* watched, QEvent* event)
-{
-    switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseMove:
-    case QEvent::Wheel:
-    case QEvent::TouchBegin:
-        idleTimer->start();
-        break;
-    default:
-        break;
-    }
-    return QWidget::eventFilter(watched, event);
+    idleWatcher->setInterval(interval);
 }
 
 void SignOutWidget::forgetStudent()

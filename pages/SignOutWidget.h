@@ -12,8 +12,8 @@ class AbstractInventory;
 class AbstractVerifier;
 class Clock;
 class HistoryModel;
+class IdleWatcher;
 class InventoryModel;
-class QTimer;
 
 namespace Ui {
 class SignOutWidget;
@@ -37,9 +37,6 @@ public:
 public slots:
     void signOutItem();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     bool validateInput();
     void followToday();
@@ -52,7 +49,7 @@ private:
     QDate logDate;
     std::unique_ptr<InventoryModel> inventoryModel;
     std::unique_ptr<HistoryModel> historyModel;
-    QTimer* idleTimer;
+    IdleWatcher* idleWatcher;
     bool signingOut = false;
 };
 
