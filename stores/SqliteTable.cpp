@@ -55,8 +55,7 @@ SqliteTable::SqliteTable(const QString& name, const QString& columns, const QLis
     for (; version >= 0 && version < schema.size(); ++version) {
         if (schema.at(version).afterwards == SchemaStep::RewriteFile && note)
             note(QCoreApplication::translate("SqliteTable",
-                                             "Updating the file \"%1\" for this version of Brindlow. "
-                                             "This happens once and may take a minute.")
+                                             "Updating the file \"%1\"...\nThis happens once and may take a minute.")
                      .arg(name));
         if (!applyStep(handle, schema.at(version), version + 1)) {
             qWarning("Cannot bring the database \"%s\" to version %d", qPrintable(name), version + 1);
