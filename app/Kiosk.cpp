@@ -2,6 +2,11 @@
 
 #include "app/kioskWindowFlags.h"
 
+Kiosk::Kiosk(const ProgressNote& upgradeNote)
+    : history(clock, upgradeNote)
+{
+}
+
 void Kiosk::showFullScreen()
 {
     window.setWindowFlags(window.windowFlags() | KioskWindowFlags);

@@ -16,9 +16,12 @@
 /// the databases, and last the clock that all of them read.
 struct Kiosk
 {
+    /// \a upgradeNote hears how far a long upgrade of older files has come.
+    explicit Kiosk(const ProgressNote& upgradeNote = {});
+
     SystemClock clock;
     DatabaseInventory inventory;
-    DatabaseHistory history { clock };
+    DatabaseHistory history;
     FileStudentList students { QStringLiteral("students.lst") };
     StudentVerifier verifier { &students, &history, clock };
     MainWindow window { &inventory, &history, &students, &verifier, clock };

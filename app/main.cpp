@@ -20,7 +20,10 @@ int main(int argc, char* argv[])
     QSplashScreen splash(QPixmap(QStringLiteral(":/MainWindow/Icon.png")));
     splash.show();
 
-    Kiosk kiosk;
+    Kiosk kiosk([&splash](const QString& note) {
+        splash.showMessage(note, Qt::AlignBottom | Qt::AlignHCenter);
+        QCoreApplication::processEvents();
+    });
     if (const QString problem = kiosk.problem(); !problem.isEmpty()) {
         splash.close();
         showInformation(problem);

@@ -50,7 +50,7 @@ static QString repeated(const QString& term, const QString& separator, qsizetype
 // The schema's versions, each the step from the one before.
 static const QList<SchemaStep> Schema = {
     // 1: the table as it has always been.
-    [](QSqlDatabase&) { return true; },
+    [](QSqlDatabase&, const ProgressNote&) { return true; },
 };
 
 DatabaseInventory::DatabaseInventory()

@@ -14,19 +14,20 @@ static int schemaVersion(QSqlDatabase& database)
 
 // The version is written in the same transaction as its step, so a kiosk
 // killed halfway starts that step again next time.
-static bool applyStep(QSqlDatabase& database, const SchemaStep& step, int version)
+static bool applyStep(QSqlDatabase& database, const SchemaStep& step, int version, const ProgressNote& note)
 {
     if (!database.transaction())
         return false;
     QSqlQuery setVersion(database);
-    if (step(database) && execLogged(setVersion, QStringLiteral("PRAGMA user_version = %1").arg(version))
+    if (step(database, note) && execLogged(setVersion, QStringLiteral("PRAGMA user_version = %1").arg(version))
         && database.commit())
         return true;
     database.rollback();
     return false;
 }
 
-SqliteTable::SqliteTable(const QString& name, const QString& columns, const QList<SchemaStep>& schema)
+SqliteTable::SqliteTable(const QString& name, const QString& columns, const QList<SchemaStep>& schema,
+                         const ProgressNote& note)
     : handle(openTable(name, columns))
 {
     int version = schemaVersion(handle);
@@ -42,7 +43,7 @@ SqliteTable::SqliteTable(const QString& name, const QString& columns, const QLis
         return;
     }
     for (; version >= 0 && version < schema.size(); ++version) {
-        if (!applyStep(handle, schema.at(version), version + 1)) {
+        if (!applyStep(handle, schema.at(version), version + 1, note ? note : [](const QString&) {})) {
             qWarning("Cannot bring the database \"%s\" to version %d", qPrintable(name), version + 1);
             return;
         }

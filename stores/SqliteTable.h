@@ -7,8 +7,13 @@
 
 #include <functional>
 
+/// Shows how far a long upgrade has come ("... 40%"), so that nobody takes
+/// the kiosk for hung while it works through years of history once.
+using ProgressNote = std::function<void(const QString& note)>;
+
 /// One step of a file's schema: step i brings version i to version i + 1.
-using SchemaStep = std::function<bool(QSqlDatabase&)>;
+/// Long steps tell their progress through the note.
+using SchemaStep = std::function<bool(QSqlDatabase&, const ProgressNote& note)>;
 
 /// An SQLite file of the working directory holding the table of the same name,
 /// with its schema brought up to date: the file records its version, and each
@@ -19,7 +24,8 @@ class SqliteTable
 public:
     /// Opens the file \a name (creating \a name with \a columns when missing)
     /// and applies the steps of \a schema that it has not had yet.
-    SqliteTable(const QString& name, const QString& columns, const QList<SchemaStep>& schema);
+    SqliteTable(const QString& name, const QString& columns, const QList<SchemaStep>& schema,
+                const ProgressNote& note = {});
     ~SqliteTable();
 
     SqliteTable(const SqliteTable&) = delete;
