@@ -4,11 +4,17 @@
 #include "support/sqliteFile.h"
 #include "support/insertHistoryRow.h"
 
+#include <QRandomGenerator>
+#include <QSet>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
+#include <tuple>
+
+Q_DECLARE_METATYPE(HistoryQuery::Order)
 
 // Runs under TZ=Europe/Berlin: days of 23 and 25 hours around the clock changes.
 class tst_DatabaseHistory : public QObject
@@ -26,6 +32,10 @@ private slots:
     void textsRoundTrip();
     void dayBoundaries_data();
     void dayBoundaries();
+    void slicesInEveryOrder_data();
+    void slicesInEveryOrder();
+    void searchFindsAllTheOldSearchFound_data();
+    void searchFindsAllTheOldSearchFound();
     void invertedRangeIsEmpty();
     void filters_data();
     void filters();
@@ -138,6 +148,7 @@ void tst_DatabaseHistory::dayBoundaries_data()
     QTest::newRow("clocks go forward (23 hours)") << QDate(2026, 3, 29);
     QTest::newRow("clocks go back (25 hours)") << QDate(2026, 10, 25);
     QTest::newRow("leap day") << QDate(2028, 2, 29);
+    QTest::newRow("before 1970") << QDate(1969, 12, 31);
 }
 
 void tst_DatabaseHistory::dayBoundaries()
@@ -156,6 +167,146 @@ void tst_DatabaseHistory::dayBoundaries()
     const QList<Entry> entries = history->entries(day, day, {}, {});
     QCOMPARE(entries.first().dateTime(), start);
     QCOMPARE(entries.last().time(), QTime(23, 59, 59, 999));
+    // Counted from whole days and the parts of days at either end.
+    QCOMPARE(history->count({ day, day }), 2);
+    QCOMPARE(history->count({ day.addDays(-1), day.addDays(-1) }), 1);
+    QCOMPARE(history->count({ day.addDays(-3), day.addDays(3) }), 4);
+    QCOMPARE(history->count({ day.addDays(1), day }), 0);
+}
+
+namespace {
+
+struct Recorded
+{
+    qsizetype row;
+    Entry entry;
+};
+
+/// Sign-outs to sort: accents, case, numbers 1, 2 and 10, names shared by two
+/// IDs, moments shared by several rows and the hour the clocks go back.
+QList<Recorded> recordVariedHistory()
+{
+    const QStringList names { "Zoë", "zoe", "Émile", "Emile", "Ada", "ada", "𝄞 Clef", "Ilse Straße" };
+    const QStringList ids { "1", "2", "10", "A2" };
+    const QStringList items { "Violin", "violin", "Viola", "Flöte" };
+    const QDateTime clockChange(QDate(2026, 10, 25), QTime(2, 30));
+    QRandomGenerator random(7);
+    QList<Recorded> recorded;
+    QSqlDatabase::database("history").transaction();
+    for (qsizetype row = 0; row < 150; ++row) {
+        const QDateTime moment = clockChange.addSecs(qint64(random.bounded(8)) * 1800 - 7200);
+        const Entry entry(moment, Student(names.at(random.bounded(names.size())), ids.at(random.bounded(ids.size())), {}),
+                          Item(items.at(random.bounded(items.size())), QList<int> { 1, 2, 10 }.at(random.bounded(3))));
+        insertHistoryRow(entry.dateTime(), entry.student(), entry.item());
+        recorded.append({ row, entry });
+    }
+    QSqlDatabase::database("history").commit();
+    return recorded;
+}
+
+/// The order the history page has always shown, ties going to the moment,
+/// then to the order of recording.
+QList<Entry> sortedAsBefore(QList<Recorded> recorded, HistoryQuery::Order order, Qt::SortOrder direction)
+{
+    const auto key = [order](const Recorded& r) {
+        const Entry& e = r.entry;
+        switch (order) {
+        case HistoryQuery::ByStudent:
+            return std::make_tuple(e.student().name(), e.student().id(), 0, e.msecsSinceEpoch(), r.row);
+        case HistoryQuery::ByItem:
+            return std::make_tuple(e.item().name(), QString(), e.item().number(), e.msecsSinceEpoch(), r.row);
+        case HistoryQuery::ByTime:
+            break;
+        }
+        return std::make_tuple(QString(), QString(), 0, e.msecsSinceEpoch(), r.row);
+    };
+    std::sort(recorded.begin(), recorded.end(), [&key](const auto& a, const auto& b) { return key(a) < key(b); });
+    if (direction == Qt::DescendingOrder)
+        std::reverse(recorded.begin(), recorded.end());
+    QList<Entry> entries;
+    for (const Recorded& r : recorded)
+        entries.append(r.entry);
+    return entries;
+}
+
+QStringList texts(const QList<Entry>& entries)
+{
+    QStringList texts;
+    for (const Entry& entry : entries)
+        texts.append(QString::number(entry.msecsSinceEpoch()) + entry.student().toString() + entry.item().toString());
+    return texts;
+}
+
+} // namespace
+
+void tst_DatabaseHistory::slicesInEveryOrder_data()
+{
+    QTest::addColumn<HistoryQuery::Order>("order");
+    QTest::addColumn<Qt::SortOrder>("direction");
+    QTest::addColumn<QList<int>>("offsets"); // of slices of 16 rows
+
+    const QList<std::pair<HistoryQuery::Order, const char*>> orders {
+        { HistoryQuery::ByTime, "time" }, { HistoryQuery::ByStudent, "student" }, { HistoryQuery::ByItem, "item" }
+    };
+    for (const auto& [order, name] : orders) {
+        for (Qt::SortOrder direction : { Qt::AscendingOrder, Qt::DescendingOrder }) {
+            const char* way = direction == Qt::AscendingOrder ? "ascending" : "descending";
+            QTest::addRow("%s %s, scrolled down", name, way) << order << direction << QList<int> { 0, 16, 32, 48, 64, 80, 96, 112, 128, 144 };
+            QTest::addRow("%s %s, scrolled up", name, way) << order << direction << QList<int> { 144, 128, 112, 96, 80, 64, 48, 32, 16, 0 };
+            QTest::addRow("%s %s, jumps", name, way) << order << direction << QList<int> { 96, 0, 144, 48, 16, 128, 64, 112, 32, 80 };
+        }
+    }
+}
+
+// Whichever way a view moves through the rows, it sees the one order.
+void tst_DatabaseHistory::slicesInEveryOrder()
+{
+    QFETCH(HistoryQuery::Order, order);
+    QFETCH(Qt::SortOrder, direction);
+    QFETCH(QList<int>, offsets);
+    const QList<Recorded> recorded = recordVariedHistory();
+    HistoryQuery query { QDate(2026, 10, 24), QDate(2026, 10, 26), {}, {}, order, direction };
+    QCOMPARE(history->count(query), recorded.size());
+
+    QList<Entry> read(recorded.size());
+    for (int offset : offsets) {
+        const QList<Entry> slice = history->slice(query, offset, 16);
+        std::copy(slice.cbegin(), slice.cend(), read.begin() + offset);
+    }
+    QCOMPARE(texts(read), texts(sortedAsBefore(recorded, order, direction)));
+}
+
+void tst_DatabaseHistory::searchFindsAllTheOldSearchFound_data()
+{
+    QTest::addColumn<QString>("word");
+    for (const char* word : { "a", "é", "zo", "ZOË", "%", "_", "o_e", "(1", "#1", "' OR", "stra_e", "10)", "" })
+        QTest::newRow(word) << QString(word);
+}
+
+// The search ignores case and accents; a row the old search (ASCII case,
+// '%' and '_' as wildcards) found is never lost.
+void tst_DatabaseHistory::searchFindsAllTheOldSearchFound()
+{
+    QFETCH(QString, word);
+    const QList<Recorded> recorded = recordVariedHistory();
+    const QDate day(2026, 10, 25);
+    for (const auto& [column, text] : { std::pair("student", "studentName || ' (' || studentId || ')'"),
+                                        std::pair("item", "itemName || ' #' || itemNumber") }) {
+        QSqlQuery old(QSqlDatabase::database("history"));
+        QVERIFY(old.exec(QString("SELECT dateTime, studentName, studentId, itemName, itemNumber FROM history "
+                                 "WHERE %1 LIKE '%' || '%2' || '%'").arg(text, QString(word).replace("'", "''"))));
+        QSet<QString> found;
+        const bool student = QLatin1String(column) == QLatin1String("student");
+        const QStringList words { word };
+        for (const Entry& entry : history->entries(day.addDays(-1), day, student ? words : QStringList(),
+                                                   student ? QStringList() : words))
+            found.insert(texts({ entry }).first());
+        while (old.next()) {
+            const Entry entry(old.value(0).toLongLong(), Student(old.value(1).toString(), old.value(2).toString(), {}),
+                              Item(old.value(3).toString(), old.value(4).toInt()));
+            QVERIFY2(found.contains(texts({ entry }).first()), qPrintable(entry.student().toString() + " lost"));
+        }
+    }
 }
 
 void tst_DatabaseHistory::invertedRangeIsEmpty()
