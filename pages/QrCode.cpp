@@ -50,7 +50,7 @@ void QrCode::paint(QPainter& painter, const QRectF& square) const
     QPainterPath modules;
     modules.setFillRule(Qt::WindingFill);
     for (const zint_vector_rect* rect = vector.rectangles; rect; rect = rect->next)
-        modules.addRect(square.x() + rect->x * scaleX, square.y() + rect->y * scaleY, rect->width * scaleX,
-            rect->height * scaleY);
+        modules.addRect(
+            square.x() + rect->x * scaleX, square.y() + rect->y * scaleY, rect->width * scaleX, rect->height * scaleY);
     painter.fillPath(modules, Qt::black);
 }
