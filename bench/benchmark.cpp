@@ -1,7 +1,7 @@
 // Measures the kiosk on a data folder written by generateData:
 //   benchmark FOLDER [REPEATS [PART...]]
 // Every figure is the median of REPEATS runs (default 7) after one warm-up run.
-// PARTs (startup, signout, history, students, inventory; default all) narrow
+// PARTs (startup, signout, scan, history, students, inventory; default all) narrow
 // the run down, e.g. for a profiler.
 // Beside every database operation stands its floor: the same SQL run directly
 // on the same file through SQLite's C API, reading every column of every row.
@@ -10,20 +10,24 @@
 #include "pages/HistoryWidget.h"
 #include "pages/SignOutWidget.h"
 #include "stores/fileAccess.h"
+#include "stores/itemCode.h"
 #include "stores/studentCsv.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTreeView>
+#include <QWindow>
 
 #include <sqlite3.h>
 #include <sys/resource.h>
@@ -301,6 +305,41 @@ void measureSignOut(Table& table, Kiosk& kiosk, Sqlite& history, int repeats,
     table.againstFloor(operation, ms, floorMs, "<= 2 x floor");
 }
 
+/// Sends \a key to \a window as the window system does, stamped \a time.
+void sendKey(QWindow* window, int key, const QString& text, quint64 time)
+{
+    for (const QEvent::Type type : { QEvent::KeyPress, QEvent::KeyRelease }) {
+        QKeyEvent event(type, key, Qt::NoModifier, text);
+        event.setTimestamp(time);
+        QCoreApplication::sendEvent(window, &event);
+    }
+}
+
+void measureScan(Table& table, Kiosk& kiosk, int repeats)
+{
+    QWindow* window = kiosk.window.windowHandle();
+    auto* itemBox = child<QComboBox>(child<SignOutWidget>(&kiosk.window), "itemBox");
+    const QList<Item> items = kiosk.inventory.items();
+    quint64 time = 0;
+    int scans = 0;
+    // A scanner types a key every 5 ms; each scan picks another item.
+    const double ms = medianMs(repeats, [&] {
+        const Item item = items.at(scans++ % 2 ? 0 : items.size() - 1);
+        time += 60'000;
+        for (const QChar c : itemCode(item))
+            sendKey(window, c.unicode(), c, time += 5);
+        const qint64 elapsed = nanoseconds([&] {
+            sendKey(window, Qt::Key_Return, QStringLiteral("\r"), time += 5);
+            itemBox->repaint();
+        });
+        if (itemBox->currentText() != item.toString())
+            qFatal("The scan of %s selected %s", qPrintable(item.toString()), qPrintable(itemBox->currentText()));
+        return elapsed;
+    });
+    table.time(
+        QString("scan of a label: Enter to the item shown selected (%L1 items)").arg(items.size()), ms, "< 16 ms");
+}
+
 /// The history page over years of data: each change timed from the click to
 /// the first screen of rows drawn (the view reads the rows it draws).
 void measureHistoryPage(Table& table, Kiosk& kiosk, Sqlite& history, int repeats, const QString& word)
@@ -456,7 +495,7 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Ostmere"));
     const QStringList arguments = application.arguments();
     if (arguments.size() < 2) {
-        std::fprintf(stderr, "usage: benchmark FOLDER [REPEATS [startup|signout|history|students|inventory]...]\n");
+        std::fprintf(stderr, "usage: benchmark FOLDER [REPEATS [startup|signout|scan|history|students|inventory]...]\n");
         return 2;
     }
     const QString folder = QDir(arguments.at(1)).absolutePath();
@@ -477,6 +516,8 @@ int main(int argc, char* argv[])
         Sqlite inventory(QStringLiteral("inventory"));
         if (measured("signout"))
             measureSignOut(table, kiosk, history, repeats);
+        if (measured("scan"))
+            measureScan(table, kiosk, repeats);
         if (measured("history"))
             measureHistoryPage(table, kiosk, history, repeats, QStringLiteral("Nowak"));
         if (measured("students"))

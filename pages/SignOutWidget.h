@@ -13,14 +13,18 @@ class AbstractVerifier;
 class Clock;
 class HistoryModel;
 class InventoryModel;
+class Item;
+class ItemAvailabilityModel;
 class QTimer;
+class ScanFilter;
 
 namespace Ui {
 class SignOutWidget;
 }
 
 /// The kiosk's default page: a student signs out an instrument with ID and
-/// password; below, the log of today's sign-outs, latest first.
+/// password, typed or scanned from a card, and the instrument chosen or its
+/// label scanned; below, the log of today's sign-outs, latest first.
 class SignOutWidget : public QWidget
 {
     Q_OBJECT
@@ -39,9 +43,13 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool validateInput();
+    void selectItem(const Item& item);
+    void fillInId(const QString& id);
+    void announce(const QString& notice);
     void followToday();
     void forgetStudent();
 
@@ -51,8 +59,11 @@ private:
     const Clock& clock;
     QDate logDate;
     std::unique_ptr<InventoryModel> inventoryModel;
+    std::unique_ptr<ItemAvailabilityModel> itemModel;
     std::unique_ptr<HistoryModel> historyModel;
     QTimer* idleTimer;
+    QTimer* noticeTimer;
+    ScanFilter* scanFilter;
     bool signingOut = false;
 };
 

@@ -6,9 +6,9 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
-    libsqlite3-dev
+    libsqlite3-dev libzint-dev
     xvfb xauth fonts-dejavu-core
-    poppler-utils
+    poppler-utils zbar-tools
 )
 
 # "fuzz": clang with its libFuzzer and sanitizer runtimes, for tools/fuzz.sh.
