@@ -38,7 +38,7 @@ public:
     {
         return Entry(query.value(dateTime).toLongLong(),
                      Student(query.value(studentName).toString(), query.value(studentId).toString(),
-                             query.value(studentPassword).toString()),
+                             studentPassword < 0 ? QString() : query.value(studentPassword).toString()),
                      Item(query.value(itemName).toString(), query.value(itemNumber).toInt()));
     }
 

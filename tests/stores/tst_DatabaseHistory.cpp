@@ -2,7 +2,7 @@
 #include "stores/SystemClock.h"
 #include "support/TestWorkspace.h"
 #include "support/sqliteFile.h"
-#include "support/insertHistoryRow.h"
+#include "support/StoreBackend.h"
 
 #include <QRandomGenerator>
 #include <QSet>
@@ -50,18 +50,21 @@ private:
 
     SystemClock clock;
     std::unique_ptr<TestWorkspace> workspace;
-    std::unique_ptr<DatabaseHistory> history;
+    std::unique_ptr<StoreBackend> backend;
+    std::unique_ptr<AbstractHistory> history;
 };
 
 void tst_DatabaseHistory::init()
 {
     workspace = std::make_unique<TestWorkspace>();
-    history = std::make_unique<DatabaseHistory>(clock);
+    backend = std::make_unique<StoreBackend>();
+    history = backend->makeHistory(clock);
 }
 
 void tst_DatabaseHistory::cleanup()
 {
     history.reset();
+    backend.reset();
     workspace.reset();
 }
 
@@ -75,6 +78,8 @@ QList<QString> tst_DatabaseHistory::itemTexts(const QList<Entry>& entries)
 
 void tst_DatabaseHistory::firstRunCreatesTableAndIndex()
 {
+    if (StoreBackend::isPostgres())
+        QSKIP("About the history file");
     QVERIFY(QFile::exists(workspace->filePath("history")));
     QSqlQuery query(QSqlDatabase::database("history"));
     QVERIFY(query.exec("SELECT sql FROM sqlite_master WHERE type = 'table' AND name = 'history'"));
@@ -131,9 +136,11 @@ void tst_DatabaseHistory::textsRoundTrip_data()
 void tst_DatabaseHistory::textsRoundTrip()
 {
     QFETCH(QString, text);
+    if (StoreBackend::isPostgres() && (text.contains(QChar(0)) || text.size() > 1000))
+        QSKIP("PostgreSQL holds no NUL in a text and indexes no megabyte: such a sign-out is refused, not stored");
     QVERIFY(history->add(Student(text, text, text), Item(text, 7)));
     history.reset();
-    history = std::make_unique<DatabaseHistory>(clock);
+    history = backend->makeHistory(clock);
     const QDate today = QDate::currentDate();
     const QList<Entry> entries = history->entries(today, today, {}, {});
     QCOMPARE(entries.size(), 1);
@@ -156,10 +163,9 @@ void tst_DatabaseHistory::dayBoundaries()
     QFETCH(QDate, day);
     const QDateTime start = day.startOfDay();
     const QDateTime nextStart = day.addDays(1).startOfDay();
-    insertHistoryRow(start.addMSecs(-1), Student(), Item("before", 1));
-    insertHistoryRow(start, Student(), Item("first", 1));
-    insertHistoryRow(nextStart.addMSecs(-1), Student(), Item("last", 1));
-    insertHistoryRow(nextStart, Student(), Item("after", 1));
+    backend->record({ Entry(start.addMSecs(-1), Student(), Item("before", 1)), Entry(start, Student(), Item("first", 1)),
+                      Entry(nextStart.addMSecs(-1), Student(), Item("last", 1)),
+                      Entry(nextStart, Student(), Item("after", 1)) });
 
     QCOMPARE(itemTexts(history->entries(day, day, {}, {})), QList<QString>({ "first #1", "last #1" }));
     QCOMPARE(itemTexts(history->entries(day.addDays(-1), day.addDays(-1), {}, {})), QList<QString>({ "before #1" }));
@@ -183,25 +189,42 @@ struct Recorded
 };
 
 /// Sign-outs to sort: accents, case, numbers 1, 2 and 10, names shared by two
-/// IDs, moments shared by several rows and the hour the clocks go back.
-QList<Recorded> recordVariedHistory()
+/// IDs, moments shared by several rows and the hour the clocks go back; each
+/// item goes out once a day.
+QList<Recorded> recordVariedHistory(StoreBackend& backend)
 {
-    const QStringList names { "Zoë", "zoe", "Émile", "Emile", "Ada", "ada", "𝄞 Clef", "Ilse Straße" };
+    const QStringList names { "Zoë", "zoe", "Émile", "Emile", "Ada", "ada", "𝄞 Clef", "Ilse Straße", "Back\\slash" };
     const QStringList ids { "1", "2", "10", "A2" };
     const QStringList items { "Violin", "violin", "Viola", "Flöte" };
     const QDateTime clockChange(QDate(2026, 10, 25), QTime(2, 30));
     QRandomGenerator random(7);
     QList<Recorded> recorded;
-    QSqlDatabase::database("history").transaction();
     for (qsizetype row = 0; row < 150; ++row) {
         const QDateTime moment = clockChange.addSecs(qint64(random.bounded(8)) * 1800 - 7200);
-        const Entry entry(moment, Student(names.at(random.bounded(names.size())), ids.at(random.bounded(ids.size())), {}),
-                          Item(items.at(random.bounded(items.size())), QList<int> { 1, 2, 10 }.at(random.bounded(3))));
-        insertHistoryRow(entry.dateTime(), entry.student(), entry.item());
-        recorded.append({ row, entry });
+        recorded.append({ row, Entry(moment, Student(names.at(random.bounded(names.size())), ids.at(random.bounded(ids.size())), {}),
+                                     Item(items.at(row % items.size()), QList<int> { 1, 2, 10 }.at(row / items.size() % 3) + int(row / 12) * 10)) });
     }
-    QSqlDatabase::database("history").commit();
+    QList<Entry> entries;
+    for (const Recorded& r : recorded)
+        entries.append(r.entry);
+    backend.record(entries);
     return recorded;
+}
+
+/// Whether the search before this release found \a word in \a text: SQLite's
+/// LIKE, ASCII letters in either case, '%' and '_' wildcards.
+bool foundBefore(const QString& text, const QString& word)
+{
+    static const QString name = [] {
+        QSqlDatabase::addDatabase("QSQLITE", "like").setDatabaseName(":memory:");
+        return QStringLiteral("like");
+    }();
+    QSqlDatabase database = QSqlDatabase::database(name);
+    QSqlQuery query(database);
+    query.prepare("SELECT ? LIKE '%' || ? || '%'");
+    query.addBindValue(text);
+    query.addBindValue(word);
+    return query.exec() && query.next() && query.value(0).toBool();
 }
 
 /// The order the history page has always shown, ties going to the moment,
@@ -264,7 +287,7 @@ void tst_DatabaseHistory::slicesInEveryOrder()
     QFETCH(HistoryQuery::Order, order);
     QFETCH(Qt::SortOrder, direction);
     QFETCH(QList<int>, offsets);
-    const QList<Recorded> recorded = recordVariedHistory();
+    const QList<Recorded> recorded = recordVariedHistory(*backend);
     HistoryQuery query { QDate(2026, 10, 24), QDate(2026, 10, 26), {}, {}, order, direction };
     QCOMPARE(history->count(query), recorded.size());
 
@@ -288,23 +311,16 @@ void tst_DatabaseHistory::searchFindsAllTheOldSearchFound_data()
 void tst_DatabaseHistory::searchFindsAllTheOldSearchFound()
 {
     QFETCH(QString, word);
-    const QList<Recorded> recorded = recordVariedHistory();
+    const QList<Recorded> recorded = recordVariedHistory(*backend);
     const QDate day(2026, 10, 25);
-    for (const auto& [column, text] : { std::pair("student", "studentName || ' (' || studentId || ')'"),
-                                        std::pair("item", "itemName || ' #' || itemNumber") }) {
-        QSqlQuery old(QSqlDatabase::database("history"));
-        QVERIFY(old.exec(QString("SELECT dateTime, studentName, studentId, itemName, itemNumber FROM history "
-                                 "WHERE %1 LIKE '%' || '%2' || '%'").arg(text, QString(word).replace("'", "''"))));
-        QSet<QString> found;
-        const bool student = QLatin1String(column) == QLatin1String("student");
+    for (bool student : { true, false }) {
         const QStringList words { word };
-        for (const Entry& entry : history->entries(day.addDays(-1), day, student ? words : QStringList(),
-                                                   student ? QStringList() : words))
-            found.insert(texts({ entry }).first());
-        while (old.next()) {
-            const Entry entry(old.value(0).toLongLong(), Student(old.value(1).toString(), old.value(2).toString(), {}),
-                              Item(old.value(3).toString(), old.value(4).toInt()));
-            QVERIFY2(found.contains(texts({ entry }).first()), qPrintable(entry.student().toString() + " lost"));
+        const QStringList found = texts(history->entries(day.addDays(-1), day, student ? words : QStringList(),
+                                                         student ? QStringList() : words));
+        for (const Recorded& r : recorded) {
+            const QString text = student ? r.entry.student().toString() : r.entry.item().toString();
+            if (foundBefore(text, word))
+                QVERIFY2(found.contains(texts({ r.entry }).first()), qPrintable(text + " lost"));
         }
     }
 }
@@ -353,11 +369,11 @@ void tst_DatabaseHistory::filters()
     QFETCH(QList<QString>, items);
 
     const QDateTime now = QDateTime::currentDateTime();
-    insertHistoryRow(now, Student("Ada", "123", "x"), Item("Violin", 1));
-    insertHistoryRow(now, Student("Émile", "456", "x"), Item("Viola", 10));
-    insertHistoryRow(now, Student("Bo", "3124", "x"), Item("Drum", 19));
-    insertHistoryRow(now, Student("Zoë Müller", "77", "x"), Item("Flute", 100));
-    insertHistoryRow(now, Student("Dee' OR 1=1 --", "5", "x"), Item("Flute", 2));
+    backend->record({ Entry(now, Student("Ada", "123", "x"), Item("Violin", 1)),
+                      Entry(now, Student("Émile", "456", "x"), Item("Viola", 10)),
+                      Entry(now, Student("Bo", "3124", "x"), Item("Drum", 19)),
+                      Entry(now, Student("Zoë Müller", "77", "x"), Item("Flute", 100)),
+                      Entry(now, Student("Dee' OR 1=1 --", "5", "x"), Item("Flute", 2)) });
 
     const QDate today = now.date();
     QCOMPARE(itemTexts(history->entries(today, today, studentWords, itemWords)), items);
@@ -366,9 +382,9 @@ void tst_DatabaseHistory::filters()
 void tst_DatabaseHistory::insertionOrderWhateverTheFilters()
 {
     const QDateTime now = QDateTime::currentDateTime();
-    insertHistoryRow(now, Student("Zed", "9", "x"), Item("Tuba", 3));
-    insertHistoryRow(now.addSecs(-3600), Student("Amy", "1", "x"), Item("Tuba", 1));
-    insertHistoryRow(now, Student("Max", "5", "x"), Item("Tuba", 2));
+    backend->record({ Entry(now, Student("Zed", "9", "x"), Item("Tuba", 3)),
+                      Entry(now.addSecs(-3600), Student("Amy", "1", "x"), Item("Tuba", 1)),
+                      Entry(now, Student("Max", "5", "x"), Item("Tuba", 2)) });
     const QDate today = now.date();
     const QList<QString> order { "Tuba #3", "Tuba #1", "Tuba #2" };
     QCOMPARE(itemTexts(history->entries(today.addDays(-1), today, {}, {})), order);
@@ -378,7 +394,7 @@ void tst_DatabaseHistory::insertionOrderWhateverTheFilters()
 void tst_DatabaseHistory::clearEmptiesAndEmitsOnce()
 {
     history->add(Student("Ada", "1", "pw"), Item("Oboe", 2));
-    insertHistoryRow(QDateTime(QDate(2020, 1, 1), QTime(12, 0)), Student(), Item("Old", 1));
+    backend->record({ Entry(QDateTime(QDate(2020, 1, 1), QTime(12, 0)), Student(), Item("Old", 1)) });
     QSignalSpy modified(history.get(), &AbstractHistory::modified);
     QVERIFY(history->clear());
     QCOMPARE(modified.count(), 1);
@@ -389,11 +405,13 @@ void tst_DatabaseHistory::clearEmptiesAndEmitsOnce()
 
 void tst_DatabaseHistory::failedChangesAreReportedAndStillEmit()
 {
+    if (StoreBackend::isPostgres())
+        QSKIP("About a history file made by other tools");
     // A history table made by other tools, with other columns: nothing fits.
     history.reset();
     QFile::remove(workspace->filePath("history"));
     QVERIFY(runSql("history", { "CREATE TABLE history (a TEXT)" }));
-    history = std::make_unique<DatabaseHistory>(clock);
+    history = backend->makeHistory(clock);
 
     QSignalSpy modified(history.get(), &AbstractHistory::modified);
     QVERIFY(!history->add(Student("Ada", "1", "pw"), Item("Oboe", 2)));
@@ -408,7 +426,7 @@ void tst_DatabaseHistory::rowsSurviveARestart()
 {
     history->add(Student("Ada", "1", "pw"), Item("Oboe", 2));
     history.reset();
-    history = std::make_unique<DatabaseHistory>(clock);
+    history = backend->makeHistory(clock);
     const QDate today = QDate::currentDate();
     QCOMPARE(itemTexts(history->entries(today, today, {}, {})), QList<QString>({ "Oboe #2" }));
 }
@@ -416,6 +434,8 @@ void tst_DatabaseHistory::rowsSurviveARestart()
 // As the first release left it: no schema version, passwords in the rows.
 void tst_DatabaseHistory::fileOfTheFirstReleaseIsUpgraded()
 {
+    if (StoreBackend::isPostgres())
+        QSKIP("About history files");
     const int currentVersion = querySql("history", "PRAGMA user_version").toInt();
     history.reset();
     QFile::remove(workspace->filePath("history"));
@@ -427,8 +447,8 @@ void tst_DatabaseHistory::fileOfTheFirstReleaseIsUpgraded()
         QString("INSERT INTO history VALUES (%1, 'Ada', '1', 'pw', 'Oboe', 2), (%1, 'Bo', '2', NULL, 'Harp', 1)")
             .arg(moment.toMSecsSinceEpoch()) }));
 
-    history = std::make_unique<DatabaseHistory>(clock);
-    QVERIFY(history->problem().isEmpty());
+    history = backend->makeHistory(clock);
+    QVERIFY(static_cast<DatabaseHistory*>(history.get())->problem().isEmpty());
     QCOMPARE(querySql("history", "PRAGMA user_version").toInt(), currentVersion);
     const QDate day = moment.date();
     QCOMPARE(itemTexts(history->entries(day, day, {}, {})), QList<QString>({ "Oboe #2", "Harp #1" }));
