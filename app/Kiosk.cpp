@@ -2,8 +2,8 @@
 
 #include "app/kioskWindowFlags.h"
 
-Kiosk::Kiosk(const ProgressNote& note)
-    : history(clock, note)
+Kiosk::Kiosk(const ProgressNote& upgradeNote)
+    : history(clock, upgradeNote)
 {
 }
 

@@ -16,8 +16,8 @@
 /// the databases, and last the clock that all of them read.
 struct Kiosk
 {
-    /// A lengthy upgrade of an older file at start is announced to \a note.
-    explicit Kiosk(const ProgressNote& note = {});
+    /// \a upgradeNote hears how far a long upgrade of older files has come.
+    explicit Kiosk(const ProgressNote& upgradeNote = {});
 
     SystemClock clock;
     DatabaseInventory inventory;

@@ -1,28 +1,34 @@
 // Measures the kiosk on a data folder written by generateData:
 //   benchmark FOLDER [REPEATS [PART...]]
 // Every figure is the median of REPEATS runs (default 7) after one warm-up run.
-// PARTs (startup, signout, history, students, inventory; default all) narrow
+// PARTs (startup, signout, scan, history, students, inventory; default all) narrow
 // the run down, e.g. for a profiler.
 // Beside every database operation stands its floor: the same SQL run directly
 // on the same file through SQLite's C API, reading every column of every row.
 // Changes the data in FOLDER (sign-outs, a rewritten student list).
 #include "app/Kiosk.h"
 #include "pages/HistoryWidget.h"
+#include "pages/SignOutWidget.h"
 #include "stores/fileAccess.h"
+#include "stores/itemCode.h"
 #include "stores/passwordHash.h"
 #include "stores/studentCsv.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTreeView>
+#include <QWindow>
 
 #include <sqlite3.h>
 #include <sys/resource.h>
@@ -247,12 +253,12 @@ void measureStartUp(Table& table, const QString& folder, int repeats)
     const double emptyMs = medianMs(repeats, startUp);
 
     QDir::setCurrent(folder);
-    // The first start on a history of the first release creates the index on
-    // dateTime and scrubs the passwords from the rows and the file, once.
+    // The first start on a history of the first release upgrades it, once:
+    // indexes and search tables, the passwords scrubbed and the file rewritten.
     const qint64 first = startUp();
     const double largeMs = medianMs(repeats, startUp);
 
-    table.time("first start-up (index, passwords scrubbed, file rewritten: once)", first / 1e6);
+    table.time("first start-up (upgrades an older history once)", first / 1e6);
     table.time("start-up, empty data", emptyMs);
     table.add("start-up, this data", Table::milliseconds(largeMs), {}, QString::number(largeMs / emptyMs, 'f', 2),
         "<= 1.5 x empty, < 250 ms");
@@ -272,7 +278,7 @@ std::pair<Student, QList<Item>> signOutCandidates(Kiosk& kiosk)
     if (!registered)
         qFatal("No student with a plain password");
 
-    const QDate today = QDate::currentDate();
+    const QDate today = kiosk.clock.today();
     QList<Item> free = kiosk.inventory.items();
     for (const Entry& entry : kiosk.history.entries(today, today, {}, {}))
         free.removeAll(entry.item());
@@ -281,10 +287,12 @@ std::pair<Student, QList<Item>> signOutCandidates(Kiosk& kiosk)
 
 // The data holds plain passwords, as an older release left them: the warm-up
 // run replaces the student's by its hash, and the timed runs check the hash.
-void measureSignOut(Table& table, Kiosk& kiosk, Sqlite& history, int repeats)
+void measureSignOut(Table& table, Kiosk& kiosk, Sqlite& history, int repeats,
+                    const QString& operation = "one sign-out (verify with one password check, add, today's log redrawn)")
 {
     auto [student, free] = signOutCandidates(kiosk);
     const QString hash = hashPassword(student.password());
+    QWidget* log = child<QTreeView>(child<SignOutWidget>(&kiosk.window), "entryView")->viewport();
     const double ms = medianMs(repeats, [&] {
         const Item item = free.takeFirst();
         return nanoseconds([&] {
@@ -292,6 +300,7 @@ void measureSignOut(Table& table, Kiosk& kiosk, Sqlite& history, int repeats)
             if (!accepted)
                 qFatal("The sign-out of %s was refused", qPrintable(item.toString()));
             kiosk.history.add(record, item);
+            log->repaint();
         });
     });
     const QDate today = QDate::currentDate();
@@ -306,9 +315,12 @@ void measureSignOut(Table& table, Kiosk& kiosk, Sqlite& history, int repeats)
                     item.number() });
         });
     });
-    table.againstFloor("one sign-out (verify with one password check, add; all views reload)", ms, floorMs,
-        "<= 2 x floor, < 150 ms");
+    table.againstFloor(operation, ms, floorMs, "<= 2 x floor, < 150 ms");
+}
 
+void measurePasswords(Table& table, Kiosk& kiosk, int repeats)
+{
+    const QString hash = hashPassword(QStringLiteral("secret"));
     const double checkMs = medianMs(repeats, [&] { return nanoseconds([&] { passwordMatches(hash, "wrong"); }); });
     table.time("one password check (Argon2id, 19 MiB, 2 passes)", checkMs);
 
@@ -324,6 +336,43 @@ void measureSignOut(Table& table, Kiosk& kiosk, Sqlite& history, int repeats)
     table.time(QString("first registration (hash, %L1 students saved)").arg(kiosk.students.count()), registerMs);
 }
 
+/// Sends \a key to \a window as the window system does, stamped \a time.
+void sendKey(QWindow* window, int key, const QString& text, quint64 time)
+{
+    for (const QEvent::Type type : { QEvent::KeyPress, QEvent::KeyRelease }) {
+        QKeyEvent event(type, key, Qt::NoModifier, text);
+        event.setTimestamp(time);
+        QCoreApplication::sendEvent(window, &event);
+    }
+}
+
+void measureScan(Table& table, Kiosk& kiosk, int repeats)
+{
+    QWindow* window = kiosk.window.windowHandle();
+    auto* itemBox = child<QComboBox>(child<SignOutWidget>(&kiosk.window), "itemBox");
+    const QList<Item> items = kiosk.inventory.items();
+    quint64 time = 0;
+    int scans = 0;
+    // A scanner types a key every 5 ms; each scan picks another item.
+    const double ms = medianMs(repeats, [&] {
+        const Item item = items.at(scans++ % 2 ? 0 : items.size() - 1);
+        time += 60'000;
+        for (const QChar c : itemCode(item))
+            sendKey(window, c.unicode(), c, time += 5);
+        const qint64 elapsed = nanoseconds([&] {
+            sendKey(window, Qt::Key_Return, QStringLiteral("\r"), time += 5);
+            itemBox->repaint();
+        });
+        if (itemBox->currentText() != item.toString())
+            qFatal("The scan of %s selected %s", qPrintable(item.toString()), qPrintable(itemBox->currentText()));
+        return elapsed;
+    });
+    table.time(
+        QString("scan of a label: Enter to the item shown selected (%L1 items)").arg(items.size()), ms, "< 16 ms");
+}
+
+/// The history page over years of data: each change timed from the click to
+/// the first screen of rows drawn (the view reads the rows it draws).
 void measureHistoryPage(Table& table, Kiosk& kiosk, Sqlite& history, int repeats, const QString& word)
 {
     child<QCheckBox>(&kiosk.window, "historyButton")->click();
@@ -332,51 +381,83 @@ void measureHistoryPage(Table& table, Kiosk& kiosk, Sqlite& history, int repeats
     auto* fromDate = child<QDateEdit>(page, "fromDate");
     auto* studentBox = child<QLineEdit>(page, "studentBox");
     auto* view = child<QTreeView>(page, "entryView");
-    const QAbstractItemModel* model = view->model();
-    const QDate today = QDate::currentDate();
-    const QDate yearAgo = today.addYears(-1).addDays(1);
-
-    double yearFloorMs = 0;
-    for (const QString& searched : { word, QString() }) {
-        int rows = 0;
-        // The word goes in while the page shows one day; only the change of
-        // range to a whole year is timed.
-        const double ms = medianMs(repeats, [&] {
-            studentBox->setText(searched);
-            const qint64 elapsed = nanoseconds([&] { fromDate->setDate(yearAgo); });
-            rows = model->rowCount();
-            fromDate->setDate(today);
-            return elapsed;
-        });
-        QVariantList values = dayRange(yearAgo, today);
-        if (!searched.isEmpty())
-            values.append(searched);
-        const double floorMs = medianMs(
-            repeats, [&] { return nanoseconds([&] { history.run(historyQuery(!searched.isEmpty()), values); }); });
-        const QString operation = searched.isEmpty()
-            ? QString("history page: one year, no word (%L1 rows)").arg(rows)
-            : QString("history page: one year, student word \"%1\" (%L2 rows)").arg(searched).arg(rows);
-        table.againstFloor(operation, ms, floorMs, searched.isEmpty() ? "<= 2.5 x floor" : "<= 1.3 x floor");
-        yearFloorMs = floorMs;
-    }
-
-    // The same year once more, then laid out and painted: what the page holds while shown.
-    fromDate->setDate(yearAgo);
-    const double paintMs = nanoseconds([] { QCoreApplication::processEvents(); }) / 1e6;
-    table.time("history page: then laid out and painted", paintMs);
-    table.add("resident memory, history page showing those rows", Table::megabytes(residentKb()));
-
-    // A click on a header re-reads the year while the page still holds it.
-    // (QTreeView::sortByColumn would sort twice.)
     QHeaderView* header = view->header();
-    const double sortMs = medianMs(repeats, [&] {
-        const qint64 elapsed = nanoseconds([&] { header->setSortIndicator(1, Qt::AscendingOrder); });
-        header->setSortIndicator(0, Qt::DescendingOrder);
+    const QAbstractItemModel* model = view->model();
+    const QDate today = kiosk.clock.today();
+    const QDate yearAgo = today.addYears(-1).addDays(1);
+    const QDate allYears = today.addYears(-10);
+    const auto firstScreen = [view](auto change) {
+        return nanoseconds([&] {
+            change();
+            view->viewport()->repaint();
+        });
+    };
+    const auto show = [&](const QDate& from, const QString& searched) {
+        fromDate->setDate(from);
+        studentBox->setText(searched);
+        view->viewport()->repaint();
+    };
+
+    show(today, {});
+    const double allYearsMs = medianMs(repeats, [&] {
+        const qint64 elapsed = firstScreen([&] { fromDate->setDate(allYears); });
+        show(today, {});
         return elapsed;
     });
-    table.againstFloor("history page: that year sorted by student (header click)", sortMs, yearFloorMs, "");
-    fromDate->setDate(today);
-    studentBox->clear();
+    show(allYears, {});
+    table.time(QString("history page: all years, no word (%L1 rows), to the first screen").arg(model->rowCount()),
+               allYearsMs, "< 100 ms");
+    table.add("resident memory, history page showing all years", Table::megabytes(residentKb()), {}, {}, "< 150 MB");
+
+    for (const auto& [section, name] : { std::pair(1, "student"), std::pair(2, "item"), std::pair(0, "time") }) {
+        const double sortMs = medianMs(repeats, [&, section = section] {
+            const qint64 elapsed = firstScreen([&] { header->setSortIndicator(section, Qt::AscendingOrder); });
+            header->setSortIndicator(0, Qt::DescendingOrder);
+            return elapsed;
+        });
+        table.time(QString("history page: all years sorted by %1 (header click)").arg(name), sortMs, "< 300 ms");
+    }
+
+    // Dragging the scroll bar from the top to the end, a step a frame.
+    QScrollBar* bar = view->verticalScrollBar();
+    for (const auto& [section, name] : { std::pair(0, "time"), std::pair(1, "student") }) {
+        header->setSortIndicator(section, section ? Qt::AscendingOrder : Qt::DescendingOrder);
+        qint64 longestStep = 0;
+        for (int step = 0; step <= 100; ++step)
+            longestStep = std::max(longestStep, firstScreen([&] { bar->setValue(bar->maximum() / 100 * step); }));
+        table.time(QString("history page: all years by %1 scrolled top to end, longest of 100 steps").arg(name),
+                   longestStep / 1e6, "no pause");
+    }
+    header->setSortIndicator(0, Qt::DescendingOrder);
+
+    for (const QDate& from : { allYears, yearAgo }) {
+        int rows = 0;
+        const double ms = medianMs(repeats, [&] {
+            show(from, {});
+            const qint64 elapsed = firstScreen([&] { studentBox->setText(word); });
+            rows = model->rowCount();
+            return elapsed;
+        });
+        if (from == allYears) {
+            table.time(QString("history page: all years, student word \"%1\" (%L2 rows)").arg(word).arg(rows), ms,
+                       "< 100 ms");
+            continue;
+        }
+        QVariantList values = dayRange(yearAgo, today);
+        values.append(word);
+        const double floorMs
+            = medianMs(repeats, [&] { return nanoseconds([&] { history.run(historyQuery(true), values); }); });
+        table.againstFloor(QString("history page: one year, student word \"%1\" (%L2 rows)").arg(word).arg(rows), ms,
+                           floorMs, "<= 1.1 x floor");
+    }
+
+    // Left on all years while the kiosk is back on the sign-out page.
+    show(allYears, {});
+    child<QCheckBox>(&kiosk.window, "signOutButton")->click();
+    QCoreApplication::processEvents();
+    measureSignOut(table, kiosk, history, repeats, "one sign-out, history page left on all years");
+    child<QCheckBox>(&kiosk.window, "historyButton")->click();
+    show(today, {});
 }
 
 void measureStudents(Table& table, Kiosk& kiosk, int repeats)
@@ -445,7 +526,7 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Ostmere"));
     const QStringList arguments = application.arguments();
     if (arguments.size() < 2) {
-        std::fprintf(stderr, "usage: benchmark FOLDER [REPEATS [startup|signout|history|students|inventory]...]\n");
+        std::fprintf(stderr, "usage: benchmark FOLDER [REPEATS [startup|signout|scan|history|students|inventory]...]\n");
         return 2;
     }
     const QString folder = QDir(arguments.at(1)).absolutePath();
@@ -460,10 +541,16 @@ int main(int argc, char* argv[])
     {
         QDir::setCurrent(folder);
         Kiosk kiosk;
+        kiosk.showFullScreen();
+        QCoreApplication::processEvents();
         Sqlite history(QStringLiteral("history"));
         Sqlite inventory(QStringLiteral("inventory"));
-        if (measured("signout"))
+        if (measured("signout")) {
             measureSignOut(table, kiosk, history, repeats);
+            measurePasswords(table, kiosk, repeats);
+        }
+        if (measured("scan"))
+            measureScan(table, kiosk, repeats);
         if (measured("history"))
             measureHistoryPage(table, kiosk, history, repeats, QStringLiteral("Nowak"));
         if (measured("students"))

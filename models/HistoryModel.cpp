@@ -3,7 +3,9 @@
 #include "models/flatTable.h"
 #include "stores/AbstractHistory.h"
 
-#include <algorithm>
+// A few screens of rows a block; enough blocks for a view and its scrolling.
+static constexpr int BlockSize = 128;
+static constexpr qsizetype KeptBlocks = 64;
 
 static QList<HistoryModel::HistoryColumn> columnsOf(int flags)
 {
@@ -21,24 +23,35 @@ static QList<HistoryModel::HistoryColumn> columnsOf(int flags)
     return columns;
 }
 
+static HistoryQuery::Order orderOf(HistoryModel::HistoryColumn column)
+{
+    switch (column) {
+    case HistoryModel::StudentColumn:
+        return HistoryQuery::ByStudent;
+    case HistoryModel::ItemColumn:
+        return HistoryQuery::ByItem;
+    default:
+        return HistoryQuery::ByTime;
+    }
+}
+
 HistoryModel::HistoryModel(AbstractHistory* history, int columnFlags, const QDate& day)
     : history(history)
     , columns(columnsOf(columnFlags))
-    , rowOrder { columns.value(0, DateTimeColumn), Qt::AscendingOrder }
-    , from(day)
-    , to(day)
 {
+    query.from = day;
+    query.to = day;
+    query.order = orderOf(columns.value(0, DateTimeColumn));
     connect(history, &AbstractHistory::modified, this, &HistoryModel::refresh);
-    refresh();
 }
 
 void HistoryModel::setFilter(const QDate& from, const QDate& to, const QStringList& studentWords,
                              const QStringList& itemWords)
 {
-    this->from = from;
-    this->to = to;
-    this->studentWords = studentWords;
-    this->itemWords = itemWords;
+    query.from = from;
+    query.to = to;
+    query.studentWords = studentWords;
+    query.itemWords = itemWords;
     refresh();
 }
 
@@ -54,7 +67,11 @@ QModelIndex HistoryModel::parent(const QModelIndex&) const
 
 int HistoryModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(rows.size());
+    if (parent.isValid())
+        return 0;
+    if (!rows)
+        rows = int(std::max<qsizetype>(history->count(query), 0));
+    return *rows;
 }
 
 int HistoryModel::columnCount(const QModelIndex& parent) const
@@ -66,7 +83,7 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const
 {
     if (role != Qt::DisplayRole)
         return QVariant();
-    const Entry& entry = rows.at(index.row());
+    const Entry& entry = entryAt(index.row());
     switch (columns.at(index.column())) {
     case DateColumn:
         return entry.date();
@@ -103,31 +120,34 @@ QVariant HistoryModel::headerData(int section, Qt::Orientation, int role) const
 
 void HistoryModel::sort(int column, Qt::SortOrder order)
 {
-    rowOrder = { columns.at(column), order };
+    query.order = orderOf(columns.at(column));
+    query.direction = order;
     refresh();
 }
 
 void HistoryModel::refresh()
 {
     beginResetModel();
-    // The old rows go before the new ones are read: a year of history is
-    // enough to hold once.
-    rows = QList<Entry>();
-    rows = history->entries(from, to, studentWords, itemWords);
-    std::sort(rows.begin(), rows.end(), rowOrder);
+    rows.reset();
+    blocks.clear();
+    recentBlocks.clear();
     endResetModel();
 }
 
-bool HistoryModel::RowOrder::operator()(const Entry& a, const Entry& b) const
+const Entry& HistoryModel::entryAt(int row) const
 {
-    if (order == Qt::DescendingOrder)
-        return RowOrder { kind, Qt::AscendingOrder }(b, a);
-    switch (kind) {
-    case StudentColumn:
-        return a.student().name() < b.student().name();
-    case ItemColumn:
-        return a.item() < b.item();
-    default:
-        return a.msecsSinceEpoch() < b.msecsSinceEpoch();
+    const int number = row / BlockSize;
+    auto block = blocks.find(number);
+    if (block == blocks.end()) {
+        if (recentBlocks.size() >= KeptBlocks)
+            blocks.remove(recentBlocks.takeFirst());
+        block = blocks.insert(number, history->slice(query, qsizetype(number) * BlockSize, BlockSize));
+    } else {
+        recentBlocks.removeOne(number);
     }
+    recentBlocks.append(number);
+    // A history changed behind its back may hand out fewer rows than counted.
+    static const Entry missing;
+    const int inBlock = row % BlockSize;
+    return inBlock < block->size() ? block->at(inBlock) : missing;
 }

@@ -2,15 +2,19 @@
 #define HISTORYMODEL_H
 
 #include "stores/Entry.h"
+#include "stores/HistoryQuery.h"
 
 #include <QAbstractItemModel>
-#include <QDate>
-#include <QStringList>
+#include <QHash>
+
+#include <optional>
 
 class AbstractHistory;
 
 /// History entries of a date range that match search words, as a sortable
-/// read-only table; re-reads the store on every change, filter and sort.
+/// read-only table. It reads only the rows a view asks for, in blocks, so a
+/// range of years costs what a day costs; every change, filter and sort
+/// starts afresh.
 class HistoryModel : public QAbstractItemModel
 {
     Q_OBJECT
@@ -19,7 +23,7 @@ public:
     /// Column kinds; also the flags that choose them (Date | Time gives DateTime).
     enum HistoryColumn { DateColumn = 1, TimeColumn = 2, DateTimeColumn = 3, StudentColumn = 4, ItemColumn = 8 };
 
-    /// Starts on the entries of \a day, with no words.
+    /// Starts on the entries of \a day, with no words, in time order.
     HistoryModel(AbstractHistory* history, int columnFlags, const QDate& day);
 
     void setFilter(const QDate& from, const QDate& to, const QStringList& studentWords,
@@ -37,21 +41,16 @@ private slots:
     void refresh();
 
 private:
-    struct RowOrder
-    {
-        HistoryColumn kind;
-        Qt::SortOrder order;
-        bool operator()(const Entry& a, const Entry& b) const;
-    };
+    const Entry& entryAt(int row) const;
 
     AbstractHistory* history;
     QList<HistoryColumn> columns;
-    QList<Entry> rows;
-    RowOrder rowOrder;
-    QDate from;
-    QDate to;
-    QStringList studentWords;
-    QStringList itemWords;
+    HistoryQuery query;
+    // Read when a view first asks, not on every change: a hidden page then
+    // costs a sign-out nothing, whatever range it was left on.
+    mutable std::optional<int> rows;
+    mutable QHash<int, QList<Entry>> blocks; // by block number
+    mutable QList<int> recentBlocks; // the most recently read last
 };
 
 #endif

@@ -17,6 +17,11 @@ Item InventoryModel::item(const QModelIndex& index) const
     return rows.at(index.row());
 }
 
+int InventoryModel::row(const Item& item) const
+{
+    return int(rows.indexOf(item));
+}
+
 QModelIndex InventoryModel::index(int row, int column, const QModelIndex& parent) const
 {
     return flatIndex(row, column, parent, [this](int r, int c) { return createIndex(r, c); });

@@ -18,6 +18,8 @@ public:
 
     /// The item shown in the row of \a index.
     Item item(const QModelIndex& index) const;
+    /// The row that shows \a item, or -1 when the inventory does not hold it.
+    int row(const Item& item) const;
 
     QModelIndex index(int row, int column, const QModelIndex& parent = QModelIndex()) const override;
     QModelIndex parent(const QModelIndex& child) const override;

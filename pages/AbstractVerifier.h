@@ -12,9 +12,15 @@ class AbstractVerifier
 public:
     virtual ~AbstractVerifier() = 0;
 
+    /// Why a sign-out was refused, where the caller treats it apart from the others.
+    enum class Refusal { Other, WrongPassword };
+
     /// (accepted, the student's record); the record is Student() when refused.
-    /// Refusals are explained to the user by the verifier itself.
-    virtual std::pair<bool, Student> verify(const QString& id, const QString& password, const Item& item) = 0;
+    /// Refusals are explained to the user by the verifier itself; \a refusal,
+    /// when given, is set to the reason of a refusal.
+    virtual std::pair<bool, Student> verify(
+        const QString& id, const QString& password, const Item& item, Refusal* refusal = nullptr)
+        = 0;
 };
 
 #endif

@@ -2,8 +2,14 @@
 #include "ui_InventoryWidget.h"
 
 #include "models/InventoryModel.h"
+#include "pages/LabelSheet.h"
 #include "pages/dialogs.h"
 #include "stores/AbstractInventory.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <algorithm>
 
 InventoryWidget::InventoryWidget(AbstractInventory* inventory)
     : ui(new Ui::InventoryWidget)
@@ -15,6 +21,7 @@ InventoryWidget::InventoryWidget(AbstractInventory* inventory)
     connect(ui->toBox, &QSpinBox::valueChanged, this, &InventoryWidget::toValueChanged);
     connect(ui->addButton, &QPushButton::clicked, this, &InventoryWidget::addItems);
     connect(ui->removeButton, &QPushButton::clicked, this, &InventoryWidget::removeItems);
+    connect(ui->printLabelsButton, &QPushButton::clicked, this, &InventoryWidget::printLabels);
     ui->itemView->setModel(model.get());
 }
 
@@ -60,4 +67,34 @@ void InventoryWidget::toValueChanged()
 {
     if (ui->toBox->value() < ui->fromBox->value())
         ui->fromBox->setValue(ui->toBox->value());
+}
+
+void InventoryWidget::printLabels()
+{
+    const QList<Item> items = itemsToLabel();
+    if (items.isEmpty()) {
+        showInformation(tr("There are no items to print labels for."));
+        return;
+    }
+    // Fine enough that every module of a barcode is a whole number of printer dots.
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!LabelSheet(&printer).print(items))
+        showInformation(tr("The labels could not be printed."));
+}
+
+QList<Item> InventoryWidget::itemsToLabel() const
+{
+    QModelIndexList rows = ui->itemView->selectionModel()->selectedRows();
+    if (rows.isEmpty()) {
+        for (int row = 0; row < model->rowCount(); ++row)
+            rows.append(model->index(row, 0));
+    }
+    std::sort(rows.begin(), rows.end());
+    QList<Item> items;
+    for (const QModelIndex& index : rows)
+        items.append(model->item(index));
+    return items;
 }

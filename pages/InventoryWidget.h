@@ -1,6 +1,9 @@
 #ifndef INVENTORYWIDGET_H
 #define INVENTORYWIDGET_H
 
+#include "stores/Item.h"
+
+#include <QList>
 #include <QWidget>
 
 #include <memory>
@@ -12,8 +15,8 @@ namespace Ui {
 class InventoryWidget;
 }
 
-/// The administration page that adds runs of numbered items to the inventory
-/// and removes the selected items after a confirmation.
+/// The administration page that adds runs of numbered items to the inventory,
+/// removes the selected items after a confirmation and prints their labels.
 class InventoryWidget : public QWidget
 {
     Q_OBJECT
@@ -27,8 +30,12 @@ private slots:
     void removeItems();
     void fromValueChanged();
     void toValueChanged();
+    void printLabels();
 
 private:
+    /// The selected items in the order shown, or every item when none is selected.
+    QList<Item> itemsToLabel() const;
+
     std::unique_ptr<Ui::InventoryWidget> ui;
     AbstractInventory* inventory;
     std::unique_ptr<InventoryModel> model;

@@ -4,15 +4,19 @@
 
 #include "models/HistoryModel.h"
 #include "models/InventoryModel.h"
+#include "models/ItemAvailabilityModel.h"
 #include "pages/AbstractVerifier.h"
 #include "pages/IdleWatcher.h"
+#include "pages/ScanFilter.h"
 #include "pages/dialogs.h"
 #include "stores/AbstractHistory.h"
 #include "stores/Clock.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QScopedValueRollback>
+#include <QTimer>
 
 #include <chrono>
 
@@ -35,18 +39,29 @@ SignOutWidget::SignOutWidget(AbstractInventory* inventory, AbstractHistory* hist
     , clock(clock)
     , logDate(clock.today())
     , inventoryModel(new InventoryModel(inventory))
+    , itemModel(new ItemAvailabilityModel(inventoryModel.get(), history, clock))
     , historyModel(new HistoryModel(
           history, HistoryModel::TimeColumn | HistoryModel::StudentColumn | HistoryModel::ItemColumn, logDate))
+    , noticeTimer(new QTimer(this))
+    , scanFilter(new ScanFilter(this))
+    // Made after the scan filter, so that its filter comes first and a scan
+    // also counts as activity.
     , idleWatcher(new IdleWatcher(std::chrono::minutes(1), this))
 {
     ui->setupUi(this);
     connect(ui->signOutButton, &QPushButton::clicked, this, &SignOutWidget::signOutItem);
+    // The keyboard alone does it: Return after the ID moves on to the password,
+    // Return after the password (or on the item box, keyPressEvent) signs out.
+    connect(ui->usernameBox, &QLineEdit::returnPressed, ui->passwordBox, qOverload<>(&QWidget::setFocus));
+    connect(ui->passwordBox, &QLineEdit::returnPressed, this, &SignOutWidget::signOutItem);
+    connect(scanFilter, &ScanFilter::itemScanned, this, &SignOutWidget::selectItem);
+    connect(scanFilter, &ScanFilter::cardScanned, this, &SignOutWidget::fillInId);
 
     // Starts on the first item. Once the inventory changes, QComboBox would pick
     // its first row again; nobody chose that one, so the choice is cleared instead
     // (connected after the box's own reset handling, so this runs last).
-    ui->itemBox->setModel(inventoryModel.get());
-    connect(inventoryModel.get(), &QAbstractItemModel::modelReset, ui->itemBox,
+    ui->itemBox->setModel(itemModel.get());
+    connect(itemModel.get(), &QAbstractItemModel::modelReset, ui->itemBox,
         [this] { ui->itemBox->setCurrentIndex(-1); });
 
     // Sorting is on already, so the view sorts by its indicator: latest first.
@@ -58,6 +73,11 @@ SignOutWidget::SignOutWidget(AbstractInventory* inventory, AbstractHistory* hist
     // A student who walks away must not leave a working ID and password behind
     // for the next person at the kiosk.
     connect(idleWatcher, &IdleWatcher::idle, this, &SignOutWidget::forgetStudent);
+
+    // Long enough to read, short enough not to greet the next student.
+    noticeTimer->setSingleShot(true);
+    noticeTimer->setInterval(std::chrono::seconds(6));
+    connect(noticeTimer, &QTimer::timeout, ui->noticeLabel, &QLabel::clear);
 }
 
 SignOutWidget::~SignOutWidget() = default;
@@ -85,9 +105,14 @@ void SignOutWidget::signOutItem()
     const QString id = ui->usernameBox->text().trimmed();
     const QString password = ui->passwordBox->text().trimmed();
     const Item item = inventoryModel->item(inventoryModel->index(ui->itemBox->currentIndex(), 0));
-    const auto [accepted, student] = verifier->verify(id, password, item);
-    if (!accepted)
+    AbstractVerifier::Refusal refusal = AbstractVerifier::Refusal::Other;
+    const auto [accepted, student] = verifier->verify(id, password, item, &refusal);
+    if (!accepted) {
+        // The student tries the password again; the ID was right.
+        if (refusal == AbstractVerifier::Refusal::WrongPassword)
+            ui->passwordBox->clear();
         return;
+    }
 
     followToday();
     if (!history->add(student, item)) {
@@ -96,6 +121,42 @@ void SignOutWidget::signOutItem()
     }
     ui->usernameBox->clear();
     ui->passwordBox->clear();
+    // Ready for the next student in the queue.
+    ui->usernameBox->setFocus();
+    announce(tr("%1 signed out %2").arg(student.name(), item.toString()));
+}
+
+void SignOutWidget::keyPressEvent(QKeyEvent* event)
+{
+    // The item box leaves Return unused; there it signs out, as in the password field.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && ui->itemBox->hasFocus())
+        signOutItem();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void SignOutWidget::selectItem(const Item& item)
+{
+    const int row = inventoryModel->row(item);
+    if (row < 0) {
+        showInformation(tr("%1 is no longer in the inventory.").arg(item.toString()));
+        return;
+    }
+    ui->itemBox->setCurrentIndex(row);
+}
+
+void SignOutWidget::fillInId(const QString& id)
+{
+    ui->usernameBox->setText(id);
+    // A password typed before belongs to whoever typed it, not to this card.
+    ui->passwordBox->clear();
+    ui->passwordBox->setFocus();
+}
+
+void SignOutWidget::announce(const QString& notice)
+{
+    ui->noticeLabel->setText(notice);
+    noticeTimer->start();
 }
 
 bool SignOutWidget::validateInput()

@@ -14,13 +14,18 @@ class Clock;
 class HistoryModel;
 class IdleWatcher;
 class InventoryModel;
+class Item;
+class ItemAvailabilityModel;
+class QTimer;
+class ScanFilter;
 
 namespace Ui {
 class SignOutWidget;
 }
 
 /// The kiosk's default page: a student signs out an instrument with ID and
-/// password; below, the log of today's sign-outs, latest first.
+/// password, typed or scanned from a card, and the instrument chosen or its
+/// label scanned; below, the log of today's sign-outs, latest first.
 class SignOutWidget : public QWidget
 {
     Q_OBJECT
@@ -37,8 +42,14 @@ public:
 public slots:
     void signOutItem();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     bool validateInput();
+    void selectItem(const Item& item);
+    void fillInId(const QString& id);
+    void announce(const QString& notice);
     void followToday();
     void forgetStudent();
 
@@ -48,7 +59,10 @@ private:
     const Clock& clock;
     QDate logDate;
     std::unique_ptr<InventoryModel> inventoryModel;
+    std::unique_ptr<ItemAvailabilityModel> itemModel;
     std::unique_ptr<HistoryModel> historyModel;
+    QTimer* noticeTimer;
+    ScanFilter* scanFilter;
     IdleWatcher* idleWatcher;
     bool signingOut = false;
 };

@@ -16,8 +16,11 @@ StudentVerifier::StudentVerifier(AbstractStudentList* students, AbstractHistory*
 {
 }
 
-std::pair<bool, Student> StudentVerifier::verify(const QString& id, const QString& password, const Item& item)
+std::pair<bool, Student> StudentVerifier::verify(
+    const QString& id, const QString& password, const Item& item, Refusal* refusal)
 {
+    if (refusal)
+        *refusal = Refusal::Other;
     const std::pair<bool, Student> refused(false, Student());
     if (!students->contains(id)) {
         showInformation(tr("Invalid username."));
@@ -34,8 +37,12 @@ std::pair<bool, Student> StudentVerifier::verify(const QString& id, const QStrin
         showInformation(tr("The item is already signed out."));
         return refused;
     }
-    if (!checkPassword(record, password))
+    if (!checkPassword(record, password)) {
+        // A registered password is refused only when it is wrong.
+        if (refusal && !record.password().isNull())
+            *refusal = Refusal::WrongPassword;
         return refused;
+    }
     // The record as read before a first password was registered: its password is still null.
     return { true, record };
 }

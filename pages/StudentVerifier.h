@@ -23,7 +23,8 @@ class StudentVerifier : public AbstractVerifier
 public:
     StudentVerifier(AbstractStudentList* students, AbstractHistory* history, const Clock& clock);
 
-    std::pair<bool, Student> verify(const QString& id, const QString& password, const Item& item) override;
+    std::pair<bool, Student> verify(
+        const QString& id, const QString& password, const Item& item, Refusal* refusal = nullptr) override;
 
 private:
     /// Nothing when today's history cannot be read.

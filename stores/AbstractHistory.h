@@ -2,6 +2,7 @@
 #define ABSTRACTHISTORY_H
 
 #include "stores/Entry.h"
+#include "stores/HistoryQuery.h"
 
 #include <QList>
 #include <QObject>
@@ -20,12 +21,20 @@ public:
     /// Records that \a student signed out \a item now.
     virtual bool add(const Student& student, const Item& item) = 0;
     /// The entries recorded on the local days \a from through \a to whose
-    /// student and item texts contain every filter word (ASCII case ignored,
-    /// '%' and '_' are wildcards), in the order they were recorded. What could
-    /// be read; \a ok, when given, tells whether that was all.
+    /// student and item texts contain every filter word (as in HistoryQuery),
+    /// in the order they were recorded. What could be read; \a ok, when given,
+    /// tells whether that was all.
     virtual QList<Entry> entries(const QDate& from, const QDate& to, const QStringList& studentFilters,
                                  const QStringList& itemFilters, bool* ok = nullptr)
         = 0;
+
+    // A view of any range reads only what it shows: how many entries there
+    // are, and the few around the rows on screen.
+
+    /// How many entries \a query finds; -1 when the history cannot be read.
+    virtual qsizetype count(const HistoryQuery& query) = 0;
+    /// Up to \a limit entries of \a query from position \a offset on, in its order.
+    virtual QList<Entry> slice(const HistoryQuery& query, qsizetype offset, qsizetype limit) = 0;
 
 signals:
     void modified();

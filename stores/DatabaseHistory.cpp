@@ -1,36 +1,16 @@
 #include "stores/DatabaseHistory.h"
 
 #include "stores/Clock.h"
+#include "stores/historySchema.h"
 #include "stores/sqlExec.h"
 
-#include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
 
-// The schema's versions, each the step from the one before.
-static const QList<SchemaStep> Schema = {
-    // 1: every sign-out reads today's rows; without an index that scans years of history.
-    { [](QSqlDatabase& database) {
-        QSqlQuery index(database);
-        return execLogged(index, QStringLiteral("CREATE INDEX IF NOT EXISTS historyDateTime ON history (dateTime)"));
-    } },
-    // 2: older releases kept each student's password in every row, readable
-    // by anyone with the file; the rewrite takes it out of the free pages too.
-    { [](QSqlDatabase& database) {
-         QSqlQuery scrub(database);
-         return execLogged(scrub, QStringLiteral("UPDATE history SET studentPassword = NULL "
-                                                 "WHERE studentPassword IS NOT NULL"));
-     },
-      SchemaStep::RewriteFile },
-};
-
-DatabaseHistory::DatabaseHistory(const Clock& clock, const ProgressNote& note)
+DatabaseHistory::DatabaseHistory(const Clock& clock, const ProgressNote& upgradeNote)
     : clock(clock)
-    , table(QStringLiteral("history"),
-            QStringLiteral("dateTime INTEGER, studentName TEXT, studentId TEXT, studentPassword TEXT, "
-                           "itemName TEXT, itemNumber INTEGER"),
-            Schema, note)
+    , table(QStringLiteral("history"), historyColumns(), historySchema(), upgradeNote)
     , database(table.database())
+    , reader(database)
 {
 }
 
@@ -38,8 +18,17 @@ DatabaseHistory::~DatabaseHistory() = default;
 
 bool DatabaseHistory::clear()
 {
-    QSqlQuery query(database);
-    const bool stored = execLogged(query, QStringLiteral("DELETE FROM history"));
+    // The rows go together with all that describes them.
+    bool stored = database.transaction();
+    for (const char* name : { "history", "historyDays", "historyStudents", "historyItems" }) {
+        QSqlQuery query(database);
+        stored = stored && execLogged(query, QLatin1String("DELETE FROM ") + QLatin1String(name));
+    }
+    stored = stored && database.commit();
+    if (!stored)
+        database.rollback();
+    // What was read may have moved: rows came in, or all went.
+    reader.forget();
     emit modified();
     return stored;
 }
@@ -57,6 +46,8 @@ bool DatabaseHistory::add(const Student& student, const Item& item)
     query.bindValue(QStringLiteral(":itemName"), item.name());
     query.bindValue(QStringLiteral(":itemNumber"), item.number());
     const bool stored = execLogged(query);
+    // What was read may have moved: rows came in, or all went.
+    reader.forget();
     emit modified();
     return stored;
 }
@@ -64,46 +55,15 @@ bool DatabaseHistory::add(const Student& student, const Item& item)
 QList<Entry> DatabaseHistory::entries(const QDate& from, const QDate& to, const QStringList& studentFilters,
                                       const QStringList& itemFilters, bool* ok)
 {
-    QString statement = QStringLiteral("SELECT * FROM history WHERE dateTime >= ? AND dateTime < ? ");
-    for (qsizetype i = 0; i < studentFilters.size(); ++i)
-        statement += QLatin1String("AND studentName || ' (' || studentId || ')' LIKE '%' || ? || '%' ");
-    for (qsizetype i = 0; i < itemFilters.size(); ++i)
-        statement += QLatin1String("AND itemName || ' #' || itemNumber LIKE '%' || ? || '%' ");
-    // The index on dateTime would otherwise hand rows out in time order, and
-    // callers rely on the order of recording.
-    statement += QLatin1String("ORDER BY rowid");
+    return reader.entries(from, to, studentFilters, itemFilters, ok);
+}
 
-    QSqlQuery query(database);
-    query.setForwardOnly(true);
-    query.prepare(statement);
-    query.addBindValue(from.startOfDay().toMSecsSinceEpoch());
-    query.addBindValue(to.addDays(1).startOfDay().toMSecsSinceEpoch());
-    for (const QString& word : studentFilters)
-        query.addBindValue(word);
-    for (const QString& word : itemFilters)
-        query.addBindValue(word);
+qsizetype DatabaseHistory::count(const HistoryQuery& query)
+{
+    return reader.count(query);
+}
 
-    QList<Entry> result;
-    if (ok)
-        *ok = false;
-    if (!execLogged(query))
-        return result;
-
-    const QSqlRecord record = query.record();
-    const int dateTime = record.indexOf(QStringLiteral("dateTime"));
-    const int studentName = record.indexOf(QStringLiteral("studentName"));
-    const int studentId = record.indexOf(QStringLiteral("studentId"));
-    const int studentPassword = record.indexOf(QStringLiteral("studentPassword"));
-    const int itemName = record.indexOf(QStringLiteral("itemName"));
-    const int itemNumber = record.indexOf(QStringLiteral("itemNumber"));
-    while (query.next()) {
-        result.emplaceBack(query.value(dateTime).toLongLong(),
-                           Student(query.value(studentName).toString(), query.value(studentId).toString(),
-                                   query.value(studentPassword).toString()),
-                           Item(query.value(itemName).toString(), query.value(itemNumber).toInt()));
-    }
-    // A read can also fail halfway (a damaged page, a lock): then next() stops early.
-    if (ok)
-        *ok = !query.lastError().isValid();
-    return result;
+QList<Entry> DatabaseHistory::slice(const HistoryQuery& query, qsizetype offset, qsizetype limit)
+{
+    return reader.slice(query, offset, limit);
 }

@@ -2,7 +2,7 @@
 #define DATABASEHISTORY_H
 
 #include "stores/AbstractHistory.h"
-
+#include "stores/HistoryReader.h"
 #include "stores/SqliteTable.h"
 
 class Clock;
@@ -13,15 +13,17 @@ class DatabaseHistory : public AbstractHistory
     Q_OBJECT
 
 public:
-    /// Sign-outs are stamped with the moment \a clock tells; a lengthy upgrade
-    /// of an older file is announced to \a note.
-    explicit DatabaseHistory(const Clock& clock, const ProgressNote& note = {});
+    /// Sign-outs are stamped with the moment \a clock tells; \a upgradeNote
+    /// hears how far a long upgrade of an older file has come.
+    explicit DatabaseHistory(const Clock& clock, const ProgressNote& upgradeNote = {});
     ~DatabaseHistory() override;
 
     bool clear() override;
     bool add(const Student& student, const Item& item) override;
     QList<Entry> entries(const QDate& from, const QDate& to, const QStringList& studentFilters,
                          const QStringList& itemFilters, bool* ok = nullptr) override;
+    qsizetype count(const HistoryQuery& query) override;
+    QList<Entry> slice(const HistoryQuery& query, qsizetype offset, qsizetype limit) override;
 
     /// Why the file cannot be used; empty when it can.
     QString problem() const { return table.problem(); }
@@ -30,6 +32,7 @@ private:
     const Clock& clock;
     SqliteTable table;
     QSqlDatabase& database;
+    HistoryReader reader;
 };
 
 #endif

@@ -1,5 +1,6 @@
 #include "stores/DatabaseInventory.h"
 
+#include "stores/itemBatches.h"
 #include "stores/sqlExec.h"
 
 #include <QSqlQuery>
@@ -8,49 +9,26 @@
 
 #include <functional>
 
-// SQLite allows at most 500 terms in a compound select and an expression depth
-// of 1000, and both statements grow with the list; longer lists are split.
-static constexpr qsizetype MaxItemsPerStatement = 200;
-
-/// Runs \a statement on consecutive chunks of \a items; several chunks share
-/// one transaction, so the change is all or nothing.
+/// Runs \a statement on consecutive chunks of \a items (SQLite allows at most
+/// 500 terms in a compound select); several chunks share one transaction, so
+/// the change is all or nothing.
 static bool inChunks(QSqlDatabase& database, const QList<Item>& items,
                      const std::function<bool(const QList<Item>&)>& statement)
 {
     if (items.size() <= MaxItemsPerStatement)
         return statement(items);
-
     if (!database.transaction())
         return false;
-    bool succeeded = true;
-    for (qsizetype start = 0; succeeded && start < items.size(); start += MaxItemsPerStatement)
-        succeeded = statement(items.mid(start, MaxItemsPerStatement));
-    if (succeeded && database.commit())
+    if (forEachChunk(items, statement) && database.commit())
         return true;
     database.rollback();
     return false;
 }
 
-// An empty name box may give a null string, which would be bound as NULL and
-// then never equal itself; the inventory stores the empty name instead.
-static QString nameValue(const Item& item)
-{
-    return item.name().isNull() ? QStringLiteral("") : item.name();
-}
-
-static QString repeated(const QString& term, const QString& separator, qsizetype count)
-{
-    QStringList terms;
-    terms.reserve(count);
-    for (qsizetype i = 0; i < count; ++i)
-        terms.append(term);
-    return terms.join(separator);
-}
-
 // The schema's versions, each the step from the one before.
 static const QList<SchemaStep> Schema = {
     // 1: the table as it has always been.
-    { [](QSqlDatabase&) { return true; } },
+    [](QSqlDatabase&, const ProgressNote&) { return true; },
 };
 
 DatabaseInventory::DatabaseInventory()

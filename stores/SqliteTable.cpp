@@ -21,12 +21,12 @@ static bool setVersion(QSqlDatabase& database, int version)
 // The version is written in the same transaction as its step, so a kiosk
 // killed halfway starts that step again next time. A rewrite cannot run in a
 // transaction; the version follows it, so a rewrite cut short is done again.
-static bool applyStep(QSqlDatabase& database, const SchemaStep& step, int version)
+static bool applyStep(QSqlDatabase& database, const SchemaStep& step, int version, const ProgressNote& note)
 {
     if (!database.transaction())
         return false;
     const bool rewrite = step.afterwards == SchemaStep::RewriteFile;
-    if (!step.change(database) || (!rewrite && !setVersion(database, version)) || !database.commit()) {
+    if (!step.change(database, note) || (!rewrite && !setVersion(database, version)) || !database.commit()) {
         database.rollback();
         return false;
     }
@@ -53,11 +53,7 @@ SqliteTable::SqliteTable(const QString& name, const QString& columns, const QLis
         return;
     }
     for (; version >= 0 && version < schema.size(); ++version) {
-        if (schema.at(version).afterwards == SchemaStep::RewriteFile && note)
-            note(QCoreApplication::translate("SqliteTable",
-                                             "Updating the file \"%1\"...\nThis happens once and may take a minute.")
-                     .arg(name));
-        if (!applyStep(handle, schema.at(version), version + 1)) {
+        if (!applyStep(handle, schema.at(version), version + 1, note ? note : [](const QString&) {})) {
             qWarning("Cannot bring the database \"%s\" to version %d", qPrintable(name), version + 1);
             return;
         }

@@ -6,23 +6,36 @@
 #include <QString>
 
 #include <functional>
+#include <type_traits>
+#include <utility>
+
+/// Shows how far a long upgrade has come ("... 40%"), so that nobody takes
+/// the kiosk for hung while it works through years of history once.
+using ProgressNote = std::function<void(const QString& note)>;
 
 /// One step of a file's schema: step i brings version i to version i + 1.
+/// Long steps tell their progress through the note.
 struct SchemaStep
 {
     enum Afterwards {
         Nothing,
         /// Rewrite the whole file (VACUUM), so that what the change removed is
-        /// gone from its free pages too. Takes a while on a large file, so it is announced.
+        /// gone from its free pages too.
         RewriteFile,
     };
 
-    std::function<bool(QSqlDatabase&)> change;
-    Afterwards afterwards = Nothing;
-};
+    /// From any callable that takes the database and the note.
+    template <typename Change,
+              typename = std::enable_if_t<std::is_invocable_r_v<bool, Change&, QSqlDatabase&, const ProgressNote&>>>
+    SchemaStep(Change change, Afterwards afterwards = Nothing)
+        : change(std::move(change))
+        , afterwards(afterwards)
+    {
+    }
 
-/// Told, for the person waiting at start, what is taking long.
-using ProgressNote = std::function<void(const QString& note)>;
+    std::function<bool(QSqlDatabase&, const ProgressNote& note)> change;
+    Afterwards afterwards;
+};
 
 /// An SQLite file of the working directory holding the table of the same name,
 /// with its schema brought up to date: the file records its version, and each
@@ -32,8 +45,7 @@ class SqliteTable
 {
 public:
     /// Opens the file \a name (creating \a name with \a columns when missing)
-    /// and applies the steps of \a schema that it has not had yet; a step that
-    /// rewrites the file is announced to \a note first.
+    /// and applies the steps of \a schema that it has not had yet.
     SqliteTable(const QString& name, const QString& columns, const QList<SchemaStep>& schema,
                 const ProgressNote& note = {});
     ~SqliteTable();

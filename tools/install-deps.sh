@@ -6,9 +6,10 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
-    libsqlite3-dev libsodium-dev
+    libsqlite3-dev libzint-dev libsodium-dev
     xvfb xauth fonts-dejavu-core
-    poppler-utils
+    poppler-utils zbar-tools
+    libqt6sql6-psql libpq-dev postgresql-15
 )
 
 # "fuzz": clang with its libFuzzer and sanitizer runtimes, for tools/fuzz.sh.
@@ -27,4 +28,10 @@ if [ ${#missing[@]} -gt 0 ]; then
     export DEBIAN_FRONTEND=noninteractive
     $sudo apt-get update -q
     $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# The tests' throwaway PostgreSQL servers run as this user: initdb and
+# postgres refuse to run as root.
+if [ "$(id -u)" -eq 0 ] && ! id -u brindlow-test >/dev/null 2>&1; then
+    useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin brindlow-test
 fi

@@ -1,6 +1,8 @@
 #include "models/HistoryModel.h"
 #include "stores/DatabaseHistory.h"
 #include "stores/SystemClock.h"
+#include "support/FakeClock.h"
+#include "support/FakeHistory.h"
 #include "support/ItemViews.h"
 #include "support/TestWorkspace.h"
 #include "support/insertHistoryRow.h"
@@ -27,6 +29,7 @@ private slots:
     void timeSortsByInstantAcrossTheClockChange();
     void invertedRangeIsEmpty();
     void eachModelReloadsWithItsOwnFilter();
+    void readsOnlyWhenAViewAsks();
 
 private:
     SystemClock clock;
@@ -188,6 +191,20 @@ void tst_HistoryModel::eachModelReloadsWithItsOwnFilter()
     history->clear();
     QCOMPARE(log.rowCount(), 0);
     QCOMPARE(page.rowCount(), 0);
+}
+
+// A page nobody looks at costs a sign-out nothing, whatever range it was left on.
+void tst_HistoryModel::readsOnlyWhenAViewAsks()
+{
+    FakeClock fakeClock;
+    FakeHistory fake(fakeClock);
+    HistoryModel model(&fake, 13, fakeClock.today());
+    model.setFilter(fakeClock.today().addYears(-5), fakeClock.today(), {}, {});
+    fake.add(Student("Ada", "1", "pw"), Item("Harp", 1));
+    QVERIFY(fake.queries.isEmpty());
+
+    QCOMPARE(columnTexts(&model, 2), QStringList { "Harp #1" });
+    QCOMPARE(fake.queries.size(), 1);
 }
 
 QTEST_GUILESS_MAIN(tst_HistoryModel)

@@ -1,5 +1,8 @@
 #include "models/InventoryModel.h"
+#include "models/ItemAvailabilityModel.h"
 #include "stores/DatabaseInventory.h"
+#include "support/FakeClock.h"
+#include "support/FakeHistory.h"
 #include "support/ItemViews.h"
 #include "support/TestWorkspace.h"
 
@@ -15,6 +18,7 @@ private slots:
     void order();
     void headerAndItems();
     void followsTheStore();
+    void marksCopiesSignedOutToday();
 };
 
 void tst_InventoryModel::order_data()
@@ -76,5 +80,36 @@ void tst_InventoryModel::followsTheStore()
     QCOMPARE(columnTexts(&signOut), QStringList({ "Cello #2" }));
 }
 
-QTEST_GUILESS_MAIN(tst_InventoryModel)
+void tst_InventoryModel::marksCopiesSignedOutToday()
+{
+    TestWorkspace workspace;
+    FakeClock clock;
+    FakeHistory history(clock);
+    const Student student("Ada Lovelace", "1815", "pw");
+    history.stored = { Entry(clock.now().addDays(-1), student, Item("Harp", 1)) };
+    DatabaseInventory inventory;
+    inventory.addItems({ Item("Cello", 1), Item("Cello", 2), Item("Harp", 1) });
+    InventoryModel items(&inventory);
+    ItemAvailabilityModel model(&items, &history, clock);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    const auto marked = [&model] {
+        QStringList texts;
+        for (int row = 0; row < model.rowCount(); ++row)
+            if (model.index(row, 0).data(Qt::ToolTipRole).isValid())
+                texts.append(model.index(row, 0).data().toString());
+        return texts;
+    };
+    QCOMPARE(marked(), QStringList());
+
+    history.record(Entry(clock.now(), student, Item("Cello", 2)));
+    QCOMPARE(marked(), QStringList { "Cello #2" });
+    QVERIFY(model.index(1, 0).data(Qt::ForegroundRole) != model.index(0, 0).data(Qt::ForegroundRole));
+    QCOMPARE(columnTexts(&model), QStringList({ "Cello #1", "Cello #2", "Harp #1" }));
+
+    clock.set(QDateTime(clock.today().addDays(1), QTime(0, 0)));
+    QCOMPARE(marked(), QStringList());
+}
+
+// The marks take their colour from the application's palette.
+QTEST_MAIN(tst_InventoryModel)
 #include "tst_InventoryModel.moc"

@@ -1,12 +1,16 @@
 #include "pages/InventoryWidget.h"
+#include "pages/LabelSheet.h"
+#include "stores/itemCode.h"
 
 #include "support/DialogAnswerer.h"
 #include "support/FakeInventory.h"
 #include "support/ItemViews.h"
 #include "support/TestWorkspace.h"
 #include "support/namedChild.h"
+#include "support/runTool.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -40,6 +44,8 @@ private slots:
     void reportsChangesNotStored_data();
     void reportsChangesNotStored();
     void buttonsShowTheirIcons();
+    void printsOneLabelPerCopy_data();
+    void printsOneLabelPerCopy();
 
 private:
     void showPage();
@@ -304,6 +310,53 @@ void tst_InventoryWidget::buttonsShowTheirIcons()
     showPage();
     for (const char* name : { "addButton", "removeButton" })
         QVERIFY2(!button(name)->icon().pixmap(16).isNull(), name);
+}
+
+void tst_InventoryWidget::printsOneLabelPerCopy_data()
+{
+    QTest::addColumn<QList<int>>("selectedRows");
+    QTest::addColumn<QList<Item>>("labelled");
+
+    // Listed in descending order at first.
+    QTest::newRow("the selected copies, in the order listed")
+        << QList<int> { 2, 0 } << QList<Item> { Item("Violin, 4/4", 12), Item("Flûte", 1) };
+    QTest::newRow("every copy when none is selected")
+        << QList<int>() << QList<Item> { Item("Violin, 4/4", 12), Item("Flûte", 2), Item("Flûte", 1) };
+}
+
+void tst_InventoryWidget::printsOneLabelPerCopy()
+{
+    QFETCH(QList<int>, selectedRows);
+    QFETCH(QList<Item>, labelled);
+    inventory->held = { Item("Flûte", 1), Item("Flûte", 2), Item("Violin, 4/4", 12) };
+    showPage();
+    selectRows(selectedRows);
+    const QString pdf = workspace->filePath("labels.pdf");
+    DialogAnswerer answerer;
+    answerer.printToPdf(pdf);
+    button("printLabelsButton")->click();
+    QCOMPARE(answerer.pending(), 0);
+
+    const QString text = runTool("pdftotext", { pdf, "-" }).simplified();
+    for (const Item& item : labelled)
+        QCOMPARE(text.count(item.toString()), 1);
+
+    // Each label on its own reads best; zbarimg reads the files in the order given.
+    const int dpi = 150;
+    runTool("pdftoppm", { "-r", QString::number(dpi), "-png", "-singlefile", pdf, workspace->filePath("sheet") });
+    const QImage sheet(workspace->filePath("sheet.png"));
+    const qreal dotsPerMillimetre = dpi / 25.4;
+    QStringList labels;
+    QStringList codes;
+    for (int i = 0; i < labelled.size(); ++i) {
+        const QRectF label = LabelSheet::labelRect(i, QSizeF(sheet.size()) / dotsPerMillimetre);
+        labels.append(workspace->filePath(QString("label%1.png").arg(i)));
+        QVERIFY(sheet.copy(QRectF(label.topLeft() * dotsPerMillimetre, label.size() * dotsPerMillimetre).toRect())
+                    .save(labels.last()));
+        codes.append(itemCode(labelled.at(i)));
+    }
+    QCOMPARE(runTool("zbarimg", QStringList { "--nodbus", "--raw", "-q" } + labels).split('\n', Qt::SkipEmptyParts),
+        codes);
 }
 
 QTEST_MAIN(tst_InventoryWidget)

@@ -5,10 +5,8 @@
 #include "support/FakeHistory.h"
 #include "support/TestWorkspace.h"
 #include "support/namedChild.h"
+#include "support/runTool.h"
 
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
@@ -233,22 +231,11 @@ void tst_PrintWidget::printsTheDayItIsMadeOn()
     const QString pdf = workspace->filePath("summary.pdf");
 
     DialogAnswerer answerer;
-    answerer.answerWith([pdf](QWidget* dialog) {
-        auto* printDialog = qobject_cast<QPrintDialog*>(dialog);
-        QVERIFY(printDialog);
-        printDialog->printer()->setOutputFormat(QPrinter::PdfFormat);
-        printDialog->printer()->setOutputFileName(pdf);
-        // accept() would replace the file name by the dialog's own choice.
-        printDialog->done(QDialog::Accepted);
-    });
+    answerer.printToPdf(pdf);
     namedChild<QPushButton>(page.get(), "printButton")->click();
     QCOMPARE(answerer.pending(), 0);
 
-    QProcess pdfToText;
-    pdfToText.start("pdftotext", { "-layout", pdf, "-" });
-    QVERIFY(pdfToText.waitForFinished());
-    QCOMPARE(pdfToText.exitCode(), 0);
-    const QString text = QString::fromUtf8(pdfToText.readAllStandardOutput());
+    const QString text = runTool("pdftotext", { "-layout", pdf, "-" });
     for (const QString& expected : printed)
         QVERIFY2(text.contains(expected), qPrintable(expected + " missing from:\n" + text));
     for (const QString& unexpected : notPrinted)

@@ -11,9 +11,12 @@
 #include "support/ItemViews.h"
 #include "support/TestWorkspace.h"
 #include "support/namedChild.h"
+#include "support/typeKeys.h"
+#include "stores/itemCode.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -60,6 +63,10 @@ private slots:
     void idleKioskForgetsTheStudent();
     void inputKeepsTheStudent();
     void idleKioskRefusesAnOpenConfirmation();
+    void keyboardAlone_data();
+    void keyboardAlone();
+    void scanning_data();
+    void scanning();
 
 private:
     bool rebuildPage();
@@ -420,7 +427,9 @@ void tst_SignOutWidget::signOutWithRealStores()
     QCOMPARE(answerer.pending(), 0);
     QCOMPARE(answerer.shownTexts().last(), QStringLiteral("Invalid password."));
     QCOMPARE(log->rowCount(), 1);
-    QCOMPARE(passwordBox->text(), QStringLiteral("wrong"));
+    // Only the password is to be typed again.
+    QCOMPARE(usernameBox->text(), QStringLiteral("1815"));
+    QCOMPARE(passwordBox->text(), QString());
 }
 
 void tst_SignOutWidget::idleKioskForgetsTheStudent()
@@ -478,6 +487,98 @@ void tst_SignOutWidget::idleKioskRefusesAnOpenConfirmation()
     QVERIFY(students.student("1815").password().isNull());
     QCOMPARE(namedChild<QLineEdit>(&realPage, "usernameBox")->text(), QString());
     QCOMPARE(namedChild<QLineEdit>(&realPage, "passwordBox")->text(), QString());
+}
+
+void tst_SignOutWidget::keyboardAlone_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<bool>("signsOut");
+    QTest::addColumn<QString>("focusAfter");
+
+    QTest::newRow("Return in the password field signs out") << u"passwordBox"_s << true << u"usernameBox"_s;
+    QTest::newRow("Return on the item box signs out") << u"itemBox"_s << true << u"usernameBox"_s;
+    QTest::newRow("Return in the ID field moves on") << u"usernameBox"_s << false << u"passwordBox"_s;
+}
+
+void tst_SignOutWidget::keyboardAlone()
+{
+    QFETCH(QString, focus);
+    QFETCH(bool, signsOut);
+    QFETCH(QString, focusAfter);
+    fillIn("1815", "secret");
+    child<QComboBox>("itemBox")->setCurrentIndex(2);
+    QWidget* widget = child<QWidget>(qPrintable(focus));
+    widget->setFocus();
+    DialogAnswerer answerer;
+    QTest::keyClick(widget, Qt::Key_Return);
+
+    QCOMPARE(history->stored.size(), signsOut ? 1 : 0);
+    QCOMPARE(page->focusWidget(), child<QWidget>(qPrintable(focusAfter)));
+    QCOMPARE(child<QLabel>("noticeLabel")->text(), signsOut ? u"Ada Lovelace signed out Violin #1"_s : QString());
+}
+
+void tst_SignOutWidget::scanning_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("pause");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("focusAfter");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<int>("attempts");
+
+    const QString violin = itemCode(Item("Violin", 1));
+    QTest::newRow("label scanned in the password field")
+        << u"passwordBox"_s << violin << 5 << u"Violin #1"_s << u"1815"_s << u"secret"_s << u"passwordBox"_s
+        << QStringList() << 0;
+    QTest::newRow("label scanned in the ID field with Caps Lock on")
+        << u"usernameBox"_s << violin.toLower() << 20 << u"Violin #1"_s << u"1815"_s << u"secret"_s
+        << u"usernameBox"_s << QStringList() << 0;
+    QTest::newRow("label of a removed item")
+        << u"passwordBox"_s << itemCode(Item("Cello", 1)) << 5 << u"Flute #1"_s << u"1815"_s << u"secret"_s
+        << u"passwordBox"_s << QStringList { u"Cello #1 is no longer in the inventory."_s } << 0;
+    QTest::newRow("card scanned on the item box") << u"itemBox"_s << u"20417"_s << 5 << u"Flute #1"_s << u"20417"_s
+                                                   << QString() << u"passwordBox"_s << QStringList() << 0;
+    QTest::newRow("label's letters typed by a person")
+        << u"usernameBox"_s << violin << 150 << u"Flute #1"_s << u"1815"_s + violin << u"secret"_s << u"passwordBox"_s
+        << QStringList() << 0;
+    QTest::newRow("password beginning like a label, typed by a person")
+        << u"passwordBox"_s << u"brxylophone"_s << 150 << u"Flute #1"_s << u"1815"_s << u"secretbrxylophone"_s
+        << u"passwordBox"_s << QStringList() << 1;
+    QTest::newRow("password typed at a scanner's pace is no card")
+        << u"passwordBox"_s << u"pw1234"_s << 5 << u"Flute #1"_s << u"1815"_s << u"secretpw1234"_s
+        << u"passwordBox"_s << QStringList() << 1;
+}
+
+void tst_SignOutWidget::scanning()
+{
+    QFETCH(QString, focus);
+    QFETCH(QString, keys);
+    QFETCH(int, pause);
+    QFETCH(QString, item);
+    QFETCH(QString, id);
+    QFETCH(QString, password);
+    QFETCH(QString, focusAfter);
+    QFETCH(QStringList, messages);
+    QFETCH(int, attempts);
+    // Return after typing signs out where it should; the verifier refuses, so the fields show what was typed.
+    verifier->accepting = false;
+    fillIn("1815", "secret");
+    child<QWidget>(qPrintable(focus))->setFocus();
+    DialogAnswerer answerer;
+    for (qsizetype i = 0; i < messages.size(); ++i)
+        answerer.answerMessage(QMessageBox::Ok);
+    typeKeys(page.get(), keys, std::chrono::milliseconds(pause));
+
+    QCOMPARE(answerer.shownTexts(), messages);
+    QCOMPARE(child<QComboBox>("itemBox")->currentText(), item);
+    QCOMPARE(child<QLineEdit>("usernameBox")->text(), id);
+    QCOMPARE(child<QLineEdit>("passwordBox")->text(), password);
+    QCOMPARE(page->focusWidget(), child<QWidget>(qPrintable(focusAfter)));
+    // A scanner's Return ends its scan and nothing else.
+    QCOMPARE(verifier->calls.size(), attempts);
 }
 
 QTEST_MAIN(tst_SignOutWidget)

@@ -2,13 +2,19 @@
 #include "stores/SystemClock.h"
 #include "support/TestWorkspace.h"
 #include "support/sqliteFile.h"
-#include "support/insertHistoryRow.h"
+#include "support/StoreBackend.h"
 
+#include <QRandomGenerator>
+#include <QSet>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
+#include <tuple>
+
+Q_DECLARE_METATYPE(HistoryQuery::Order)
 
 // Runs under TZ=Europe/Berlin: days of 23 and 25 hours around the clock changes.
 class tst_DatabaseHistory : public QObject
@@ -26,6 +32,10 @@ private slots:
     void textsRoundTrip();
     void dayBoundaries_data();
     void dayBoundaries();
+    void slicesInEveryOrder_data();
+    void slicesInEveryOrder();
+    void searchFindsAllTheOldSearchFound_data();
+    void searchFindsAllTheOldSearchFound();
     void invertedRangeIsEmpty();
     void filters_data();
     void filters();
@@ -40,18 +50,21 @@ private:
 
     SystemClock clock;
     std::unique_ptr<TestWorkspace> workspace;
-    std::unique_ptr<DatabaseHistory> history;
+    std::unique_ptr<StoreBackend> backend;
+    std::unique_ptr<AbstractHistory> history;
 };
 
 void tst_DatabaseHistory::init()
 {
     workspace = std::make_unique<TestWorkspace>();
-    history = std::make_unique<DatabaseHistory>(clock);
+    backend = std::make_unique<StoreBackend>();
+    history = backend->makeHistory(clock);
 }
 
 void tst_DatabaseHistory::cleanup()
 {
     history.reset();
+    backend.reset();
     workspace.reset();
 }
 
@@ -65,6 +78,8 @@ QList<QString> tst_DatabaseHistory::itemTexts(const QList<Entry>& entries)
 
 void tst_DatabaseHistory::firstRunCreatesTableAndIndex()
 {
+    if (StoreBackend::isPostgres())
+        QSKIP("About the history file");
     QVERIFY(QFile::exists(workspace->filePath("history")));
     QSqlQuery query(QSqlDatabase::database("history"));
     QVERIFY(query.exec("SELECT sql FROM sqlite_master WHERE type = 'table' AND name = 'history'"));
@@ -72,9 +87,10 @@ void tst_DatabaseHistory::firstRunCreatesTableAndIndex()
     QCOMPARE(query.value(0).toString(),
              QString("CREATE TABLE history (dateTime INTEGER, studentName TEXT, studentId TEXT, "
                      "studentPassword TEXT, itemName TEXT, itemNumber INTEGER)"));
+    // One index per order the history page shows.
     QVERIFY(query.exec("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND tbl_name = 'history'"));
     QVERIFY(query.next());
-    QCOMPARE(query.value(0).toInt(), 1);
+    QCOMPARE(query.value(0).toInt(), 3);
 }
 
 void tst_DatabaseHistory::addedEntryIsToday()
@@ -121,9 +137,11 @@ void tst_DatabaseHistory::textsRoundTrip_data()
 void tst_DatabaseHistory::textsRoundTrip()
 {
     QFETCH(QString, text);
+    if (StoreBackend::isPostgres() && (text.contains(QChar(0)) || text.size() > 1000))
+        QSKIP("PostgreSQL holds no NUL in a text and indexes no megabyte: such a sign-out is refused, not stored");
     QVERIFY(history->add(Student(text, text, text), Item(text, 7)));
     history.reset();
-    history = std::make_unique<DatabaseHistory>(clock);
+    history = backend->makeHistory(clock);
     const QDate today = QDate::currentDate();
     const QList<Entry> entries = history->entries(today, today, {}, {});
     QCOMPARE(entries.size(), 1);
@@ -138,6 +156,7 @@ void tst_DatabaseHistory::dayBoundaries_data()
     QTest::newRow("clocks go forward (23 hours)") << QDate(2026, 3, 29);
     QTest::newRow("clocks go back (25 hours)") << QDate(2026, 10, 25);
     QTest::newRow("leap day") << QDate(2028, 2, 29);
+    QTest::newRow("before 1970") << QDate(1969, 12, 31);
 }
 
 void tst_DatabaseHistory::dayBoundaries()
@@ -145,10 +164,9 @@ void tst_DatabaseHistory::dayBoundaries()
     QFETCH(QDate, day);
     const QDateTime start = day.startOfDay();
     const QDateTime nextStart = day.addDays(1).startOfDay();
-    insertHistoryRow(start.addMSecs(-1), Student(), Item("before", 1));
-    insertHistoryRow(start, Student(), Item("first", 1));
-    insertHistoryRow(nextStart.addMSecs(-1), Student(), Item("last", 1));
-    insertHistoryRow(nextStart, Student(), Item("after", 1));
+    backend->record({ Entry(start.addMSecs(-1), Student(), Item("before", 1)), Entry(start, Student(), Item("first", 1)),
+                      Entry(nextStart.addMSecs(-1), Student(), Item("last", 1)),
+                      Entry(nextStart, Student(), Item("after", 1)) });
 
     QCOMPARE(itemTexts(history->entries(day, day, {}, {})), QList<QString>({ "first #1", "last #1" }));
     QCOMPARE(itemTexts(history->entries(day.addDays(-1), day.addDays(-1), {}, {})), QList<QString>({ "before #1" }));
@@ -156,6 +174,156 @@ void tst_DatabaseHistory::dayBoundaries()
     const QList<Entry> entries = history->entries(day, day, {}, {});
     QCOMPARE(entries.first().dateTime(), start);
     QCOMPARE(entries.last().time(), QTime(23, 59, 59, 999));
+    // Counted from whole days and the parts of days at either end.
+    QCOMPARE(history->count({ day, day }), 2);
+    QCOMPARE(history->count({ day.addDays(-1), day.addDays(-1) }), 1);
+    QCOMPARE(history->count({ day.addDays(-3), day.addDays(3) }), 4);
+    QCOMPARE(history->count({ day.addDays(1), day }), 0);
+}
+
+namespace {
+
+struct Recorded
+{
+    qsizetype row;
+    Entry entry;
+};
+
+/// Sign-outs to sort: accents, case, numbers 1, 2 and 10, names shared by two
+/// IDs, moments shared by several rows and the hour the clocks go back; each
+/// item goes out once a day.
+QList<Recorded> recordVariedHistory(StoreBackend& backend)
+{
+    const QStringList names { "Zoë", "zoe", "Émile", "Emile", "Ada", "ada", "𝄞 Clef", "Ilse Straße", "Back\\slash" };
+    const QStringList ids { "1", "2", "10", "A2" };
+    const QStringList items { "Violin", "violin", "Viola", "Flöte" };
+    const QDateTime clockChange(QDate(2026, 10, 25), QTime(2, 30));
+    QRandomGenerator random(7);
+    QList<Recorded> recorded;
+    for (qsizetype row = 0; row < 150; ++row) {
+        const QDateTime moment = clockChange.addSecs(qint64(random.bounded(8)) * 1800 - 7200);
+        recorded.append({ row, Entry(moment, Student(names.at(random.bounded(names.size())), ids.at(random.bounded(ids.size())), {}),
+                                     Item(items.at(row % items.size()), QList<int> { 1, 2, 10 }.at(row / items.size() % 3) + int(row / 12) * 10)) });
+    }
+    QList<Entry> entries;
+    for (const Recorded& r : recorded)
+        entries.append(r.entry);
+    backend.record(entries);
+    return recorded;
+}
+
+/// Whether the search before this release found \a word in \a text: SQLite's
+/// LIKE, ASCII letters in either case, '%' and '_' wildcards.
+bool foundBefore(const QString& text, const QString& word)
+{
+    static const QString name = [] {
+        QSqlDatabase::addDatabase("QSQLITE", "like").setDatabaseName(":memory:");
+        return QStringLiteral("like");
+    }();
+    QSqlDatabase database = QSqlDatabase::database(name);
+    QSqlQuery query(database);
+    query.prepare("SELECT ? LIKE '%' || ? || '%'");
+    query.addBindValue(text);
+    query.addBindValue(word);
+    return query.exec() && query.next() && query.value(0).toBool();
+}
+
+/// The order the history page has always shown, ties going to the moment,
+/// then to the order of recording.
+QList<Entry> sortedAsBefore(QList<Recorded> recorded, HistoryQuery::Order order, Qt::SortOrder direction)
+{
+    const auto key = [order](const Recorded& r) {
+        const Entry& e = r.entry;
+        switch (order) {
+        case HistoryQuery::ByStudent:
+            return std::make_tuple(e.student().name(), e.student().id(), 0, e.msecsSinceEpoch(), r.row);
+        case HistoryQuery::ByItem:
+            return std::make_tuple(e.item().name(), QString(), e.item().number(), e.msecsSinceEpoch(), r.row);
+        case HistoryQuery::ByTime:
+            break;
+        }
+        return std::make_tuple(QString(), QString(), 0, e.msecsSinceEpoch(), r.row);
+    };
+    std::sort(recorded.begin(), recorded.end(), [&key](const auto& a, const auto& b) { return key(a) < key(b); });
+    if (direction == Qt::DescendingOrder)
+        std::reverse(recorded.begin(), recorded.end());
+    QList<Entry> entries;
+    for (const Recorded& r : recorded)
+        entries.append(r.entry);
+    return entries;
+}
+
+QStringList texts(const QList<Entry>& entries)
+{
+    QStringList texts;
+    for (const Entry& entry : entries)
+        texts.append(QString::number(entry.msecsSinceEpoch()) + entry.student().toString() + entry.item().toString());
+    return texts;
+}
+
+} // namespace
+
+void tst_DatabaseHistory::slicesInEveryOrder_data()
+{
+    QTest::addColumn<HistoryQuery::Order>("order");
+    QTest::addColumn<Qt::SortOrder>("direction");
+    QTest::addColumn<QList<int>>("offsets"); // of slices of 16 rows
+
+    const QList<std::pair<HistoryQuery::Order, const char*>> orders {
+        { HistoryQuery::ByTime, "time" }, { HistoryQuery::ByStudent, "student" }, { HistoryQuery::ByItem, "item" }
+    };
+    for (const auto& [order, name] : orders) {
+        for (Qt::SortOrder direction : { Qt::AscendingOrder, Qt::DescendingOrder }) {
+            const char* way = direction == Qt::AscendingOrder ? "ascending" : "descending";
+            QTest::addRow("%s %s, scrolled down", name, way) << order << direction << QList<int> { 0, 16, 32, 48, 64, 80, 96, 112, 128, 144 };
+            QTest::addRow("%s %s, scrolled up", name, way) << order << direction << QList<int> { 144, 128, 112, 96, 80, 64, 48, 32, 16, 0 };
+            QTest::addRow("%s %s, jumps", name, way) << order << direction << QList<int> { 96, 0, 144, 48, 16, 128, 64, 112, 32, 80 };
+        }
+    }
+}
+
+// Whichever way a view moves through the rows, it sees the one order.
+void tst_DatabaseHistory::slicesInEveryOrder()
+{
+    QFETCH(HistoryQuery::Order, order);
+    QFETCH(Qt::SortOrder, direction);
+    QFETCH(QList<int>, offsets);
+    const QList<Recorded> recorded = recordVariedHistory(*backend);
+    HistoryQuery query { QDate(2026, 10, 24), QDate(2026, 10, 26), {}, {}, order, direction };
+    QCOMPARE(history->count(query), recorded.size());
+
+    QList<Entry> read(recorded.size());
+    for (int offset : offsets) {
+        const QList<Entry> slice = history->slice(query, offset, 16);
+        std::copy(slice.cbegin(), slice.cend(), read.begin() + offset);
+    }
+    QCOMPARE(texts(read), texts(sortedAsBefore(recorded, order, direction)));
+}
+
+void tst_DatabaseHistory::searchFindsAllTheOldSearchFound_data()
+{
+    QTest::addColumn<QString>("word");
+    for (const char* word : { "a", "é", "zo", "ZOË", "%", "_", "o_e", "(1", "#1", "' OR", "stra_e", "10)", "" })
+        QTest::newRow(word) << QString(word);
+}
+
+// The search ignores case and accents; a row the old search (ASCII case,
+// '%' and '_' as wildcards) found is never lost.
+void tst_DatabaseHistory::searchFindsAllTheOldSearchFound()
+{
+    QFETCH(QString, word);
+    const QList<Recorded> recorded = recordVariedHistory(*backend);
+    const QDate day(2026, 10, 25);
+    for (bool student : { true, false }) {
+        const QStringList words { word };
+        const QStringList found = texts(history->entries(day.addDays(-1), day, student ? words : QStringList(),
+                                                         student ? QStringList() : words));
+        for (const Recorded& r : recorded) {
+            const QString text = student ? r.entry.student().toString() : r.entry.item().toString();
+            if (foundBefore(text, word))
+                QVERIFY2(found.contains(texts({ r.entry }).first()), qPrintable(text + " lost"));
+        }
+    }
 }
 
 void tst_DatabaseHistory::invertedRangeIsEmpty()
@@ -177,8 +345,11 @@ void tst_DatabaseHistory::filters_data()
         << QStringList() << QStringList { "#1" } << QList<QString> { "Violin #1", "Viola #10", "Drum #19", "Flute #100" };
     QTest::newRow("ID prefix") << QStringList { "(12" } << QStringList() << QList<QString> { "Violin #1" };
     QTest::newRow("ASCII case ignored") << QStringList { "ADA" } << QStringList() << QList<QString> { "Violin #1" };
-    QTest::newRow("non-ASCII case kept") << QStringList { "émile" } << QStringList() << QList<QString>();
-    QTest::newRow("non-ASCII same case") << QStringList { "Émile" } << QStringList() << QList<QString> { "Viola #10" };
+    QTest::newRow("non-ASCII case ignored") << QStringList { "éMILE" } << QStringList() << QList<QString> { "Viola #10" };
+    QTest::newRow("accents ignored: emile") << QStringList { "emile" } << QStringList() << QList<QString> { "Viola #10" };
+    QTest::newRow("accents ignored: zoe, muller") << QStringList { "zoe", "muller" } << QStringList()
+                                                  << QList<QString> { "Flute #100" };
+    QTest::newRow("accents ignored: ZOË") << QStringList { "ZOË" } << QStringList() << QList<QString> { "Flute #100" };
     QTest::newRow("every student word must match")
         << QStringList { "Ada", "Bo" } << QStringList() << QList<QString>();
     QTest::newRow("student and item words")
@@ -199,11 +370,11 @@ void tst_DatabaseHistory::filters()
     QFETCH(QList<QString>, items);
 
     const QDateTime now = QDateTime::currentDateTime();
-    insertHistoryRow(now, Student("Ada", "123", "x"), Item("Violin", 1));
-    insertHistoryRow(now, Student("Émile", "456", "x"), Item("Viola", 10));
-    insertHistoryRow(now, Student("Bo", "3124", "x"), Item("Drum", 19));
-    insertHistoryRow(now, Student("Cy", "77", "x"), Item("Flute", 100));
-    insertHistoryRow(now, Student("Dee' OR 1=1 --", "5", "x"), Item("Flute", 2));
+    backend->record({ Entry(now, Student("Ada", "123", "x"), Item("Violin", 1)),
+                      Entry(now, Student("Émile", "456", "x"), Item("Viola", 10)),
+                      Entry(now, Student("Bo", "3124", "x"), Item("Drum", 19)),
+                      Entry(now, Student("Zoë Müller", "77", "x"), Item("Flute", 100)),
+                      Entry(now, Student("Dee' OR 1=1 --", "5", "x"), Item("Flute", 2)) });
 
     const QDate today = now.date();
     QCOMPARE(itemTexts(history->entries(today, today, studentWords, itemWords)), items);
@@ -212,9 +383,9 @@ void tst_DatabaseHistory::filters()
 void tst_DatabaseHistory::insertionOrderWhateverTheFilters()
 {
     const QDateTime now = QDateTime::currentDateTime();
-    insertHistoryRow(now, Student("Zed", "9", "x"), Item("Tuba", 3));
-    insertHistoryRow(now.addSecs(-3600), Student("Amy", "1", "x"), Item("Tuba", 1));
-    insertHistoryRow(now, Student("Max", "5", "x"), Item("Tuba", 2));
+    backend->record({ Entry(now, Student("Zed", "9", "x"), Item("Tuba", 3)),
+                      Entry(now.addSecs(-3600), Student("Amy", "1", "x"), Item("Tuba", 1)),
+                      Entry(now, Student("Max", "5", "x"), Item("Tuba", 2)) });
     const QDate today = now.date();
     const QList<QString> order { "Tuba #3", "Tuba #1", "Tuba #2" };
     QCOMPARE(itemTexts(history->entries(today.addDays(-1), today, {}, {})), order);
@@ -224,7 +395,7 @@ void tst_DatabaseHistory::insertionOrderWhateverTheFilters()
 void tst_DatabaseHistory::clearEmptiesAndEmitsOnce()
 {
     history->add(Student("Ada", "1", "pw"), Item("Oboe", 2));
-    insertHistoryRow(QDateTime(QDate(2020, 1, 1), QTime(12, 0)), Student(), Item("Old", 1));
+    backend->record({ Entry(QDateTime(QDate(2020, 1, 1), QTime(12, 0)), Student(), Item("Old", 1)) });
     QSignalSpy modified(history.get(), &AbstractHistory::modified);
     QVERIFY(history->clear());
     QCOMPARE(modified.count(), 1);
@@ -235,11 +406,13 @@ void tst_DatabaseHistory::clearEmptiesAndEmitsOnce()
 
 void tst_DatabaseHistory::failedChangesAreReportedAndStillEmit()
 {
+    if (StoreBackend::isPostgres())
+        QSKIP("About a history file made by other tools");
     // A history table made by other tools, with other columns: nothing fits.
     history.reset();
     QFile::remove(workspace->filePath("history"));
     QVERIFY(runSql("history", { "CREATE TABLE history (a TEXT)" }));
-    history = std::make_unique<DatabaseHistory>(clock);
+    history = backend->makeHistory(clock);
 
     QSignalSpy modified(history.get(), &AbstractHistory::modified);
     QVERIFY(!history->add(Student("Ada", "1", "pw"), Item("Oboe", 2)));
@@ -254,7 +427,7 @@ void tst_DatabaseHistory::rowsSurviveARestart()
 {
     history->add(Student("Ada", "1", "pw"), Item("Oboe", 2));
     history.reset();
-    history = std::make_unique<DatabaseHistory>(clock);
+    history = backend->makeHistory(clock);
     const QDate today = QDate::currentDate();
     QCOMPARE(itemTexts(history->entries(today, today, {}, {})), QList<QString>({ "Oboe #2" }));
 }
@@ -263,6 +436,8 @@ void tst_DatabaseHistory::rowsSurviveARestart()
 // in the free space that a deletion left (as SQLite does unless built otherwise).
 void tst_DatabaseHistory::fileOfTheFirstReleaseIsUpgraded()
 {
+    if (StoreBackend::isPostgres())
+        QSKIP("About history files");
     const int currentVersion = querySql("history", "PRAGMA user_version").toInt();
     history.reset();
     QFile::remove(workspace->filePath("history"));
@@ -285,20 +460,21 @@ void tst_DatabaseHistory::fileOfTheFirstReleaseIsUpgraded()
     QStringList notes;
     const auto note = [&notes](const QString& text) { notes.append(text); };
     history = std::make_unique<DatabaseHistory>(clock, note);
-    QVERIFY(history->problem().isEmpty());
+    QVERIFY(static_cast<DatabaseHistory*>(history.get())->problem().isEmpty());
     QCOMPARE(querySql("history", "PRAGMA user_version").toInt(), currentVersion);
     const QDate day = moment.date();
     QCOMPARE(itemTexts(history->entries(day, day, {}, {})), QList<QString>({ "Oboe #2", "Harp #1", "Harp #2" }));
     QCOMPARE(querySql("history", "SELECT count(*) FROM history WHERE studentPassword IS NOT NULL").toInt(), 0);
     for (const char* password : { "hunter2", "dropped-secret" })
         QVERIFY2(!workspace->readFile("history").contains(password), password);
-    QCOMPARE(notes.size(), 1);
+    QCOMPARE(notes.last(), QString("Clearing the passwords that older versions kept in the history"));
     QVERIFY(history->add(Student("Cy", "3", "pw"), Item("Oboe", 2)));
 
     // Once per file.
     history.reset();
+    notes.clear();
     history = std::make_unique<DatabaseHistory>(clock, note);
-    QCOMPARE(notes.size(), 1);
+    QVERIFY(notes.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(tst_DatabaseHistory)

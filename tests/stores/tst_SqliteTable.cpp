@@ -20,13 +20,13 @@ static QList<SchemaStep> recordingSteps(QStringList& ran, const bool& failing)
 {
     QList<SchemaStep> steps;
     for (int step = 1; step <= 3; ++step) {
-        steps.append({ [&ran, &failing, step](QSqlDatabase& database) {
+        steps.append([&ran, &failing, step](QSqlDatabase& database, const ProgressNote&) {
             const bool created = QSqlQuery(database).exec(QString("CREATE TABLE step%1 (x)").arg(step));
             if (step == 2 && failing)
                 return false;
             ran.append(QString::number(step));
             return created;
-        } });
+        });
     }
     return steps;
 }

@@ -4,8 +4,10 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QInputDialog>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTest>
 
 DialogAnswerer::DialogAnswerer()
@@ -57,6 +59,18 @@ void DialogAnswerer::chooseFile(const QString& path)
         QVERIFY(nameBox);
         nameBox->setText(path);
         static_cast<QDialog*>(fileDialog)->done(QDialog::Accepted);
+    });
+}
+
+void DialogAnswerer::printToPdf(const QString& path)
+{
+    answerWith([path](QWidget* dialog) {
+        auto* printDialog = qobject_cast<QPrintDialog*>(dialog);
+        QVERIFY(printDialog);
+        printDialog->printer()->setOutputFormat(QPrinter::PdfFormat);
+        printDialog->printer()->setOutputFileName(path);
+        // accept() would replace the file name by the dialog's own choice.
+        printDialog->done(QDialog::Accepted);
     });
 }
 

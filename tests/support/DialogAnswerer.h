@@ -34,6 +34,8 @@ public:
     void answerInput(const QString& text);
     /// Expect a CSV file dialog and close it with \a path typed as the file name.
     void chooseFile(const QString& path);
+    /// Expect a print dialog and print to the PDF file \a path.
+    void printToPdf(const QString& path);
     /// Expect any dialog and reject it (Cancel, Escape).
     void reject();
     /// Expect any dialog and let \a answer deal with it.

@@ -3,6 +3,7 @@
 #include "stores/Clock.h"
 
 #include <algorithm>
+#include <tuple>
 
 FakeHistory::FakeHistory(const Clock& clock)
     : clock(clock)
@@ -52,6 +53,51 @@ QList<Entry> FakeHistory::entries(const QDate& from, const QDate& to, const QStr
             && containsAll(entry.item().toString(), itemFilters))
             result.append(entry);
     }
+    return result;
+}
+
+qsizetype FakeHistory::count(const HistoryQuery& query)
+{
+    queries.append({ query.from, query.to, query.studentWords, query.itemWords });
+    return reading ? found(query).size() : -1;
+}
+
+QList<Entry> FakeHistory::slice(const HistoryQuery& query, qsizetype offset, qsizetype limit)
+{
+    return reading ? found(query).mid(offset, limit) : QList<Entry>();
+}
+
+// In the query's order, ties in the order of recording, as the database store.
+QList<Entry> FakeHistory::found(const HistoryQuery& query) const
+{
+    QList<std::pair<qsizetype, Entry>> rows;
+    for (qsizetype row = 0; row < stored.size(); ++row) {
+        const Entry& entry = stored.at(row);
+        if (entry.date() >= query.from && entry.date() <= query.to
+            && containsAll(entry.student().toString(), query.studentWords)
+            && containsAll(entry.item().toString(), query.itemWords))
+            rows.append({ row, entry });
+    }
+    const auto keys = [&query](const std::pair<qsizetype, Entry>& row) {
+        const Entry& entry = row.second;
+        switch (query.order) {
+        case HistoryQuery::ByStudent:
+            return std::make_tuple(entry.student().name(), entry.student().id(), qint64(0), entry.msecsSinceEpoch(),
+                                   row.first);
+        case HistoryQuery::ByItem:
+            return std::make_tuple(entry.item().name(), QString(), qint64(entry.item().number()),
+                                   entry.msecsSinceEpoch(), row.first);
+        case HistoryQuery::ByTime:
+            break;
+        }
+        return std::make_tuple(QString(), QString(), qint64(0), entry.msecsSinceEpoch(), row.first);
+    };
+    std::sort(rows.begin(), rows.end(), [&](const auto& a, const auto& b) {
+        return query.direction == Qt::AscendingOrder ? keys(a) < keys(b) : keys(b) < keys(a);
+    });
+    QList<Entry> result;
+    for (const auto& row : rows)
+        result.append(row.second);
     return result;
 }
 

@@ -30,6 +30,9 @@ public:
     /// contain every word, ignoring case (no wildcards).
     QList<Entry> entries(const QDate& from, const QDate& to, const QStringList& studentFilters,
                          const QStringList& itemFilters, bool* ok = nullptr) override;
+    /// Each call counts as one query.
+    qsizetype count(const HistoryQuery& query) override;
+    QList<Entry> slice(const HistoryQuery& query, qsizetype offset, qsizetype limit) override;
 
     /// Stores \a entry as a sign-out would and reports the change.
     void record(const Entry& entry);
@@ -48,6 +51,8 @@ public:
     bool reading = true;
 
 private:
+    QList<Entry> found(const HistoryQuery& query) const;
+
     const Clock& clock;
 };
 

@@ -16,10 +16,13 @@ public:
         Item item;
     };
 
-    std::pair<bool, Student> verify(const QString& id, const QString& password, const Item& item) override;
+    std::pair<bool, Student> verify(
+        const QString& id, const QString& password, const Item& item, Refusal* refusal = nullptr) override;
 
     QList<Call> calls;
     bool accepting = true;
+    /// The reason given with a refusal.
+    Refusal refusal = Refusal::Other;
     /// The record returned with an acceptance.
     Student student { QStringLiteral("Ada Lovelace"), QStringLiteral("1815"), QStringLiteral("secret") };
 };

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QSqlQuery>
@@ -63,7 +64,6 @@ int main(int argc, char* argv[])
 
     Kiosk kiosk;
     addSampleData(kiosk.inventory, kiosk.students);
-    kiosk.history.add(kiosk.students.student("1123"), Item("Clarinet", 1)); // just now, refreshing every view
     MainWindow& window = kiosk.window;
     window.resize(1024, 640);
     window.show();
@@ -77,7 +77,14 @@ int main(int argc, char* argv[])
         std::printf("%s\n", qPrintable(path));
     };
 
-    window.findChild<QWidget*>(QStringLiteral("SignOutWidget"))->findChild<QLineEdit*>("usernameBox")->setText("1077");
+    // A sign-out just now, through the page, which says so; the next student is typing.
+    auto* signOut = window.findChild<QWidget*>(QStringLiteral("SignOutWidget"));
+    signOut->findChild<QLineEdit*>("usernameBox")->setText("1002");
+    signOut->findChild<QLineEdit*>("passwordBox")->setText("b");
+    auto* itemBox = signOut->findChild<QComboBox*>("itemBox");
+    itemBox->setCurrentIndex(itemBox->findText(QStringLiteral("Clarinet #1")));
+    signOut->findChild<QAbstractButton*>("signOutButton")->click();
+    signOut->findChild<QLineEdit*>("usernameBox")->setText("1077");
     shoot("sign-out");
     click("historyButton");
     shoot("history");

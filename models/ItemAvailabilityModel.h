@@ -1,0 +1,38 @@
+#ifndef ITEMAVAILABILITYMODEL_H
+#define ITEMAVAILABILITYMODEL_H
+
+#include "stores/Item.h"
+
+#include <QIdentityProxyModel>
+
+#include <set>
+
+class AbstractHistory;
+class Clock;
+class InventoryModel;
+
+/// The rows of an inventory model, with the copies signed out today greyed
+/// and explained in a tool tip, so that a student sees at once what is free.
+/// The texts stay as they are.
+class ItemAvailabilityModel : public QIdentityProxyModel
+{
+    Q_OBJECT
+
+public:
+    ItemAvailabilityModel(InventoryModel* inventory, AbstractHistory* history, const Clock& clock);
+
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+private slots:
+    void refresh();
+
+private:
+    bool isSignedOut(const QModelIndex& index) const;
+
+    InventoryModel* inventory;
+    AbstractHistory* history;
+    const Clock& clock;
+    std::set<Item> signedOut;
+};
+
+#endif

@@ -1,0 +1,314 @@
+#include "stores/HistoryReader.h"
+
+#include "stores/historySchema.h"
+#include "stores/historySql.h"
+#include "stores/sqlExec.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include <algorithm>
+#include <numeric>
+
+// SQLite cannot tell a long range from a short one: a long range in another
+// order than time is read along that order's index instead of being sorted.
+static constexpr qsizetype LongRange = 20000;
+// The views of one history: the sign-out log, the history page, the printing page.
+static constexpr qsizetype RememberedReadings = 4;
+static constexpr qsizetype RememberedSlices = 8;
+
+namespace {
+
+/// Reads entries from the rows of a query, the columns found by name once.
+class EntryReader
+{
+public:
+    explicit EntryReader(const QSqlRecord& record)
+        : dateTime(record.indexOf(QStringLiteral("dateTime")))
+        , studentName(record.indexOf(QStringLiteral("studentName")))
+        , studentId(record.indexOf(QStringLiteral("studentId")))
+        , studentPassword(record.indexOf(QStringLiteral("studentPassword")))
+        , itemName(record.indexOf(QStringLiteral("itemName")))
+        , itemNumber(record.indexOf(QStringLiteral("itemNumber")))
+    {
+    }
+
+    Entry entry(const QSqlQuery& query) const
+    {
+        return Entry(query.value(dateTime).toLongLong(),
+                     Student(query.value(studentName).toString(), query.value(studentId).toString(),
+                             studentPassword < 0 ? QString() : query.value(studentPassword).toString()),
+                     Item(query.value(itemName).toString(), query.value(itemNumber).toInt()));
+    }
+
+private:
+    int dateTime;
+    int studentName;
+    int studentId;
+    int studentPassword;
+    int itemName;
+    int itemNumber;
+};
+
+} // namespace
+
+static bool execute(QSqlQuery& query, const SqlPart& statement)
+{
+    query.setForwardOnly(true);
+    query.prepare(statement.text);
+    for (const QVariant& value : statement.values)
+        query.addBindValue(value);
+    return execLogged(query);
+}
+
+/// The values of the order's columns in the current row; empty when one is
+/// null, as a null cannot be compared to find the rows after it.
+static QVariantList keyOf(const QSqlQuery& query, HistoryQuery::Order order)
+{
+    QVariantList key;
+    for (const QString& column : orderColumns(order)) {
+        const QVariant value = query.value(column);
+        if (value.isNull())
+            return {};
+        key.append(value);
+    }
+    return key;
+}
+
+HistoryReader::HistoryReader(QSqlDatabase& database)
+    : database(database)
+{
+}
+
+QList<Entry> HistoryReader::entries(const QDate& from, const QDate& to, const QStringList& studentFilters,
+                                      const QStringList& itemFilters, bool* ok)
+{
+    if (!studentFilters.isEmpty() || !itemFilters.isEmpty())
+        foldNewTexts(database);
+    SqlPart statement { QStringLiteral("SELECT * FROM history WHERE "), {} };
+    statement += dayRange(from, to);
+    statement += wordConditions(studentFilters, itemFilters);
+    // The index on dateTime would otherwise hand rows out in time order, and
+    // callers rely on the order of recording.
+    statement.text += QLatin1String(" ORDER BY rowid");
+
+    QList<Entry> result;
+    if (ok)
+        *ok = false;
+    QSqlQuery query(database);
+    if (!execute(query, statement))
+        return result;
+    const EntryReader reader(query.record());
+    while (query.next())
+        result.append(reader.entry(query));
+    // A read can also fail halfway (a damaged page, a lock): then next() stops early.
+    if (ok)
+        *ok = !query.lastError().isValid();
+    return result;
+}
+
+qsizetype HistoryReader::count(const HistoryQuery& query)
+{
+    Reading& reading = readingOf(query);
+    if (reading.count >= 0)
+        return reading.count;
+    if (query.hasWords()) {
+        reading.matchingRows = matchingRows(query);
+        reading.count = reading.matchingRows ? reading.matchingRows->size() : -1;
+    } else if (const auto spans = spansOf(query.from, query.to)) {
+        reading.spans = *spans;
+        reading.count = std::accumulate(spans->cbegin(), spans->cend(), qsizetype(0),
+                                        [](qsizetype sum, const Span& span) { return sum + span.entries; });
+    }
+    return reading.count;
+}
+
+QList<Entry> HistoryReader::slice(const HistoryQuery& query, qsizetype offset, qsizetype limit)
+{
+    const qsizetype total = count(query);
+    Reading& reading = readingOf(query);
+    limit = std::min(limit, total - offset);
+    if (offset < 0 || limit <= 0)
+        return {};
+    if (reading.matchingRows)
+        return rowsInOrder(reading.matchingRows->mid(offset, limit));
+    return sliceInOrder(reading, offset, limit);
+}
+
+HistoryReader::Reading& HistoryReader::readingOf(const HistoryQuery& query)
+{
+    for (Reading& reading : readings)
+        if (reading.query == query)
+            return reading;
+    if (readings.size() >= RememberedReadings)
+        readings.removeLast();
+    readings.prepend(Reading { query, -1, {}, std::nullopt, {} });
+    return readings.first();
+}
+
+void HistoryReader::forget()
+{
+    readings.clear();
+}
+
+static qsizetype countRows(QSqlDatabase& database, qint64 start, qint64 end)
+{
+    SqlPart statement { QStringLiteral("SELECT count(*) FROM history WHERE "), {} };
+    statement += momentRange(start, end);
+    QSqlQuery query(database);
+    return execute(query, statement) && query.next() ? query.value(0).toLongLong() : -1;
+}
+
+// Whole days are counted from historyDays; only the parts of days at either
+// end of the range are counted row by row.
+std::optional<QList<HistoryReader::Span>> HistoryReader::spansOf(const QDate& from, const QDate& to)
+{
+    const auto [start, end] = momentsOf(from, to);
+    const qint64 firstWholeDay = dayOf(start - 1) + 1;
+    const qint64 endOfWholeDays = dayOf(end);
+    if (start >= end)
+        return QList<Span>();
+    if (firstWholeDay >= endOfWholeDays) {
+        const qsizetype entries = countRows(database, start, end);
+        if (entries < 0)
+            return std::nullopt;
+        return QList<Span> { { start, end, entries } };
+    }
+
+    QList<Span> spans { { start, firstWholeDay * MSecsPerDay, countRows(database, start, firstWholeDay * MSecsPerDay) } };
+    QSqlQuery days(database);
+    if (!execute(days, { QStringLiteral("SELECT day, entries FROM historyDays WHERE day >= ? AND day < ? ORDER BY day"),
+                         { firstWholeDay, endOfWholeDays } }))
+        return std::nullopt;
+    while (days.next()) {
+        const qint64 day = days.value(0).toLongLong();
+        spans.append({ day * MSecsPerDay, (day + 1) * MSecsPerDay, days.value(1).toLongLong() });
+    }
+    spans.append({ endOfWholeDays * MSecsPerDay, end, countRows(database, endOfWholeDays * MSecsPerDay, end) });
+    if (spans.first().entries < 0 || spans.last().entries < 0 || days.lastError().isValid())
+        return std::nullopt;
+    return spans;
+}
+
+// A search finds few rows against the years of a range: their row numbers
+// are read once, in order, and the slices taken from them.
+std::optional<QList<qint64>> HistoryReader::matchingRows(const HistoryQuery& query)
+{
+    if (!foldNewTexts(database))
+        return std::nullopt;
+    SqlPart statement { QStringLiteral("SELECT rowid FROM history WHERE "), {} };
+    statement += dayRange(query.from, query.to);
+    statement += wordConditions(query.studentWords, query.itemWords);
+    statement.text += orderBy(query.order, query.direction);
+    QSqlQuery rows(database);
+    if (!execute(rows, statement))
+        return std::nullopt;
+    QList<qint64> result;
+    while (rows.next())
+        result.append(rows.value(0).toLongLong());
+    if (rows.lastError().isValid())
+        return std::nullopt;
+    return result;
+}
+
+// A slice of a range without words: after or before a slice read earlier
+// (scrolling on), else counted from the nearer end of the range (a jump).
+QList<Entry> HistoryReader::sliceInOrder(Reading& reading, qsizetype offset, qsizetype limit)
+{
+    const HistoryQuery& query = reading.query;
+    const auto endsAt = [offset](const Slice& slice) {
+        return slice.offset + slice.size == offset && !slice.lastKey.isEmpty();
+    };
+    const auto startsAt = [offset, limit](const Slice& slice) {
+        return slice.offset == offset + limit && !slice.firstKey.isEmpty();
+    };
+    const auto previous = std::find_if(reading.slices.cbegin(), reading.slices.cend(), endsAt);
+    const auto next = std::find_if(reading.slices.cbegin(), reading.slices.cend(), startsAt);
+
+    auto [start, end] = momentsOf(query.from, query.to);
+    SqlPart afterSlice;
+    qsizetype skipped = 0;
+    bool backwards = false;
+    const auto continueFrom = [&](const QVariantList& key, Qt::SortOrder direction) {
+        afterSlice = after(query.order, direction, key);
+        if (query.order == HistoryQuery::ByTime)
+            narrowTo(key, direction, start, end);
+    };
+    if (previous != reading.slices.cend()) {
+        continueFrom(previous->lastKey, query.direction);
+    } else if (next != reading.slices.cend()) {
+        backwards = true;
+        continueFrom(next->firstKey, reversed(query.direction));
+    } else if (query.order == HistoryQuery::ByTime) {
+        // Straight to the day the row falls on, through the counts of the days before it.
+        skipped = offset;
+        const bool ascending = query.direction == Qt::AscendingOrder;
+        for (qsizetype i = 0; i < reading.spans.size(); ++i) {
+            const Span& span = reading.spans.at(ascending ? i : reading.spans.size() - 1 - i);
+            if (skipped < span.entries) {
+                if (ascending)
+                    start = span.start;
+                else
+                    end = span.end;
+                break;
+            }
+            skipped -= span.entries;
+        }
+    } else if (offset <= reading.count - offset - limit) {
+        skipped = offset;
+    } else {
+        backwards = true;
+        skipped = reading.count - offset - limit;
+    }
+    SqlPart statement { QStringLiteral("SELECT rowid, * FROM history WHERE "), {} };
+    statement += momentRange(start, end, query.order != HistoryQuery::ByTime && reading.count > LongRange);
+    statement += afterSlice;
+    statement.text += orderBy(query.order, backwards ? reversed(query.direction) : query.direction)
+        + QLatin1String(" LIMIT ? OFFSET ?");
+    statement.values << limit << skipped;
+
+    QSqlQuery rows(database);
+    if (!execute(rows, statement))
+        return {};
+    const EntryReader reader(rows.record());
+    QList<Entry> result;
+    QList<QVariantList> keys;
+    while (rows.next()) {
+        result.append(reader.entry(rows));
+        keys.append(keyOf(rows, query.order));
+    }
+    if (result.isEmpty())
+        return result;
+    if (backwards) {
+        std::reverse(result.begin(), result.end());
+        std::reverse(keys.begin(), keys.end());
+    }
+    if (reading.slices.size() >= RememberedSlices)
+        reading.slices.removeFirst();
+    reading.slices.append({ offset, result.size(), keys.first(), keys.last() });
+    return result;
+}
+
+QList<Entry> HistoryReader::rowsInOrder(const QList<qint64>& rows)
+{
+    if (rows.isEmpty())
+        return {};
+    SqlPart statement { QStringLiteral("SELECT rowid, * FROM history WHERE rowid IN (%1)")
+                            .arg(QStringList(rows.size(), QStringLiteral("?")).join(QLatin1Char(','))),
+                        {} };
+    for (qint64 row : rows)
+        statement.values.append(row);
+    QSqlQuery query(database);
+    if (!execute(query, statement))
+        return {};
+    const EntryReader reader(query.record());
+    QHash<qint64, Entry> byRow;
+    while (query.next())
+        byRow.insert(query.value(0).toLongLong(), reader.entry(query));
+    QList<Entry> result;
+    for (qint64 row : rows)
+        if (const auto found = byRow.constFind(row); found != byRow.cend())
+            result.append(*found);
+    return result;
+}

@@ -1,0 +1,67 @@
+#ifndef HISTORYREADER_H
+#define HISTORYREADER_H
+
+#include "stores/Entry.h"
+#include "stores/HistoryQuery.h"
+
+#include <QList>
+#include <QSqlDatabase>
+#include <QVariantList>
+
+#include <optional>
+
+/// Reads a history table through SQL for views of any size: it counts a
+/// range from the entries of its days, and reads slices of it along the
+/// order's index, going on from the keys of the slice before when a view
+/// scrolls, straight to the day of a row in time order, or from the nearer end.
+/// What it learns of a query is kept until forget(), which every change calls.
+class HistoryReader
+{
+public:
+    explicit HistoryReader(QSqlDatabase& database);
+
+    QList<Entry> entries(const QDate& from, const QDate& to, const QStringList& studentFilters,
+                         const QStringList& itemFilters, bool* ok);
+    qsizetype count(const HistoryQuery& query);
+    QList<Entry> slice(const HistoryQuery& query, qsizetype offset, qsizetype limit);
+    /// The history has changed: what was read may have moved.
+    void forget();
+
+private:
+    /// A slice read in order, remembered by the keys of its ends, from which
+    /// the next or the previous slice is found without counting rows again.
+    struct Slice
+    {
+        qsizetype offset = 0;
+        qsizetype size = 0;
+        QVariantList firstKey;
+        QVariantList lastKey;
+    };
+    /// A stretch of a range's moments and its number of entries.
+    struct Span
+    {
+        qint64 start;
+        qint64 end;
+        qsizetype entries;
+    };
+    /// What is known of one query until the history changes.
+    struct Reading
+    {
+        HistoryQuery query;
+        qsizetype count = -1;
+        QList<Span> spans; // for queries without words: the range day by day
+        std::optional<QList<qint64>> matchingRows; // for queries with words, in order
+        QList<Slice> slices;
+    };
+
+    Reading& readingOf(const HistoryQuery& query);
+    std::optional<QList<Span>> spansOf(const QDate& from, const QDate& to);
+    std::optional<QList<qint64>> matchingRows(const HistoryQuery& query);
+    QList<Entry> sliceInOrder(Reading& reading, qsizetype offset, qsizetype limit);
+    QList<Entry> rowsInOrder(const QList<qint64>& rows);
+
+    QSqlDatabase& database;
+    QList<Reading> readings; // the latest first
+};
+
+#endif

@@ -1,0 +1,107 @@
+#include "stores/PostgresDatabase.h"
+
+#include "stores/postgresSchema.h"
+#include "stores/sqlExec.h"
+
+#include <QCoreApplication>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <chrono>
+
+static const QString Channel = QStringLiteral("brindlow");
+// Any fixed number: the kiosks agree on it to create the schema one at a time.
+static constexpr qint64 SchemaLock = 7262010;
+
+static QString connectionName()
+{
+    static int connections = 0;
+    return QStringLiteral("postgres-%1").arg(++connections);
+}
+
+PostgresDatabase::PostgresDatabase(const QString& connection)
+    : handle(QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName()))
+{
+    // A server that does not answer must not hold the kiosk for minutes.
+    const bool timed = connection.contains(QLatin1String("connect_timeout"));
+    handle.setConnectOptions(timed ? connection : connection + QLatin1String(" connect_timeout=5"));
+    watchdog.setInterval(std::chrono::seconds(2));
+    QObject::connect(&watchdog, &QTimer::timeout, this, &PostgresDatabase::checkConnection);
+}
+
+PostgresDatabase::~PostgresDatabase()
+{
+    const QString name = handle.connectionName();
+    handle.close();
+    handle = QSqlDatabase();
+    QSqlDatabase::removeDatabase(name);
+}
+
+bool PostgresDatabase::open()
+{
+    watchdog.start();
+    return connect() && createSchema();
+}
+
+bool PostgresDatabase::connect()
+{
+    if (!handle.open()) {
+        refusal = QCoreApplication::translate("PostgresDatabase", "Cannot reach the database: %1")
+                      .arg(handle.lastError().text());
+        qWarning("%s", qPrintable(refusal));
+        return false;
+    }
+    refusal.clear();
+    QObject::connect(handle.driver(), &QSqlDriver::notification, this, &PostgresDatabase::heard,
+                     Qt::UniqueConnection);
+    // Subscriptions end with the server's session.
+    return handle.driver()->subscribeToNotification(Channel);
+}
+
+bool PostgresDatabase::createSchema()
+{
+    // Several kiosks may start at once: the first one creates, the others wait and find it.
+    if (!handle.transaction())
+        return false;
+    QSqlQuery lock(handle);
+    const SchemaUpgrade upgrade = lock.exec(QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(SchemaLock))
+        ? upgradePostgresSchema(handle)
+        : SchemaUpgrade::Failed;
+    if (upgrade == SchemaUpgrade::Done && handle.commit())
+        return true;
+    handle.rollback();
+    refusal = upgrade == SchemaUpgrade::TooNew
+        ? QCoreApplication::translate("PostgresDatabase",
+                                      "The database was set up by a newer version of Brindlow. "
+                                      "Please install that version on this computer too.")
+        : QCoreApplication::translate("PostgresDatabase", "The database could not be set up: %1")
+              .arg(handle.lastError().text());
+    qWarning("%s", qPrintable(refusal));
+    return false;
+}
+
+bool PostgresDatabase::notify(const QString& topic)
+{
+    QSqlQuery query(handle);
+    query.prepare(QStringLiteral("SELECT pg_notify(?, ?)"));
+    query.addBindValue(Channel);
+    query.addBindValue(topic);
+    return execLogged(query);
+}
+
+// A server that went away is noticed within the watchdog's interval, even
+// when nobody uses the kiosk, and is connected to again as soon as it is back.
+void PostgresDatabase::checkConnection()
+{
+    QSqlQuery ping(handle);
+    if (handle.isOpen() && ping.exec(QStringLiteral("SELECT 1")))
+        return;
+    if (connect())
+        emit reconnected();
+}
+
+void PostgresDatabase::heard(const QString& channel, QSqlDriver::NotificationSource source, const QVariant& payload)
+{
+    if (channel == Channel && source != QSqlDriver::SelfSource)
+        emit changedElsewhere(payload.toString());
+}

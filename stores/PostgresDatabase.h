@@ -1,0 +1,46 @@
+#ifndef POSTGRESDATABASE_H
+#define POSTGRESDATABASE_H
+
+#include <QObject>
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QTimer>
+
+/// A kiosk's connection to the PostgreSQL database that several kiosks share.
+/// It creates the schema when it finds none (one kiosk at a time), tells the
+/// other kiosks of each change and hears of theirs, and survives the server
+/// going away: statements fail meanwhile, and it connects again by itself.
+class PostgresDatabase : public QObject
+{
+    Q_OBJECT
+
+public:
+    /// \a connection: a libpq connection string, e.g. "host=db.school.lan dbname=brindlow user=kiosk".
+    explicit PostgresDatabase(const QString& connection);
+    ~PostgresDatabase() override;
+
+    /// Connects and brings the schema up to date; false when it cannot (problem() says why).
+    bool open();
+    QString problem() const { return refusal; }
+    QSqlDatabase& database() { return handle; }
+    /// Tells the other kiosks that \a topic changed; in a transaction, when it commits.
+    bool notify(const QString& topic);
+
+signals:
+    /// Another kiosk changed \a topic: "inventory", "history", "students" or "passwords".
+    void changedElsewhere(const QString& topic);
+    /// Connected again after an outage: anything may have changed meanwhile.
+    void reconnected();
+
+private:
+    bool connect();
+    bool createSchema();
+    void checkConnection();
+    void heard(const QString& channel, QSqlDriver::NotificationSource source, const QVariant& payload);
+
+    QSqlDatabase handle;
+    QString refusal;
+    QTimer watchdog;
+};
+
+#endif

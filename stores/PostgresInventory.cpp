@@ -1,0 +1,73 @@
+#include "stores/PostgresInventory.h"
+
+#include "stores/PostgresDatabase.h"
+#include "stores/itemBatches.h"
+#include "stores/sqlExec.h"
+
+#include <QSqlQuery>
+
+PostgresInventory::PostgresInventory(PostgresDatabase& database)
+    : database(database)
+{
+    connect(&database, &PostgresDatabase::changedElsewhere, this, [this](const QString& topic) {
+        if (topic == QLatin1String("inventory"))
+            emit modified();
+    });
+    connect(&database, &PostgresDatabase::reconnected, this, &AbstractInventory::modified);
+}
+
+bool PostgresInventory::addItems(const QList<Item>& items)
+{
+    return change(items, [this](const QList<Item>& chunk) {
+        QSqlQuery query(database.database());
+        query.prepare(QLatin1String("INSERT INTO inventory (name, number) VALUES ")
+                      + repeated(QStringLiteral("(?, ?)"), QStringLiteral(", "), chunk.size())
+                      + QLatin1String(" ON CONFLICT DO NOTHING"));
+        for (const Item& item : chunk) {
+            query.addBindValue(nameValue(item));
+            query.addBindValue(item.number());
+        }
+        return execLogged(query);
+    });
+}
+
+bool PostgresInventory::removeItems(const QList<Item>& items)
+{
+    return change(items, [this](const QList<Item>& chunk) {
+        QSqlQuery query(database.database());
+        query.prepare(QLatin1String("DELETE FROM inventory WHERE ")
+                      + repeated(QStringLiteral("(name = ? AND number = ?)"), QStringLiteral(" OR "), chunk.size()));
+        for (const Item& item : chunk) {
+            query.addBindValue(nameValue(item));
+            query.addBindValue(item.number());
+        }
+        return execLogged(query);
+    });
+}
+
+QList<Item> PostgresInventory::items()
+{
+    QList<Item> result;
+    QSqlQuery query(database.database());
+    query.setForwardOnly(true);
+    if (!execLogged(query, QStringLiteral("SELECT name, number FROM inventory ORDER BY rowid")))
+        return result;
+    while (query.next())
+        result.append(Item(query.value(0).toString(), query.value(1).toInt()));
+    return result;
+}
+
+// All chunks and the notice to the other kiosks in one transaction: every
+// kiosk sees the whole change or none of it.
+bool PostgresInventory::change(const QList<Item>& items, const std::function<bool(const QList<Item>&)>& statement)
+{
+    QSqlDatabase& handle = database.database();
+    bool stored = items.isEmpty();
+    if (!stored && handle.transaction()) {
+        stored = forEachChunk(items, statement) && database.notify(QStringLiteral("inventory")) && handle.commit();
+        if (!stored)
+            handle.rollback();
+    }
+    emit modified();
+    return stored;
+}

@@ -1,0 +1,120 @@
+#include "stores/historySchema.h"
+
+#include "stores/searchFolding.h"
+#include "stores/sqlExec.h"
+
+#include <QCoreApplication>
+#include <QSqlQuery>
+
+QString historyColumns()
+{
+    return QStringLiteral("dateTime INTEGER, studentName TEXT, studentId TEXT, studentPassword TEXT, "
+                          "itemName TEXT, itemNumber INTEGER");
+}
+
+qint64 dayOf(qint64 msecsSinceEpoch)
+{
+    // Rounded down, also before 1970.
+    return msecsSinceEpoch / MSecsPerDay - (msecsSinceEpoch % MSecsPerDay < 0);
+}
+
+// The same rounding in SQL, where % also keeps the sign of the dividend.
+static QString dayOfSql(const QString& moment)
+{
+    return QStringLiteral("(%1 / 86400000 - (%1 % 86400000 < 0))").arg(moment);
+}
+
+static bool execAll(QSqlDatabase& database, const QStringList& statements)
+{
+    for (const QString& statement : statements) {
+        QSqlQuery query(database);
+        if (!execLogged(query, statement))
+            return false;
+    }
+    return true;
+}
+
+static bool indexDateTime(QSqlDatabase& database, const ProgressNote&)
+{
+    // Every sign-out reads today's rows; without an index that scans years of history.
+    return execAll(database, { QStringLiteral("CREATE INDEX IF NOT EXISTS historyDateTime ON history (dateTime)") });
+}
+
+static bool prepareForLargeReads(QSqlDatabase& database, const ProgressNote& note)
+{
+    const QStringList statements {
+        QStringLiteral("CREATE TABLE historyDays (day INTEGER PRIMARY KEY, entries INTEGER NOT NULL)"),
+        QStringLiteral("CREATE TABLE historyStudents (name TEXT, id TEXT, folded TEXT, UNIQUE (name, id))"),
+        QStringLiteral("CREATE TABLE historyItems (name TEXT, number INTEGER, folded TEXT, UNIQUE (name, number))"),
+        QStringLiteral("CREATE TRIGGER historyAdded AFTER INSERT ON history BEGIN "
+                       "INSERT INTO historyDays SELECT %1, 1 WHERE new.dateTime IS NOT NULL "
+                       "ON CONFLICT (day) DO UPDATE SET entries = entries + 1; "
+                       "INSERT OR IGNORE INTO historyStudents (name, id) SELECT new.studentName, new.studentId "
+                       "WHERE new.studentName IS NOT NULL AND new.studentId IS NOT NULL; "
+                       "INSERT OR IGNORE INTO historyItems (name, number) SELECT new.itemName, new.itemNumber "
+                       "WHERE new.itemName IS NOT NULL AND new.itemNumber IS NOT NULL; "
+                       "END")
+            .arg(dayOfSql(QStringLiteral("new.dateTime"))),
+        QStringLiteral("INSERT INTO historyDays SELECT %1, count(*) FROM history WHERE dateTime IS NOT NULL GROUP BY 1")
+            .arg(dayOfSql(QStringLiteral("dateTime"))),
+        QStringLiteral("CREATE INDEX historyByStudent ON history (studentName, studentId, dateTime)"),
+        QStringLiteral("INSERT OR IGNORE INTO historyStudents (name, id) SELECT DISTINCT studentName, studentId "
+                       "FROM history WHERE studentName IS NOT NULL AND studentId IS NOT NULL"),
+        QStringLiteral("CREATE INDEX historyByItem ON history (itemName, itemNumber, dateTime)"),
+        QStringLiteral("INSERT OR IGNORE INTO historyItems (name, number) SELECT DISTINCT itemName, itemNumber "
+                       "FROM history WHERE itemName IS NOT NULL AND itemNumber IS NOT NULL"),
+    };
+    for (qsizetype i = 0; i < statements.size(); ++i) {
+        note(QCoreApplication::translate("historySchema", "Preparing the history for fast searching: %1%")
+                 .arg(100 * i / (statements.size() + 1)));
+        if (!execAll(database, { statements.at(i) }))
+            return false;
+    }
+    note(QCoreApplication::translate("historySchema", "Preparing the history for fast searching: %1%")
+             .arg(100 * statements.size() / (statements.size() + 1)));
+    return foldNewTexts(database);
+}
+
+// Older releases kept each student's password in every row, readable by
+// anyone with the file; the rewrite afterwards takes it out of the free pages.
+static bool clearPasswords(QSqlDatabase& database, const ProgressNote& note)
+{
+    note(QCoreApplication::translate("historySchema", "Clearing the passwords that older versions kept in the history"));
+    return execAll(database, { QStringLiteral("UPDATE history SET studentPassword = NULL "
+                                              "WHERE studentPassword IS NOT NULL") });
+}
+
+QList<SchemaStep> historySchema()
+{
+    return { indexDateTime, prepareForLargeReads, { clearPasswords, SchemaStep::RewriteFile } };
+}
+
+static bool foldTexts(QSqlDatabase& database, const QString& table, const QString& text)
+{
+    QSqlQuery unfolded(database);
+    unfolded.setForwardOnly(true);
+    if (!execLogged(unfolded, QStringLiteral("SELECT rowid, %1 FROM %2 WHERE folded IS NULL").arg(text, table)))
+        return false;
+    QVariantList rows;
+    QVariantList folded;
+    while (unfolded.next()) {
+        rows.append(unfolded.value(0));
+        folded.append(foldForSearch(unfolded.value(1).toString()));
+    }
+    if (rows.isEmpty())
+        return true;
+    QSqlQuery update(database);
+    update.prepare(QStringLiteral("UPDATE %1 SET folded = ? WHERE rowid = ?").arg(table));
+    update.addBindValue(folded);
+    update.addBindValue(rows);
+    if (update.execBatch())
+        return true;
+    qWarning("Cannot fold the texts of %s", qPrintable(table));
+    return false;
+}
+
+bool foldNewTexts(QSqlDatabase& database)
+{
+    return foldTexts(database, QStringLiteral("historyStudents"), QStringLiteral("name || ' (' || id || ')'"))
+        && foldTexts(database, QStringLiteral("historyItems"), QStringLiteral("name || ' #' || number"));
+}

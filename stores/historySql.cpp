@@ -1,0 +1,117 @@
+#include "stores/historySql.h"
+
+#include "stores/searchFolding.h"
+
+#include <algorithm>
+
+SqlPart& SqlPart::operator+=(const SqlPart& other)
+{
+    text += other.text;
+    values += other.values;
+    return *this;
+}
+
+SqlPart momentRange(qint64 start, qint64 end, bool walkOrderIndex)
+{
+    return { walkOrderIndex ? QStringLiteral("+dateTime >= ? AND +dateTime < ?")
+                            : QStringLiteral("dateTime >= ? AND dateTime < ?"),
+             { start, end } };
+}
+
+std::pair<qint64, qint64> momentsOf(const QDate& from, const QDate& to)
+{
+    return { from.startOfDay().toMSecsSinceEpoch(), to.addDays(1).startOfDay().toMSecsSinceEpoch() };
+}
+
+SqlPart dayRange(const QDate& from, const QDate& to)
+{
+    const auto [start, end] = momentsOf(from, to);
+    return momentRange(start, end);
+}
+
+// A "_" stands for any characters, not just one: folding may turn one
+// character into two ("ﬁ") or none (a combining accent), and a word must
+// still find every text it found before the folding. A backslash is the
+// escape character (PostgreSQL's default, declared for SQLite too), so it
+// is escaped itself.
+QString searchPattern(const QString& word)
+{
+    QString pattern = foldForSearch(word);
+    pattern.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('_'), QLatin1Char('%'));
+    return QLatin1Char('%') + pattern + QLatin1Char('%');
+}
+
+// Words are matched against the few distinct students and items of the
+// history, not against every row; the rows then come through the indexes.
+static SqlPart matching(const QString& columns, const QString& table, const QString& keys, const QStringList& words)
+{
+    if (words.isEmpty())
+        return {};
+    SqlPart part { QStringLiteral(" AND (%1) IN (SELECT %2 FROM %3 WHERE ").arg(columns, keys, table), {} };
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        part.text += (i ? QLatin1String(" AND ") : QLatin1String("")) + QLatin1String("folded LIKE ? ESCAPE '\\'");
+        part.values.append(searchPattern(words.at(i)));
+    }
+    part.text += QLatin1Char(')');
+    return part;
+}
+
+SqlPart wordConditions(const QStringList& studentWords, const QStringList& itemWords)
+{
+    SqlPart part = matching(QStringLiteral("studentName, studentId"), QStringLiteral("historyStudents"),
+                            QStringLiteral("name, id"), studentWords);
+    part += matching(QStringLiteral("itemName, itemNumber"), QStringLiteral("historyItems"),
+                     QStringLiteral("name, number"), itemWords);
+    return part;
+}
+
+QStringList orderColumns(HistoryQuery::Order order)
+{
+    switch (order) {
+    case HistoryQuery::ByStudent:
+        return { "studentName", "studentId", "dateTime", "rowid" };
+    case HistoryQuery::ByItem:
+        return { "itemName", "itemNumber", "dateTime", "rowid" };
+    case HistoryQuery::ByTime:
+        break;
+    }
+    return { "dateTime", "rowid" };
+}
+
+QString orderBy(HistoryQuery::Order order, Qt::SortOrder direction)
+{
+    const QString suffix = direction == Qt::DescendingOrder ? QStringLiteral(" DESC") : QString();
+    QStringList terms;
+    for (const QString& column : orderColumns(order))
+        terms.append(column + suffix);
+    return QLatin1String(" ORDER BY ") + terms.join(QLatin1String(", "));
+}
+
+SqlPart after(HistoryQuery::Order order, Qt::SortOrder direction, const QVariantList& key)
+{
+    const QString beyond = direction == Qt::DescendingOrder ? QStringLiteral("<") : QStringLiteral(">");
+    if (order == HistoryQuery::ByTime) {
+        // Written out, as SQLite seeks in the dateTime index only for this
+        // form; the caller narrows the range to the key's moment.
+        return { QStringLiteral(" AND (dateTime %1 ? OR rowid %1 ?)").arg(beyond), { key.at(0), key.at(1) } };
+    }
+    const QStringList columns = orderColumns(order);
+    return { QStringLiteral(" AND (%1) %2 (%3)")
+                 .arg(columns.join(QLatin1String(", ")), beyond,
+                      QStringList(columns.size(), QStringLiteral("?")).join(QLatin1String(", "))),
+             key };
+}
+
+void narrowTo(const QVariantList& key, Qt::SortOrder direction, qint64& start, qint64& end)
+{
+    const qint64 moment = key.at(0).toLongLong();
+    if (direction == Qt::AscendingOrder)
+        start = std::max(start, moment);
+    else
+        end = std::min(end, moment + 1);
+}
+
+Qt::SortOrder reversed(Qt::SortOrder direction)
+{
+    return direction == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+}

@@ -1,0 +1,82 @@
+#include "stores/postgresSchema.h"
+
+#include "stores/sqlExec.h"
+
+#include <QSqlQuery>
+#include <QStringList>
+
+// Version 1. Texts compare by code point ("C"), as the kiosk orders them;
+// moments are milliseconds since the epoch, as in the files. The kiosk that
+// records a sign-out gives its local day, and one item goes out once a day.
+static const QStringList Version1 {
+    QStringLiteral("CREATE TABLE inventory (rowid bigserial PRIMARY KEY, name text COLLATE \"C\" NOT NULL, "
+                   "number integer NOT NULL, UNIQUE (name, number))"),
+    QStringLiteral("CREATE TABLE students (id text COLLATE \"C\" PRIMARY KEY, name text NOT NULL, password text)"),
+    QStringLiteral("CREATE TABLE history (rowid bigserial PRIMARY KEY, dateTime bigint NOT NULL, day date NOT NULL, "
+                   "studentName text COLLATE \"C\", studentId text COLLATE \"C\", itemName text COLLATE \"C\", "
+                   "itemNumber integer, UNIQUE (itemName, itemNumber, day))"),
+    QStringLiteral("CREATE INDEX historyDateTime ON history (dateTime)"),
+    QStringLiteral("CREATE INDEX historyByStudent ON history (studentName, studentId, dateTime)"),
+    QStringLiteral("CREATE INDEX historyByItem ON history (itemName, itemNumber, dateTime)"),
+    QStringLiteral("CREATE TABLE historyDays (day bigint PRIMARY KEY, entries bigint NOT NULL)"),
+    QStringLiteral("CREATE TABLE historyStudents (rowid bigserial PRIMARY KEY, name text COLLATE \"C\", "
+                   "id text COLLATE \"C\", folded text, UNIQUE (name, id))"),
+    QStringLiteral("CREATE TABLE historyItems (rowid bigserial PRIMARY KEY, name text COLLATE \"C\", number integer, "
+                   "folded text, UNIQUE (name, number))"),
+    QStringLiteral("CREATE FUNCTION historyAdded() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
+                   "INSERT INTO historyDays VALUES (floor(NEW.dateTime / 86400000.0)::bigint, 1) "
+                   "ON CONFLICT (day) DO UPDATE SET entries = historyDays.entries + 1; "
+                   "INSERT INTO historyStudents (name, id) VALUES (NEW.studentName, NEW.studentId) "
+                   "ON CONFLICT DO NOTHING; "
+                   "INSERT INTO historyItems (name, number) VALUES (NEW.itemName, NEW.itemNumber) "
+                   "ON CONFLICT DO NOTHING; "
+                   "RETURN NULL; END $$"),
+    QStringLiteral("CREATE TRIGGER historyAdded AFTER INSERT ON history FOR EACH ROW EXECUTE FUNCTION historyAdded()"),
+};
+
+static const QList<QStringList> Versions { Version1 };
+
+static bool execAll(QSqlDatabase& database, const QStringList& statements)
+{
+    for (const QString& statement : statements) {
+        QSqlQuery query(database);
+        if (!execLogged(query, statement))
+            return false;
+    }
+    return true;
+}
+
+/// The version recorded in the database, 0 for an empty one; -1 when unknown.
+static int versionOf(QSqlDatabase& database)
+{
+    // Looked up rather than created "if not exists": the kiosks' own role may
+    // read and write the tables but not create any.
+    QSqlQuery query(database);
+    if (!execLogged(query, QStringLiteral("SELECT to_regclass('brindlowschema') IS NOT NULL")) || !query.next())
+        return -1;
+    if (!query.value(0).toBool())
+        return execAll(database, { QStringLiteral("CREATE TABLE brindlowSchema (version integer NOT NULL)") }) ? 0 : -1;
+    if (!execLogged(query, QStringLiteral("SELECT coalesce(max(version), 0) FROM brindlowSchema")) || !query.next())
+        return -1;
+    return query.value(0).toInt();
+}
+
+SchemaUpgrade upgradePostgresSchema(QSqlDatabase& database)
+{
+    const int found = versionOf(database);
+    if (found < 0)
+        return SchemaUpgrade::Failed;
+    if (found > Versions.size())
+        return SchemaUpgrade::TooNew;
+    for (int step = found; step < Versions.size(); ++step) {
+        if (!execAll(database, Versions.at(step)))
+            return SchemaUpgrade::Failed;
+    }
+    if (found == Versions.size())
+        return SchemaUpgrade::Done;
+    QSqlQuery record(database);
+    return execLogged(record, QStringLiteral("DELETE FROM brindlowSchema"))
+            && execLogged(record, QStringLiteral("INSERT INTO brindlowSchema VALUES (%1)").arg(Versions.size()))
+        ? SchemaUpgrade::Done
+        : SchemaUpgrade::Failed;
+}
