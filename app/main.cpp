@@ -22,7 +22,7 @@ int main(int argc, char* argv[])
 
     Kiosk kiosk([&splash](const QString& note) {
         // Above the picture's notes, where the splash has room for two lines.
-        splash.showMessage(note, Qt::AlignTop | Qt::AlignHCenter, Qt::white);
+        splash.showMessage(note, Qt::AlignTop | Qt::AlignHCenter | Qt::TextWordWrap, Qt::white);
         // Shown before the work begins, not after it.
         QCoreApplication::processEvents();
     });

@@ -79,7 +79,7 @@ static bool prepareForLargeReads(QSqlDatabase& database, const ProgressNote& not
 // anyone with the file; the rewrite afterwards takes it out of the free pages.
 static bool clearPasswords(QSqlDatabase& database, const ProgressNote& note)
 {
-    note(QCoreApplication::translate("historySchema", "Clearing the passwords that older versions kept in the history"));
+    note(QCoreApplication::translate("historySchema", "Clearing old passwords from the history"));
     return execAll(database, { QStringLiteral("UPDATE history SET studentPassword = NULL "
                                               "WHERE studentPassword IS NOT NULL") });
 }

@@ -467,7 +467,7 @@ void tst_DatabaseHistory::fileOfTheFirstReleaseIsUpgraded()
     QCOMPARE(querySql("history", "SELECT count(*) FROM history WHERE studentPassword IS NOT NULL").toInt(), 0);
     for (const char* password : { "hunter2", "dropped-secret" })
         QVERIFY2(!workspace->readFile("history").contains(password), password);
-    QCOMPARE(notes.last(), QString("Clearing the passwords that older versions kept in the history"));
+    QCOMPARE(notes.last(), QString("Clearing old passwords from the history"));
     QVERIFY(history->add(Student("Cy", "3", "pw"), Item("Oboe", 2)));
 
     // Once per file.
