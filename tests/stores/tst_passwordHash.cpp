@@ -11,7 +11,6 @@ private slots:
     void hashedPasswordsMatchOnlyThemselves();
     void damagedHashMatchesNothing_data();
     void damagedHashMatchesNothing();
-    void plainPasswordsOfOlderReleases();
 };
 
 void tst_passwordHash::hashedPasswordsMatchOnlyThemselves_data()
@@ -57,16 +56,6 @@ void tst_passwordHash::damagedHashMatchesNothing()
     QVERIFY(isPasswordHash(damaged));
     QVERIFY(!passwordMatches(damaged, "pw"));
     QVERIFY(!passwordMatches(damaged, damaged));
-}
-
-void tst_passwordHash::plainPasswordsOfOlderReleases()
-{
-    QVERIFY(passwordMatches("secret", "secret"));
-    QVERIFY(!passwordMatches("secret", "secret "));
-    QVERIFY(passwordMatches("", ""));
-    const QString hash = hashOfPlainPassword("secret", "secret");
-    QVERIFY(passwordMatches(hash, "secret"));
-    QVERIFY(hashOfPlainPassword(hash, "secret").isNull()); // hashed already
 }
 
 QTEST_GUILESS_MAIN(tst_passwordHash)
