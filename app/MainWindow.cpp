@@ -4,10 +4,14 @@
 #include "app/SettingsWidget.h"
 #include "app/kioskWindowFlags.h"
 #include "pages/HistoryWidget.h"
+#include "pages/IdleWatcher.h"
 #include "pages/SignOutWidget.h"
 #include "pages/dialogs.h"
+#include "stores/passwordHash.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 
 static const QString PasswordKey = QStringLiteral("settings/password");
 
@@ -17,6 +21,8 @@ MainWindow::MainWindow(AbstractInventory* inventory, AbstractHistory* history, A
     , historyWidget(new HistoryWidget(history, clock))
     , settingsWidget(new SettingsWidget(inventory, history, students, clock))
     , ui(std::make_unique<Ui::MainWindow>())
+    , throttle(clock)
+    , settingsIdleWatcher(new IdleWatcher(std::chrono::minutes(2), this))
 {
     ui->setupUi(this);
 
@@ -25,6 +31,8 @@ MainWindow::MainWindow(AbstractInventory* inventory, AbstractHistory* history, A
     connect(ui->actionSettings, &QAction::triggered, this, &MainWindow::viewSettings);
     connect(ui->signOutButton, &QCheckBox::clicked, this, &MainWindow::signOutButtonClicked);
     connect(ui->historyButton, &QCheckBox::clicked, this, &MainWindow::historyButtonClicked);
+    settingsIdleWatcher->setObjectName(QStringLiteral("settingsIdleWatcher"));
+    connect(settingsIdleWatcher, &IdleWatcher::idle, this, &MainWindow::leaveIdleSettings);
 
     ui->titleStack->setCurrentIndex(2);
     ui->pageStack->setCurrentIndex(0);
@@ -46,18 +54,28 @@ MainWindow::~MainWindow()
 
 bool MainWindow::checkAdministratorPassword()
 {
-    const QString password = settings.value(PasswordKey, QString()).toString();
-    if (password.isEmpty())
+    const QString stored = settings.value(PasswordKey, QString()).toString();
+    if (stored.isEmpty())
         return true;
+    if (const std::chrono::seconds wait = throttle.wait(PasswordKey); wait.count() > 0) {
+        showInformation(
+            tr("Too many wrong administrator passwords. Please wait %n seconds.", nullptr, int(wait.count())));
+        return false;
+    }
 
     const std::optional<QString> entered = askPassword(this, tr("Please verify the administrator password."));
     if (!entered)
         return false;
     // Compared as typed: a password with spaces must be typed with them.
-    if (*entered == password)
-        return true;
-    showInformation(tr("Invalid password."));
-    return false;
+    if (!passwordMatches(stored, *entered)) {
+        throttle.failed(PasswordKey);
+        showInformation(tr("Invalid password."));
+        return false;
+    }
+    throttle.forget(PasswordKey);
+    if (const QString hash = hashOfPlainPassword(stored, *entered); !hash.isNull())
+        settings.setValue(PasswordKey, hash);
+    return true;
 }
 
 void MainWindow::signOutButtonClicked()
@@ -75,6 +93,18 @@ void MainWindow::viewSettings()
     if (!checkAdministratorPassword())
         return;
     showSection(false, false, 3, 2);
+    settingsIdleWatcher->restart();
+}
+
+// Settings left open must not wait for the next student, nor must a question
+// of theirs (Clear History?) left open over it.
+void MainWindow::leaveIdleSettings()
+{
+    if (ui->pageStack->currentIndex() != 2)
+        return;
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+        dialog->reject();
+    signOutButtonClicked();
 }
 
 // Both check states are set every time: a click on the checked button has
@@ -106,9 +136,33 @@ void MainWindow::changePassword()
 {
     if (!checkAdministratorPassword())
         return;
-    // Stored as typed; an empty one switches the password off.
-    if (const std::optional<QString> password = askPassword(this, tr("Please enter the new password.")))
-        settings.setValue(PasswordKey, *password);
+    // Taken as typed, spaces and all.
+    const std::optional<QString> password = askPassword(this, tr("Please enter the new password."));
+    if (!password)
+        return;
+    if (password->isEmpty()) {
+        // An empty password switches the protection off: only on purpose.
+        if (askYesNo(this,
+                     tr("Without a password, anyone at the kiosk can open the settings and close Brindlow. "
+                        "Remove the administrator password?"),
+                     Answer::No))
+            settings.setValue(PasswordKey, QStringLiteral(""));
+        return;
+    }
+    // A mistyped password would lock the staff out.
+    const std::optional<QString> again = askPassword(this, tr("Please enter the new password again."));
+    if (!again)
+        return;
+    if (*again != *password) {
+        showInformation(tr("The passwords did not match. The administrator password has not been changed."));
+        return;
+    }
+    const QString hash = hashPassword(*password);
+    if (hash.isNull()) {
+        showInformation(tr("The administrator password could not be changed."));
+        return;
+    }
+    settings.setValue(PasswordKey, hash);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

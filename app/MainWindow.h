@@ -1,6 +1,8 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "stores/GuessThrottle.h"
+
 #include <QMainWindow>
 #include <QSettings>
 
@@ -12,6 +14,7 @@ class AbstractStudentList;
 class AbstractVerifier;
 class Clock;
 class HistoryWidget;
+class IdleWatcher;
 class SettingsWidget;
 class SignOutWidget;
 
@@ -21,6 +24,7 @@ class MainWindow;
 
 /// The kiosk's only window: a sidebar choosing between the sign-out and history
 /// pages, and an Admin menu whose actions, like closing, need the administrator password.
+/// The password is kept hashed in the settings under "settings/password".
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -44,6 +48,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void leaveIdleSettings();
     void showSection(bool signOutChecked, bool historyChecked, int titleFromEnd, int page);
 
     QSettings settings;
@@ -51,6 +56,8 @@ private:
     HistoryWidget* historyWidget;
     SettingsWidget* settingsWidget;
     std::unique_ptr<Ui::MainWindow> ui;
+    GuessThrottle throttle; // of the administrator password
+    IdleWatcher* settingsIdleWatcher; // takes Settings left alone for two minutes back to Sign Out
 };
 
 #endif

@@ -21,7 +21,9 @@ int main(int argc, char* argv[])
     splash.show();
 
     Kiosk kiosk([&splash](const QString& note) {
-        splash.showMessage(note, Qt::AlignBottom | Qt::AlignHCenter);
+        // Above the picture's notes, where the splash has room for two lines.
+        splash.showMessage(note, Qt::AlignTop | Qt::AlignHCenter | Qt::TextWordWrap, Qt::white);
+        // Shown before the work begins, not after it.
         QCoreApplication::processEvents();
     });
     if (const QString problem = kiosk.problem(); !problem.isEmpty()) {

@@ -6,6 +6,7 @@
 #include "models/InventoryModel.h"
 #include "models/ItemAvailabilityModel.h"
 #include "pages/AbstractVerifier.h"
+#include "pages/IdleWatcher.h"
 #include "pages/ScanFilter.h"
 #include "pages/dialogs.h"
 #include "stores/AbstractHistory.h"
@@ -41,9 +42,11 @@ SignOutWidget::SignOutWidget(AbstractInventory* inventory, AbstractHistory* hist
     , itemModel(new ItemAvailabilityModel(inventoryModel.get(), history, clock))
     , historyModel(new HistoryModel(
           history, HistoryModel::TimeColumn | HistoryModel::StudentColumn | HistoryModel::ItemColumn, logDate))
-    , idleTimer(new QTimer(this))
     , noticeTimer(new QTimer(this))
     , scanFilter(new ScanFilter(this))
+    // Made after the scan filter, so that its filter comes first and a scan
+    // also counts as activity.
+    , idleWatcher(new IdleWatcher(std::chrono::minutes(1), this))
 {
     ui->setupUi(this);
     connect(ui->signOutButton, &QPushButton::clicked, this, &SignOutWidget::signOutItem);
@@ -69,13 +72,7 @@ SignOutWidget::SignOutWidget(AbstractInventory* inventory, AbstractHistory* hist
 
     // A student who walks away must not leave a working ID and password behind
     // for the next person at the kiosk.
-    idleTimer->setObjectName(QStringLiteral("idleTimer"));
-    idleTimer->setSingleShot(true);
-    setIdleInterval(std::chrono::minutes(1));
-    connect(idleTimer, &QTimer::timeout, this, &SignOutWidget::forgetStudent);
-    // Installed after the scan filter, so this filter comes first and a scan
-    // also counts as activity.
-    qApp->installEventFilter(this);
+    connect(idleWatcher, &IdleWatcher::idle, this, &SignOutWidget::forgetStudent);
 
     // Long enough to read, short enough not to greet the next student.
     noticeTimer->setSingleShot(true);
@@ -87,23 +84,7 @@ SignOutWidget::~SignOutWidget() = default;
 
 void SignOutWidget::setIdleInterval(std::chrono::milliseconds interval)
 {
-    idleTimer->start(interval);
-}
-
-bool SignOutWidget::eventFilter(QObject* watched, QEvent* event)
-{
-    switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseMove:
-    case QEvent::Wheel:
-    case QEvent::TouchBegin:
-        idleTimer->start();
-        break;
-    default:
-        break;
-    }
-    return QWidget::eventFilter(watched, event);
+    idleWatcher->setInterval(interval);
 }
 
 void SignOutWidget::forgetStudent()

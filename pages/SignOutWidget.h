@@ -12,6 +12,7 @@ class AbstractInventory;
 class AbstractVerifier;
 class Clock;
 class HistoryModel;
+class IdleWatcher;
 class InventoryModel;
 class Item;
 class ItemAvailabilityModel;
@@ -42,7 +43,6 @@ public slots:
     void signOutItem();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -61,9 +61,9 @@ private:
     std::unique_ptr<InventoryModel> inventoryModel;
     std::unique_ptr<ItemAvailabilityModel> itemModel;
     std::unique_ptr<HistoryModel> historyModel;
-    QTimer* idleTimer;
     QTimer* noticeTimer;
     ScanFilter* scanFilter;
+    IdleWatcher* idleWatcher;
     bool signingOut = false;
 };
 

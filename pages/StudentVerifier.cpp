@@ -4,6 +4,7 @@
 #include "stores/AbstractHistory.h"
 #include "stores/AbstractStudentList.h"
 #include "stores/Clock.h"
+#include "stores/passwordHash.h"
 
 #include <algorithm>
 
@@ -11,6 +12,7 @@ StudentVerifier::StudentVerifier(AbstractStudentList* students, AbstractHistory*
     : students(students)
     , history(history)
     , clock(clock)
+    , throttle(clock)
 {
 }
 
@@ -57,12 +59,26 @@ std::optional<bool> StudentVerifier::isSignedOutToday(const Item& item)
 
 bool StudentVerifier::checkPassword(const Student& record, const QString& password)
 {
-    if (record.password().isNull())
-        return registerPassword(record.id(), password);
-    if (record.password() != password) {
+    const QString& id = record.id();
+    if (record.password().isNull()) {
+        // Reset by staff: whoever was held starts afresh.
+        throttle.forget(id);
+        return registerPassword(id, password);
+    }
+    if (const std::chrono::seconds wait = throttle.wait(id); wait.count() > 0) {
+        showInformation(tr("Too many wrong passwords for this student ID. "
+                           "Please wait %n seconds or ask a member of staff.",
+                           nullptr, int(wait.count())));
+        return false;
+    }
+    if (!passwordMatches(record.password(), password)) {
+        throttle.failed(id);
         showInformation(tr("Invalid password."));
         return false;
     }
+    throttle.forget(id);
+    if (const QString hash = hashOfPlainPassword(record.password(), password); !hash.isNull())
+        students->setPassword(id, hash);
     return true;
 }
 
@@ -80,7 +96,8 @@ bool StudentVerifier::registerPassword(const QString& id, const QString& passwor
     // Registered, even when empty: only a null password means "not registered".
     // The sign-out goes ahead, but a password the list could not keep would be
     // gone after a restart, free for the next person to claim.
-    if (!students->setPassword(id, password.isNull() ? QStringLiteral("") : password))
+    const QString hash = hashPassword(password);
+    if (hash.isNull() || !students->setPassword(id, hash))
         showInformation(tr("Your password could not be saved. Please tell a member of staff."));
     return true;
 }

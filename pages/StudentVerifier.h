@@ -2,6 +2,7 @@
 #define STUDENTVERIFIER_H
 
 #include "pages/AbstractVerifier.h"
+#include "stores/GuessThrottle.h"
 
 #include <QCoreApplication>
 
@@ -13,7 +14,8 @@ class Clock;
 
 /// Accepts a sign-out when the ID is listed, the item is not out today and the
 /// password is right; a student's first password is registered once typed twice.
-/// Refusals are told to the student in message boxes.
+/// Refusals are told to the student in message boxes. Guessing an ID's
+/// password is slowed down after a few wrong ones.
 class StudentVerifier : public AbstractVerifier
 {
     Q_DECLARE_TR_FUNCTIONS(StudentVerifier)
@@ -33,6 +35,7 @@ private:
     AbstractStudentList* students;
     AbstractHistory* history;
     const Clock& clock;
+    GuessThrottle throttle; // by student ID
 };
 
 #endif

@@ -32,10 +32,11 @@ void showError(QWidget* parent, const QString& text)
     execAboveKiosk(box);
 }
 
-bool askYesNo(QWidget* parent, const QString& question)
+bool askYesNo(QWidget* parent, const QString& question, Answer defaultAnswer)
 {
     QMessageBox box(QMessageBox::Question, Title, question, QMessageBox::Yes | QMessageBox::No,
                     parentOrActiveWindow(parent));
+    box.setDefaultButton(defaultAnswer == Answer::Yes ? QMessageBox::Yes : QMessageBox::No);
     return execAboveKiosk(box) == QMessageBox::Yes;
 }
 

@@ -18,8 +18,11 @@ void showInformation(const QString& text);
 /// Shows \a text in a modal warning box titled "Error" over \a parent.
 void showError(QWidget* parent, const QString& text);
 
-/// Asks \a question in a modal box titled "Brindlow" over \a parent; true for Yes.
-bool askYesNo(QWidget* parent, const QString& question);
+enum class Answer { Yes, No };
+
+/// Asks \a question in a modal box titled "Brindlow" over \a parent; true for
+/// Yes. Enter gives \a defaultAnswer.
+bool askYesNo(QWidget* parent, const QString& question, Answer defaultAnswer = Answer::Yes);
 
 /// Asks for a password in a modal input dialog titled "Brindlow" over \a parent
 /// (the active window when null); nothing when cancelled.

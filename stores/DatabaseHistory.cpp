@@ -41,7 +41,8 @@ bool DatabaseHistory::add(const Student& student, const Item& item)
     query.bindValue(QStringLiteral(":dateTime"), clock.now().toMSecsSinceEpoch());
     query.bindValue(QStringLiteral(":studentName"), student.name());
     query.bindValue(QStringLiteral(":studentId"), student.id());
-    query.bindValue(QStringLiteral(":studentPassword"), student.password());
+    // Never the password: rows are kept for years, and the list has it.
+    query.bindValue(QStringLiteral(":studentPassword"), QVariant(QMetaType::fromType<QString>()));
     query.bindValue(QStringLiteral(":itemName"), item.name());
     query.bindValue(QStringLiteral(":itemNumber"), item.number());
     const bool stored = execLogged(query);

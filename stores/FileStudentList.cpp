@@ -110,6 +110,9 @@ bool FileStudentList::save()
     QSaveFile file(fileName);
     bool saved = false;
     if (file.open(QIODevice::WriteOnly)) {
+        // For the kiosk's user alone, also where an older release let others
+        // read it; a file system without permissions saves it all the same.
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QDataStream stream(&file);
         saved = writeStudentList(stream, students) && file.commit();
     }

@@ -12,18 +12,28 @@ static int schemaVersion(QSqlDatabase& database)
     return execLogged(query, QStringLiteral("PRAGMA user_version")) && query.next() ? query.value(0).toInt() : -1;
 }
 
+static bool setVersion(QSqlDatabase& database, int version)
+{
+    QSqlQuery query(database);
+    return execLogged(query, QStringLiteral("PRAGMA user_version = %1").arg(version));
+}
+
 // The version is written in the same transaction as its step, so a kiosk
-// killed halfway starts that step again next time.
+// killed halfway starts that step again next time. A rewrite cannot run in a
+// transaction; the version follows it, so a rewrite cut short is done again.
 static bool applyStep(QSqlDatabase& database, const SchemaStep& step, int version, const ProgressNote& note)
 {
     if (!database.transaction())
         return false;
-    QSqlQuery setVersion(database);
-    if (step(database, note) && execLogged(setVersion, QStringLiteral("PRAGMA user_version = %1").arg(version))
-        && database.commit())
+    const bool rewrite = step.afterwards == SchemaStep::RewriteFile;
+    if (!step.change(database, note) || (!rewrite && !setVersion(database, version)) || !database.commit()) {
+        database.rollback();
+        return false;
+    }
+    if (!rewrite)
         return true;
-    database.rollback();
-    return false;
+    QSqlQuery vacuum(database);
+    return execLogged(vacuum, QStringLiteral("VACUUM")) && setVersion(database, version);
 }
 
 SqliteTable::SqliteTable(const QString& name, const QString& columns, const QList<SchemaStep>& schema,

@@ -6,6 +6,8 @@
 #include <QString>
 
 #include <functional>
+#include <type_traits>
+#include <utility>
 
 /// Shows how far a long upgrade has come ("... 40%"), so that nobody takes
 /// the kiosk for hung while it works through years of history once.
@@ -13,7 +15,27 @@ using ProgressNote = std::function<void(const QString& note)>;
 
 /// One step of a file's schema: step i brings version i to version i + 1.
 /// Long steps tell their progress through the note.
-using SchemaStep = std::function<bool(QSqlDatabase&, const ProgressNote& note)>;
+struct SchemaStep
+{
+    enum Afterwards {
+        Nothing,
+        /// Rewrite the whole file (VACUUM), so that what the change removed is
+        /// gone from its free pages too.
+        RewriteFile,
+    };
+
+    /// From any callable that takes the database and the note.
+    template <typename Change,
+              typename = std::enable_if_t<std::is_invocable_r_v<bool, Change&, QSqlDatabase&, const ProgressNote&>>>
+    SchemaStep(Change change, Afterwards afterwards = Nothing)
+        : change(std::move(change))
+        , afterwards(afterwards)
+    {
+    }
+
+    std::function<bool(QSqlDatabase&, const ProgressNote& note)> change;
+    Afterwards afterwards;
+};
 
 /// An SQLite file of the working directory holding the table of the same name,
 /// with its schema brought up to date: the file records its version, and each

@@ -75,9 +75,18 @@ static bool prepareForLargeReads(QSqlDatabase& database, const ProgressNote& not
     return foldNewTexts(database);
 }
 
+// Older releases kept each student's password in every row, readable by
+// anyone with the file; the rewrite afterwards takes it out of the free pages.
+static bool clearPasswords(QSqlDatabase& database, const ProgressNote& note)
+{
+    note(QCoreApplication::translate("historySchema", "Clearing old passwords from the history"));
+    return execAll(database, { QStringLiteral("UPDATE history SET studentPassword = NULL "
+                                              "WHERE studentPassword IS NOT NULL") });
+}
+
 QList<SchemaStep> historySchema()
 {
-    return { indexDateTime, prepareForLargeReads };
+    return { indexDateTime, prepareForLargeReads, { clearPasswords, SchemaStep::RewriteFile } };
 }
 
 static bool foldTexts(QSqlDatabase& database, const QString& table, const QString& text)

@@ -2,12 +2,18 @@
 
 #include "stores/sqlExec.h"
 
+#include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
 
 QSqlDatabase openTable(const QString& name, const QString& columns)
 {
+    // A new file is for the kiosk's user alone, and so are its journals, to
+    // which SQLite gives the file's permissions.
+    if (QFile file(name); !file.exists())
+        file.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+
     QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     database.setDatabaseName(name);
     if (!database.open())

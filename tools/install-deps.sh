@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
-    libsqlite3-dev libzint-dev
+    libsqlite3-dev libzint-dev libsodium-dev
     xvfb xauth fonts-dejavu-core
     poppler-utils zbar-tools
     libqt6sql6-psql libpq-dev postgresql-15

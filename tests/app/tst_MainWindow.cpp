@@ -1,4 +1,6 @@
 #include "app/Kiosk.h"
+#include "pages/IdleWatcher.h"
+#include "stores/passwordHash.h"
 #include "support/DialogAnswerer.h"
 #include "support/TestWorkspace.h"
 #include "support/namedChild.h"
@@ -23,6 +25,9 @@ namespace {
 const QString PasswordKey = QStringLiteral("settings/password");
 const QString VerifyPrompt = QStringLiteral("Please verify the administrator password.");
 const QString NewPrompt = QStringLiteral("Please enter the new password.");
+const QString AgainPrompt = QStringLiteral("Please enter the new password again.");
+const QString RemovePrompt = QStringLiteral(
+    "Without a password, anyone at the kiosk can open the settings and close Brindlow. Remove the administrator password?");
 const QString Invalid = QStringLiteral("Invalid password.");
 
 /// A null \a password removes it from the settings.
@@ -66,6 +71,7 @@ private slots:
     void sidebarImagesLoad();
     void gate_data();
     void gate();
+    void gateHeldAfterFiveWrongPasswords();
     void sections_data();
     void sections();
     void fullscreenToggle_data();
@@ -74,6 +80,8 @@ private slots:
     void changePassword();
     void settingsKeepTheirSubPage_data();
     void settingsKeepTheirSubPage();
+    void idleSettingsClose_data();
+    void idleSettingsClose();
     void settingsStayInTheWorkspace();
     void studentListWrittenAfterTeardown();
 
@@ -129,7 +137,7 @@ void tst_MainWindow::answer(DialogAnswerer& answerer, const QStringList& dialogs
     for (const QString& dialog : dialogs) {
         if (dialog == VerifyPrompt)
             typed.isNull() ? answerer.reject() : answerer.answerInput(typed);
-        else if (dialog == NewPrompt)
+        else if (dialog == NewPrompt || dialog == AgainPrompt)
             answerer.answerInput(QStringLiteral("changed"));
         else
             answerer.answerMessage(QMessageBox::Ok);
@@ -200,7 +208,8 @@ void tst_MainWindow::gate_data()
 
     const QString none;
     for (const char* action : { "Settings", "Toggle Fullscreen", "Change Password", "close" }) {
-        const QStringList afterwards = QString(action) == "Change Password" ? QStringList { NewPrompt } : QStringList();
+        const QStringList afterwards
+            = QString(action) == "Change Password" ? QStringList { NewPrompt, AgainPrompt } : QStringList();
         QTest::addRow("%s, no password", action) << action << none << none << true << afterwards;
         QTest::addRow("%s, cancelled", action) << action << "secret" << none << false << QStringList { VerifyPrompt };
         QTest::addRow("%s, wrong", action) << action << "secret"
@@ -216,6 +225,10 @@ void tst_MainWindow::gate_data()
     QTest::newRow("spaces typed") << "Settings"
                                   << " secret "
                                   << " secret " << true << QStringList { VerifyPrompt };
+    QTest::newRow("hashed, right") << "Settings" << hashPassword("secret") << "secret" << true
+                                   << QStringList { VerifyPrompt };
+    QTest::newRow("hashed, wrong") << "Settings" << hashPassword("secret") << "Secret" << false
+                                   << QStringList { VerifyPrompt, Invalid };
 }
 
 void tst_MainWindow::gate()
@@ -243,14 +256,37 @@ void tst_MainWindow::gate()
         else if (action == "Toggle Fullscreen")
             done = window.isFullScreen() && window.windowFlags() != flags;
         else
-            done = QSettings().value(PasswordKey).toString() == "changed";
+            done = passwordMatches(QSettings().value(PasswordKey).toString(), "changed");
     }
 
     QCOMPARE(done, passes);
+    // Once typed right, a plain password of an older release is kept hashed.
+    const QString now = QSettings().value(PasswordKey).toString();
+    if (passes && !stored.isEmpty() && action != "Change Password")
+        QVERIFY(isPasswordHash(now) && passwordMatches(now, typed));
+    else if (action != "Change Password")
+        QCOMPARE(now, stored);
     QCOMPARE(answerer.shownTexts(), dialogs);
     QCOMPARE(answerer.pending(), 0);
     for (const DialogAnswerer::Shown& shown : answerer.shown())
         QCOMPARE(shown.title, QString("Brindlow"));
+}
+
+void tst_MainWindow::gateHeldAfterFiveWrongPasswords()
+{
+    storePassword(hashPassword("secret"));
+    DialogAnswerer answerer;
+    for (int i = 0; i < 5; ++i) {
+        answerer.answerInput("guess");
+        answerer.answerMessage();
+    }
+    answerer.answerMessage();
+    for (int i = 0; i < 6; ++i)
+        click("actionSettings");
+
+    QCOMPARE(answerer.pending(), 0);
+    QCOMPARE(answerer.shownTexts().last(), QString("Too many wrong administrator passwords. Please wait 30 seconds."));
+    QCOMPARE(child<QStackedWidget>("pageStack")->currentIndex(), 0);
 }
 
 void tst_MainWindow::sections_data()
@@ -337,47 +373,64 @@ void tst_MainWindow::fullscreenToggle()
 void tst_MainWindow::changePassword_data()
 {
     QTest::addColumn<QString>("old"); // null: none stored
-    QTest::addColumn<QString>("typed"); // null: the new password is cancelled
-    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QStringList>("typed"); // into each prompt for the new password; null cancels
+    QTest::addColumn<QMessageBox::StandardButton>("removal"); // the answer to removing it; NoButton: Enter
+    QTest::addColumn<QString>("works"); // afterwards; empty: nothing is asked
+    QTest::addColumn<QStringList>("messages");
 
-    QTest::newRow("first password") << QString() << "pw"
-                                    << "pw";
-    QTest::newRow("replaced") << "old"
-                              << "new"
-                              << "new";
-    QTest::newRow("spaces kept") << "old"
-                                 << " new "
-                                 << " new ";
-    QTest::newRow("emptied") << "old"
-                             << ""
-                             << "";
-    QTest::newRow("cancelled") << "old" << QString() << "old";
+    const QString none;
+    const auto enter = QMessageBox::NoButton;
+    QTest::newRow("first password") << none << QStringList { "pw", "pw" } << enter << "pw" << QStringList();
+    QTest::newRow("replaced") << "old" << QStringList { "new", "new" } << enter << "new" << QStringList();
+    QTest::newRow("spaces kept") << "old" << QStringList { " new ", " new " } << enter << " new " << QStringList();
+    QTest::newRow("mistyped once changes nothing")
+        << "old" << QStringList { "new", "neW" } << enter << "old"
+        << QStringList { "The passwords did not match. The administrator password has not been changed." };
+    QTest::newRow("cancelled") << "old" << QStringList { none } << enter << "old" << QStringList();
+    QTest::newRow("second prompt cancelled") << "old" << QStringList { "new", none } << enter << "old"
+                                             << QStringList();
+    QTest::newRow("emptied on purpose") << "old" << QStringList { "" } << QMessageBox::Yes << "" << QStringList();
+    QTest::newRow("emptied by Enter: No is the default") << "old" << QStringList { "" } << enter << "old"
+                                                         << QStringList();
 }
 
 void tst_MainWindow::changePassword()
 {
     QFETCH(QString, old);
-    QFETCH(QString, typed);
-    QFETCH(QString, stored);
+    QFETCH(QStringList, typed);
+    QFETCH(QMessageBox::StandardButton, removal);
+    QFETCH(QString, works);
+    QFETCH(QStringList, messages);
 
     storePassword(old);
     {
         DialogAnswerer answerer;
         if (!old.isEmpty())
             answerer.answerInput(old);
-        typed.isNull() ? answerer.reject() : answerer.answerInput(typed);
+        for (const QString& text : typed)
+            text.isNull() ? answerer.reject() : answerer.answerInput(text);
+        if (typed.size() == 1 && typed.first().isEmpty() && !typed.first().isNull()) {
+            if (removal == QMessageBox::NoButton)
+                answerer.answerWith([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
+            else
+                answerer.answerMessage(removal);
+        }
+        for (qsizetype i = 0; i < messages.size(); ++i)
+            answerer.answerMessage();
         click("actionChange_Password");
         QCOMPARE(answerer.pending(), 0);
+        QCOMPARE(answerer.shownTexts().mid(answerer.shownTexts().size() - messages.size()), messages);
     }
-    QCOMPARE(QSettings().value(PasswordKey).toString(), stored);
+    const QString stored = QSettings().value(PasswordKey).toString();
+    QVERIFY(stored.isEmpty() || isPasswordHash(stored));
 
-    // The next guarded action asks for the new password, or nothing once it is empty.
+    // The next guarded action asks for the password that works, or nothing once it is empty.
     DialogAnswerer answerer;
-    if (!stored.isEmpty())
-        answerer.answerInput(stored);
+    if (!works.isEmpty())
+        answerer.answerInput(works);
     click("actionSettings");
     QCOMPARE(child<QStackedWidget>("pageStack")->currentIndex(), 2);
-    QCOMPARE(answerer.shown().size(), stored.isEmpty() ? 0 : 1);
+    QCOMPARE(answerer.shown().size(), works.isEmpty() ? 0 : 1);
 }
 
 void tst_MainWindow::settingsKeepTheirSubPage_data()
@@ -423,11 +476,48 @@ void tst_MainWindow::settingsKeepTheirSubPage()
     QCOMPARE(home->isVisible(), homeShown);
 }
 
+void tst_MainWindow::idleSettingsClose_data()
+{
+    QTest::addColumn<bool>("questionOpen");
+    QTest::newRow("nothing open") << false;
+    QTest::newRow("Clear History left unanswered") << true;
+}
+
+void tst_MainWindow::idleSettingsClose()
+{
+    QFETCH(bool, questionOpen);
+    storePassword("secret");
+    kiosk->history.add(Student("Ada", "1", QString()), Item("Flute", 1));
+    DialogAnswerer answerer;
+    answerer.answerInput("secret");
+    click("actionSettings");
+    click("studentsButton");
+    QCOMPARE(answerer.pending(), 0);
+
+    child<IdleWatcher>("settingsIdleWatcher")->setInterval(std::chrono::milliseconds(200));
+    if (questionOpen) {
+        answerer.answerWith([](QWidget*) {}); // left open
+        click("clearHistoryButton");
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(child<QStackedWidget>("pageStack")->currentIndex(), 0, 5000);
+    QVERIFY(child<QCheckBox>("signOutButton")->isChecked());
+    QVERIFY(!QApplication::activeModalWidget());
+    const QDate today = kiosk->clock.today();
+    QCOMPARE(kiosk->history.entries(today, today, {}, {}).size(), 1);
+
+    // Coming back asks again.
+    answerer.answerInput("secret");
+    click("actionSettings");
+    QCOMPARE(answerer.pending(), 0);
+    QCOMPARE(child<QStackedWidget>("pageStack")->currentIndex(), 2);
+}
+
 void tst_MainWindow::settingsStayInTheWorkspace()
 {
     QVERIFY2(QSettings().fileName().startsWith(workspace->path() + '/'), qPrintable(QSettings().fileName()));
 
     DialogAnswerer answerer;
+    answerer.answerInput("kept");
     answerer.answerInput("kept");
     click("actionChange_Password");
     const QString fileName = QSettings().fileName();
@@ -435,7 +525,9 @@ void tst_MainWindow::settingsStayInTheWorkspace()
 
     QFile file(fileName);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().contains("password=kept"));
+    const QByteArray contents = file.readAll();
+    QVERIFY(contents.contains("password=\"$argon2id$"));
+    QVERIFY(!contents.contains("kept"));
 }
 
 void tst_MainWindow::studentListWrittenAfterTeardown()
@@ -447,11 +539,12 @@ void tst_MainWindow::studentListWrittenAfterTeardown()
         answerer.answerInput("pw");
         QVERIFY(kiosk->verifier.verify("1", "pw", Item("Flute", 1)).first);
     }
+    const QString registered = kiosk->students.student("1").password();
     kiosk.reset();
 
     QByteArray expected;
     QDataStream stream(&expected, QIODevice::WriteOnly);
-    stream << quint32(2) << QString("Ada") << QString("1") << QString("pw") << QString("Bo") << QString("2")
+    stream << quint32(2) << QString("Ada") << QString("1") << registered << QString("Bo") << QString("2")
            << QString("x");
     QCOMPARE(workspace->readFile("students.lst"), expected);
 }

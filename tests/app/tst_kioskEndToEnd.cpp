@@ -1,13 +1,16 @@
 #include "app/Kiosk.h"
+#include "stores/passwordHash.h"
 #include "support/DialogAnswerer.h"
 #include "support/ItemViews.h"
 #include "support/TestWorkspace.h"
 #include "support/clickButton.h"
 #include "support/namedChild.h"
+#include "support/passwordEncodings.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDirIterator>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -26,6 +29,7 @@ class tst_kioskEndToEnd : public QObject
 private slots:
     void initTestCase();
     void firstMorning();
+    void noPasswordInAnyFile();
     void teardownOrder();
 
 private:
@@ -113,7 +117,8 @@ void tst_kioskEndToEnd::firstMorning()
     QCOMPARE(log->model()->rowCount(), 1);
 
     restart();
-    QCOMPARE(kiosk->students.student("1001"), Student("Zoë Ørsted", "1001", "fiddle"));
+    QCOMPARE(kiosk->students.student("1001").name(), QString("Zoë Ørsted"));
+    QVERIFY(passwordMatches(kiosk->students.student("1001").password(), "fiddle"));
     QVERIFY(kiosk->students.student("1002").password().isNull());
     QCOMPARE(kiosk->inventory.items().size(), 3);
     log = namedChild<QTreeView>(child<QWidget>("SignOutWidget"), "entryView");
@@ -128,6 +133,35 @@ void tst_kioskEndToEnd::firstMorning()
     signOut("1001", "fiddle", "Violin #1");
     QCOMPARE(log->model()->rowCount(), 2);
     QCOMPARE(answerer.pending(), 0);
+}
+
+// After registrations, sign-outs, a new administrator password and restarts,
+// no file the kiosk wrote holds a password in any form.
+void tst_kioskEndToEnd::noPasswordInAnyFile()
+{
+    const QString adminPassword = "Tr0mb0ne!";
+    DialogAnswerer answerer;
+    answerer.answerInput(adminPassword);
+    answerer.answerInput(adminPassword);
+    child<QAction>("actionChange_Password")->trigger(); // none set yet: no question first
+    answerer.answerInput(adminPassword);
+    child<QAction>("actionSettings")->trigger();
+    QCOMPARE(answerer.pending(), 0);
+    restart();
+
+    QStringList read;
+    QDirIterator files(workspace->path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        QFile file(files.next());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        for (const QString& password : { QString("fiddle"), adminPassword })
+            for (const QByteArray& encoded : passwordEncodings(password))
+                QVERIFY2(!bytes.contains(encoded), qPrintable(file.fileName() + " holds " + encoded));
+        read << files.fileName();
+    }
+    for (const char* written : { "students.lst", "history", "inventory", "Brindlow.conf" })
+        QVERIFY2(read.contains(written), written);
 }
 
 // Everything that points at a store goes before it: the pages (and with them

@@ -1,8 +1,10 @@
 #include "pages/StudentVerifier.h"
 #include "stores/DatabaseHistory.h"
 #include "stores/FileStudentList.h"
+#include "stores/passwordHash.h"
 #include "stores/SystemClock.h"
 #include "support/DialogAnswerer.h"
+#include "support/FakeClock.h"
 #include "support/FakeHistory.h"
 #include "support/TestWorkspace.h"
 #include "support/insertHistoryRow.h"
@@ -25,6 +27,8 @@ private slots:
     void refusals_data();
     void refusals();
     void registeredPasswordAccepts();
+    void olderPlainPasswordIsHashedOnce();
+    void wrongPasswordsHoldOneIdOnly();
     void firstPassword_data();
     void firstPassword();
     void firstPasswordThenAnotherOne();
@@ -52,7 +56,9 @@ void tst_StudentVerifier::init()
     workspace = std::make_unique<TestWorkspace>();
     history = std::make_unique<DatabaseHistory>(clock);
     students = std::make_unique<FileStudentList>("students.lst");
-    students->setStudents({ Student("Ada", "ada", "secret"), Student("Newcomer", "new", QString()) });
+    // Ada's password is plain, as older releases kept it.
+    students->setStudents({ Student("Ada", "ada", "secret"), Student("Newcomer", "new", QString()),
+                            Student("Damaged", "cut", "$argon2id$v=19$m=19456,t=2,p=1$c2FsdHNhbHQ") });
     verifier = std::make_unique<StudentVerifier>(students.get(), history.get(), clock);
 }
 
@@ -89,6 +95,7 @@ void tst_StudentVerifier::refusals_data()
     QTest::newRow("taken item before registering") << "new" << "pw" << true << "The item is already signed out.";
     QTest::newRow("wrong password") << "ada" << "Secret" << false << "Invalid password.";
     QTest::newRow("password is not trimmed") << "ada" << "secret " << false << "Invalid password.";
+    QTest::newRow("cut-off hash refuses, never crashes") << "cut" << "pw" << false << "Invalid password.";
 }
 
 void tst_StudentVerifier::refusals()
@@ -106,6 +113,7 @@ void tst_StudentVerifier::refusals()
     QCOMPARE(dialogs.shownTexts(), QStringList { message });
     QCOMPARE(dialogs.shown().first().title, QString("Brindlow"));
     QVERIFY(students->student("new").password().isNull());
+    QCOMPARE(students->student("cut").password(), QString("$argon2id$v=19$m=19456,t=2,p=1$c2FsdHNhbHQ"));
 }
 
 void tst_StudentVerifier::registeredPasswordAccepts()
@@ -115,6 +123,52 @@ void tst_StudentVerifier::registeredPasswordAccepts()
     QVERIFY(accepted);
     QCOMPARE(record, Student("Ada", "ada", "secret"));
     QVERIFY(dialogs.shown().isEmpty());
+}
+
+void tst_StudentVerifier::olderPlainPasswordIsHashedOnce()
+{
+    DialogAnswerer dialogs;
+    QVERIFY(verify("ada", "secret", oboe).first);
+    const QString hash = students->student("ada").password();
+    QVERIFY(isPasswordHash(hash));
+
+    QVERIFY(verify("ada", "secret", Item("Harp", 1)).first);
+    QCOMPARE(students->student("ada").password(), hash);
+    dialogs.answerMessage();
+    QVERIFY(!verify("ada", hash, Item("Harp", 2)).first); // the hash is no password
+}
+
+// After five wrong passwords an ID waits, 30 s and then longer; nobody else does.
+void tst_StudentVerifier::wrongPasswordsHoldOneIdOnly()
+{
+    FakeClock fakeClock;
+    StudentVerifier verifying(students.get(), history.get(), fakeClock);
+    const QString held = "Too many wrong passwords for this student ID. Please wait 30 seconds or ask a member of staff.";
+    DialogAnswerer dialogs;
+    for (int i = 0; i < 5; ++i) {
+        dialogs.answerMessage();
+        QVERIFY(!verifying.verify("ada", "guess", oboe).first);
+    }
+    dialogs.answerMessage();
+    QVERIFY(!verifying.verify("ada", "secret", oboe).first);
+    QCOMPARE(dialogs.shownTexts().last(), held);
+
+    dialogs.answerInput("pw");
+    QVERIFY(verifying.verify("new", "pw", oboe).first); // another student goes ahead
+
+    fakeClock.set(fakeClock.now().addSecs(30));
+    QVERIFY(verifying.verify("ada", "secret", Item("Harp", 1)).first);
+
+    // Held again, until staff reset the password.
+    for (int i = 0; i < 6; ++i)
+        dialogs.answerMessage();
+    for (int i = 0; i < 6; ++i)
+        verifying.verify("ada", "guess", oboe);
+    QCOMPARE(dialogs.shownTexts().last(), held);
+    students->clearPasswords({ "ada" });
+    dialogs.answerInput("fresh");
+    QVERIFY(verifying.verify("ada", "fresh", oboe).first);
+    QCOMPARE(dialogs.pending(), 0);
 }
 
 void tst_StudentVerifier::firstPassword_data()
@@ -154,8 +208,8 @@ void tst_StudentVerifier::firstPassword()
     if (accepted) {
         // The record as it was before registering: its password is still null.
         QCOMPARE(result.second, Student("Newcomer", "new", QString()));
-        QCOMPARE(students->student("new").password(), password);
-        QVERIFY(!students->student("new").password().isNull());
+        QVERIFY(isPasswordHash(students->student("new").password()));
+        QVERIFY(passwordMatches(students->student("new").password(), password));
     } else {
         checkRefused(result);
         QVERIFY(students->student("new").password().isNull());
@@ -185,7 +239,7 @@ void tst_StudentVerifier::unsavedFirstPasswordIsReported()
     QVERIFY(verifying.verify("new", "pw", oboe).first);
     QCOMPARE(dialogs.shownTexts().last(),
              QString("Your password could not be saved. Please tell a member of staff."));
-    QCOMPARE(unsaved.student("new").password(), QString("pw"));
+    QVERIFY(passwordMatches(unsaved.student("new").password(), "pw"));
 }
 
 void tst_StudentVerifier::unreadHistoryLetsNothingThrough_data()

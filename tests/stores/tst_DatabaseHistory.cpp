@@ -118,8 +118,9 @@ void tst_DatabaseHistory::addStoresTheWholeRecord()
     const QList<Entry> entries = history->entries(today, today, {}, {});
     QCOMPARE(entries.size(), 2);
     QCOMPARE(entries.at(0).student().toString(), QString("Ada (1)"));
+    // The password stays in the list: rows are kept for years.
     QVERIFY(entries.at(0).student().password().isNull());
-    QVERIFY(!entries.at(1).student().password().isNull());
+    QVERIFY(entries.at(1).student().password().isNull());
     QCOMPARE(entries.at(1).item().toString(), QString("Harp #-1"));
 }
 
@@ -144,7 +145,7 @@ void tst_DatabaseHistory::textsRoundTrip()
     const QDate today = QDate::currentDate();
     const QList<Entry> entries = history->entries(today, today, {}, {});
     QCOMPARE(entries.size(), 1);
-    QCOMPARE(entries.first().student(), Student(text, text, text));
+    QCOMPARE(entries.first().student(), Student(text, text, QString()));
     QCOMPARE(entries.first().item(), Item(text, 7));
 }
 
@@ -431,7 +432,8 @@ void tst_DatabaseHistory::rowsSurviveARestart()
     QCOMPARE(itemTexts(history->entries(today, today, {}, {})), QList<QString>({ "Oboe #2" }));
 }
 
-// As the first release left it: no schema version, passwords in the rows.
+// As the first release left it: no schema version, passwords in the rows and
+// in the free space that a deletion left (as SQLite does unless built otherwise).
 void tst_DatabaseHistory::fileOfTheFirstReleaseIsUpgraded()
 {
     if (StoreBackend::isPostgres())
@@ -441,18 +443,38 @@ void tst_DatabaseHistory::fileOfTheFirstReleaseIsUpgraded()
     QFile::remove(workspace->filePath("history"));
     const QDateTime moment = QDateTime::currentDateTime().addDays(-1);
     QVERIFY(runSql("history", {
+        "PRAGMA secure_delete = OFF",
         "CREATE TABLE history (dateTime INTEGER, studentName TEXT, studentId TEXT, studentPassword TEXT, "
         "itemName TEXT, itemNumber INTEGER)",
         "CREATE INDEX historyDateTime ON history (dateTime)",
-        QString("INSERT INTO history VALUES (%1, 'Ada', '1', 'pw', 'Oboe', 2), (%1, 'Bo', '2', NULL, 'Harp', 1)")
-            .arg(moment.toMSecsSinceEpoch()) }));
+        QString("INSERT INTO history VALUES (%1, 'Ada', '1', 'hunter2', 'Oboe', 2), (%1, 'Bo', '2', NULL, 'Harp', 1), "
+                "(%2, 'Cy', '3', 'hunter2', 'Harp', 2)")
+            .arg(moment.toMSecsSinceEpoch())
+            .arg(moment.addSecs(-60).toMSecsSinceEpoch()),
+        // Pages of cleared rows, left free with their contents.
+        "INSERT INTO history WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 40) "
+        "SELECT 0, 'Dee', '4', 'dropped-secret' || hex(zeroblob(500)), 'Tuba', i FROM n",
+        "DELETE FROM history WHERE studentId = '4'" }));
+    QVERIFY(workspace->readFile("history").contains("dropped-secret"));
 
-    history = backend->makeHistory(clock);
+    QStringList notes;
+    const auto note = [&notes](const QString& text) { notes.append(text); };
+    history = std::make_unique<DatabaseHistory>(clock, note);
     QVERIFY(static_cast<DatabaseHistory*>(history.get())->problem().isEmpty());
     QCOMPARE(querySql("history", "PRAGMA user_version").toInt(), currentVersion);
     const QDate day = moment.date();
-    QCOMPARE(itemTexts(history->entries(day, day, {}, {})), QList<QString>({ "Oboe #2", "Harp #1" }));
+    QCOMPARE(itemTexts(history->entries(day, day, {}, {})), QList<QString>({ "Oboe #2", "Harp #1", "Harp #2" }));
+    QCOMPARE(querySql("history", "SELECT count(*) FROM history WHERE studentPassword IS NOT NULL").toInt(), 0);
+    for (const char* password : { "hunter2", "dropped-secret" })
+        QVERIFY2(!workspace->readFile("history").contains(password), password);
+    QCOMPARE(notes.last(), QString("Clearing old passwords from the history"));
     QVERIFY(history->add(Student("Cy", "3", "pw"), Item("Oboe", 2)));
+
+    // Once per file.
+    history.reset();
+    notes.clear();
+    history = std::make_unique<DatabaseHistory>(clock, note);
+    QVERIFY(notes.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(tst_DatabaseHistory)

@@ -1,6 +1,7 @@
 #include "stores/FileStudentList.h"
 #include "stores/studentListFormat.h"
 #include "support/TestWorkspace.h"
+#include "support/ownerOnly.h"
 
 #include <QBuffer>
 #include <QDataStream>
@@ -32,6 +33,7 @@ private slots:
     void passwordChangesAreSavedAtOnce();
     void clearingPasswordsIsOneChange();
     void importsAreSavedAtOnce();
+    void savedForTheUserAlone();
     void damagedFileIsKeptUntilChanged();
     void unreadableFileIsNeverOverwritten();
 
@@ -240,6 +242,17 @@ void tst_FileStudentList::importsAreSavedAtOnce()
     QVERIFY(!QFile::exists("students.lst.tmp"));
     QCOMPARE(QDir(workspace->path()).entryList(QDir::Files | QDir::Hidden).filter("students"),
              QStringList { "students.lst" });
+}
+
+// Also a file that an older release left readable by everybody.
+void tst_FileStudentList::savedForTheUserAlone()
+{
+    workspace->writeFile("students.lst", length(1) + string("Ada") + string("1") + nullString);
+    QVERIFY(QFile::setPermissions("students.lst", QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                      | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    FileStudentList list("students.lst");
+    QVERIFY(list.setPassword("1", "$argon2id$"));
+    QVERIFY(isOwnerOnly("students.lst"));
 }
 
 void tst_FileStudentList::damagedFileIsKeptUntilChanged()

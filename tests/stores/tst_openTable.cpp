@@ -1,5 +1,6 @@
 #include "stores/openTable.h"
 #include "support/TestWorkspace.h"
+#include "support/ownerOnly.h"
 #include "support/sqliteFile.h"
 
 #include <QSqlQuery>
@@ -12,6 +13,7 @@ class tst_openTable : public QObject
 private slots:
     void existingTables_data();
     void existingTables();
+    void newFileAndItsJournalAreTheUsersAlone();
 };
 
 static QStringList columnsOf(const QSqlDatabase& database, const QString& table)
@@ -55,6 +57,21 @@ void tst_openTable::existingTables()
         QVERIFY(rows.exec("SELECT count(*) FROM things"));
         QVERIFY(rows.next());
         QCOMPARE(rows.value(0).toInt(), existing.isEmpty() ? 0 : 1);
+    }
+    QSqlDatabase::removeDatabase("things");
+}
+
+// They hold the school's names; older ones held passwords too.
+void tst_openTable::newFileAndItsJournalAreTheUsersAlone()
+{
+    TestWorkspace workspace;
+    {
+        QSqlDatabase database = openTable("things", "name TEXT");
+        QVERIFY(isOwnerOnly("things"));
+        QVERIFY(database.transaction());
+        QVERIFY(QSqlQuery(database).exec("INSERT INTO things VALUES ('x')"));
+        QVERIFY(isOwnerOnly("things-journal"));
+        database.rollback();
     }
     QSqlDatabase::removeDatabase("things");
 }
