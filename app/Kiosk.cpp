@@ -1,19 +1,19 @@
 #include "app/Kiosk.h"
 
 #include "app/kioskWindowFlags.h"
+#include "app/openStores.h"
 
 Kiosk::Kiosk(const ProgressNote& upgradeNote)
-    : history(clock, upgradeNote)
+    : stores(openStores(clock, upgradeNote))
+    , inventory(stores->inventory())
+    , history(stores->history())
+    , students(stores->students())
 {
+    window.setDataDescription(stores->description());
 }
 
 void Kiosk::showFullScreen()
 {
     window.setWindowFlags(window.windowFlags() | KioskWindowFlags);
     window.showFullScreen();
-}
-
-QString Kiosk::problem() const
-{
-    return !inventory.problem().isEmpty() ? inventory.problem() : history.problem();
 }

@@ -1,35 +1,42 @@
 #ifndef KIOSK_H
 #define KIOSK_H
 
+#include "app/KioskStores.h"
 #include "app/MainWindow.h"
 #include "pages/StudentVerifier.h"
-#include "stores/DatabaseHistory.h"
-#include "stores/DatabaseInventory.h"
-#include "stores/FileStudentList.h"
+#include "stores/AbstractHistory.h"
+#include "stores/AbstractInventory.h"
+#include "stores/AbstractStudentList.h"
+#include "stores/SqliteTable.h"
 #include "stores/SystemClock.h"
 
-/// The kiosk's object graph over the working directory. The members are built
-/// in this order and destroyed in reverse, and that is the teardown contract:
-/// the window goes first (its pages, then their models, all pointing at the
+#include <memory>
+
+/// The kiosk's object graph over its stores (the working directory's files or
+/// a shared database, as the settings say). The members are built in this
+/// order and destroyed in reverse, and that is the teardown contract: the
+/// window goes first (its pages, then their models, all pointing at the
 /// stores); then the verifier, the other thing that changes the student list;
-/// then the student list, writing its file with every change of the run; then
-/// the databases, and last the clock that all of them read.
+/// then the stores (the student list writing its file with every change of
+/// the run, then the history and the inventory), and last the clock that all
+/// of them read.
 struct Kiosk
 {
     /// \a upgradeNote hears how far a long upgrade of older files has come.
     explicit Kiosk(const ProgressNote& upgradeNote = {});
 
     SystemClock clock;
-    DatabaseInventory inventory;
-    DatabaseHistory history;
-    FileStudentList students { QStringLiteral("students.lst") };
+    std::unique_ptr<KioskStores> stores;
+    AbstractInventory& inventory;
+    AbstractHistory& history;
+    AbstractStudentList& students;
     StudentVerifier verifier { &students, &history, clock };
     MainWindow window { &inventory, &history, &students, &verifier, clock };
 
     /// Full screen, above all other windows and without title-bar buttons.
     void showFullScreen();
-    /// Why the kiosk cannot work with the files it found; empty when it can.
-    QString problem() const;
+    /// Why the kiosk cannot work with its data; empty when it can.
+    QString problem() const { return stores->problem(); }
 };
 
 #endif

@@ -52,6 +52,11 @@ MainWindow::~MainWindow()
     delete settingsWidget;
 }
 
+void MainWindow::setDataDescription(const QString& description)
+{
+    settingsWidget->setDataDescription(description);
+}
+
 bool MainWindow::checkAdministratorPassword()
 {
     const QString stored = settings.value(PasswordKey, QString()).toString();

@@ -34,6 +34,9 @@ public:
         AbstractVerifier* verifier, const Clock& clock);
     ~MainWindow() override;
 
+    /// Tells staff in the settings where the kiosk keeps its data.
+    void setDataDescription(const QString& description);
+
     /// Asks for the administrator password unless none is set; true when it may go ahead.
     bool checkAdministratorPassword();
 

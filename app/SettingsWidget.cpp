@@ -36,6 +36,11 @@ SettingsWidget::~SettingsWidget()
     delete printWidget;
 }
 
+void SettingsWidget::setDataDescription(const QString& description)
+{
+    ui->dataLabel->setText(tr("Data: %1").arg(description));
+}
+
 void SettingsWidget::homeButtonClicked()
 {
     ui->settingsStack->setCurrentIndex(0);

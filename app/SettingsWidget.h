@@ -28,6 +28,9 @@ public:
                    const Clock& clock);
     ~SettingsWidget() override;
 
+    /// Tells staff on the home page where the kiosk keeps its data.
+    void setDataDescription(const QString& description);
+
 private slots:
     void homeButtonClicked();
     void inventoryButtonClicked();

@@ -1,16 +1,40 @@
 #include "app/Kiosk.h"
 #include "app/KioskLock.h"
+#include "app/commandLine.h"
 #include "app/quitOnSystemShutdown.h"
 #include "pages/dialogs.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QSplashScreen>
+#include <QTimer>
+
+/// Waits, on the splash screen, while the kiosk's data is out of reach (a
+/// shared database whose server is down); false when it cannot be used at all,
+/// which has then been told, or when the system ends the program meanwhile.
+static bool waitForData(const Kiosk& kiosk, QSplashScreen& splash)
+{
+    while (!kiosk.problem().isEmpty() && kiosk.stores->waitsForServer() && !systemShutdownRequested()) {
+        splash.showMessage(QCoreApplication::translate("main", "%1\nTrying again...").arg(kiosk.problem()),
+                           Qt::AlignTop | Qt::AlignHCenter | Qt::TextWordWrap, Qt::white);
+        QEventLoop waiting;
+        QTimer::singleShot(500, &waiting, &QEventLoop::quit);
+        waiting.exec();
+    }
+    if (kiosk.problem().isEmpty() || systemShutdownRequested())
+        return kiosk.problem().isEmpty();
+    splash.close();
+    showInformation(kiosk.problem());
+    return false;
+}
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brindlow"));
     QApplication::setOrganizationName(QStringLiteral("Ostmere"));
+    if (const std::optional<int> exitCode = runCommandLine(application.arguments()))
+        return *exitCode;
 
     KioskLock lock;
     if (!lock.acquire())
@@ -26,11 +50,8 @@ int main(int argc, char* argv[])
         // Shown before the work begins, not after it.
         QCoreApplication::processEvents();
     });
-    if (const QString problem = kiosk.problem(); !problem.isEmpty()) {
-        splash.close();
-        showInformation(problem);
-        return 1;
-    }
+    if (!waitForData(kiosk, splash))
+        return systemShutdownRequested() ? 0 : 1;
     kiosk.showFullScreen();
     splash.finish(&kiosk.window);
 

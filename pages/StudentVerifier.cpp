@@ -94,10 +94,21 @@ bool StudentVerifier::registerPassword(const QString& id, const QString& passwor
         return false;
     }
     // Registered, even when empty: only a null password means "not registered".
+    const QString hash = hashPassword(password);
+    switch (hash.isNull() ? AbstractStudentList::Registration::NotStored : students->registerPassword(id, hash)) {
+    case AbstractStudentList::Registration::Registered:
+        return true;
+    case AbstractStudentList::Registration::AlreadyRegistered: {
+        // Another kiosk registered this student's first password a moment ago:
+        // that one counts, and this attempt is checked against it.
+        const Student registered = students->student(id);
+        return !registered.password().isNull() && checkPassword(registered, password);
+    }
+    case AbstractStudentList::Registration::NotStored:
+        break;
+    }
     // The sign-out goes ahead, but a password the list could not keep would be
     // gone after a restart, free for the next person to claim.
-    const QString hash = hashPassword(password);
-    if (hash.isNull() || !students->setPassword(id, hash))
-        showInformation(tr("Your password could not be saved. Please tell a member of staff."));
+    showInformation(tr("Your password could not be saved. Please tell a member of staff."));
     return true;
 }

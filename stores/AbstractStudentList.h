@@ -20,6 +20,12 @@ public:
     virtual bool setStudents(const QList<Student>& students) = 0;
     /// A null password unregisters it. Emits nothing.
     virtual bool setPassword(const QString& id, const QString& password) = 0;
+
+    enum class Registration { Registered, AlreadyRegistered, NotStored };
+    /// Registers the first password of the student with that ID, unless one
+    /// was registered meanwhile (on another kiosk of a shared database).
+    /// Emits nothing.
+    virtual Registration registerPassword(const QString& id, const QString& password) = 0;
     /// Unregisters the passwords of the students with these IDs, as one change
     /// (a whole year group is reset at once). Emits nothing.
     virtual bool clearPasswords(const QStringList& ids) = 0;

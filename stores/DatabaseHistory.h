@@ -27,6 +27,9 @@ public:
 
     /// Why the file cannot be used; empty when it can.
     QString problem() const { return table.problem(); }
+    /// Hands every entry to \a take in the order of recording, without holding
+    /// them all (to copy years of history); false when not all could be read.
+    bool forEachEntry(const std::function<void(const Entry&)>& take) { return reader.forEachEntry(take); }
 
 private:
     const Clock& clock;

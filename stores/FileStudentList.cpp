@@ -2,25 +2,11 @@
 
 #include "stores/fileAccess.h"
 #include "stores/studentListFormat.h"
+#include "stores/studentsById.h"
 
-#include <QMap>
 #include <QSaveFile>
 
 #include <algorithm>
-
-// Sorted by ID, each ID once: the last student of an ID wins. A list read
-// from the file is in that order already and is taken as it is.
-static QList<Student> byId(const QList<Student>& list)
-{
-    const auto notAscending = [](const Student& a, const Student& b) { return !(a.id() < b.id()); };
-    if (std::adjacent_find(list.cbegin(), list.cend(), notAscending) == list.cend())
-        return list;
-
-    QMap<QString, Student> map;
-    for (const Student& student : list)
-        map.insert(student.id(), student);
-    return map.values();
-}
 
 FileStudentList::FileStudentList(const QString& fileName)
     : fileName(fileName)
@@ -30,7 +16,7 @@ FileStudentList::FileStudentList(const QString& fileName)
         return std::make_pair(list, stream.status() == QDataStream::Ok);
     });
     const auto& [list, intact] = loaded;
-    students = byId(list);
+    students = sortedById(list);
     keepFileUntilChanged = opened ? !intact && !list.isEmpty() : QFile::exists(fileName);
 }
 
@@ -42,7 +28,7 @@ FileStudentList::~FileStudentList()
 
 bool FileStudentList::setStudents(const QList<Student>& list)
 {
-    students = byId(list);
+    students = sortedById(list);
     keepFileUntilChanged = false;
     const bool stored = save();
     emit modified();
@@ -57,6 +43,16 @@ bool FileStudentList::setPassword(const QString& id, const QString& password)
     found->setPassword(password);
     keepFileUntilChanged = false;
     return save();
+}
+
+AbstractStudentList::Registration FileStudentList::registerPassword(const QString& id, const QString& password)
+{
+    const auto found = find(id);
+    if (found == students.end())
+        return Registration::NotStored;
+    if (!found->password().isNull())
+        return Registration::AlreadyRegistered;
+    return setPassword(id, password) ? Registration::Registered : Registration::NotStored;
 }
 
 bool FileStudentList::clearPasswords(const QStringList& ids)
@@ -98,9 +94,7 @@ Student FileStudentList::student(const QString& id)
 
 QList<Student>::iterator FileStudentList::find(const QString& id)
 {
-    const auto found = std::lower_bound(students.begin(), students.end(), id,
-                                        [](const Student& student, const QString& key) { return student.id() < key; });
-    return found != students.end() && found->id() == id ? found : students.end();
+    return findById(students, id);
 }
 
 // Written to a temporary file that replaces the old one only when complete, so

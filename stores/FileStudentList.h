@@ -15,6 +15,7 @@ public:
 
     bool setStudents(const QList<Student>& students) override;
     bool setPassword(const QString& id, const QString& password) override;
+    Registration registerPassword(const QString& id, const QString& password) override;
     bool clearPasswords(const QStringList& ids) override;
     bool contains(const QString& id) override;
     int count() override;

@@ -147,6 +147,17 @@ HistoryReader::Reading& HistoryReader::readingOf(const HistoryQuery& query)
     return readings.first();
 }
 
+bool HistoryReader::forEachEntry(const std::function<void(const Entry&)>& take)
+{
+    QSqlQuery query(database);
+    if (!execute(query, { QStringLiteral("SELECT * FROM history ORDER BY rowid"), {} }))
+        return false;
+    const EntryReader reader(query.record());
+    while (query.next())
+        take(reader.entry(query));
+    return !query.lastError().isValid();
+}
+
 void HistoryReader::forget()
 {
     readings.clear();

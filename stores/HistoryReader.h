@@ -8,6 +8,7 @@
 #include <QSqlDatabase>
 #include <QVariantList>
 
+#include <functional>
 #include <optional>
 
 /// Reads a history table through SQL for views of any size: it counts a
@@ -26,6 +27,9 @@ public:
     QList<Entry> slice(const HistoryQuery& query, qsizetype offset, qsizetype limit);
     /// The history has changed: what was read may have moved.
     void forget();
+    /// Hands every entry to \a take in the order of recording, without holding
+    /// them all; false when not all could be read.
+    bool forEachEntry(const std::function<void(const Entry&)>& take);
 
 private:
     /// A slice read in order, remembered by the keys of its ends, from which

@@ -27,6 +27,8 @@ PostgresDatabase::PostgresDatabase(const QString& connection)
     handle.setConnectOptions(timed ? connection : connection + QLatin1String(" connect_timeout=5"));
     watchdog.setInterval(std::chrono::seconds(2));
     QObject::connect(&watchdog, &QTimer::timeout, this, &PostgresDatabase::checkConnection);
+    watchdog.start();
+    open();
 }
 
 PostgresDatabase::~PostgresDatabase()
@@ -39,13 +41,13 @@ PostgresDatabase::~PostgresDatabase()
 
 bool PostgresDatabase::open()
 {
-    watchdog.start();
     return connect() && createSchema();
 }
 
 bool PostgresDatabase::connect()
 {
-    if (!handle.open()) {
+    reached = handle.open();
+    if (!reached) {
         refusal = QCoreApplication::translate("PostgresDatabase", "Cannot reach the database: %1")
                       .arg(handle.lastError().text());
         qWarning("%s", qPrintable(refusal));
@@ -94,9 +96,9 @@ bool PostgresDatabase::notify(const QString& topic)
 void PostgresDatabase::checkConnection()
 {
     QSqlQuery ping(handle);
-    if (handle.isOpen() && ping.exec(QStringLiteral("SELECT 1")))
+    if (handle.isOpen() && refusal.isEmpty() && ping.exec(QStringLiteral("SELECT 1")))
         return;
-    if (connect())
+    if (open())
         emit reconnected();
 }
 

@@ -15,13 +15,15 @@ class PostgresDatabase : public QObject
     Q_OBJECT
 
 public:
-    /// \a connection: a libpq connection string, e.g. "host=db.school.lan dbname=brindlow user=kiosk".
+    /// Connects to \a connection, a libpq connection string such as
+    /// "host=db.school.lan dbname=brindlow user=kiosk", and brings the schema
+    /// up to date. When it cannot (problem() says why) it tries again by itself.
     explicit PostgresDatabase(const QString& connection);
     ~PostgresDatabase() override;
 
-    /// Connects and brings the schema up to date; false when it cannot (problem() says why).
-    bool open();
     QString problem() const { return refusal; }
+    /// Whether the server could not be reached, rather than refused this kiosk.
+    bool unreachable() const { return !reached; }
     QSqlDatabase& database() { return handle; }
     /// Tells the other kiosks that \a topic changed; in a transaction, when it commits.
     bool notify(const QString& topic);
@@ -33,6 +35,7 @@ signals:
     void reconnected();
 
 private:
+    bool open();
     bool connect();
     bool createSchema();
     void checkConnection();
@@ -40,6 +43,7 @@ private:
 
     QSqlDatabase handle;
     QString refusal;
+    bool reached = false;
     QTimer watchdog;
 };
 

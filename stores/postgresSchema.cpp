@@ -8,11 +8,12 @@
 // Version 1. Texts compare by code point ("C"), as the kiosk orders them;
 // moments are milliseconds since the epoch, as in the files. The kiosk that
 // records a sign-out gives its local day, and one item goes out once a day.
+// (Sign-outs copied from a kiosk folder that broke that rule have no day.)
 static const QStringList Version1 {
     QStringLiteral("CREATE TABLE inventory (rowid bigserial PRIMARY KEY, name text COLLATE \"C\" NOT NULL, "
                    "number integer NOT NULL, UNIQUE (name, number))"),
     QStringLiteral("CREATE TABLE students (id text COLLATE \"C\" PRIMARY KEY, name text NOT NULL, password text)"),
-    QStringLiteral("CREATE TABLE history (rowid bigserial PRIMARY KEY, dateTime bigint NOT NULL, day date NOT NULL, "
+    QStringLiteral("CREATE TABLE history (rowid bigserial PRIMARY KEY, dateTime bigint NOT NULL, day date, "
                    "studentName text COLLATE \"C\", studentId text COLLATE \"C\", itemName text COLLATE \"C\", "
                    "itemNumber integer, UNIQUE (itemName, itemNumber, day))"),
     QStringLiteral("CREATE INDEX historyDateTime ON history (dateTime)"),

@@ -36,7 +36,7 @@ StoreBackend::StoreBackend()
         return;
     emptyDatabase();
     postgres = std::make_unique<PostgresDatabase>(postgresConnection());
-    if (!postgres->open())
+    if (!postgres->problem().isEmpty())
         qFatal("%s", qPrintable(postgres->problem()));
 }
 

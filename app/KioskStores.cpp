@@ -1,0 +1,3 @@
+#include "app/KioskStores.h"
+
+KioskStores::~KioskStores() = default;

@@ -1,0 +1,75 @@
+#include "app/commandLine.h"
+
+#include "app/moveIntoDatabase.h"
+#include "app/openStores.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSettings>
+
+#include <cstdio>
+
+static void say(const QString& text)
+{
+    std::printf("%s\n", qPrintable(text));
+}
+
+static int useDatabase(const QString& connection)
+{
+    QSettings settings;
+    if (connection.contains(QLatin1String("password"))) {
+        say(QCoreApplication::translate("commandLine",
+                                        "A password does not belong in the connection string: give it to libpq "
+                                        "in a password file (~/.pgpass) or a service file instead."));
+        return 1;
+    }
+    if (connection.isEmpty())
+        settings.remove(DatabaseKey);
+    else
+        settings.setValue(DatabaseKey, connection);
+    settings.sync();
+    if (settings.status() != QSettings::NoError) {
+        say(QCoreApplication::translate("commandLine", "The settings could not be written."));
+        return 1;
+    }
+    say(connection.isEmpty()
+            ? QCoreApplication::translate("commandLine", "This kiosk keeps its data in the files of its folder.")
+            : QCoreApplication::translate("commandLine", "This kiosk keeps its data in the database \"%1\".")
+                  .arg(connection));
+    return 0;
+}
+
+std::optional<int> runCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QCoreApplication::translate("commandLine", "Brindlow, the instrument kiosk"));
+    parser.addHelpOption();
+    const QCommandLineOption database(
+        QStringLiteral("database"),
+        QCoreApplication::translate("commandLine",
+                                    "Keep the data in the PostgreSQL database of this libpq connection string, "
+                                    "shared with other kiosks (an empty string: in this folder's files)."),
+        QStringLiteral("connection"));
+    const QCommandLineOption copy(
+        QStringLiteral("copy-folder-to-database"),
+        QCoreApplication::translate("commandLine",
+                                    "Copy the inventory, history and student list of this folder into that "
+                                    "database, which must be empty."));
+    parser.addOption(database);
+    parser.addOption(copy);
+    parser.process(arguments);
+
+    if (parser.isSet(database))
+        return useDatabase(parser.value(database));
+    if (parser.isSet(copy)) {
+        const QString connection = QSettings().value(DatabaseKey).toString();
+        if (connection.isEmpty()) {
+            say(QCoreApplication::translate("commandLine", "No database is set: use --database first."));
+            return 1;
+        }
+        const auto [copied, report] = moveIntoDatabase(connection);
+        say(report);
+        return copied ? 0 : 1;
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,135 @@
+#include "app/moveIntoDatabase.h"
+
+#include "stores/DatabaseHistory.h"
+#include "stores/DatabaseInventory.h"
+#include "stores/FileStudentList.h"
+#include "stores/PostgresDatabase.h"
+#include "stores/SystemClock.h"
+#include "stores/itemBatches.h"
+#include "stores/sqlExec.h"
+
+#include <QCoreApplication>
+#include <QSet>
+#include <QSqlQuery>
+
+static QString tr(const char* text)
+{
+    return QCoreApplication::translate("moveIntoDatabase", text);
+}
+
+/// Inserts rows of values into \a table in statements of a few hundred rows.
+class RowInserter
+{
+public:
+    RowInserter(QSqlDatabase& database, const QString& table, const QStringList& columns)
+        : database(database)
+        , head(QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(table, columns.join(QLatin1String(", "))))
+        , row(QLatin1Char('(') + repeated(QStringLiteral("?"), QStringLiteral(", "), columns.size()) + QLatin1Char(')'))
+    {
+    }
+
+    bool add(const QVariantList& values)
+    {
+        pending.append(values);
+        return pending.size() < MaxItemsPerStatement || flush();
+    }
+
+    bool flush()
+    {
+        if (pending.isEmpty())
+            return true;
+        QSqlQuery query(database);
+        query.prepare(head + repeated(row, QStringLiteral(", "), pending.size()));
+        for (const QVariantList& values : std::as_const(pending))
+            for (const QVariant& value : values)
+                query.addBindValue(value);
+        pending.clear();
+        return execLogged(query);
+    }
+
+private:
+    QSqlDatabase& database;
+    const QString head;
+    const QString row;
+    QList<QVariantList> pending;
+};
+
+static bool holdsData(QSqlDatabase& database)
+{
+    QSqlQuery query(database);
+    return !execLogged(query, QStringLiteral("SELECT EXISTS (SELECT 1 FROM inventory) OR EXISTS (SELECT 1 FROM history) "
+                                             "OR EXISTS (SELECT 1 FROM students)"))
+        || !query.next() || query.value(0).toBool();
+}
+
+std::pair<bool, QString> moveIntoDatabase(const QString& connection)
+{
+    PostgresDatabase database(connection);
+    if (!database.problem().isEmpty())
+        return { false, database.problem() };
+    QSqlDatabase& handle = database.database();
+    if (holdsData(handle))
+        return { false, tr("The database holds data already: nothing was copied.") };
+
+    SystemClock clock;
+    DatabaseInventory inventoryFile;
+    DatabaseHistory historyFile(clock);
+    FileStudentList studentFile(QStringLiteral("students.lst"));
+    for (const QString& problem : { inventoryFile.problem(), historyFile.problem() })
+        if (!problem.isEmpty())
+            return { false, problem };
+
+    if (!handle.transaction())
+        return { false, tr("The database cannot take the copy.") };
+    bool copied = true;
+    const QList<Item> items = inventoryFile.items();
+    RowInserter inventory(handle, QStringLiteral("inventory"), { "name", "number" });
+    for (const Item& item : items)
+        copied = copied && inventory.add({ nameValue(item), item.number() });
+    copied = copied && inventory.flush();
+
+    int registered = 0;
+    RowInserter students(handle, QStringLiteral("students"), { "id", "name", "password" });
+    for (int i = 0; i < studentFile.count(); ++i) {
+        const Student student = studentFile.at(i);
+        registered += student.password().isNull() ? 0 : 1;
+        copied = copied && students.add({ student.id(), student.name().isNull() ? QStringLiteral("") : student.name(),
+                                          student.password() });
+    }
+    copied = copied && students.flush();
+
+    // One item out once a day holds from now on; a day that broke it before
+    // keeps its rows, the extra ones without a day.
+    qsizetype signOuts = 0;
+    QSet<QString> itemDays;
+    QDate first;
+    QDate last;
+    RowInserter history(handle, QStringLiteral("history"),
+                        { "dateTime", "day", "studentName", "studentId", "itemName", "itemNumber" });
+    copied = copied && historyFile.forEachEntry([&](const Entry& entry) {
+        const QDate day = entry.date();
+        const QString itemDay = entry.item().toString() + QLatin1Char('\n') + day.toString(Qt::ISODate);
+        const bool firstOfDay = !itemDays.contains(itemDay);
+        itemDays.insert(itemDay);
+        copied = copied
+            && history.add({ entry.msecsSinceEpoch(), firstOfDay ? QVariant(day) : QVariant(QMetaType::fromType<QDate>()),
+                             entry.student().name(), entry.student().id(), entry.item().name(), entry.item().number() });
+        first = first.isValid() ? std::min(first, day) : day;
+        last = std::max(last, day);
+        ++signOuts;
+    });
+    copied = copied && history.flush();
+    for (const char* topic : { "inventory", "students", "history" })
+        copied = copied && database.notify(QString::fromLatin1(topic));
+    if (!copied || !handle.commit()) {
+        handle.rollback();
+        return { false, tr("The copy failed, and nothing was copied; the log says why.") };
+    }
+    return { true, tr("Copied %1 items, %2 students (%3 with a registered password) and %4 sign-outs%5.")
+                       .arg(items.size())
+                       .arg(studentFile.count())
+                       .arg(registered)
+                       .arg(signOuts)
+                       .arg(signOuts ? tr(" from %1 to %2").arg(first.toString(Qt::ISODate), last.toString(Qt::ISODate))
+                                     : QString()) };
+}

@@ -1,0 +1,147 @@
+#include "stores/PostgresStudentList.h"
+
+#include "stores/PostgresDatabase.h"
+#include "stores/itemBatches.h"
+#include "stores/sqlExec.h"
+#include "stores/studentsById.h"
+
+#include <QSqlQuery>
+
+static const QString Students = QStringLiteral("students");
+static const QString Passwords = QStringLiteral("passwords");
+
+PostgresStudentList::PostgresStudentList(PostgresDatabase& database)
+    : database(database)
+{
+    connect(&database, &PostgresDatabase::changedElsewhere, this, &PostgresStudentList::heard);
+    connect(&database, &PostgresDatabase::reconnected, this, [this] { heard(Students); });
+    reload();
+}
+
+// A new list on another kiosk is shown at once; new passwords are only taken
+// in, as a password change on this kiosk is.
+void PostgresStudentList::heard(const QString& topic)
+{
+    if (topic != Students && topic != Passwords)
+        return;
+    reload();
+    if (topic == Students)
+        emit modified();
+}
+
+bool PostgresStudentList::reload()
+{
+    QSqlQuery query(database.database());
+    query.setForwardOnly(true);
+    if (!execLogged(query, QStringLiteral("SELECT name, id, password FROM students")))
+        return false;
+    QList<Student> read;
+    while (query.next())
+        read.append(Student(query.value(0).toString(), query.value(1).toString(), query.value(2).toString()));
+    students = sortedById(read);
+    return true;
+}
+
+// The whole list, replaced for every kiosk at once or not at all.
+bool PostgresStudentList::setStudents(const QList<Student>& list)
+{
+    const QList<Student> replacing = sortedById(list);
+    QSqlDatabase& handle = database.database();
+    bool stored = handle.transaction();
+    QSqlQuery query(handle);
+    stored = stored && execLogged(query, QStringLiteral("DELETE FROM students"));
+    for (qsizetype start = 0; stored && start < replacing.size(); start += MaxItemsPerStatement) {
+        const QList<Student> chunk = replacing.mid(start, MaxItemsPerStatement);
+        query.prepare(QLatin1String("INSERT INTO students (id, name, password) VALUES ")
+                      + repeated(QStringLiteral("(?, ?, ?)"), QStringLiteral(", "), chunk.size()));
+        for (const Student& student : chunk) {
+            query.addBindValue(student.id());
+            query.addBindValue(student.name().isNull() ? QStringLiteral("") : student.name());
+            query.addBindValue(student.password());
+        }
+        stored = execLogged(query);
+    }
+    stored = stored && database.notify(Students) && handle.commit();
+    if (!stored)
+        handle.rollback();
+    reload();
+    emit modified();
+    return stored;
+}
+
+bool PostgresStudentList::setPassword(const QString& id, const QString& password)
+{
+    QSqlQuery query(database.database());
+    query.prepare(QStringLiteral("UPDATE students SET password = ? WHERE id = ?"));
+    query.addBindValue(password);
+    query.addBindValue(id);
+    const bool stored = execLogged(query) && query.numRowsAffected() == 1 && database.notify(Passwords);
+    if (const auto found = find(id); stored && found != students.end())
+        found->setPassword(password);
+    return stored;
+}
+
+// The database lets only the first of two kiosks registering at once win.
+AbstractStudentList::Registration PostgresStudentList::registerPassword(const QString& id, const QString& password)
+{
+    QSqlQuery query(database.database());
+    query.prepare(QStringLiteral("UPDATE students SET password = ? WHERE id = ? AND password IS NULL"));
+    query.addBindValue(password);
+    query.addBindValue(id);
+    if (!execLogged(query))
+        return Registration::NotStored;
+    if (query.numRowsAffected() == 0) {
+        reload();
+        return contains(id) ? Registration::AlreadyRegistered : Registration::NotStored;
+    }
+    database.notify(Passwords);
+    if (const auto found = find(id); found != students.end())
+        found->setPassword(password);
+    return Registration::Registered;
+}
+
+bool PostgresStudentList::clearPasswords(const QStringList& ids)
+{
+    QSqlDatabase& handle = database.database();
+    bool stored = handle.transaction();
+    QSqlQuery query(handle);
+    for (qsizetype start = 0; stored && start < ids.size(); start += MaxItemsPerStatement) {
+        const QStringList chunk = ids.mid(start, MaxItemsPerStatement);
+        query.prepare(QStringLiteral("UPDATE students SET password = NULL WHERE id IN (%1)")
+                          .arg(repeated(QStringLiteral("?"), QStringLiteral(", "), chunk.size())));
+        for (const QString& id : chunk)
+            query.addBindValue(id);
+        stored = execLogged(query);
+    }
+    stored = stored && database.notify(Passwords) && handle.commit();
+    if (!stored)
+        handle.rollback();
+    reload();
+    return stored;
+}
+
+bool PostgresStudentList::contains(const QString& id)
+{
+    return find(id) != students.end();
+}
+
+int PostgresStudentList::count()
+{
+    return int(students.size());
+}
+
+Student PostgresStudentList::at(int index)
+{
+    return students.at(index);
+}
+
+Student PostgresStudentList::student(const QString& id)
+{
+    const auto found = find(id);
+    return found == students.end() ? Student() : *found;
+}
+
+QList<Student>::iterator PostgresStudentList::find(const QString& id)
+{
+    return findById(students, id);
+}

@@ -1,0 +1,36 @@
+#ifndef POSTGRESSTUDENTLIST_H
+#define POSTGRESSTUDENTLIST_H
+
+#include "stores/AbstractStudentList.h"
+
+class PostgresDatabase;
+
+/// The student list in the table "students" of a database several kiosks
+/// share, with a copy in memory in ascending order of ID for the many reads of
+/// a sign-out and a view. A change on any kiosk reaches the copies of all.
+class PostgresStudentList : public AbstractStudentList
+{
+    Q_OBJECT
+
+public:
+    explicit PostgresStudentList(PostgresDatabase& database);
+
+    bool setStudents(const QList<Student>& students) override;
+    bool setPassword(const QString& id, const QString& password) override;
+    Registration registerPassword(const QString& id, const QString& password) override;
+    bool clearPasswords(const QStringList& ids) override;
+    bool contains(const QString& id) override;
+    int count() override;
+    Student at(int index) override;
+    Student student(const QString& id) override;
+
+private:
+    bool reload();
+    QList<Student>::iterator find(const QString& id);
+    void heard(const QString& topic);
+
+    PostgresDatabase& database;
+    QList<Student> students; // sorted by ID
+};
+
+#endif
