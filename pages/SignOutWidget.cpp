@@ -11,6 +11,7 @@
 #include "pages/dialogs.h"
 #include "stores/AbstractHistory.h"
 #include "stores/Clock.h"
+#include "stores/itemOut.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -116,7 +117,10 @@ void SignOutWidget::signOutItem()
 
     followToday();
     if (!history->add(student, item)) {
-        showInformation(tr("The sign-out could not be recorded. Please tell a member of staff."));
+        // Another kiosk of a shared database may have signed it out a moment ago.
+        showInformation(isItemOut(*history, item, clock.today()).value_or(false)
+                            ? tr("The item is already signed out.")
+                            : tr("The sign-out could not be recorded. Please tell a member of staff."));
         return;
     }
     ui->usernameBox->clear();

@@ -4,9 +4,9 @@
 #include "stores/AbstractHistory.h"
 #include "stores/AbstractStudentList.h"
 #include "stores/Clock.h"
+#include "stores/itemOut.h"
 #include "stores/passwordHash.h"
 
-#include <algorithm>
 
 StudentVerifier::StudentVerifier(AbstractStudentList* students, AbstractHistory* history, const Clock& clock)
     : students(students)
@@ -27,7 +27,7 @@ std::pair<bool, Student> StudentVerifier::verify(
         return refused;
     }
     const Student record = students->student(id);
-    const std::optional<bool> signedOut = isSignedOutToday(item);
+    const std::optional<bool> signedOut = isItemOut(*history, item, clock.today());
     if (!signedOut) {
         // Unread, the item could be out already: better no sign-out than two.
         showInformation(tr("The sign-out could not be recorded. Please tell a member of staff."));
@@ -45,16 +45,6 @@ std::pair<bool, Student> StudentVerifier::verify(
     }
     // The record as read before a first password was registered: its password is still null.
     return { true, record };
-}
-
-std::optional<bool> StudentVerifier::isSignedOutToday(const Item& item)
-{
-    const QDate today = clock.today();
-    bool read = false;
-    const QList<Entry> entries = history->entries(today, today, {}, {}, &read);
-    if (!read)
-        return std::nullopt;
-    return std::any_of(entries.cbegin(), entries.cend(), [&item](const Entry& entry) { return entry.item() == item; });
 }
 
 bool StudentVerifier::checkPassword(const Student& record, const QString& password)

@@ -27,8 +27,6 @@ public:
         const QString& id, const QString& password, const Item& item, Refusal* refusal = nullptr) override;
 
 private:
-    /// Nothing when today's history cannot be read.
-    std::optional<bool> isSignedOutToday(const Item& item);
     bool checkPassword(const Student& record, const QString& password);
     bool registerPassword(const QString& id, const QString& password);
 
