@@ -1,0 +1,117 @@
+#include "app/moveIntoDatabase.h"
+#include "stores/DatabaseHistory.h"
+#include "stores/DatabaseInventory.h"
+#include "stores/FileStudentList.h"
+#include "stores/PostgresDatabase.h"
+#include "stores/PostgresHistory.h"
+#include "stores/PostgresInventory.h"
+#include "stores/PostgresStudentList.h"
+#include "support/FakeClock.h"
+#include "support/StoreBackend.h"
+#include "support/TestWorkspace.h"
+
+#include <QSqlQuery>
+#include <QTest>
+
+// A school that outgrows one kiosk moves its folder into the shared database
+// with one command, losing nothing.
+class tst_moveIntoDatabase : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void copiesEverythingOnce();
+    void kioskRoleMayNotAlterTheTables();
+
+private:
+    std::unique_ptr<StoreBackend> backend; // an empty database for each test
+    std::unique_ptr<TestWorkspace> workspace;
+};
+
+static QString connection()
+{
+    return qEnvironmentVariable("BRINDLOW_TEST_POSTGRES");
+}
+
+void tst_moveIntoDatabase::init()
+{
+    if (!StoreBackend::isPostgres())
+        QSKIP("Needs the throwaway server: run through tests/support/postgres.sh");
+    backend = std::make_unique<StoreBackend>();
+    workspace = std::make_unique<TestWorkspace>();
+}
+
+void tst_moveIntoDatabase::copiesEverythingOnce()
+{
+    const QDate day(2026, 3, 29); // the clocks go forward
+    const QList<Entry> signOuts {
+        Entry(QDateTime(day, QTime(9, 0)), Student("Zoë", "1", {}), Item("Violin", 2)),
+        Entry(QDateTime(day, QTime(8, 0)), Student("Bo", "2", {}), Item("Violin", 2)), // the same copy again
+        Entry(QDateTime(day.addDays(-400), QTime(23, 59, 59, 999)), Student("Zoë", "1", {}), Item("Flöte", 10)),
+    };
+    {
+        FakeClock clock;
+        DatabaseInventory inventory;
+        DatabaseHistory history(clock);
+        FileStudentList students("students.lst");
+        inventory.addItems({ Item("Violin", 2), Item("Flöte", 10) });
+        students.setStudents({ Student("Zoë", "1", "$argon2id$v=19$m=19456,t=2,p=1$c2FsdA$aGFzaA"),
+                               Student("Bo", "2", {}) });
+        for (const Entry& entry : signOuts) {
+            clock.set(entry.dateTime());
+            history.add(entry.student(), entry.item());
+        }
+    }
+
+    const QList<Item> folderItems = DatabaseInventory().items();
+    const auto [copied, report] = moveIntoDatabase(connection());
+    QVERIFY2(copied, qPrintable(report));
+    QVERIFY2(report.contains("2 items") && report.contains("2 students (1 with") && report.contains("3 sign-outs"),
+             qPrintable(report));
+
+    FakeClock clock;
+    PostgresDatabase database(connection());
+    PostgresStudentList students(database);
+    PostgresHistory history(database, clock);
+    QCOMPARE(PostgresInventory(database).items(), folderItems);
+    QCOMPARE(students.student("1").password(), QString("$argon2id$v=19$m=19456,t=2,p=1$c2FsdA$aGFzaA"));
+    QVERIFY(students.student("2").password().isNull());
+    const QList<Entry> moved = history.entries(day.addDays(-400), day, {}, {});
+    QCOMPARE(moved.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(moved.at(i).msecsSinceEpoch(), signOuts.at(i).msecsSinceEpoch());
+        QCOMPARE(moved.at(i).student().toString(), signOuts.at(i).student().toString());
+    }
+
+    // Once only: the database holds data now.
+    const auto [again, refusal] = moveIntoDatabase(connection());
+    QVERIFY(!again);
+    QCOMPARE(history.entries(day.addDays(-400), day, {}, {}).size(), 3);
+}
+
+// The role the README gives the kiosks reads and writes, and changes nothing else.
+void tst_moveIntoDatabase::kioskRoleMayNotAlterTheTables()
+{
+    PostgresDatabase asOwner(connection());
+    QSqlQuery owner(asOwner.database());
+    const QStringList grants { "DROP ROLE IF EXISTS kiosk", "CREATE ROLE kiosk LOGIN",
+                               "GRANT USAGE ON SCHEMA public TO kiosk", "GRANT SELECT, INSERT, UPDATE, DELETE ON ALL TABLES IN SCHEMA public TO kiosk",
+                               "GRANT USAGE ON ALL SEQUENCES IN SCHEMA public TO kiosk" };
+    for (const QString& grant : grants)
+        QVERIFY2(owner.exec(grant), qPrintable(grant));
+
+    FakeClock clock;
+    PostgresDatabase asKiosk(connection() + " user=kiosk");
+    QVERIFY2(asKiosk.problem().isEmpty(), qPrintable(asKiosk.problem()));
+    PostgresHistory history(asKiosk, clock);
+    QVERIFY(PostgresInventory(asKiosk).addItems({ Item("Harp", 1) }));
+    QVERIFY(history.add(Student("Ada", "1", {}), Item("Harp", 1)));
+    QVERIFY(history.clear());
+    QSqlQuery kiosk(asKiosk.database());
+    QVERIFY(!kiosk.exec("DROP TABLE history"));
+    QVERIFY(!kiosk.exec("ALTER TABLE students ADD COLUMN x text"));
+}
+
+QTEST_GUILESS_MAIN(tst_moveIntoDatabase)
+#include "tst_moveIntoDatabase.moc"
