@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QSettings>
 #include <QTest>
 
 #include <csignal>
@@ -21,9 +22,11 @@ private slots:
     void secondKioskInTheSameFolderStops();
     void startsInAReadOnlyFolder();
     void refusesAFileOfANewerRelease();
+    void databaseSetForDeployment_data();
+    void databaseSetForDeployment();
 
 private:
-    void startKiosk(QProcess& kiosk);
+    void startKiosk(QProcess& kiosk, const QStringList& arguments = {});
     bool waitForLock();
 
     std::unique_ptr<TestWorkspace> workspace;
@@ -42,14 +45,14 @@ void tst_kioskProcess::cleanup()
     workspace.reset();
 }
 
-void tst_kioskProcess::startKiosk(QProcess& kiosk)
+void tst_kioskProcess::startKiosk(QProcess& kiosk, const QStringList& arguments)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     environment.insert("XDG_CONFIG_HOME", workspace->filePath("config"));
     kiosk.setProcessEnvironment(environment);
     kiosk.setWorkingDirectory(workspace->path());
-    kiosk.start(BRINDLOW_EXECUTABLE, {});
+    kiosk.start(BRINDLOW_EXECUTABLE, arguments);
     QVERIFY(kiosk.waitForStarted());
 }
 
@@ -140,6 +143,33 @@ void tst_kioskProcess::refusesAFileOfANewerRelease()
     kiosk.kill();
     kiosk.waitForFinished();
     QCOMPARE(workspace->readFile("history"), before);
+}
+
+void tst_kioskProcess::databaseSetForDeployment_data()
+{
+    QTest::addColumn<QString>("connection");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("a database") << "host=db.school.lan dbname=brindlow user=kiosk" << 0
+                                << "host=db.school.lan dbname=brindlow user=kiosk";
+    QTest::newRow("back to the files") << "" << 0 << "";
+    // Secrets stay out of the settings: libpq's password file holds them.
+    QTest::newRow("password refused") << "host=db dbname=b password=secret" << 1 << "host=before";
+}
+
+void tst_kioskProcess::databaseSetForDeployment()
+{
+    QFETCH(QString, connection);
+    QFETCH(int, exitCode);
+    QFETCH(QString, stored);
+    workspace->writeFile("config/Ostmere/Brindlow.conf", "[database]\nconnection=host=before\n");
+    QProcess kiosk;
+    startKiosk(kiosk, { "--database", connection });
+    QVERIFY(kiosk.waitForFinished(10000));
+    QCOMPARE(kiosk.exitCode(), exitCode);
+    const QSettings settings(workspace->filePath("config/Ostmere/Brindlow.conf"), QSettings::IniFormat);
+    QCOMPARE(settings.value("database/connection").toString(), stored);
+    QVERIFY(!QFile::exists(workspace->filePath("brindlow.lock")));
 }
 
 QTEST_GUILESS_MAIN(tst_kioskProcess)
