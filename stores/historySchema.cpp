@@ -24,20 +24,10 @@ static QString dayOfSql(const QString& moment)
     return QStringLiteral("(%1 / 86400000 - (%1 % 86400000 < 0))").arg(moment);
 }
 
-static bool execAll(QSqlDatabase& database, const QStringList& statements)
-{
-    for (const QString& statement : statements) {
-        QSqlQuery query(database);
-        if (!execLogged(query, statement))
-            return false;
-    }
-    return true;
-}
-
 static bool indexDateTime(QSqlDatabase& database, const ProgressNote&)
 {
     // Every sign-out reads today's rows; without an index that scans years of history.
-    return execAll(database, { QStringLiteral("CREATE INDEX IF NOT EXISTS historyDateTime ON history (dateTime)") });
+    return execAllLogged(database, { QStringLiteral("CREATE INDEX IF NOT EXISTS historyDateTime ON history (dateTime)") });
 }
 
 static bool prepareForLargeReads(QSqlDatabase& database, const ProgressNote& note)
@@ -67,7 +57,7 @@ static bool prepareForLargeReads(QSqlDatabase& database, const ProgressNote& not
     for (qsizetype i = 0; i < statements.size(); ++i) {
         note(QCoreApplication::translate("historySchema", "Preparing the history for fast searching: %1%")
                  .arg(100 * i / (statements.size() + 1)));
-        if (!execAll(database, { statements.at(i) }))
+        if (!execAllLogged(database, { statements.at(i) }))
             return false;
     }
     note(QCoreApplication::translate("historySchema", "Preparing the history for fast searching: %1%")
@@ -80,7 +70,7 @@ static bool prepareForLargeReads(QSqlDatabase& database, const ProgressNote& not
 static bool clearPasswords(QSqlDatabase& database, const ProgressNote& note)
 {
     note(QCoreApplication::translate("historySchema", "Clearing old passwords from the history"));
-    return execAll(database, { QStringLiteral("UPDATE history SET studentPassword = NULL "
+    return execAllLogged(database, { QStringLiteral("UPDATE history SET studentPassword = NULL "
                                               "WHERE studentPassword IS NOT NULL") });
 }
 

@@ -37,16 +37,6 @@ static const QStringList Version1 {
 
 static const QList<QStringList> Versions { Version1 };
 
-static bool execAll(QSqlDatabase& database, const QStringList& statements)
-{
-    for (const QString& statement : statements) {
-        QSqlQuery query(database);
-        if (!execLogged(query, statement))
-            return false;
-    }
-    return true;
-}
-
 /// The version recorded in the database, 0 for an empty one; -1 when unknown.
 static int versionOf(QSqlDatabase& database)
 {
@@ -56,7 +46,7 @@ static int versionOf(QSqlDatabase& database)
     if (!execLogged(query, QStringLiteral("SELECT to_regclass('brindlowschema') IS NOT NULL")) || !query.next())
         return -1;
     if (!query.value(0).toBool())
-        return execAll(database, { QStringLiteral("CREATE TABLE brindlowSchema (version integer NOT NULL)") }) ? 0 : -1;
+        return execAllLogged(database, { QStringLiteral("CREATE TABLE brindlowSchema (version integer NOT NULL)") }) ? 0 : -1;
     if (!execLogged(query, QStringLiteral("SELECT coalesce(max(version), 0) FROM brindlowSchema")) || !query.next())
         return -1;
     return query.value(0).toInt();
@@ -70,7 +60,7 @@ SchemaUpgrade upgradePostgresSchema(QSqlDatabase& database)
     if (found > Versions.size())
         return SchemaUpgrade::TooNew;
     for (int step = found; step < Versions.size(); ++step) {
-        if (!execAll(database, Versions.at(step)))
+        if (!execAllLogged(database, Versions.at(step)))
             return SchemaUpgrade::Failed;
     }
     if (found == Versions.size())

@@ -19,3 +19,13 @@ bool execLogged(QSqlQuery& query, const QString& statement)
 {
     return logged(query, query.exec(statement));
 }
+
+bool execAllLogged(QSqlDatabase& database, const QStringList& statements)
+{
+    for (const QString& statement : statements) {
+        QSqlQuery query(database);
+        if (!execLogged(query, statement))
+            return false;
+    }
+    return true;
+}

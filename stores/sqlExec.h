@@ -1,12 +1,16 @@
 #ifndef SQLEXEC_H
 #define SQLEXEC_H
 
+#include <QStringList>
+
+class QSqlDatabase;
 class QSqlQuery;
-class QString;
 
 /// Executes the prepared \a query; a failure is logged (never the bound values).
 bool execLogged(QSqlQuery& query);
 /// Executes \a statement on \a query; a failure is logged.
 bool execLogged(QSqlQuery& query, const QString& statement);
+/// Executes \a statements on \a database one by one until one fails, which is logged.
+bool execAllLogged(QSqlDatabase& database, const QStringList& statements);
 
 #endif

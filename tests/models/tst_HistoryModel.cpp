@@ -5,7 +5,7 @@
 #include "support/FakeHistory.h"
 #include "support/ItemViews.h"
 #include "support/TestWorkspace.h"
-#include "support/insertHistoryRow.h"
+#include "support/StoreBackend.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
@@ -82,7 +82,7 @@ void tst_HistoryModel::columnsFromFlags()
 void tst_HistoryModel::displayValues()
 {
     const QDateTime moment(QDate::currentDate(), QTime(13, 5, 9, 250));
-    insertHistoryRow(moment, Student("Ada", "1", "pw"), Item("Oboe", 12));
+    StoreBackend().record({ Entry(moment, Student("Ada", "1", "pw"), Item("Oboe", 12)) });
     HistoryModel log(history.get(), 14, clock.today());
     HistoryModel page(history.get(), 13, clock.today());
     HistoryModel both(history.get(), 3, clock.today());
@@ -124,10 +124,10 @@ void tst_HistoryModel::sortKeys()
     QFETCH(QStringList, items);
 
     const QDate today = QDate::currentDate();
-    insertHistoryRow(QDateTime(today, QTime(23, 0)), Student("Bea", "9", "x"), Item("Violin", 2));
-    insertHistoryRow(QDateTime(today.addDays(-1), QTime(1, 0)), Student("Cy", "1", "x"), Item("Viola", 1));
-    insertHistoryRow(QDateTime(today.addDays(-2), QTime(22, 0)), Student("Bo", "2", "x"), Item("Violin", 10));
-    insertHistoryRow(QDateTime(today, QTime(9, 0)), Student("al", "0", "x"), Item("violin", 1));
+    StoreBackend().record({ Entry(QDateTime(today, QTime(23, 0)), Student("Bea", "9", "x"), Item("Violin", 2)) });
+    StoreBackend().record({ Entry(QDateTime(today.addDays(-1), QTime(1, 0)), Student("Cy", "1", "x"), Item("Viola", 1)) });
+    StoreBackend().record({ Entry(QDateTime(today.addDays(-2), QTime(22, 0)), Student("Bo", "2", "x"), Item("Violin", 10)) });
+    StoreBackend().record({ Entry(QDateTime(today, QTime(9, 0)), Student("al", "0", "x"), Item("violin", 1)) });
 
     HistoryModel model(history.get(), flags, clock.today());
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
@@ -144,9 +144,9 @@ void tst_HistoryModel::timeSortsByInstantAcrossTheClockChange()
 {
     const QDate day(2026, 10, 25);
     const auto utc = [day](int hour, int minute) { return QDateTime(day, QTime(hour, minute), Qt::UTC).toLocalTime(); };
-    insertHistoryRow(utc(1, 15), Student("Bo", "2", "x"), Item("second, 02:15 winter time", 1));
-    insertHistoryRow(utc(0, 30), Student("Al", "1", "x"), Item("first, 02:30 summer time", 1));
-    insertHistoryRow(utc(1, 45), Student("Cy", "3", "x"), Item("third, 02:45 winter time", 1));
+    StoreBackend().record({ Entry(utc(1, 15), Student("Bo", "2", "x"), Item("second, 02:15 winter time", 1)) });
+    StoreBackend().record({ Entry(utc(0, 30), Student("Al", "1", "x"), Item("first, 02:30 summer time", 1)) });
+    StoreBackend().record({ Entry(utc(1, 45), Student("Cy", "3", "x"), Item("third, 02:45 winter time", 1)) });
 
     HistoryModel model(history.get(), 14, clock.today());
     model.setFilter(day, day, {}, {});
@@ -171,7 +171,7 @@ void tst_HistoryModel::invertedRangeIsEmpty()
 void tst_HistoryModel::eachModelReloadsWithItsOwnFilter()
 {
     const QDate today = QDate::currentDate();
-    insertHistoryRow(QDateTime(today.addDays(-3), QTime(12, 0)), Student("Ada", "1", "x"), Item("Harp", 1));
+    StoreBackend().record({ Entry(QDateTime(today.addDays(-3), QTime(12, 0)), Student("Ada", "1", "x"), Item("Harp", 1)) });
     HistoryModel log(history.get(), 14, clock.today());
     HistoryModel page(history.get(), 13, clock.today());
     page.setFilter(today.addDays(-7), today, { "Ada" }, {});

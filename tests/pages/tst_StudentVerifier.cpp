@@ -7,7 +7,7 @@
 #include "support/FakeClock.h"
 #include "support/FakeHistory.h"
 #include "support/TestWorkspace.h"
-#include "support/insertHistoryRow.h"
+#include "support/StoreBackend.h"
 
 #include <QTest>
 #include <QAbstractButton>
@@ -283,7 +283,7 @@ void tst_StudentVerifier::blockedOnlyForTheSameItemToday()
     QFETCH(Item, taken);
     QFETCH(int, daysAgo);
     QFETCH(bool, blocked);
-    insertHistoryRow(QDateTime::currentDateTime().addDays(-daysAgo), Student("Other", "other", "x"), taken);
+    StoreBackend().record({ Entry(QDateTime::currentDateTime().addDays(-daysAgo), Student("Other", "other", "x"), taken) });
 
     DialogAnswerer dialogs;
     if (blocked)
