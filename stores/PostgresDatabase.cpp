@@ -48,9 +48,9 @@ bool PostgresDatabase::connect()
 {
     reached = handle.open();
     if (!reached) {
-        refusal = QCoreApplication::translate("PostgresDatabase", "Cannot reach the database: %1")
-                      .arg(handle.lastError().text());
-        qWarning("%s", qPrintable(refusal));
+        // The details are for whoever reads the log, not for the person at the kiosk.
+        refusal = QCoreApplication::translate("PostgresDatabase", "Cannot reach the kiosks' database.");
+        qWarning("Cannot reach the database: %s", qPrintable(handle.lastError().text()));
         return false;
     }
     refusal.clear();
