@@ -39,7 +39,18 @@ static int useDatabase(const QString& connection)
     return 0;
 }
 
-std::optional<int> runCommandLine(const QStringList& arguments)
+bool isCommandLineTask(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument.startsWith("--database") || argument == "--copy-folder-to-database" || argument == "--help"
+            || argument == "-h")
+            return true;
+    }
+    return false;
+}
+
+int runCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate("commandLine", "Brindlow, the instrument kiosk"));
@@ -71,5 +82,5 @@ std::optional<int> runCommandLine(const QStringList& arguments)
         say(report);
         return copied ? 0 : 1;
     }
-    return std::nullopt;
+    return 0;
 }

@@ -3,13 +3,17 @@
 
 #include <QStringList>
 
-#include <optional>
 
-/// Carries out the options meant for deployment scripts and returns the
-/// program's exit code; nothing when the kiosk is to start as usual.
-///   --database CONNECTION      keep the data in the shared PostgreSQL database
-///                              of this libpq connection string ("" for files)
-///   --copy-folder-to-database  copy this folder's files into that database
-std::optional<int> runCommandLine(const QStringList& arguments);
+// Options meant for deployment scripts, which need no display:
+//   --database CONNECTION      keep the data in the shared PostgreSQL database
+//                              of this libpq connection string ("" for files)
+//   --copy-folder-to-database  copy this folder's files into that database
+//   --help
+
+/// Whether the program is run for one of those options rather than as the kiosk.
+bool isCommandLineTask(int argc, char* argv[]);
+
+/// Carries out the options and returns the program's exit code.
+int runCommandLine(const QStringList& arguments);
 
 #endif

@@ -28,13 +28,21 @@ static bool waitForData(const Kiosk& kiosk, QSplashScreen& splash)
     return false;
 }
 
+static void nameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Brindlow"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Ostmere"));
+}
+
 int main(int argc, char* argv[])
 {
+    if (isCommandLineTask(argc, argv)) {
+        QCoreApplication application(argc, argv);
+        nameApplication();
+        return runCommandLine(application.arguments());
+    }
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Brindlow"));
-    QApplication::setOrganizationName(QStringLiteral("Ostmere"));
-    if (const std::optional<int> exitCode = runCommandLine(application.arguments()))
-        return *exitCode;
+    nameApplication();
 
     KioskLock lock;
     if (!lock.acquire())
