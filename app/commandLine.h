@@ -3,7 +3,6 @@
 
 #include <QStringList>
 
-
 // Options meant for deployment scripts, which need no display:
 //   --database CONNECTION      keep the data in the shared PostgreSQL database
 //                              of this libpq connection string ("" for files)
