@@ -1,14 +1,26 @@
-// Measures the kiosk on a data folder written by generateData:
+// Measures the kiosk on a data folder written by generateData, or on the
+// PostgreSQL database that the kiosk's settings name (where that folder was
+// copied with --copy-folder-to-database):
 //   benchmark FOLDER [REPEATS [PART...]]
 // Every figure is the median of REPEATS runs (default 7) after one warm-up run.
-// PARTs (startup, signout, scan, history, students, inventory; default all) narrow
-// the run down, e.g. for a profiler.
+// PARTs (startup, signout, scan, history, students, inventory on the files;
+// startup, signout, history, race on a database; default all) narrow the run
+// down, e.g. for a profiler.
 // Beside every database operation stands its floor: the same SQL run directly
-// on the same file through SQLite's C API, reading every column of every row.
-// Changes the data in FOLDER (sign-outs, a rewritten student list).
+// through the database's C API (SQLite's on the same file, or libpq), reading
+// every column of every row.
+// Changes the data in FOLDER or the database (sign-outs, a rewritten student list).
+#include "LibpqConnection.h"
+#include "SqliteConnection.h"
+#include "Table.h"
+#include "measuring.h"
+#include "signOutSteps.h"
+
 #include "app/Kiosk.h"
+#include "app/openStores.h"
 #include "pages/HistoryWidget.h"
 #include "pages/SignOutWidget.h"
+#include "stores/FileStudentList.h"
 #include "stores/fileAccess.h"
 #include "stores/itemCode.h"
 #include "stores/passwordHash.h"
@@ -20,24 +32,21 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QProcess>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTemporaryDir>
+#include <QTimeZone>
 #include <QTreeView>
 #include <QWindow>
 
-#include <sqlite3.h>
-#include <sys/resource.h>
-
-#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <optional>
-#include <vector>
 
 namespace {
 
@@ -45,110 +54,8 @@ namespace {
 const char* const HistoryRange = "SELECT * FROM history WHERE dateTime >= ? AND dateTime < ? ";
 const char* const StudentWord = "AND studentName || ' (' || studentId || ')' LIKE '%' || ? || '%' ";
 const char* const InRecordingOrder = "ORDER BY rowid";
-const char* const HistoryInsert = "INSERT INTO history VALUES(?, ?, ?, ?, ?, ?)";
 const char* const InventoryTerm
     = "SELECT ?, ? WHERE NOT EXISTS (SELECT * FROM inventory WHERE name = ? AND number = ?)";
-
-template <typename T> T* child(const QObject* parent, const char* name = nullptr)
-{
-    T* found = parent->findChild<T*>(name ? QString::fromLatin1(name) : QString());
-    if (!found)
-        qFatal("No child %s", name ? name : T::staticMetaObject.className());
-    return found;
-}
-
-template <typename Work> qint64 nanoseconds(Work work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return timer.nsecsElapsed();
-}
-
-/// The median in milliseconds of \a repeats runs after a warm-up; \a run
-/// returns the nanoseconds of the part it times.
-template <typename Run> double medianMs(int repeats, Run run)
-{
-    run();
-    std::vector<qint64> times;
-    for (int i = 0; i < repeats; ++i)
-        times.push_back(run());
-    std::sort(times.begin(), times.end());
-    const size_t middle = times.size() / 2;
-    const qint64 median = times.size() % 2 ? times[middle] : (times[middle - 1] + times[middle]) / 2;
-    return double(median) / 1e6;
-}
-
-/// A connection of its own to a database file of the kiosk.
-class Sqlite
-{
-public:
-    explicit Sqlite(const QString& path)
-    {
-        // Without a mutex per connection, as Qt's SQLite driver opens its own.
-        if (sqlite3_open_v2(
-                QFile::encodeName(path).constData(), &database, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr)
-            != SQLITE_OK)
-            qFatal("Cannot open %s", qPrintable(path));
-        sqlite3_busy_timeout(database, 1000);
-    }
-    ~Sqlite() { sqlite3_close(database); }
-    Sqlite(const Sqlite&) = delete;
-    Sqlite& operator=(const Sqlite&) = delete;
-
-    /// Prepares \a sql, binds \a values, steps through every row reading every
-    /// column in its stored type; returns the number of rows.
-    int run(const QByteArray& sql, const QVariantList& values = {})
-    {
-        sqlite3_stmt* statement = nullptr;
-        if (sqlite3_prepare_v2(database, sql.constData(), int(sql.size()), &statement, nullptr) != SQLITE_OK)
-            qFatal("Cannot prepare %s: %s", sql.constData(), sqlite3_errmsg(database));
-        for (int i = 0; i < values.size(); ++i)
-            bind(statement, i + 1, values.at(i));
-        int rows = 0;
-        int result;
-        while ((result = sqlite3_step(statement)) == SQLITE_ROW) {
-            ++rows;
-            for (int column = 0; column < sqlite3_column_count(statement); ++column)
-                read(statement, column);
-        }
-        if (result != SQLITE_DONE)
-            qFatal("Cannot run %s: %s", sql.constData(), sqlite3_errmsg(database));
-        sqlite3_finalize(statement);
-        return rows;
-    }
-
-    qint64 checksum = 0;
-
-private:
-    static void bind(sqlite3_stmt* statement, int position, const QVariant& value)
-    {
-        if (!value.isValid()) {
-            sqlite3_bind_null(statement, position);
-        } else if (value.typeId() == QMetaType::QString) {
-            const QByteArray text = value.toString().toUtf8();
-            sqlite3_bind_text(statement, position, text.constData(), int(text.size()), SQLITE_TRANSIENT);
-        } else {
-            sqlite3_bind_int64(statement, position, value.toLongLong());
-        }
-    }
-
-    void read(sqlite3_stmt* statement, int column)
-    {
-        switch (sqlite3_column_type(statement, column)) {
-        case SQLITE_INTEGER:
-            checksum += sqlite3_column_int64(statement, column);
-            break;
-        case SQLITE_TEXT:
-            checksum += *sqlite3_column_text(statement, column) + sqlite3_column_bytes(statement, column);
-            break;
-        default:
-            break;
-        }
-    }
-
-    sqlite3* database = nullptr;
-};
 
 QByteArray historyQuery(bool studentWord)
 {
@@ -167,72 +74,6 @@ QByteArray inventoryInsert(int items)
         terms.append(InventoryTerm);
     return "INSERT OR IGNORE INTO inventory " + terms.join(" UNION ");
 }
-
-long residentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return 0;
-}
-
-long peakResidentKb()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
-
-QByteArray loadAverage()
-{
-    QFile file(QStringLiteral("/proc/loadavg"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray("?");
-}
-
-class Table
-{
-public:
-    void add(const QString& operation, const QString& program, const QString& floor = {}, const QString& ratio = {},
-        const QString& target = {})
-    {
-        rows.append({ operation, program, floor, ratio, target });
-    }
-
-    void time(const QString& operation, double ms, const QString& target = {})
-    {
-        add(operation, milliseconds(ms), {}, {}, target);
-    }
-
-    void againstFloor(const QString& operation, double ms, double floorMs, const QString& target)
-    {
-        add(operation, milliseconds(ms), milliseconds(floorMs), QString::number(ms / floorMs, 'f', 2), target);
-    }
-
-    void print() const
-    {
-        const QStringList header { "operation", "program", "floor", "ratio", "target" };
-        QList<qsizetype> widths(header.size());
-        for (const QStringList& row : rows + QList<QStringList> { header })
-            for (qsizetype i = 0; i < row.size(); ++i)
-                widths[i] = std::max(widths[i], row.at(i).size());
-        for (const QStringList& row : QList<QStringList> { header } + rows) {
-            QString line = row.at(0).leftJustified(widths[0]);
-            for (qsizetype i = 1; i < row.size() - 1; ++i)
-                line += QLatin1String("  ") + row.at(i).rightJustified(widths[i]);
-            line += QLatin1String("  ") + row.last();
-            std::printf("%s\n", qPrintable(line.trimmed()));
-        }
-    }
-
-    static QString milliseconds(double ms) { return QString::number(ms, 'f', ms < 10 ? 2 : 1) + " ms"; }
-    static QString megabytes(long kb) { return QString::number(kb / 1024.0, 'f', 1) + " MB"; }
-
-private:
-    QList<QStringList> rows;
-};
 
 qint64 startUp()
 {
@@ -264,6 +105,12 @@ void measureStartUp(Table& table, const QString& folder, int repeats)
         "<= 1.5 x empty, < 250 ms");
 }
 
+void measureStartUpOnDatabase(Table& table, int repeats)
+{
+    table.time("start-up on the database (connect, read the students and items, show)", medianMs(repeats, startUp),
+        "< 250 ms");
+}
+
 /// A student with a registered password still in plain text (as the data
 /// generator writes them; an earlier run hashed some) and items nobody has
 /// signed out today.
@@ -287,8 +134,10 @@ std::pair<Student, QList<Item>> signOutCandidates(Kiosk& kiosk)
 
 // The data holds plain passwords, as an older release left them: the warm-up
 // run replaces the student's by its hash, and the timed runs check the hash.
-void measureSignOut(Table& table, Kiosk& kiosk, Sqlite& history, int repeats,
-                    const QString& operation = "one sign-out (verify with one password check, add, today's log redrawn)")
+// Without \a checkPassword, the sign-out and its floor leave the check out.
+void measureSignOut(Table& table, Kiosk& kiosk, FloorConnection& history, int repeats,
+    const QString& operation = "one sign-out (verify with one password check, add, today's log redrawn)",
+    bool checkPassword = true)
 {
     auto [student, free] = signOutCandidates(kiosk);
     const QString hash = hashPassword(student.password());
@@ -296,10 +145,14 @@ void measureSignOut(Table& table, Kiosk& kiosk, Sqlite& history, int repeats,
     const double ms = medianMs(repeats, [&] {
         const Item item = free.takeFirst();
         return nanoseconds([&] {
-            const auto [accepted, record] = kiosk.verifier.verify(student.id(), student.password(), item);
-            if (!accepted)
+            if (checkPassword) {
+                const auto [accepted, record] = kiosk.verifier.verify(student.id(), student.password(), item);
+                if (!accepted || !kiosk.history.add(record, item))
+                    qFatal("The sign-out of %s was refused", qPrintable(item.toString()));
+            } else if (signOutApartFromPassword(kiosk.students, kiosk.history, kiosk.clock, student.id(), item)
+                != SignOutOutcome::Recorded) {
                 qFatal("The sign-out of %s was refused", qPrintable(item.toString()));
-            kiosk.history.add(record, item);
+            }
             log->repaint();
         });
     });
@@ -307,18 +160,16 @@ void measureSignOut(Table& table, Kiosk& kiosk, Sqlite& history, int repeats,
     const double floorMs = medianMs(repeats, [&] {
         const Item item = free.takeFirst();
         return nanoseconds([&] {
-            if (!passwordMatches(hash, student.password()))
+            if (checkPassword && !passwordMatches(hash, student.password()))
                 qFatal("The password check failed");
             history.run(historyQuery(false), dayRange(today, today));
-            history.run(HistoryInsert,
-                { QDateTime::currentMSecsSinceEpoch(), student.name(), student.id(), QVariant(), item.name(),
-                    item.number() });
+            history.addToHistory(student, item);
         });
     });
-    table.againstFloor(operation, ms, floorMs, "<= 2 x floor, < 150 ms");
+    table.againstFloor(operation, ms, floorMs, checkPassword ? "<= 2 x floor, < 150 ms" : "<= 2 x floor");
 }
 
-void measurePasswords(Table& table, Kiosk& kiosk, int repeats)
+void measurePasswords(Table& table, Kiosk& kiosk, int repeats, bool onDatabase)
 {
     const QString hash = hashPassword(QStringLiteral("secret"));
     const double checkMs = medianMs(repeats, [&] { return nanoseconds([&] { passwordMatches(hash, "wrong"); }); });
@@ -333,7 +184,9 @@ void measurePasswords(Table& table, Kiosk& kiosk, int repeats)
         const QString id = unregistered.takeFirst();
         return nanoseconds([&] { kiosk.students.setPassword(id, hashPassword(QStringLiteral("first"))); });
     });
-    table.time(QString("first registration (hash, %L1 students saved)").arg(kiosk.students.count()), registerMs);
+    table.time(onDatabase ? QString("first registration (hash, the student's row updated)")
+                          : QString("first registration (hash, %L1 students saved)").arg(kiosk.students.count()),
+        registerMs);
 }
 
 /// Sends \a key to \a window as the window system does, stamped \a time.
@@ -373,7 +226,7 @@ void measureScan(Table& table, Kiosk& kiosk, int repeats)
 
 /// The history page over years of data: each change timed from the click to
 /// the first screen of rows drawn (the view reads the rows it draws).
-void measureHistoryPage(Table& table, Kiosk& kiosk, Sqlite& history, int repeats, const QString& word)
+void measureHistoryPage(Table& table, Kiosk& kiosk, FloorConnection& history, int repeats, const QString& word)
 {
     child<QCheckBox>(&kiosk.window, "historyButton")->click();
     QCoreApplication::processEvents();
@@ -406,7 +259,7 @@ void measureHistoryPage(Table& table, Kiosk& kiosk, Sqlite& history, int repeats
     });
     show(allYears, {});
     table.time(QString("history page: all years, no word (%L1 rows), to the first screen").arg(model->rowCount()),
-               allYearsMs, "< 100 ms");
+        allYearsMs, "< 100 ms");
     table.add("resident memory, history page showing all years", Table::megabytes(residentKb()), {}, {}, "< 150 MB");
 
     for (const auto& [section, name] : { std::pair(1, "student"), std::pair(2, "item"), std::pair(0, "time") }) {
@@ -426,7 +279,7 @@ void measureHistoryPage(Table& table, Kiosk& kiosk, Sqlite& history, int repeats
         for (int step = 0; step <= 100; ++step)
             longestStep = std::max(longestStep, firstScreen([&] { bar->setValue(bar->maximum() / 100 * step); }));
         table.time(QString("history page: all years by %1 scrolled top to end, longest of 100 steps").arg(name),
-                   longestStep / 1e6, "no pause");
+            longestStep / 1e6, "no pause");
     }
     header->setSortIndicator(0, Qt::DescendingOrder);
 
@@ -439,8 +292,8 @@ void measureHistoryPage(Table& table, Kiosk& kiosk, Sqlite& history, int repeats
             return elapsed;
         });
         if (from == allYears) {
-            table.time(QString("history page: all years, student word \"%1\" (%L2 rows)").arg(word).arg(rows), ms,
-                       "< 100 ms");
+            table.time(
+                QString("history page: all years, student word \"%1\" (%L2 rows)").arg(word).arg(rows), ms, "< 100 ms");
             continue;
         }
         QVariantList values = dayRange(yearAgo, today);
@@ -448,7 +301,7 @@ void measureHistoryPage(Table& table, Kiosk& kiosk, Sqlite& history, int repeats
         const double floorMs
             = medianMs(repeats, [&] { return nanoseconds([&] { history.run(historyQuery(true), values); }); });
         table.againstFloor(QString("history page: one year, student word \"%1\" (%L2 rows)").arg(word).arg(rows), ms,
-                           floorMs, "<= 1.1 x floor");
+            floorMs, "<= 1.1 x floor");
     }
 
     // Left on all years while the kiosk is back on the sign-out page.
@@ -492,7 +345,7 @@ void measureStudents(Table& table, Kiosk& kiosk, int repeats)
     table.time(QString("CSV import (%L1 lines, read and set)").arg(imported.count()), importMs, "< 30 ms");
 }
 
-void measureInventory(Table& table, Kiosk& kiosk, Sqlite& inventory, int repeats)
+void measureInventory(Table& table, Kiosk& kiosk, SqliteConnection& inventory, int repeats)
 {
     QList<Item> run;
     QVariantList values;
@@ -517,6 +370,119 @@ void measureInventory(Table& table, Kiosk& kiosk, Sqlite& inventory, int repeats
     table.againstFloor(QString("add 99 items to %L1 (all views reload)").arg(before), ms, floorMs, "");
 }
 
+// Eight kiosks on one database signing out as fast as they can: each a
+// process of its own, as at a school.
+constexpr int RaceKiosks = 8;
+constexpr int RaceSeconds = 30;
+// Each race day, every kiosk's clock moves a day on (see raceKiosk), so that
+// the inventory's items go out again and again.
+constexpr int RaceDaySeconds = 5;
+
+struct RaceTally
+{
+    qint64 outcomes[4] = {};
+    qint64 eventsNs = 0;
+    std::vector<qint64> recordedNs;
+    std::vector<qint64> allNs;
+};
+
+/// Adds the report of one racing kiosk to \a tally.
+void tallyRaceKiosk(RaceTally& tally, QProcess& kiosk)
+{
+    if (!kiosk.waitForFinished((RaceSeconds + 120) * 1000) || kiosk.exitCode() != 0)
+        qFatal("A racing kiosk failed");
+    const QList<QByteArray> lines = kiosk.readAllStandardOutput().split('\n');
+    const QList<QByteArray> done = lines.first().split(' ');
+    if (done.size() != 6 || done.first() != "done")
+        qFatal("A racing kiosk did not report");
+    for (int i = 0; i < 4; ++i)
+        tally.outcomes[i] += done.at(i + 1).toLongLong();
+    tally.eventsNs += done.at(5).toLongLong();
+    for (const QByteArray& line : lines.mid(1)) {
+        const QList<QByteArray> signOut = line.split(' ');
+        if (signOut.size() != 2)
+            continue;
+        const qint64 ns = signOut.at(1).toLongLong();
+        tally.allNs.push_back(ns);
+        if (signOut.at(0).toInt() == int(SignOutOutcome::Recorded))
+            tally.recordedNs.push_back(ns);
+    }
+}
+
+/// The racing kiosks started, and told to go once all are ready.
+std::vector<std::unique_ptr<QProcess>> startRace(const QString& connection)
+{
+    std::vector<std::unique_ptr<QProcess>> kiosks;
+    for (int i = 0; i < RaceKiosks; ++i) {
+        kiosks.push_back(std::make_unique<QProcess>());
+        kiosks.back()->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        kiosks.back()->start(QCoreApplication::applicationDirPath() + QStringLiteral("/raceKiosk"),
+            { connection, QString::number(RaceSeconds), QString::number(RaceDaySeconds), QString::number(i + 1) });
+    }
+    for (const auto& kiosk : kiosks) {
+        while (!kiosk->canReadLine())
+            if (!kiosk->waitForReadyRead(120'000))
+                qFatal("A racing kiosk did not start");
+        if (kiosk->readLine().trimmed() != "ready")
+            qFatal("A racing kiosk did not start");
+    }
+    const QByteArray go = "go " + QByteArray::number(QDateTime::currentMSecsSinceEpoch()) + '\n';
+    for (const auto& kiosk : kiosks)
+        kiosk->write(go);
+    for (const auto& kiosk : kiosks)
+        kiosk->waitForBytesWritten();
+    return kiosks;
+}
+
+// What the kiosks recorded is then checked in the database: no item twice
+// on one local day (the day taken from the moment, not from the day column
+// that the rule is built on), and every sign-out a kiosk counted is there.
+void measureRace(Table& table, const QString& connection, LibpqConnection& database)
+{
+    const qint64 before = database.number("SELECT coalesce(max(rowid), 0) FROM history");
+    RaceTally tally;
+    for (const auto& kiosk : startRace(connection))
+        tallyRaceKiosk(tally, *kiosk);
+
+    const QString zone = QString::fromUtf8(QTimeZone::systemTimeZoneId());
+    const QByteArray localDay = "(to_timestamp(dateTime / 1000.0) AT TIME ZONE ?)::date";
+    const qint64 doubles = database.number("SELECT count(*) FROM (SELECT itemName, itemNumber, " + localDay
+            + " FROM history WHERE rowid > ? GROUP BY 1, 2, 3 HAVING count(*) > 1) "
+              "AS doubles",
+        { zone, before });
+    const qint64 stored = database.number("SELECT count(*) FROM history WHERE rowid > ?", { before });
+    const qint64 wrongDays = database.number(
+        "SELECT count(*) FROM history WHERE rowid > ? AND day IS DISTINCT FROM " + localDay, { before, zone });
+    const qint64 days = database.number("SELECT count(DISTINCT day) FROM history WHERE rowid > ?", { before });
+
+    const qint64 recorded = tally.outcomes[int(SignOutOutcome::Recorded)];
+    const qint64 attempts = qint64(tally.allNs.size());
+    const QString race = QString("%1 kiosks racing %2 s, ").arg(RaceKiosks).arg(RaceSeconds);
+    table.add(race + "sign-outs recorded per second, all kiosks",
+        QString("%1 /s").arg(double(recorded) / RaceSeconds, 0, 'f', 0));
+    table.add(race + "attempts per second (recorded or refused)",
+        QString("%1 /s").arg(double(attempts) / RaceSeconds, 0, 'f', 0));
+    table.add(race + "refused: seen out / lost at the add / failed",
+        QString("%L1 / %L2 / %L3")
+            .arg(tally.outcomes[int(SignOutOutcome::SeenOut)])
+            .arg(tally.outcomes[int(SignOutOutcome::LostRace)])
+            .arg(tally.outcomes[int(SignOutOutcome::Failed)]),
+        {}, {}, "failed 0");
+    table.time(race + "one sign-out apart from the hash, median", percentile(tally.recordedNs, 0.5) / 1e6);
+    table.time(race + "one sign-out apart from the hash, 99th percentile", percentile(tally.recordedNs, 0.99) / 1e6,
+        "< 50 ms");
+    table.time(race + "one attempt (recorded or refused), 99th percentile", percentile(tally.allNs, 0.99) / 1e6);
+    table.add(race + "time taking in the other kiosks' changes",
+        QString("%1 %").arg(100.0 * double(tally.eventsNs) / (RaceKiosks * RaceSeconds * 1e9), 0, 'f', 0));
+    table.add(race + QString("sign-outs a race day (a day every %1 s)").arg(RaceDaySeconds),
+        QString::number(days ? stored / days : 0));
+    table.add(race + "sign-outs in the database / counted by the kiosks",
+        QString("%L1 / %L2").arg(stored).arg(recorded), {}, {}, "equal");
+    table.add(
+        race + "double sign-outs in the database (an item twice a local day)", QString::number(doubles), {}, {}, "0");
+    table.add(race + "rows whose day is not their moment's local day", QString::number(wrongDays), {}, {}, "0");
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -526,42 +492,65 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Ostmere"));
     const QStringList arguments = application.arguments();
     if (arguments.size() < 2) {
-        std::fprintf(stderr, "usage: benchmark FOLDER [REPEATS [startup|signout|scan|history|students|inventory]...]\n");
+        std::fprintf(
+            stderr, "usage: benchmark FOLDER [REPEATS [startup|signout|scan|history|students|inventory|race]...]\n");
         return 2;
     }
     const QString folder = QDir(arguments.at(1)).absolutePath();
     const int repeats = arguments.size() > 2 ? std::max(1, arguments.at(2).toInt()) : 7;
     const QStringList parts = arguments.mid(3);
-    const auto measured = [&parts](const char* part) { return parts.isEmpty() || parts.contains(part); };
+    // The kiosk keeps its data where its settings say; so does the benchmark.
+    const QString connection = QSettings().value(DatabaseKey).toString();
+    const bool onDatabase = !connection.isEmpty();
+    const QStringList allParts = onDatabase
+        ? QStringList { "startup", "signout", "history", "race" }
+        : QStringList { "startup", "signout", "scan", "history", "students", "inventory" };
+    const auto measured
+        = [&](const char* part) { return allParts.contains(part) && (parts.isEmpty() || parts.contains(part)); };
     const QByteArray loadBefore = loadAverage();
 
     Table table;
-    if (measured("startup"))
+    if (measured("startup") && onDatabase)
+        measureStartUpOnDatabase(table, repeats);
+    else if (measured("startup"))
         measureStartUp(table, folder, repeats);
     {
         QDir::setCurrent(folder);
         Kiosk kiosk;
+        if (!kiosk.problem().isEmpty())
+            qFatal("%s", qPrintable(kiosk.problem()));
         kiosk.showFullScreen();
         QCoreApplication::processEvents();
-        Sqlite history(QStringLiteral("history"));
-        Sqlite inventory(QStringLiteral("inventory"));
+        std::unique_ptr<FloorConnection> history;
+        if (onDatabase)
+            history = std::make_unique<LibpqConnection>(connection);
+        else
+            history = std::make_unique<SqliteConnection>(QStringLiteral("history"));
         if (measured("signout")) {
-            measureSignOut(table, kiosk, history, repeats);
-            measurePasswords(table, kiosk, repeats);
+            measureSignOut(table, kiosk, *history, repeats);
+            measureSignOut(table, kiosk, *history, repeats,
+                "one sign-out apart from the password check (the verifier's reads, add, log redrawn)", false);
+            measurePasswords(table, kiosk, repeats, onDatabase);
         }
         if (measured("scan"))
             measureScan(table, kiosk, repeats);
         if (measured("history"))
-            measureHistoryPage(table, kiosk, history, repeats, QStringLiteral("Nowak"));
+            measureHistoryPage(table, kiosk, *history, repeats, QStringLiteral("Nowak"));
         if (measured("students"))
             measureStudents(table, kiosk, repeats);
-        if (measured("inventory"))
+        if (measured("inventory")) {
+            SqliteConnection inventory(QStringLiteral("inventory"));
             measureInventory(table, kiosk, inventory, repeats);
+        }
     }
     table.add("peak resident memory (ru_maxrss)", Table::megabytes(peakResidentKb()), {}, {}, "< 150 MB");
+    if (measured("race")) {
+        LibpqConnection database(connection);
+        measureRace(table, connection, database);
+    }
 
     std::printf("Brindlow benchmark on %s: median of %d runs after a warm-up, load average %s -> %s\n",
-        qPrintable(folder), repeats, loadBefore.constData(), loadAverage().constData());
+        qPrintable(onDatabase ? connection : folder), repeats, loadBefore.constData(), loadAverage().constData());
     table.print();
     return 0;
 }

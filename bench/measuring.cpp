@@ -1,0 +1,39 @@
+#include "measuring.h"
+
+#include <QFile>
+
+#include <cmath>
+#include <sys/resource.h>
+
+qint64 percentile(std::vector<qint64>& times, double fraction)
+{
+    if (times.empty())
+        return 0;
+    std::sort(times.begin(), times.end());
+    const auto rank = size_t(std::ceil(fraction * double(times.size())));
+    return times[std::clamp<size_t>(rank, 1, times.size()) - 1];
+}
+
+long residentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    return 0;
+}
+
+long peakResidentKb()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+QByteArray loadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray("?");
+}

@@ -1,0 +1,131 @@
+// One of the kiosks of a race on one PostgreSQL database: the stores, the
+// verifier and the main window (offscreen) as at a kiosk, signing out items
+// and students picked at random as fast as it can.
+//   raceKiosk CONNECTION SECONDS DAY_SECONDS SEED
+// Prints "ready" once started, begins at the line "go MOMENT" on its input
+// (MOMENT in milliseconds since the epoch, the same for every kiosk) and
+// prints "done RECORDED SEEN_OUT LOST_RACE FAILED EVENTS_NS", then one line
+// "OUTCOME NANOSECONDS" for every sign-out, OUTCOME as in SignOutOutcome.
+// Each sign-out is timed from the student's lookup to the log redrawn,
+// apart from the password check (signOutApartFromPassword); between two,
+// the kiosk takes in the other kiosks' changes (EVENTS_NS in all).
+#include "measuring.h"
+#include "signOutSteps.h"
+
+#include "app/MainWindow.h"
+#include "app/PostgresStores.h"
+#include "pages/SignOutWidget.h"
+#include "pages/StudentVerifier.h"
+#include "stores/Clock.h"
+
+#include <QApplication>
+#include <QRandomGenerator>
+#include <QTextStream>
+#include <QTimer>
+#include <QTreeView>
+
+#include <cstdio>
+
+namespace {
+
+/// The computer's clock a day ahead, and another day further for every
+/// DAY_SECONDS of the race: the one-sign-out-per-day rule would otherwise
+/// stop the race once every item is out. The kiosks agree on the days, as
+/// they count from the same moment.
+class RaceClock final : public Clock
+{
+public:
+    explicit RaceClock(int daySeconds)
+        : daySeconds(daySeconds)
+    {
+        turnOfDay.setInterval(20);
+        connect(&turnOfDay, &QTimer::timeout, this, [this] {
+            if (const QDate day = today(); day != shownDay) {
+                shownDay = day;
+                emit dayChanged();
+            }
+        });
+    }
+
+    void start(qint64 moment)
+    {
+        started = moment;
+        shownDay = today();
+        turnOfDay.start();
+    }
+
+    QDateTime now() const override
+    {
+        const QDateTime real = QDateTime::currentDateTime();
+        const qint64 elapsed = started ? real.toMSecsSinceEpoch() - started : 0;
+        return real.addDays(1 + (daySeconds > 0 ? elapsed / (daySeconds * 1000LL) : 0));
+    }
+
+private:
+    const int daySeconds;
+    qint64 started = 0;
+    QDate shownDay;
+    QTimer turnOfDay;
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    const QStringList arguments = application.arguments();
+    if (arguments.size() != 5) {
+        std::fprintf(stderr, "usage: raceKiosk CONNECTION SECONDS DAY_SECONDS SEED\n");
+        return 2;
+    }
+    const int seconds = arguments.at(2).toInt();
+    RaceClock clock(arguments.at(3).toInt());
+    PostgresStores stores(arguments.at(1), clock);
+    if (!stores.problem().isEmpty())
+        qFatal("%s", qPrintable(stores.problem()));
+    AbstractHistory& history = stores.history();
+    AbstractStudentList& students = stores.students();
+    StudentVerifier verifier(&students, &history, clock);
+    MainWindow window(&stores.inventory(), &history, &students, &verifier, clock);
+    window.showFullScreen();
+    QCoreApplication::processEvents();
+    QWidget* log = child<QTreeView>(child<SignOutWidget>(&window), "entryView")->viewport();
+
+    const QList<Item> items = stores.inventory().items();
+    QStringList ids;
+    for (int i = 0; i < students.count(); ++i)
+        ids.append(students.at(i).id());
+    if (items.isEmpty() || ids.isEmpty())
+        qFatal("No items or no students to sign out");
+    QRandomGenerator random(arguments.at(4).toUInt());
+
+    std::printf("ready\n");
+    std::fflush(stdout);
+    QTextStream input(stdin);
+    const QStringList go = input.readLine().split(QLatin1Char(' '));
+    if (go.size() != 2 || go.first() != QLatin1String("go"))
+        qFatal("Expected \"go MOMENT\"");
+    clock.start(go.last().toLongLong());
+
+    QList<std::pair<SignOutOutcome, qint64>> signOuts;
+    int outcomes[4] = {};
+    qint64 events = 0;
+    QElapsedTimer race;
+    race.start();
+    while (race.elapsed() < seconds * 1000LL) {
+        const Item& item = items.at(random.bounded(int(items.size())));
+        const QString& id = ids.at(random.bounded(int(ids.size())));
+        SignOutOutcome outcome;
+        const qint64 elapsed = nanoseconds([&] {
+            outcome = signOutApartFromPassword(students, history, clock, id, item);
+            log->repaint();
+        });
+        signOuts.append({ outcome, elapsed });
+        ++outcomes[int(outcome)];
+        events += nanoseconds([] { QCoreApplication::processEvents(); });
+    }
+    std::printf("done %d %d %d %d %lld\n", outcomes[0], outcomes[1], outcomes[2], outcomes[3], events);
+    for (const auto& [outcome, elapsed] : signOuts)
+        std::printf("%d %lld\n", int(outcome), elapsed);
+    return 0;
+}
