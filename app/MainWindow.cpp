@@ -78,7 +78,7 @@ bool MainWindow::checkAdministratorPassword()
         return false;
     }
     throttle.forget(PasswordKey);
-    if (const QString hash = hashOfPlainPassword(stored, *entered); !hash.isNull())
+    if (const QString hash = renewedHash(stored, *entered); !hash.isNull())
         settings.setValue(PasswordKey, hash);
     return true;
 }

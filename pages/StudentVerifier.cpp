@@ -67,7 +67,7 @@ bool StudentVerifier::checkPassword(const Student& record, const QString& passwo
         return false;
     }
     throttle.forget(id);
-    if (const QString hash = hashOfPlainPassword(record.password(), password); !hash.isNull())
+    if (const QString hash = renewedHash(record.password(), password); !hash.isNull())
         students->setPassword(id, hash);
     return true;
 }

@@ -1,6 +1,7 @@
 #include "stores/passwordHash.h"
 
 #include <QByteArray>
+#include <QRegularExpression>
 #include <QtEndian>
 
 #include <sodium.h>
@@ -44,19 +45,33 @@ bool isPasswordHash(const QString& stored)
     return stored.startsWith(QLatin1String(crypto_pwhash_argon2id_STRPREFIX));
 }
 
+// A damaged or forged hash could ask for any cost, gigabytes or hours: one
+// beyond these is refused without being computed. Below them a hash of
+// another release's cost still counts, and is made anew at this one's.
+static constexpr qint64 MaxPasses = 10;
+static constexpr qint64 MaxMemoryKiB = 256 * 1024;
+
+static bool affordable(const QString& hash)
+{
+    static const QRegularExpression cost(QStringLiteral("^\\$argon2id\\$v=19\\$m=(\\d{1,9}),t=(\\d{1,9}),p=1\\$"));
+    const QRegularExpressionMatch match = cost.match(hash);
+    return match.hasMatch() && match.captured(1).toLongLong() <= MaxMemoryKiB
+        && match.captured(2).toLongLong() <= MaxPasses;
+}
+
 bool passwordMatches(const QString& stored, const QString& typed)
 {
     if (!isPasswordHash(stored))
         return stored == typed;
-    // A damaged hash could ask for any cost, gigabytes or hours: only this
-    // kiosk's own cost is ever computed.
     const QByteArray hash = stored.toUtf8();
     const QByteArray bytes = passwordBytes(typed);
-    return sodiumReady() && crypto_pwhash_str_needs_rehash(hash.constData(), Passes, Memory) == 0
+    return sodiumReady() && affordable(stored)
         && crypto_pwhash_str_verify(hash.constData(), bytes.constData(), size_t(bytes.size())) == 0;
 }
 
-QString hashOfPlainPassword(const QString& stored, const QString& typed)
+QString renewedHash(const QString& stored, const QString& typed)
 {
-    return isPasswordHash(stored) ? QString() : hashPassword(typed);
+    const bool current = isPasswordHash(stored) && sodiumReady()
+        && crypto_pwhash_str_needs_rehash(stored.toUtf8().constData(), Passes, Memory) == 0;
+    return current ? QString() : hashPassword(typed);
 }

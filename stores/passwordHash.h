@@ -18,8 +18,9 @@ bool isPasswordHash(const QString& stored);
 /// hash matches nothing.
 bool passwordMatches(const QString& stored, const QString& typed);
 
-/// The hash to keep from now on in place of \a stored, a plain password of an
-/// older release that \a typed has just matched; null when \a stored is a hash.
-QString hashOfPlainPassword(const QString& stored, const QString& typed);
+/// The hash to keep from now on in place of \a stored, which \a typed has just
+/// matched: for a plain password of an older release, or a hash of another
+/// cost; null when \a stored is a hash of this release's cost.
+QString renewedHash(const QString& stored, const QString& typed);
 
 #endif

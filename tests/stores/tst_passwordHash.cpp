@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <sodium.h>
+
 class tst_passwordHash : public QObject
 {
     Q_OBJECT
@@ -11,6 +13,7 @@ private slots:
     void hashedPasswordsMatchOnlyThemselves();
     void damagedHashMatchesNothing_data();
     void damagedHashMatchesNothing();
+    void otherCostStillMatchesAndIsRenewed();
 };
 
 void tst_passwordHash::hashedPasswordsMatchOnlyThemselves_data()
@@ -56,6 +59,17 @@ void tst_passwordHash::damagedHashMatchesNothing()
     QVERIFY(isPasswordHash(damaged));
     QVERIFY(!passwordMatches(damaged, "pw"));
     QVERIFY(!passwordMatches(damaged, damaged));
+}
+
+// A release that changes the cost must not lock every student out.
+void tst_passwordHash::otherCostStillMatchesAndIsRenewed()
+{
+    char hash[crypto_pwhash_STRBYTES];
+    QCOMPARE(crypto_pwhash_str_alg(hash, "p\0w\0", 4, 3, 8 * 1024 * 1024, crypto_pwhash_ALG_ARGON2ID13), 0);
+    QVERIFY(passwordMatches(hash, "pw"));
+    const QString renewed = renewedHash(hash, "pw");
+    QVERIFY(passwordMatches(renewed, "pw"));
+    QVERIFY(renewedHash(renewed, "pw").isNull()); // this release's cost: kept as it is
 }
 
 QTEST_GUILESS_MAIN(tst_passwordHash)
