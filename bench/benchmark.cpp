@@ -47,6 +47,7 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <thread>
 
 namespace {
 
@@ -445,9 +446,11 @@ std::vector<std::unique_ptr<QProcess>> startRace(const QString& connection)
 void measureRace(Table& table, const QString& connection, LibpqConnection& database)
 {
     const qint64 before = database.number("SELECT coalesce(max(rowid), 0) FROM history");
+    const double cpuBefore = childrenCpuSeconds();
     RaceTally tally;
     for (const auto& kiosk : startRace(connection))
         tallyRaceKiosk(tally, *kiosk);
+    const double kioskCpu = childrenCpuSeconds() - cpuBefore;
 
     const QString zone = QString::fromUtf8(QTimeZone::systemTimeZoneId());
     const QByteArray localDay = "(to_timestamp(dateTime / 1000.0) AT TIME ZONE ?)::date";
@@ -479,6 +482,8 @@ void measureRace(Table& table, const QString& connection, LibpqConnection& datab
     table.time(race + "one attempt (recorded or refused), 99th percentile", percentile(tally.allNs, 0.99) / 1e6);
     table.add(race + "time taking in the other kiosks' changes",
         QString("%1 %").arg(100.0 * double(tally.eventsNs) / (RaceKiosks * RaceSeconds * 1e9), 0, 'f', 0));
+    table.add(race + "processor time of the kiosk processes, their start included",
+        QString("%1 s of %2 s").arg(kioskCpu, 0, 'f', 1).arg(std::thread::hardware_concurrency() * RaceSeconds));
     table.add(race + QString("sign-outs a race day (a day every %1 s)").arg(RaceDaySeconds),
         QString::number(days ? stored / days : 0));
     table.add(race + "sign-outs in the database / counted by the kiosks",

@@ -32,6 +32,14 @@ long peakResidentKb()
     return usage.ru_maxrss;
 }
 
+double childrenCpuSeconds()
+{
+    rusage usage {};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
 QByteArray loadAverage()
 {
     QFile file(QStringLiteral("/proc/loadavg"));

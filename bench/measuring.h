@@ -45,6 +45,8 @@ template <typename Run> double medianMs(int repeats, Run run)
 
 long residentKb();
 long peakResidentKb();
+/// The processor time of the child processes that have ended, user and system.
+double childrenCpuSeconds();
 QByteArray loadAverage();
 
 #endif
