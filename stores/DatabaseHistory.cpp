@@ -10,7 +10,7 @@ DatabaseHistory::DatabaseHistory(const Clock& clock, const ProgressNote& upgrade
     : clock(clock)
     , table(QStringLiteral("history"), historyColumns(), historySchema(), upgradeNote)
     , database(table.database())
-    , reader(database)
+    , reader(database, HistoryReader::Planner::Sqlite)
 {
 }
 

@@ -17,6 +17,8 @@ static constexpr qsizetype LongRange = 20000;
 // The views of one history: the sign-out log, the history page, the printing page.
 static constexpr qsizetype RememberedReadings = 4;
 static constexpr qsizetype RememberedSlices = 8;
+// A search that finds more rows than this is read slice by slice.
+static constexpr qsizetype MaterializedRows = 5000;
 
 namespace {
 
@@ -76,16 +78,31 @@ static QVariantList keyOf(const QSqlQuery& query, HistoryQuery::Order order)
     return key;
 }
 
-HistoryReader::HistoryReader(QSqlDatabase& database)
+HistoryReader::HistoryReader(QSqlDatabase& database, Planner planner)
     : database(database)
+    , planner(planner)
 {
+}
+
+// Texts folded one by one would each be a commit of their own.
+bool HistoryReader::foldNewTextsAtOnce()
+{
+    if (!database.transaction())
+        return false;
+    if (foldNewTexts(database) && database.commit())
+        return true;
+    database.rollback();
+    return false;
 }
 
 QList<Entry> HistoryReader::entries(const QDate& from, const QDate& to, const QStringList& studentFilters,
                                       const QStringList& itemFilters, bool* ok)
 {
-    if (!studentFilters.isEmpty() || !itemFilters.isEmpty())
-        foldNewTexts(database);
+    QList<Entry> result;
+    if (ok)
+        *ok = false;
+    if ((!studentFilters.isEmpty() || !itemFilters.isEmpty()) && !foldNewTextsAtOnce())
+        return result;
     SqlPart statement { QStringLiteral("SELECT * FROM history WHERE "), {} };
     statement += dayRange(from, to);
     statement += wordConditions(studentFilters, itemFilters);
@@ -93,9 +110,6 @@ QList<Entry> HistoryReader::entries(const QDate& from, const QDate& to, const QS
     // callers rely on the order of recording.
     statement.text += QLatin1String(" ORDER BY rowid");
 
-    QList<Entry> result;
-    if (ok)
-        *ok = false;
     QSqlQuery query(database);
     if (!execute(query, statement))
         return result;
@@ -114,8 +128,14 @@ qsizetype HistoryReader::count(const HistoryQuery& query)
     if (reading.count >= 0)
         return reading.count;
     if (query.hasWords()) {
-        reading.matchingRows = matchingRows(query);
-        reading.count = reading.matchingRows ? reading.matchingRows->size() : -1;
+        reading.count = foldNewTextsAtOnce() ? countMatching(query) : -1;
+        // Few matches are read once, in order; many are read slice by slice,
+        // as a range without words is, so that memory stays small.
+        if (reading.count >= 0 && reading.count <= MaterializedRows) {
+            reading.matchingRows = matchingRows(query);
+            if (!reading.matchingRows)
+                reading.count = -1;
+        }
     } else if (const auto spans = spansOf(query.from, query.to)) {
         reading.spans = *spans;
         reading.count = std::accumulate(spans->cbegin(), spans->cend(), qsizetype(0),
@@ -138,9 +158,12 @@ QList<Entry> HistoryReader::slice(const HistoryQuery& query, qsizetype offset, q
 
 HistoryReader::Reading& HistoryReader::readingOf(const HistoryQuery& query)
 {
-    for (Reading& reading : readings)
-        if (reading.query == query)
-            return reading;
+    const auto found = std::find_if(readings.begin(), readings.end(),
+                                    [&query](const Reading& reading) { return reading.query == query; });
+    if (found != readings.end()) {
+        readings.move(found - readings.begin(), 0);
+        return readings.first();
+    }
     if (readings.size() >= RememberedReadings)
         readings.removeLast();
     readings.prepend(Reading { query, -1, {}, std::nullopt, {} });
@@ -202,12 +225,17 @@ std::optional<QList<HistoryReader::Span>> HistoryReader::spansOf(const QDate& fr
     return spans;
 }
 
-// A search finds few rows against the years of a range: their row numbers
-// are read once, in order, and the slices taken from them.
+qsizetype HistoryReader::countMatching(const HistoryQuery& query)
+{
+    SqlPart statement { QStringLiteral("SELECT count(*) FROM history WHERE "), {} };
+    statement += dayRange(query.from, query.to);
+    statement += wordConditions(query.studentWords, query.itemWords);
+    QSqlQuery rows(database);
+    return execute(rows, statement) && rows.next() ? rows.value(0).toLongLong() : -1;
+}
+
 std::optional<QList<qint64>> HistoryReader::matchingRows(const HistoryQuery& query)
 {
-    if (!foldNewTexts(database))
-        return std::nullopt;
     SqlPart statement { QStringLiteral("SELECT rowid FROM history WHERE "), {} };
     statement += dayRange(query.from, query.to);
     statement += wordConditions(query.studentWords, query.itemWords);
@@ -223,8 +251,9 @@ std::optional<QList<qint64>> HistoryReader::matchingRows(const HistoryQuery& que
     return result;
 }
 
-// A slice of a range without words: after or before a slice read earlier
-// (scrolling on), else counted from the nearer end of the range (a jump).
+// A slice read in order: after or before a slice read earlier (scrolling
+// on), else, in time order and without words, from the day the row falls
+// on, else counted from the nearer end of the range (a jump).
 QList<Entry> HistoryReader::sliceInOrder(Reading& reading, qsizetype offset, qsizetype limit)
 {
     const HistoryQuery& query = reading.query;
@@ -251,7 +280,7 @@ QList<Entry> HistoryReader::sliceInOrder(Reading& reading, qsizetype offset, qsi
     } else if (next != reading.slices.cend()) {
         backwards = true;
         continueFrom(next->firstKey, reversed(query.direction));
-    } else if (query.order == HistoryQuery::ByTime) {
+    } else if (!reading.spans.isEmpty() && query.order == HistoryQuery::ByTime) {
         // Straight to the day the row falls on, through the counts of the days before it.
         skipped = offset;
         const bool ascending = query.direction == Qt::AscendingOrder;
@@ -273,7 +302,10 @@ QList<Entry> HistoryReader::sliceInOrder(Reading& reading, qsizetype offset, qsi
         skipped = reading.count - offset - limit;
     }
     SqlPart statement { QStringLiteral("SELECT rowid, * FROM history WHERE "), {} };
-    statement += momentRange(start, end, query.order != HistoryQuery::ByTime && reading.count > LongRange);
+    statement += momentRange(start, end,
+                             planner == Planner::Sqlite && query.order != HistoryQuery::ByTime
+                                 && reading.count > LongRange);
+    statement += wordConditions(query.studentWords, query.itemWords);
     statement += afterSlice;
     statement.text += orderBy(query.order, backwards ? reversed(query.direction) : query.direction)
         + QLatin1String(" LIMIT ? OFFSET ?");

@@ -19,7 +19,11 @@
 class HistoryReader
 {
 public:
-    explicit HistoryReader(QSqlDatabase& database);
+    /// Whose planner runs the statements: SQLite is told to walk an order's
+    /// index for a long range, which PostgreSQL's judges for itself.
+    enum class Planner { Sqlite, Postgres };
+
+    HistoryReader(QSqlDatabase& database, Planner planner);
 
     QList<Entry> entries(const QDate& from, const QDate& to, const QStringList& studentFilters,
                          const QStringList& itemFilters, bool* ok);
@@ -54,18 +58,21 @@ private:
         HistoryQuery query;
         qsizetype count = -1;
         QList<Span> spans; // for queries without words: the range day by day
-        std::optional<QList<qint64>> matchingRows; // for queries with words, in order
+        std::optional<QList<qint64>> matchingRows; // for queries with few matches, in order
         QList<Slice> slices;
     };
 
     Reading& readingOf(const HistoryQuery& query);
+    bool foldNewTextsAtOnce();
+    qsizetype countMatching(const HistoryQuery& query);
     std::optional<QList<Span>> spansOf(const QDate& from, const QDate& to);
     std::optional<QList<qint64>> matchingRows(const HistoryQuery& query);
     QList<Entry> sliceInOrder(Reading& reading, qsizetype offset, qsizetype limit);
     QList<Entry> rowsInOrder(const QList<qint64>& rows);
 
     QSqlDatabase& database;
-    QList<Reading> readings; // the latest first
+    const Planner planner;
+    QList<Reading> readings; // the most recently used first
 };
 
 #endif

@@ -19,12 +19,25 @@ static QString connectionName()
     return QStringLiteral("postgres-%1").arg(++connections);
 }
 
+// A server that no longer answers (switched off, cable pulled) must not hold
+// the kiosk for the quarter of an hour the system takes to give up on it:
+// these settings of libpq give up within seconds, unless the string sets its own.
+static QString withTimeouts(const QString& connection)
+{
+    QString options = connection;
+    for (const char* setting : { "connect_timeout=5", "keepalives=1", "keepalives_idle=5", "keepalives_interval=2",
+                                 "keepalives_count=2", "tcp_user_timeout=5000" }) {
+        const QString name = QString::fromLatin1(setting).section(QLatin1Char('='), 0, 0);
+        if (!options.contains(name))
+            options += QLatin1Char(' ') + QLatin1String(setting);
+    }
+    return options;
+}
+
 PostgresDatabase::PostgresDatabase(const QString& connection)
     : handle(QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName()))
 {
-    // A server that does not answer must not hold the kiosk for minutes.
-    const bool timed = connection.contains(QLatin1String("connect_timeout"));
-    handle.setConnectOptions(timed ? connection : connection + QLatin1String(" connect_timeout=5"));
+    handle.setConnectOptions(withTimeouts(connection));
     watchdog.setInterval(std::chrono::seconds(2));
     QObject::connect(&watchdog, &QTimer::timeout, this, &PostgresDatabase::checkConnection);
     watchdog.start();
@@ -92,14 +105,25 @@ bool PostgresDatabase::notify(const QString& topic)
 }
 
 // A server that went away is noticed within the watchdog's interval, even
-// when nobody uses the kiosk, and is connected to again as soon as it is back.
+// when nobody uses the kiosk, and is connected to again once it is back; the
+// attempts grow rarer while it stays away, as each may wait for a timeout. A
+// database this kiosk was refused (set up by a newer release) is left alone.
 void PostgresDatabase::checkConnection()
 {
-    QSqlQuery ping(handle);
-    if (handle.isOpen() && refusal.isEmpty() && ping.exec(QStringLiteral("SELECT 1")))
+    if (reached && !refusal.isEmpty()) {
+        watchdog.stop();
         return;
-    if (open())
+    }
+    QSqlQuery ping(handle);
+    if (handle.isOpen() && ping.exec(QStringLiteral("SELECT 1")))
+        return;
+    if (open()) {
+        watchdog.setInterval(std::chrono::seconds(2));
         emit reconnected();
+    } else {
+        watchdog.setInterval(std::min<std::chrono::milliseconds>(watchdog.intervalAsDuration() * 2,
+                                                                 std::chrono::seconds(10)));
+    }
 }
 
 void PostgresDatabase::heard(const QString& channel, QSqlDriver::NotificationSource source, const QVariant& payload)

@@ -9,7 +9,7 @@
 PostgresHistory::PostgresHistory(PostgresDatabase& database, const Clock& clock)
     : database(database)
     , clock(clock)
-    , reader(database.database())
+    , reader(database.database(), HistoryReader::Planner::Postgres)
 {
     connect(&database, &PostgresDatabase::changedElsewhere, this, [this](const QString& topic) {
         if (topic == QLatin1String("history"))
@@ -22,6 +22,9 @@ bool PostgresHistory::clear()
 {
     QSqlDatabase& handle = database.database();
     bool stored = handle.transaction();
+    // No sign-out of another kiosk may come between the rows and what describes them.
+    QSqlQuery lock(handle);
+    stored = stored && execLogged(lock, QStringLiteral("LOCK TABLE history IN EXCLUSIVE MODE"));
     for (const char* table : { "history", "historyDays", "historyStudents", "historyItems" }) {
         QSqlQuery query(handle);
         stored = stored && execLogged(query, QLatin1String("DELETE FROM ") + QLatin1String(table));

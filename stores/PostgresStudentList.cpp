@@ -7,8 +7,11 @@
 
 #include <QSqlQuery>
 
+// What another kiosk changed: the whole list, several passwords, or the
+// password of one student ("password:" and the ID).
 static const QString Students = QStringLiteral("students");
 static const QString Passwords = QStringLiteral("passwords");
+static const QString PasswordOf = QStringLiteral("password:");
 
 PostgresStudentList::PostgresStudentList(PostgresDatabase& database)
     : database(database)
@@ -22,11 +25,25 @@ PostgresStudentList::PostgresStudentList(PostgresDatabase& database)
 // in, as a password change on this kiosk is.
 void PostgresStudentList::heard(const QString& topic)
 {
-    if (topic != Students && topic != Passwords)
-        return;
-    reload();
-    if (topic == Students)
+    if (topic.startsWith(PasswordOf)) {
+        reloadPassword(topic.mid(PasswordOf.size()));
+    } else if (topic == Passwords) {
+        reload();
+    } else if (topic == Students) {
+        reload();
         emit modified();
+    }
+}
+
+// A registration on another kiosk costs the others one row, not the school's list.
+void PostgresStudentList::reloadPassword(const QString& id)
+{
+    QSqlQuery query(database.database());
+    query.prepare(QStringLiteral("SELECT password FROM students WHERE id = ?"));
+    query.addBindValue(id);
+    const auto found = find(id);
+    if (execLogged(query) && query.next() && found != students.end())
+        found->setPassword(query.value(0).toString());
 }
 
 bool PostgresStudentList::reload()
@@ -75,7 +92,7 @@ bool PostgresStudentList::setPassword(const QString& id, const QString& password
     query.prepare(QStringLiteral("UPDATE students SET password = ? WHERE id = ?"));
     query.addBindValue(password);
     query.addBindValue(id);
-    const bool stored = execLogged(query) && query.numRowsAffected() == 1 && database.notify(Passwords);
+    const bool stored = execLogged(query) && query.numRowsAffected() == 1 && database.notify(PasswordOf + id);
     if (const auto found = find(id); stored && found != students.end())
         found->setPassword(password);
     return stored;
@@ -91,10 +108,10 @@ AbstractStudentList::Registration PostgresStudentList::registerPassword(const QS
     if (!execLogged(query))
         return Registration::NotStored;
     if (query.numRowsAffected() == 0) {
-        reload();
-        return contains(id) ? Registration::AlreadyRegistered : Registration::NotStored;
+        reloadPassword(id);
+        return student(id).password().isNull() ? Registration::NotStored : Registration::AlreadyRegistered;
     }
-    database.notify(Passwords);
+    database.notify(PasswordOf + id);
     if (const auto found = find(id); found != students.end())
         found->setPassword(password);
     return Registration::Registered;

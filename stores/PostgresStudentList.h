@@ -26,6 +26,7 @@ public:
 
 private:
     bool reload();
+    void reloadPassword(const QString& id);
     QList<Student>::iterator find(const QString& id);
     void heard(const QString& topic);
 

@@ -1,5 +1,6 @@
 #include "stores/DatabaseHistory.h"
 #include "stores/SystemClock.h"
+#include "stores/searchFolding.h"
 #include "support/TestWorkspace.h"
 #include "support/sqliteFile.h"
 #include "support/StoreBackend.h"
@@ -192,7 +193,7 @@ struct Recorded
 /// Sign-outs to sort: accents, case, numbers 1, 2 and 10, names shared by two
 /// IDs, moments shared by several rows and the hour the clocks go back; each
 /// item goes out once a day.
-QList<Recorded> recordVariedHistory(StoreBackend& backend)
+QList<Recorded> recordVariedHistory(StoreBackend& backend, qsizetype rows = 150)
 {
     const QStringList names { "Zoë", "zoe", "Émile", "Emile", "Ada", "ada", "𝄞 Clef", "Ilse Straße", "Back\\slash" };
     const QStringList ids { "1", "2", "10", "A2" };
@@ -200,7 +201,7 @@ QList<Recorded> recordVariedHistory(StoreBackend& backend)
     const QDateTime clockChange(QDate(2026, 10, 25), QTime(2, 30));
     QRandomGenerator random(7);
     QList<Recorded> recorded;
-    for (qsizetype row = 0; row < 150; ++row) {
+    for (qsizetype row = 0; row < rows; ++row) {
         const QDateTime moment = clockChange.addSecs(qint64(random.bounded(8)) * 1800 - 7200);
         recorded.append({ row, Entry(moment, Student(names.at(random.bounded(names.size())), ids.at(random.bounded(ids.size())), {}),
                                      Item(items.at(row % items.size()), QList<int> { 1, 2, 10 }.at(row / items.size() % 3) + int(row / 12) * 10)) });
@@ -267,7 +268,9 @@ void tst_DatabaseHistory::slicesInEveryOrder_data()
 {
     QTest::addColumn<HistoryQuery::Order>("order");
     QTest::addColumn<Qt::SortOrder>("direction");
-    QTest::addColumn<QList<int>>("offsets"); // of slices of 16 rows
+    QTest::addColumn<QString>("moves");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("word");
 
     const QList<std::pair<HistoryQuery::Order, const char*>> orders {
         { HistoryQuery::ByTime, "time" }, { HistoryQuery::ByStudent, "student" }, { HistoryQuery::ByItem, "item" }
@@ -275,10 +278,13 @@ void tst_DatabaseHistory::slicesInEveryOrder_data()
     for (const auto& [order, name] : orders) {
         for (Qt::SortOrder direction : { Qt::AscendingOrder, Qt::DescendingOrder }) {
             const char* way = direction == Qt::AscendingOrder ? "ascending" : "descending";
-            QTest::addRow("%s %s, scrolled down", name, way) << order << direction << QList<int> { 0, 16, 32, 48, 64, 80, 96, 112, 128, 144 };
-            QTest::addRow("%s %s, scrolled up", name, way) << order << direction << QList<int> { 144, 128, 112, 96, 80, 64, 48, 32, 16, 0 };
-            QTest::addRow("%s %s, jumps", name, way) << order << direction << QList<int> { 96, 0, 144, 48, 16, 128, 64, 112, 32, 80 };
+            for (const char* moves : { "scrolled down", "scrolled up", "jumps" })
+                QTest::addRow("%s %s, %s", name, way, moves) << order << direction << moves << 150 << "";
+            // Searches that find few rows read them at once; many, slice by slice.
+            QTest::addRow("%s %s, few found, jumps", name, way) << order << direction << "jumps" << 150 << "o";
         }
+        QTest::addRow("%s, many found, scrolled up", name) << order << Qt::DescendingOrder << "scrolled up" << 5100
+                                                           << "%";
     }
 }
 
@@ -287,17 +293,28 @@ void tst_DatabaseHistory::slicesInEveryOrder()
 {
     QFETCH(HistoryQuery::Order, order);
     QFETCH(Qt::SortOrder, direction);
-    QFETCH(QList<int>, offsets);
-    const QList<Recorded> recorded = recordVariedHistory(*backend);
-    HistoryQuery query { QDate(2026, 10, 24), QDate(2026, 10, 26), {}, {}, order, direction };
-    QCOMPARE(history->count(query), recorded.size());
+    QFETCH(QString, moves);
+    QFETCH(int, rows);
+    QFETCH(QString, word);
+    const QList<Recorded> recorded = recordVariedHistory(*backend, rows);
+    const QStringList words = word.isEmpty() ? QStringList() : QStringList { word };
+    QList<Recorded> found;
+    std::copy_if(recorded.cbegin(), recorded.cend(), std::back_inserter(found),
+                 [&word](const Recorded& r) { return foldForSearch(r.entry.student().toString()).contains(word) || word == "%"; });
+    const QList<Entry> expected = sortedAsBefore(found, order, direction);
+    const HistoryQuery query { QDate(2026, 10, 24), QDate(2026, 10, 26), words, {}, order, direction };
+    QCOMPARE(history->count(query), expected.size());
 
-    QList<Entry> read(recorded.size());
-    for (int offset : offsets) {
-        const QList<Entry> slice = history->slice(query, offset, 16);
-        std::copy(slice.cbegin(), slice.cend(), read.begin() + offset);
+    // Ten slices of 16 rows, at the start and the end and in between.
+    const int last = int(expected.size() - 1) / 16;
+    QList<int> slices { 0, 1, 2, 3, 4, last - 4, last - 3, last - 2, last - 1, last };
+    if (moves == "scrolled up")
+        std::reverse(slices.begin(), slices.end());
+    if (moves == "jumps")
+        slices = { last / 2, 0, last, last / 3, 1, last - 1, 2 * last / 3, last / 4, 3, last - 2 };
+    for (int slice : slices) {
+        QCOMPARE(texts(history->slice(query, slice * 16, 16)), texts(expected.mid(slice * 16, 16)));
     }
-    QCOMPARE(texts(read), texts(sortedAsBefore(recorded, order, direction)));
 }
 
 void tst_DatabaseHistory::searchFindsAllTheOldSearchFound_data()
