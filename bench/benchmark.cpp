@@ -399,18 +399,20 @@ void tallyRaceKiosk(RaceTally& tally, QProcess& kiosk)
         qFatal("A racing kiosk failed");
     const QList<QByteArray> lines = kiosk.readAllStandardOutput().split('\n');
     const QList<QByteArray> done = lines.first().split(' ');
-    if (done.size() != 6 || done.first() != "done")
+    if (done.size() != 2 || done.first() != "done")
         qFatal("A racing kiosk did not report");
-    for (int i = 0; i < 4; ++i)
-        tally.outcomes[i] += done.at(i + 1).toLongLong();
-    tally.eventsNs += done.at(5).toLongLong();
+    tally.eventsNs += done.at(1).toLongLong();
     for (const QByteArray& line : lines.mid(1)) {
         const QList<QByteArray> signOut = line.split(' ');
         if (signOut.size() != 2)
             continue;
+        const int outcome = signOut.at(0).toInt();
+        if (outcome < 0 || outcome >= int(std::size(tally.outcomes)))
+            qFatal("A racing kiosk reported nonsense");
         const qint64 ns = signOut.at(1).toLongLong();
+        ++tally.outcomes[outcome];
         tally.allNs.push_back(ns);
-        if (signOut.at(0).toInt() == int(SignOutOutcome::Recorded))
+        if (outcome == int(SignOutOutcome::Recorded))
             tally.recordedNs.push_back(ns);
     }
 }
