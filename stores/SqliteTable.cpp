@@ -54,6 +54,11 @@ SqliteTable::SqliteTable(const QString& name, const QString& columns, const QLis
     }
     for (; version >= 0 && version < schema.size(); ++version) {
         if (!applyStep(handle, schema.at(version), version + 1, note ? note : [](const QString&) {})) {
+            // Half brought up to date, the file would show less than it holds.
+            refusal = QCoreApplication::translate("SqliteTable",
+                                                  "The file \"%1\" could not be brought up to date (is the disk full "
+                                                  "or the folder read-only?). Please tell a member of staff.")
+                          .arg(name);
             qWarning("Cannot bring the database \"%s\" to version %d", qPrintable(name), version + 1);
             return;
         }

@@ -59,7 +59,7 @@ void tst_SqliteTable::upgrades()
     QStringList stepsRan;
     {
         SqliteTable table("things", "name TEXT", recordingSteps(stepsRan, failing));
-        QVERIFY(table.problem().isEmpty());
+        QCOMPARE(table.problem().isEmpty(), !failing); // never half up to date unheard
     }
     QCOMPARE(stepsRan, ran);
     QCOMPARE(querySql("things", "PRAGMA user_version").toInt(), version);
