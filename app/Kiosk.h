@@ -7,7 +7,7 @@
 #include "stores/AbstractHistory.h"
 #include "stores/AbstractInventory.h"
 #include "stores/AbstractStudentList.h"
-#include "stores/SqliteTable.h"
+#include "stores/ProgressNote.h"
 #include "stores/SystemClock.h"
 
 #include <memory>

@@ -12,7 +12,7 @@ KioskLock::KioskLock()
     lockFile.setStaleLockTime(0);
 }
 
-bool KioskLock::acquire()
+bool KioskLock::tryAcquire()
 {
     if (lockFile.tryLock(0))
         return true;
@@ -22,9 +22,20 @@ bool KioskLock::acquire()
         qWarning("Cannot create the lock file in %s", qPrintable(QDir::currentPath()));
         return true;
     }
-    const QString message = QCoreApplication::translate("KioskLock", "Brindlow is already running in the folder %1.")
-                                .arg(QDir::toNativeSeparators(QDir::currentPath()));
-    qWarning("%s", qPrintable(message));
-    showInformation(message);
+    qWarning("%s", qPrintable(heldMessage()));
     return false;
+}
+
+bool KioskLock::acquire()
+{
+    if (tryAcquire())
+        return true;
+    showInformation(heldMessage());
+    return false;
+}
+
+QString KioskLock::heldMessage()
+{
+    return QCoreApplication::translate("KioskLock", "Brindlow is already running in the folder %1.")
+        .arg(QDir::toNativeSeparators(QDir::currentPath()));
 }

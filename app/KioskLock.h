@@ -10,9 +10,13 @@ class KioskLock
 public:
     KioskLock();
 
-    /// False when another kiosk holds the lock; it has been told to the user.
-    /// A lock that cannot be created at all (a read-only folder) is no reason to stop.
+    /// False when another kiosk holds the lock. A lock that cannot be created
+    /// at all (a read-only folder) is no reason to stop.
+    bool tryAcquire();
+    /// As tryAcquire(), telling the person at the kiosk when it fails.
     bool acquire();
+    /// Why another kiosk holds it, for the person at hand.
+    static QString heldMessage();
 
 private:
     QLockFile lockFile;

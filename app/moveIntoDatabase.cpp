@@ -1,18 +1,22 @@
 #include "app/moveIntoDatabase.h"
 
+#include "app/KioskLock.h"
 #include "stores/DatabaseHistory.h"
 #include "stores/DatabaseInventory.h"
 #include "stores/FileStudentList.h"
 #include "stores/PostgresDatabase.h"
 #include "stores/SystemClock.h"
-#include "stores/itemBatches.h"
+#include "stores/sqlBatches.h"
 #include "stores/sqlExec.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QSet>
 #include <QSqlQuery>
 
-static QString tr(const char* text)
+namespace {
+
+QString translated(const char* text)
 {
     return QCoreApplication::translate("moveIntoDatabase", text);
 }
@@ -31,7 +35,7 @@ public:
     bool add(const QVariantList& values)
     {
         pending.append(values);
-        return pending.size() < MaxItemsPerStatement || flush();
+        return pending.size() < MaxRowsPerStatement || flush();
     }
 
     bool flush()
@@ -54,6 +58,8 @@ private:
     QList<QVariantList> pending;
 };
 
+} // namespace
+
 static bool holdsData(QSqlDatabase& database)
 {
     QSqlQuery query(database);
@@ -64,12 +70,20 @@ static bool holdsData(QSqlDatabase& database)
 
 std::pair<bool, QString> moveIntoDatabase(const QString& connection)
 {
+    // Run in the wrong folder it would copy nothing and leave empty files behind.
+    if (!QFile::exists(QStringLiteral("inventory")) && !QFile::exists(QStringLiteral("history"))
+        && !QFile::exists(QStringLiteral("students.lst")))
+        return { false, translated("There is no kiosk's data in this folder: nothing was copied.") };
+    // A kiosk still running in it would go on changing what is being copied.
+    KioskLock lock;
+    if (!lock.tryAcquire())
+        return { false, KioskLock::heldMessage() };
     PostgresDatabase database(connection);
     if (!database.problem().isEmpty())
         return { false, database.problem() };
     QSqlDatabase& handle = database.database();
     if (holdsData(handle))
-        return { false, tr("The database holds data already: nothing was copied.") };
+        return { false, translated("The database holds data already: nothing was copied.") };
 
     SystemClock clock;
     DatabaseInventory inventoryFile;
@@ -80,12 +94,12 @@ std::pair<bool, QString> moveIntoDatabase(const QString& connection)
             return { false, problem };
 
     if (!handle.transaction())
-        return { false, tr("The database cannot take the copy.") };
+        return { false, translated("The database cannot take the copy.") };
     bool copied = true;
     const QList<Item> items = inventoryFile.items();
     RowInserter inventory(handle, QStringLiteral("inventory"), { "name", "number" });
     for (const Item& item : items)
-        copied = copied && inventory.add({ nameValue(item), item.number() });
+        copied = copied && inventory.add({ textValue(item.name()), item.number() });
     copied = copied && inventory.flush();
 
     int registered = 0;
@@ -93,8 +107,7 @@ std::pair<bool, QString> moveIntoDatabase(const QString& connection)
     for (int i = 0; i < studentFile.count(); ++i) {
         const Student student = studentFile.at(i);
         registered += student.password().isNull() ? 0 : 1;
-        copied = copied && students.add({ student.id(), student.name().isNull() ? QStringLiteral("") : student.name(),
-                                          student.password() });
+        copied = copied && students.add({ student.id(), textValue(student.name()), student.password() });
     }
     copied = copied && students.flush();
 
@@ -106,30 +119,31 @@ std::pair<bool, QString> moveIntoDatabase(const QString& connection)
     QDate last;
     RowInserter history(handle, QStringLiteral("history"),
                         { "dateTime", "day", "studentName", "studentId", "itemName", "itemNumber" });
-    copied = copied && historyFile.forEachEntry([&](const Entry& entry) {
+    const bool read = historyFile.forEachEntry([&](const Entry& entry) {
         const QDate day = entry.date();
         const QString itemDay = entry.item().toString() + QLatin1Char('\n') + day.toString(Qt::ISODate);
         const bool firstOfDay = !itemDays.contains(itemDay);
         itemDays.insert(itemDay);
         copied = copied
             && history.add({ entry.msecsSinceEpoch(), firstOfDay ? QVariant(day) : QVariant(QMetaType::fromType<QDate>()),
-                             entry.student().name(), entry.student().id(), entry.item().name(), entry.item().number() });
+                             textValue(entry.student().name()), textValue(entry.student().id()),
+                             textValue(entry.item().name()), entry.item().number() });
         first = first.isValid() ? std::min(first, day) : day;
         last = std::max(last, day);
         ++signOuts;
     });
-    copied = copied && history.flush();
+    copied = copied && read && history.flush();
     for (const char* topic : { "inventory", "students", "history" })
         copied = copied && database.notify(QString::fromLatin1(topic));
     if (!copied || !handle.commit()) {
         handle.rollback();
-        return { false, tr("The copy failed, and nothing was copied; the log says why.") };
+        return { false, translated("The copy failed, and nothing was copied; the log says why.") };
     }
-    return { true, tr("Copied %1 items, %2 students (%3 with a registered password) and %4 sign-outs%5.")
+    return { true, translated("Copied %1 items, %2 students (%3 with a registered password) and %4 sign-outs%5.")
                        .arg(items.size())
                        .arg(studentFile.count())
                        .arg(registered)
                        .arg(signOuts)
-                       .arg(signOuts ? tr(" from %1 to %2").arg(first.toString(Qt::ISODate), last.toString(Qt::ISODate))
+                       .arg(signOuts ? translated(" from %1 to %2").arg(first.toString(Qt::ISODate), last.toString(Qt::ISODate))
                                      : QString()) };
 }

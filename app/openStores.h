@@ -2,7 +2,7 @@
 #define OPENSTORES_H
 
 #include "app/KioskStores.h"
-#include "stores/SqliteTable.h"
+#include "stores/ProgressNote.h"
 
 #include <memory>
 

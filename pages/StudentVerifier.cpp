@@ -38,8 +38,9 @@ std::pair<bool, Student> StudentVerifier::verify(
         return refused;
     }
     if (!checkPassword(record, password)) {
-        // A registered password is refused only when it is wrong.
-        if (refusal && !record.password().isNull())
+        // A registered password is refused only when it is wrong; it may have
+        // been registered a moment ago, on another kiosk.
+        if (refusal && !students->student(id).password().isNull())
             *refusal = Refusal::WrongPassword;
         return refused;
     }

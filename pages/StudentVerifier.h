@@ -6,8 +6,6 @@
 
 #include <QCoreApplication>
 
-#include <optional>
-
 class AbstractHistory;
 class AbstractStudentList;
 class Clock;

@@ -2,6 +2,7 @@
 
 #include "stores/Clock.h"
 #include "stores/historySchema.h"
+#include "stores/sqlBatches.h"
 #include "stores/sqlExec.h"
 
 #include <QSqlQuery>
@@ -39,11 +40,11 @@ bool DatabaseHistory::add(const Student& student, const Item& item)
     query.prepare(QStringLiteral("INSERT INTO history VALUES(:dateTime, :studentName, :studentId, :studentPassword, "
                                  ":itemName, :itemNumber)"));
     query.bindValue(QStringLiteral(":dateTime"), clock.now().toMSecsSinceEpoch());
-    query.bindValue(QStringLiteral(":studentName"), student.name());
-    query.bindValue(QStringLiteral(":studentId"), student.id());
+    query.bindValue(QStringLiteral(":studentName"), textValue(student.name()));
+    query.bindValue(QStringLiteral(":studentId"), textValue(student.id()));
     // Never the password: rows are kept for years, and the list has it.
     query.bindValue(QStringLiteral(":studentPassword"), QVariant(QMetaType::fromType<QString>()));
-    query.bindValue(QStringLiteral(":itemName"), item.name());
+    query.bindValue(QStringLiteral(":itemName"), textValue(item.name()));
     query.bindValue(QStringLiteral(":itemNumber"), item.number());
     const bool stored = execLogged(query);
     // What was read may have moved: rows came in, or all went.

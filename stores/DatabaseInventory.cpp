@@ -1,6 +1,6 @@
 #include "stores/DatabaseInventory.h"
 
-#include "stores/itemBatches.h"
+#include "stores/sqlBatches.h"
 #include "stores/sqlExec.h"
 
 #include <QSqlQuery>
@@ -15,7 +15,7 @@
 static bool inChunks(QSqlDatabase& database, const QList<Item>& items,
                      const std::function<bool(const QList<Item>&)>& statement)
 {
-    if (items.size() <= MaxItemsPerStatement)
+    if (items.size() <= MaxRowsPerStatement)
         return statement(items);
     if (!database.transaction())
         return false;
@@ -81,9 +81,9 @@ bool DatabaseInventory::insertOnce(const QList<Item>& items)
                                             "(SELECT * FROM inventory WHERE name = ? AND number = ?)"),
                              QStringLiteral(" UNION "), items.size()));
     for (const Item& item : items) {
-        query.addBindValue(nameValue(item));
+        query.addBindValue(textValue(item.name()));
         query.addBindValue(item.number());
-        query.addBindValue(nameValue(item));
+        query.addBindValue(textValue(item.name()));
         query.addBindValue(item.number());
     }
     return execLogged(query);
@@ -95,7 +95,7 @@ bool DatabaseInventory::deleteAll(const QList<Item>& items)
     query.prepare(QLatin1String("DELETE FROM inventory WHERE ")
                   + repeated(QStringLiteral("name = ? AND number = ?"), QStringLiteral(" OR "), items.size()));
     for (const Item& item : items) {
-        query.addBindValue(nameValue(item));
+        query.addBindValue(textValue(item.name()));
         query.addBindValue(item.number());
     }
     return execLogged(query);

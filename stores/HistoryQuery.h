@@ -30,7 +30,6 @@ struct HistoryQuery
         return from == other.from && to == other.to && studentWords == other.studentWords
             && itemWords == other.itemWords && order == other.order && direction == other.direction;
     }
-    bool operator!=(const HistoryQuery& other) const { return !(*this == other); }
 };
 
 #endif

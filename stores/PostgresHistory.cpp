@@ -2,6 +2,7 @@
 
 #include "stores/Clock.h"
 #include "stores/PostgresDatabase.h"
+#include "stores/sqlBatches.h"
 #include "stores/sqlExec.h"
 
 #include <QSqlQuery>
@@ -44,9 +45,9 @@ bool PostgresHistory::add(const Student& student, const Item& item)
                                  "VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (itemName, itemNumber, day) DO NOTHING"));
     query.addBindValue(now.toMSecsSinceEpoch());
     query.addBindValue(now.date());
-    query.addBindValue(student.name());
-    query.addBindValue(student.id());
-    query.addBindValue(item.name());
+    query.addBindValue(textValue(student.name()));
+    query.addBindValue(textValue(student.id()));
+    query.addBindValue(textValue(item.name()));
     query.addBindValue(item.number());
     const bool stored = execLogged(query) && query.numRowsAffected() == 1;
     if (stored)

@@ -1,7 +1,7 @@
 #include "stores/PostgresInventory.h"
 
 #include "stores/PostgresDatabase.h"
-#include "stores/itemBatches.h"
+#include "stores/sqlBatches.h"
 #include "stores/sqlExec.h"
 
 #include <QSqlQuery>
@@ -24,7 +24,7 @@ bool PostgresInventory::addItems(const QList<Item>& items)
                       + repeated(QStringLiteral("(?, ?)"), QStringLiteral(", "), chunk.size())
                       + QLatin1String(" ON CONFLICT DO NOTHING"));
         for (const Item& item : chunk) {
-            query.addBindValue(nameValue(item));
+            query.addBindValue(textValue(item.name()));
             query.addBindValue(item.number());
         }
         return execLogged(query);
@@ -38,7 +38,7 @@ bool PostgresInventory::removeItems(const QList<Item>& items)
         query.prepare(QLatin1String("DELETE FROM inventory WHERE ")
                       + repeated(QStringLiteral("(name = ? AND number = ?)"), QStringLiteral(" OR "), chunk.size()));
         for (const Item& item : chunk) {
-            query.addBindValue(nameValue(item));
+            query.addBindValue(textValue(item.name()));
             query.addBindValue(item.number());
         }
         return execLogged(query);

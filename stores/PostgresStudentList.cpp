@@ -1,7 +1,7 @@
 #include "stores/PostgresStudentList.h"
 
 #include "stores/PostgresDatabase.h"
-#include "stores/itemBatches.h"
+#include "stores/sqlBatches.h"
 #include "stores/sqlExec.h"
 #include "stores/studentsById.h"
 
@@ -67,13 +67,13 @@ bool PostgresStudentList::setStudents(const QList<Student>& list)
     bool stored = handle.transaction();
     QSqlQuery query(handle);
     stored = stored && execLogged(query, QStringLiteral("DELETE FROM students"));
-    for (qsizetype start = 0; stored && start < replacing.size(); start += MaxItemsPerStatement) {
-        const QList<Student> chunk = replacing.mid(start, MaxItemsPerStatement);
+    for (qsizetype start = 0; stored && start < replacing.size(); start += MaxRowsPerStatement) {
+        const QList<Student> chunk = replacing.mid(start, MaxRowsPerStatement);
         query.prepare(QLatin1String("INSERT INTO students (id, name, password) VALUES ")
                       + repeated(QStringLiteral("(?, ?, ?)"), QStringLiteral(", "), chunk.size()));
         for (const Student& student : chunk) {
             query.addBindValue(student.id());
-            query.addBindValue(student.name().isNull() ? QStringLiteral("") : student.name());
+            query.addBindValue(textValue(student.name()));
             query.addBindValue(student.password());
         }
         stored = execLogged(query);
@@ -122,8 +122,8 @@ bool PostgresStudentList::clearPasswords(const QStringList& ids)
     QSqlDatabase& handle = database.database();
     bool stored = handle.transaction();
     QSqlQuery query(handle);
-    for (qsizetype start = 0; stored && start < ids.size(); start += MaxItemsPerStatement) {
-        const QStringList chunk = ids.mid(start, MaxItemsPerStatement);
+    for (qsizetype start = 0; stored && start < ids.size(); start += MaxRowsPerStatement) {
+        const QStringList chunk = ids.mid(start, MaxRowsPerStatement);
         query.prepare(QStringLiteral("UPDATE students SET password = NULL WHERE id IN (%1)")
                           .arg(repeated(QStringLiteral("?"), QStringLiteral(", "), chunk.size())));
         for (const QString& id : chunk)

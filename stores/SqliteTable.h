@@ -1,6 +1,8 @@
 #ifndef SQLITETABLE_H
 #define SQLITETABLE_H
 
+#include "stores/ProgressNote.h"
+
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
@@ -8,10 +10,6 @@
 #include <functional>
 #include <type_traits>
 #include <utility>
-
-/// Shows how far a long upgrade has come ("... 40%"), so that nobody takes
-/// the kiosk for hung while it works through years of history once.
-using ProgressNote = std::function<void(const QString& note)>;
 
 /// One step of a file's schema: step i brings version i to version i + 1.
 /// Long steps tell their progress through the note.

@@ -14,8 +14,9 @@ static const QStringList Version1 {
                    "number integer NOT NULL, UNIQUE (name, number))"),
     QStringLiteral("CREATE TABLE students (id text COLLATE \"C\" PRIMARY KEY, name text NOT NULL, password text)"),
     QStringLiteral("CREATE TABLE history (rowid bigserial PRIMARY KEY, dateTime bigint NOT NULL, day date, "
-                   "studentName text COLLATE \"C\", studentId text COLLATE \"C\", itemName text COLLATE \"C\", "
-                   "itemNumber integer, UNIQUE (itemName, itemNumber, day))"),
+                   "studentName text COLLATE \"C\" NOT NULL, studentId text COLLATE \"C\" NOT NULL, "
+                   "itemName text COLLATE \"C\" NOT NULL, itemNumber integer NOT NULL, "
+                   "UNIQUE (itemName, itemNumber, day))"),
     QStringLiteral("CREATE INDEX historyDateTime ON history (dateTime)"),
     QStringLiteral("CREATE INDEX historyByStudent ON history (studentName, studentId, dateTime)"),
     QStringLiteral("CREATE INDEX historyByItem ON history (itemName, itemNumber, dateTime)"),

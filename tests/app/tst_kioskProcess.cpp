@@ -155,6 +155,8 @@ void tst_kioskProcess::databaseSetForDeployment_data()
     QTest::newRow("back to the files") << "" << 0 << "";
     // Secrets stay out of the settings: libpq's password file holds them.
     QTest::newRow("password refused") << "host=db dbname=b password=secret" << 1 << "host=before";
+    QTest::newRow("password in a URI refused") << "postgresql://kiosk:secret@db/brindlow" << 1 << "host=before";
+    QTest::newRow("a word with password in it") << "dbname=password_reset" << 0 << "dbname=password_reset";
 }
 
 void tst_kioskProcess::databaseSetForDeployment()

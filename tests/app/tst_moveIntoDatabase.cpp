@@ -29,11 +29,6 @@ private:
     std::unique_ptr<TestWorkspace> workspace;
 };
 
-static QString connection()
-{
-    return qEnvironmentVariable("BRINDLOW_TEST_POSTGRES");
-}
-
 void tst_moveIntoDatabase::init()
 {
     if (!StoreBackend::isPostgres())
@@ -65,13 +60,13 @@ void tst_moveIntoDatabase::copiesEverythingOnce()
     }
 
     const QList<Item> folderItems = DatabaseInventory().items();
-    const auto [copied, report] = moveIntoDatabase(connection());
+    const auto [copied, report] = moveIntoDatabase(StoreBackend::connection());
     QVERIFY2(copied, qPrintable(report));
     QVERIFY2(report.contains("2 items") && report.contains("2 students (1 with") && report.contains("3 sign-outs"),
              qPrintable(report));
 
     FakeClock clock;
-    PostgresDatabase database(connection());
+    PostgresDatabase database(StoreBackend::connection());
     PostgresStudentList students(database);
     PostgresHistory history(database, clock);
     QCOMPARE(PostgresInventory(database).items(), folderItems);
@@ -85,7 +80,7 @@ void tst_moveIntoDatabase::copiesEverythingOnce()
     }
 
     // Once only: the database holds data now.
-    const auto [again, refusal] = moveIntoDatabase(connection());
+    const auto [again, refusal] = moveIntoDatabase(StoreBackend::connection());
     QVERIFY(!again);
     QCOMPARE(history.entries(day.addDays(-400), day, {}, {}).size(), 3);
 }
@@ -93,7 +88,7 @@ void tst_moveIntoDatabase::copiesEverythingOnce()
 // The role the README gives the kiosks reads and writes, and changes nothing else.
 void tst_moveIntoDatabase::kioskRoleMayNotAlterTheTables()
 {
-    PostgresDatabase asOwner(connection());
+    PostgresDatabase asOwner(StoreBackend::connection());
     QSqlQuery owner(asOwner.database());
     const QStringList grants { "DROP ROLE IF EXISTS kiosk", "CREATE ROLE kiosk LOGIN",
                                "GRANT USAGE ON SCHEMA public TO kiosk", "GRANT SELECT, INSERT, UPDATE, DELETE ON ALL TABLES IN SCHEMA public TO kiosk",
@@ -102,7 +97,7 @@ void tst_moveIntoDatabase::kioskRoleMayNotAlterTheTables()
         QVERIFY2(owner.exec(grant), qPrintable(grant));
 
     FakeClock clock;
-    PostgresDatabase asKiosk(connection() + " user=kiosk");
+    PostgresDatabase asKiosk(StoreBackend::connection() + " user=kiosk");
     QVERIFY2(asKiosk.problem().isEmpty(), qPrintable(asKiosk.problem()));
     PostgresHistory history(asKiosk, clock);
     QVERIFY(PostgresInventory(asKiosk).addItems({ Item("Harp", 1) }));

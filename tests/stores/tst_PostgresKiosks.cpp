@@ -33,11 +33,6 @@ private:
 
 static constexpr int Rounds = 40;
 
-static QString connection()
-{
-    return qEnvironmentVariable("BRINDLOW_TEST_POSTGRES");
-}
-
 /// Starts this program again as another kiosk doing \a work.
 static void startKiosk(QProcess& kiosk, const QString& work, const QString& name)
 {
@@ -58,7 +53,7 @@ static QStringList outputOf(QProcess& kiosk)
 /// The other kiosk's half of each test; prints one line per attempt.
 static int otherKiosk(const QString& work, const QString& name)
 {
-    PostgresDatabase database(connection());
+    PostgresDatabase database(StoreBackend::connection());
     SystemClock clock;
     if (work == "sign-out") {
         PostgresHistory history(database, clock);
@@ -106,7 +101,7 @@ void tst_PostgresKiosks::oneSignOutPerItemAndDay()
 void tst_PostgresKiosks::firstPasswordRace()
 {
     SystemClock clock;
-    PostgresDatabase database(connection());
+    PostgresDatabase database(StoreBackend::connection());
     PostgresStudentList students(database);
     QList<Student> list;
     for (int round = 0; round < Rounds; ++round)
@@ -145,7 +140,7 @@ void tst_PostgresKiosks::changesReachTheOtherKiosks()
     QFETCH(QString, work);
     QFETCH(QString, heardBy);
     SystemClock clock;
-    PostgresDatabase database(connection());
+    PostgresDatabase database(StoreBackend::connection());
     PostgresInventory inventory(database);
     PostgresHistory history(database, clock);
     PostgresStudentList students(database);
@@ -164,7 +159,7 @@ void tst_PostgresKiosks::changesReachTheOtherKiosks()
 void tst_PostgresKiosks::serverOutageIsSurvived()
 {
     SystemClock clock;
-    PostgresDatabase database(connection());
+    PostgresDatabase database(StoreBackend::connection());
     PostgresHistory history(database, clock);
     const QString script = qEnvironmentVariable("BRINDLOW_TEST_POSTGRES_SCRIPT");
     const QString folder = qEnvironmentVariable("BRINDLOW_TEST_POSTGRES_DIR");

@@ -5,14 +5,11 @@
 #include "stores/PostgresDatabase.h"
 #include "stores/PostgresHistory.h"
 #include "stores/PostgresInventory.h"
+#include "stores/sqlBatches.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
 
-static QString postgresConnection()
-{
-    return qEnvironmentVariable("BRINDLOW_TEST_POSTGRES");
-}
 
 /// Empties every table of the test server's database, so each test starts on an empty one.
 static void emptyDatabase()
@@ -20,7 +17,7 @@ static void emptyDatabase()
     const QString name = QStringLiteral("emptying");
     {
         QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-        database.setConnectOptions(postgresConnection());
+        database.setConnectOptions(StoreBackend::connection());
         if (!database.open())
             qFatal("Cannot reach the test database: %s", qPrintable(database.lastError().text()));
         // Emptied rather than dropped: setting the tables up anew for every test takes longer.
@@ -39,16 +36,21 @@ StoreBackend::StoreBackend()
     if (!isPostgres())
         return;
     emptyDatabase();
-    postgres = std::make_unique<PostgresDatabase>(postgresConnection());
+    postgres = std::make_unique<PostgresDatabase>(connection());
     if (!postgres->problem().isEmpty())
         qFatal("%s", qPrintable(postgres->problem()));
 }
 
 StoreBackend::~StoreBackend() = default;
 
+QString StoreBackend::connection()
+{
+    return qEnvironmentVariable("BRINDLOW_TEST_POSTGRES");
+}
+
 bool StoreBackend::isPostgres()
 {
-    return !postgresConnection().isEmpty();
+    return !connection().isEmpty();
 }
 
 std::unique_ptr<AbstractInventory> StoreBackend::makeInventory()
@@ -82,9 +84,9 @@ void StoreBackend::record(const QList<Entry>& entries)
             query.addBindValue(entry.msecsSinceEpoch());
             if (postgres)
                 query.addBindValue(entry.date());
-            query.addBindValue(entry.student().name());
-            query.addBindValue(entry.student().id());
-            query.addBindValue(entry.item().name());
+            query.addBindValue(textValue(entry.student().name()));
+            query.addBindValue(textValue(entry.student().id()));
+            query.addBindValue(textValue(entry.item().name()));
             query.addBindValue(entry.item().number());
         }
         if (!query.exec())

@@ -22,6 +22,8 @@ public:
     ~StoreBackend();
 
     static bool isPostgres();
+    /// The test server's connection string; empty without one.
+    static QString connection();
 
     std::unique_ptr<AbstractInventory> makeInventory();
     std::unique_ptr<AbstractHistory> makeHistory(const Clock& clock);

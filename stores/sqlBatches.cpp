@@ -1,18 +1,18 @@
-#include "stores/itemBatches.h"
+#include "stores/sqlBatches.h"
 
 #include <QStringList>
 
 bool forEachChunk(const QList<Item>& items, const std::function<bool(const QList<Item>&)>& statement)
 {
-    for (qsizetype start = 0; start < items.size(); start += MaxItemsPerStatement)
-        if (!statement(items.mid(start, MaxItemsPerStatement)))
+    for (qsizetype start = 0; start < items.size(); start += MaxRowsPerStatement)
+        if (!statement(items.mid(start, MaxRowsPerStatement)))
             return false;
     return true;
 }
 
-QString nameValue(const Item& item)
+QString textValue(const QString& text)
 {
-    return item.name().isNull() ? QStringLiteral("") : item.name();
+    return text.isNull() ? QStringLiteral("") : text;
 }
 
 QString repeated(const QString& term, const QString& separator, qsizetype count)
