@@ -9,6 +9,7 @@
 #include "app/Kiosk.h"
 #include "pages/HistoryWidget.h"
 #include "pages/SignOutWidget.h"
+#include "stores/ImportPreview.h"
 #include "stores/fileAccess.h"
 #include "stores/itemCode.h"
 #include "stores/passwordHash.h"
@@ -480,16 +481,21 @@ void measureStudents(Table& table, Kiosk& kiosk, int repeats)
     table.time("students.lst load", loadMs, "< 15 ms");
     table.time("students.lst save", saveMs, "< 15 ms");
 
+    // As the students page does it: read, preview against the current list, import.
     FileStudentList imported("students-import.lst");
     const double importMs = medianMs(repeats, [&] {
         return nanoseconds([&] {
-            const auto [opened, list] = withTextStream("students.csv", QIODevice::ReadOnly, readStudentCsv);
+            auto [opened, csv]
+                = withFile("students.csv", QIODevice::ReadOnly, [](QFile& file) { return readStudentCsv(file); });
             if (!opened)
                 qFatal("Cannot open students.csv");
-            imported.setStudents(list);
+            QList<Student> current;
+            for (int i = 0; i < imported.count(); ++i)
+                current.append(imported.at(i));
+            imported.importStudents(ImportPreview(std::move(csv), current).students(true));
         });
     });
-    table.time(QString("CSV import (%L1 lines, read and set)").arg(imported.count()), importMs, "< 30 ms");
+    table.time(QString("CSV import (%L1 lines, read, preview and import)").arg(imported.count()), importMs, "< 30 ms");
 }
 
 void measureInventory(Table& table, Kiosk& kiosk, Sqlite& inventory, int repeats)
@@ -526,7 +532,8 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Ostmere"));
     const QStringList arguments = application.arguments();
     if (arguments.size() < 2) {
-        std::fprintf(stderr, "usage: benchmark FOLDER [REPEATS [startup|signout|scan|history|students|inventory]...]\n");
+        std::fprintf(
+            stderr, "usage: benchmark FOLDER [REPEATS [startup|signout|scan|history|students|inventory]...]\n");
         return 2;
     }
     const QString folder = QDir(arguments.at(1)).absolutePath();

@@ -13,7 +13,8 @@ namespace Ui {
 class StudentWidget;
 }
 
-/// The administration page that imports the student list from a CSV file,
+/// The administration page that imports the student list from a CSV file
+/// (after showing what the import would do) and undoes the last import,
 /// resets the passwords of the selected students and clears the history.
 class StudentWidget : public QWidget
 {
@@ -25,8 +26,10 @@ public:
 
 private slots:
     void openStudentList();
+    void undoImport();
     void resetPasswords();
     void clearHistory();
+    void updateUndoButton();
 
 private:
     std::unique_ptr<Ui::StudentWidget> ui;

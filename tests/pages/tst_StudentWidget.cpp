@@ -8,13 +8,14 @@
 #include "support/TestWorkspace.h"
 #include "support/namedChild.h"
 
+#include <QAbstractItemModelTester>
+#include <QCheckBox>
 #include <QCollator>
 #include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QAbstractItemModelTester>
 #include <QTest>
 #include <QTreeView>
 
@@ -23,6 +24,10 @@
 
 static const QString resetQuestion = "Are you sure you want to reset the passwords for the selected students?";
 static const QString clearQuestion = "Are you sure you want to clear all history?";
+static const QString undoQuestion = "Are you sure you want to put back the student list as it was before the last "
+                                    "import? Passwords registered since then are lost.";
+static const QString emptyQuestion
+    = "The file holds no student: importing it empties the student list. Import it all the same?";
 
 class tst_StudentWidget : public QObject
 {
@@ -36,6 +41,10 @@ private slots:
     void importReplacesListAndPasswords();
     void listStaysWhenNothingIsRead_data();
     void listStaysWhenNothingIsRead();
+    void previewDecides_data();
+    void previewDecides();
+    void undoPutsBackTheListBefore_data();
+    void undoPutsBackTheListBefore();
     void resetsSelectedPasswords_data();
     void resetsSelectedPasswords();
     void resetReportsPasswordsNotStored();
@@ -65,6 +74,15 @@ static const QList<Student> registered = {
     Student("Erik Holm", "100", QString()),
     Student("adam Berg", "7", "pw4"),
 };
+
+// QMessageBox::NoButton stands for pressing Enter, which gives the default answer.
+static void answerQuestion(DialogAnswerer& answerer, QMessageBox::StandardButton button)
+{
+    if (button != QMessageBox::NoButton)
+        answerer.answerMessage(button);
+    else
+        answerer.answerWith([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
+}
 
 void tst_StudentWidget::init()
 {
@@ -117,11 +135,12 @@ void tst_StudentWidget::importReplacesListAndPasswords()
 
     DialogAnswerer answerer;
     answerer.chooseFile(workspace->filePath("new.csv"));
+    answerer.pressButton("Import");
     if (!messages.isEmpty())
         answerer.answerMessage(QMessageBox::Ok);
     click("openStudentListButton");
 
-    QCOMPARE(answerer.shownTexts().mid(1), messages);
+    QCOMPARE(answerer.shownTexts().mid(2), messages);
     // The run goes on with the imported list even when it could not be saved.
     QCOMPARE(students->count(), 2);
     QCOMPARE(students->student("99"), Student("Emile Roux", "99", QString()));
@@ -167,15 +186,107 @@ void tst_StudentWidget::listStaysWhenNothingIsRead()
     QCOMPARE(columnTexts(studentView()->model()), shownNames);
 }
 
+void tst_StudentWidget::previewDecides_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("keepPasswords");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QList<Student>>("imported"); // empty: the list as it was
+
+    const QByteArray roster = "ID,First,Last\n1000,Eli,Ash\n99,Emile,Roux\n";
+    QTest::newRow("Cancel changes nothing") << roster << "Cancel" << false << QStringList() << QList<Student>();
+    QTest::newRow("Import clears every password")
+        << roster << "Import" << false << QStringList()
+        << QList<Student> { Student("Eli Ash", "1000", QString()), Student("Emile Roux", "99", QString()) };
+    QTest::newRow("kept passwords only where ID and name stay")
+        << roster << "Import" << true << QStringList()
+        << QList<Student> { Student("Eli Ash", "1000", "pw1"), Student("Emile Roux", "99", QString()) };
+    QTest::newRow("no student: a second No keeps the list")
+        << QByteArray("ID,First,Last\n") << "Import" << false << QStringList { emptyQuestion } << QList<Student>();
+}
+
+void tst_StudentWidget::previewDecides()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, button);
+    QFETCH(bool, keepPasswords);
+    QFETCH(QStringList, messages);
+    QFETCH(QList<Student>, imported);
+    showPage();
+    const QByteArray fileBefore = workspace->readFile("students.lst");
+    workspace->writeFile("new.csv", csv);
+
+    DialogAnswerer answerer;
+    answerer.chooseFile(workspace->filePath("new.csv"));
+    answerer.answerWith([&](QWidget* dialog) {
+        namedChild<QCheckBox>(dialog, "keepPasswordsBox")->setChecked(keepPasswords);
+        DialogAnswerer::pressButton(dialog, button);
+    });
+    if (!messages.isEmpty())
+        answerer.answerMessage(QMessageBox::No);
+    click("openStudentListButton");
+
+    QCOMPARE(answerer.shownTexts().mid(2), messages);
+    const QList<Student> expected = imported.isEmpty() ? registered : imported;
+    QCOMPARE(students->count(), expected.size());
+    for (const Student& student : expected)
+        QCOMPARE(students->student(student.id()), student);
+    if (imported.isEmpty()) {
+        QCOMPARE(workspace->readFile("students.lst"), fileBefore);
+        QVERIFY(!QFile::exists(workspace->filePath("students.lst.before-import")));
+        QVERIFY(!namedChild<QPushButton>(page.get(), "undoImportButton")->isEnabled());
+    }
+}
+
+void tst_StudentWidget::undoPutsBackTheListBefore_data()
+{
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<bool>("undone");
+
+    QTest::newRow("yes") << QMessageBox::Yes << true;
+    QTest::newRow("no") << QMessageBox::No << false;
+    QTest::newRow("Enter answers no") << QMessageBox::NoButton << false;
+}
+
+void tst_StudentWidget::undoPutsBackTheListBefore()
+{
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(bool, undone);
+    showPage();
+    DialogAnswerer answerer;
+    answerer.chooseFile(workspace->filePath("new.csv"));
+    answerer.pressButton("Import");
+    workspace->writeFile("new.csv", "ID,First,Last\n5,Zoe,Young\n");
+    click("openStudentListButton");
+    QCOMPARE(students->count(), 1);
+
+    answerQuestion(answerer, answer);
+    click("undoImportButton");
+
+    QCOMPARE(answerer.shownTexts().last(), undoQuestion);
+    QCOMPARE(students->count(), undone ? registered.size() : 1);
+    if (undone) {
+        for (const Student& student : registered)
+            QCOMPARE(students->student(student.id()), student);
+    }
+    QCOMPARE(namedChild<QPushButton>(page.get(), "undoImportButton")->isEnabled(), !undone);
+}
+
 void tst_StudentWidget::resetsSelectedPasswords_data()
 {
     QTest::addColumn<QStringList>("selected");
     QTest::addColumn<QMessageBox::StandardButton>("answer");
     QTest::addColumn<QStringList>("reset");
+    QTest::addColumn<QString>("message");
 
-    QTest::newRow("two rows") << QStringList({ "1000", "7" }) << QMessageBox::Yes << QStringList({ "1000", "7" });
-    QTest::newRow("answered no") << QStringList({ "1000", "7" }) << QMessageBox::No << QStringList();
-    QTest::newRow("nothing selected") << QStringList() << QMessageBox::Yes << QStringList();
+    QTest::newRow("two rows") << QStringList({ "1000", "7" }) << QMessageBox::Yes << QStringList({ "1000", "7" })
+                              << resetQuestion;
+    QTest::newRow("answered no") << QStringList({ "1000", "7" }) << QMessageBox::No << QStringList() << resetQuestion;
+    QTest::newRow("Enter answers no") << QStringList({ "1000" }) << QMessageBox::NoButton << QStringList()
+                                      << resetQuestion;
+    QTest::newRow("nothing selected: said, not asked")
+        << QStringList() << QMessageBox::Ok << QStringList() << "No student is selected.";
 }
 
 void tst_StudentWidget::resetsSelectedPasswords()
@@ -183,15 +294,16 @@ void tst_StudentWidget::resetsSelectedPasswords()
     QFETCH(QStringList, selected);
     QFETCH(QMessageBox::StandardButton, answer);
     QFETCH(QStringList, reset);
+    QFETCH(QString, message);
     showPage();
     selectStudents(selected);
     const QStringList shownNames = columnTexts(studentView()->model());
 
     DialogAnswerer answerer;
-    answerer.answerMessage(answer);
+    answerQuestion(answerer, answer);
     click("resetPasswordButton");
 
-    QCOMPARE(answerer.shownTexts(), QStringList({ resetQuestion }));
+    QCOMPARE(answerer.shownTexts(), QStringList({ message }));
     QCOMPARE(answerer.shown().first().title, QString("Brindlow"));
     for (const Student& before : registered) {
         const Student after = students->student(before.id());
@@ -223,6 +335,7 @@ void tst_StudentWidget::clearsHistoryOnlyAfterYes_data()
 
     QTest::newRow("yes") << QMessageBox::Yes << true << 1 << QStringList({ clearQuestion });
     QTest::newRow("no") << QMessageBox::No << true << 0 << QStringList({ clearQuestion });
+    QTest::newRow("Enter answers no") << QMessageBox::NoButton << true << 0 << QStringList({ clearQuestion });
     QTest::newRow("not stored") << QMessageBox::Yes << false << 1
                                 << QStringList({ clearQuestion, "The history could not be cleared." });
 }
@@ -237,7 +350,7 @@ void tst_StudentWidget::clearsHistoryOnlyAfterYes()
     showPage();
 
     DialogAnswerer answerer;
-    answerer.answerMessage(answer);
+    answerQuestion(answerer, answer);
     if (messages.size() > 1)
         answerer.answerMessage(QMessageBox::Ok);
     click("clearHistoryButton");
