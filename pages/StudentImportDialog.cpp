@@ -77,7 +77,7 @@ void StudentImportDialog::showProblems()
     for (auto it = repeated.cbegin(); it != repeated.cend(); ++it)
         problems.append(tr("ID %1 is on lines %2: the last of them counts.").arg(it.key(), joinedLines(it.value())));
     for (int line : csv.unreadableLines)
-        problems.append(tr("Line %1 holds bytes that are no text in this encoding (shown as \uFFFD).").arg(line));
+        problems.append(tr("Line %1 holds bytes that this encoding cannot read (shown as \uFFFD).").arg(line));
 
     ui->problemGroup->setVisible(!problems.isEmpty());
     if (problems.size() > ShownProblems) {
@@ -96,5 +96,7 @@ void StudentImportDialog::showFirstRows()
         ui->rowView->addTopLevelItem(
             new QTreeWidgetItem({ QString::number(csv.studentLines.at(i)), student.id(), student.name() }));
     }
+    ui->rowView->resizeColumnToContents(0);
+    ui->rowView->resizeColumnToContents(1);
     ui->rowGroup->setVisible(!csv.students.isEmpty());
 }
