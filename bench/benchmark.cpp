@@ -1,7 +1,7 @@
 // Measures the kiosk on a data folder written by generateData:
 //   benchmark FOLDER [REPEATS [PART...]]
 // Every figure is the median of REPEATS runs (default 7) after one warm-up run.
-// PARTs (startup, signout, scan, history, students, inventory; default all) narrow
+// PARTs (startup, signout, scan, history, students, inventory, export; default all) narrow
 // the run down, e.g. for a profiler.
 // Beside every database operation stands its floor: the same SQL run directly
 // on the same file through SQLite's C API, reading every column of every row.
@@ -11,6 +11,7 @@
 #include "pages/SignOutWidget.h"
 #include "stores/ImportPreview.h"
 #include "stores/fileAccess.h"
+#include "stores/historyCsv.h"
 #include "stores/itemCode.h"
 #include "stores/passwordHash.h"
 #include "stores/studentCsv.h"
@@ -23,9 +24,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QSaveFile>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTreeView>
@@ -498,6 +501,35 @@ void measureStudents(Table& table, Kiosk& kiosk, int repeats)
     table.time(QString("CSV import (%L1 lines, read, preview and import)").arg(imported.count()), importMs, "< 30 ms");
 }
 
+/// The history of all years out to a CSV file, as "Export History..." writes it.
+void measureExport(Table& table, Kiosk& kiosk, int repeats)
+{
+    HistoryQuery query;
+    query.to = kiosk.clock.today();
+    query.from = query.to.addYears(-10);
+    const qsizetype rows = kiosk.history.count(query);
+    const long residentBefore = residentKb();
+    long growth = 0;
+    // At most three runs: each one writes the whole history.
+    const double ms = medianMs(std::min(repeats, 3), [&] {
+        QSaveFile file(QStringLiteral("history-export.csv"));
+        if (!file.open(QIODevice::WriteOnly))
+            qFatal("Cannot write history-export.csv");
+        const qint64 elapsed = nanoseconds([&] {
+            if (writeHistoryCsv(file, kiosk.history, query) != HistoryCsvResult::Written || !file.commit())
+                qFatal("The export failed");
+        });
+        growth = std::max(growth, residentKb() - residentBefore);
+        return elapsed;
+    });
+    table.time(QString("history export to CSV, all years (%L1 rows, %2 MB)")
+                   .arg(rows)
+                   .arg(QFileInfo(QStringLiteral("history-export.csv")).size() / 1e6, 0, 'f', 0),
+        ms, "< 5 s");
+    table.add("resident memory growth through the export", Table::megabytes(growth), {}, {}, "flat");
+    QFile::remove(QStringLiteral("history-export.csv"));
+}
+
 void measureInventory(Table& table, Kiosk& kiosk, Sqlite& inventory, int repeats)
 {
     QList<Item> run;
@@ -533,7 +565,7 @@ int main(int argc, char* argv[])
     const QStringList arguments = application.arguments();
     if (arguments.size() < 2) {
         std::fprintf(
-            stderr, "usage: benchmark FOLDER [REPEATS [startup|signout|scan|history|students|inventory]...]\n");
+            stderr, "usage: benchmark FOLDER [REPEATS [startup|signout|scan|history|students|inventory|export]...]\n");
         return 2;
     }
     const QString folder = QDir(arguments.at(1)).absolutePath();
@@ -564,6 +596,8 @@ int main(int argc, char* argv[])
             measureStudents(table, kiosk, repeats);
         if (measured("inventory"))
             measureInventory(table, kiosk, inventory, repeats);
+        if (measured("export"))
+            measureExport(table, kiosk, repeats);
     }
     table.add("peak resident memory (ru_maxrss)", Table::megabytes(peakResidentKb()), {}, {}, "< 150 MB");
 

@@ -2,26 +2,32 @@
 #include "ui_StudentWidget.h"
 
 #include "models/StudentListModel.h"
+#include "pages/ExportHistoryDialog.h"
 #include "pages/StudentImportDialog.h"
 #include "pages/dialogs.h"
 #include "stores/AbstractHistory.h"
 #include "stores/AbstractStudentList.h"
 #include "stores/ImportPreview.h"
 #include "stores/fileAccess.h"
+#include "stores/historyCsv.h"
 #include "stores/studentCsv.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QSaveFile>
 
-StudentWidget::StudentWidget(AbstractHistory* history, AbstractStudentList* students)
+StudentWidget::StudentWidget(AbstractHistory* history, AbstractStudentList* students, const Clock& clock)
     : ui(new Ui::StudentWidget)
     , history(history)
     , students(students)
+    , clock(clock)
     , model(new StudentListModel(students))
 {
     ui->setupUi(this);
     connect(ui->openStudentListButton, &QPushButton::clicked, this, &StudentWidget::openStudentList);
     connect(ui->undoImportButton, &QPushButton::clicked, this, &StudentWidget::undoImport);
     connect(ui->resetPasswordButton, &QPushButton::clicked, this, &StudentWidget::resetPasswords);
+    connect(ui->exportHistoryButton, &QPushButton::clicked, this, &StudentWidget::exportHistory);
     connect(ui->clearHistoryButton, &QPushButton::clicked, this, &StudentWidget::clearHistory);
     connect(students, &AbstractStudentList::modified, this, &StudentWidget::updateUndoButton);
     ui->studentView->setModel(model.get());
@@ -92,6 +98,31 @@ void StudentWidget::resetPasswords()
     if (askYesNo(this, tr("Are you sure you want to reset the passwords for the selected students?"), Answer::No)
         && !students->clearPasswords(ids))
         showInformation(tr("The passwords could not be reset."));
+}
+
+void StudentWidget::exportHistory()
+{
+    ExportHistoryDialog dialog(history, clock, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString fileName = QFileDialog::getSaveFileName(this, QString(), QString(), tr("Csv Files (*.csv)"));
+    if (fileName.isNull())
+        return;
+
+    // Nothing reaches the file's name before every row is written.
+    QSaveFile file(fileName);
+    HistoryCsvResult result = HistoryCsvResult::DeviceFailed;
+    if (file.open(QIODevice::WriteOnly)) {
+        withProgress(this, tr("Exporting the history..."),
+            [&](const Progress& progress) { result = writeHistoryCsv(file, *history, dialog.query(), progress); });
+    }
+    const QString shownName = QDir::toNativeSeparators(fileName);
+    if (result == HistoryCsvResult::Written && file.commit())
+        showInformation(tr("The history was exported to %1.").arg(shownName));
+    else if (result == HistoryCsvResult::HistoryUnreadable)
+        showError(this, tr("The history could not be read; nothing was exported."));
+    else if (result != HistoryCsvResult::Cancelled)
+        showError(this, tr("%1 could not be written: %2").arg(shownName, file.errorString()));
 }
 
 void StudentWidget::clearHistory()

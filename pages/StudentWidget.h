@@ -7,6 +7,7 @@
 
 class AbstractHistory;
 class AbstractStudentList;
+class Clock;
 class StudentListModel;
 
 namespace Ui {
@@ -15,19 +16,21 @@ class StudentWidget;
 
 /// The administration page that imports the student list from a CSV file
 /// (after showing what the import would do) and undoes the last import,
-/// resets the passwords of the selected students and clears the history.
+/// resets the passwords of the selected students, exports the history to a
+/// CSV file and clears it.
 class StudentWidget : public QWidget
 {
     Q_OBJECT
 
 public:
-    StudentWidget(AbstractHistory* history, AbstractStudentList* students);
+    StudentWidget(AbstractHistory* history, AbstractStudentList* students, const Clock& clock);
     ~StudentWidget() override;
 
 private slots:
     void openStudentList();
     void undoImport();
     void resetPasswords();
+    void exportHistory();
     void clearHistory();
     void updateUndoButton();
 
@@ -35,6 +38,7 @@ private:
     std::unique_ptr<Ui::StudentWidget> ui;
     AbstractHistory* history;
     AbstractStudentList* students;
+    const Clock& clock;
     std::unique_ptr<StudentListModel> model;
 };
 

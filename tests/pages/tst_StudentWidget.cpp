@@ -45,6 +45,8 @@ private slots:
     void previewDecides();
     void undoPutsBackTheListBefore_data();
     void undoPutsBackTheListBefore();
+    void exportsTheChosenRange_data();
+    void exportsTheChosenRange();
     void resetsSelectedPasswords_data();
     void resetsSelectedPasswords();
     void resetReportsPasswordsNotStored();
@@ -102,7 +104,7 @@ void tst_StudentWidget::showPage(const QString& listFileName)
 {
     students = std::make_unique<FileStudentList>(workspace->filePath(listFileName));
     students->setStudents(registered);
-    page = std::make_unique<StudentWidget>(history.get(), students.get());
+    page = std::make_unique<StudentWidget>(history.get(), students.get(), clock);
     page->show();
     QVERIFY(QTest::qWaitForWindowExposed(page.get()));
 }
@@ -271,6 +273,45 @@ void tst_StudentWidget::undoPutsBackTheListBefore()
             QCOMPARE(students->student(student.id()), student);
     }
     QCOMPARE(namedChild<QPushButton>(page.get(), "undoImportButton")->isEnabled(), !undone);
+}
+
+void tst_StudentWidget::exportsTheChosenRange_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("written") << "history.csv"
+                             << "The history was exported to %1.";
+    QTest::newRow("folder missing: reported, nothing written") << "no such folder/history.csv"
+                                                               << "%1 could not be written: ";
+}
+
+void tst_StudentWidget::exportsTheChosenRange()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QString, message);
+    showPage();
+    const QDate today = clock.today();
+    history->record(
+        Entry(QDateTime(today.addYears(-1), QTime(9, 0)), Student("Too Old", "8", QString()), Item("Oboe", 1)));
+    history->record(Entry(QDateTime(today, QTime(9, 0)), Student("Ada, Countess", "7", QString()), Item("Harp", 2)));
+    const QString path = workspace->filePath(fileName);
+
+    DialogAnswerer answerer;
+    answerer.pressButton("Export...");
+    answerer.chooseFile(path);
+    answerer.answerMessage(QMessageBox::Ok);
+    click("exportHistoryButton");
+
+    QCOMPARE(answerer.pending(), 0);
+    QVERIFY2(answerer.shownTexts().last().startsWith(message.arg(QDir::toNativeSeparators(path))),
+        qPrintable(answerer.shownTexts().last()));
+    if (QFile::exists(path)) {
+        QCOMPARE(workspace->readFile(fileName),
+            "\xef\xbb\xbf"
+            "Date and Time,Student Name,Student ID,Item Name,Item Number\r\n"
+                + today.toString(Qt::ISODate).toUtf8() + "T09:00:00,\"Ada, Countess\",7,Harp,2\r\n");
+    }
 }
 
 void tst_StudentWidget::resetsSelectedPasswords_data()
