@@ -6,7 +6,6 @@
 #include <QIODevice>
 
 #include <algorithm>
-#include <cstdio>
 #include <limits>
 
 // Big enough that a million rows take a hundred reads, small enough to stay a
@@ -25,38 +24,62 @@ static void appendField(QString& line, const QString& field)
     line += u'"';
 }
 
-// "yyyy-MM-ddTHH:mm:ss" in local time. Converting each moment with QDateTime
-// asks the system for the time zone every time (a file system call on Linux,
-// a million of them for a million rows); the offset is asked once per quarter
-// of an hour instead, as every change of a zone's offset in use since 1970
-// falls on one.
-class IsoLocalTime
+// Appends moments as "yyyy-MM-ddTHH:mm:ss" in local time. QDateTime asks the
+// system for the zone's offset on every conversion, a file system call on
+// Linux, so a million rows would cost a million of them; here the offset is
+// asked only where it may change. Zones change their offset on a quarter hour,
+// and never twice within six hours: an offset that is the same at the start
+// of a quarter hour and six hours later holds in between.
+class LocalMoments
 {
 public:
-    QLatin1String operator()(qint64 msecs)
+    void append(QString& text, qint64 msecs)
     {
-        const qint64 quarter = floorDivision(msecs, QuarterMSecs);
-        if (quarter != lastQuarter) {
-            lastQuarter = quarter;
-            offsetSecs = QDateTime::fromMSecsSinceEpoch(msecs).offsetFromUtc();
-        }
-        const qint64 secs = floorDivision(msecs, 1000) + offsetSecs;
+        const qint64 secs = floorDivision(msecs, 1000) + offsetSecsAt(msecs);
         const qint64 days = floorDivision(secs, SecsPerDay);
+        if (days != shownDay) {
+            shownDay = days;
+            dayText = QDate(1970, 1, 1).addDays(days).toString(Qt::ISODate);
+        }
         const int secsOfDay = int(secs - days * SecsPerDay);
-        const QDate date = QDate(1970, 1, 1).addDays(days);
-        const int length = std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", date.year(), date.month(),
-            date.day(), secsOfDay / 3600, secsOfDay / 60 % 60, secsOfDay % 60);
-        return QLatin1String(text, length);
+        text += dayText;
+        text += u'T';
+        appendTwoDigits(text, secsOfDay / 3600);
+        text += u':';
+        appendTwoDigits(text, secsOfDay / 60 % 60);
+        text += u':';
+        appendTwoDigits(text, secsOfDay % 60);
     }
 
 private:
     static constexpr qint64 QuarterMSecs = 15 * 60 * 1000;
+    static constexpr qint64 SpanMSecs = 6 * 60 * 60 * 1000;
     static constexpr qint64 SecsPerDay = 24 * 60 * 60;
-    static qint64 floorDivision(qint64 a, qint64 b) { return a / b - (a % b < 0 ? 1 : 0); }
 
-    qint64 lastQuarter = std::numeric_limits<qint64>::min();
+    static qint64 floorDivision(qint64 a, qint64 b) { return a / b - (a % b < 0 ? 1 : 0); }
+    static int offsetSecsOf(qint64 msecs) { return QDateTime::fromMSecsSinceEpoch(msecs).offsetFromUtc(); }
+    static void appendTwoDigits(QString& text, int value)
+    {
+        text += QChar(u'0' + value / 10);
+        text += QChar(u'0' + value % 10);
+    }
+
+    int offsetSecsAt(qint64 msecs)
+    {
+        if (msecs < knownFrom || msecs >= knownUntil) {
+            knownFrom = floorDivision(msecs, QuarterMSecs) * QuarterMSecs;
+            offsetSecs = offsetSecsOf(knownFrom);
+            const bool steady = offsetSecsOf(knownFrom + SpanMSecs) == offsetSecs;
+            knownUntil = knownFrom + (steady ? SpanMSecs : QuarterMSecs);
+        }
+        return offsetSecs;
+    }
+
+    qint64 knownFrom = 0;
+    qint64 knownUntil = 0;
     int offsetSecs = 0;
-    char text[32];
+    qint64 shownDay = std::numeric_limits<qint64>::min();
+    QString dayText;
 };
 
 static bool writeAll(QIODevice& device, const QString& text)
@@ -76,7 +99,7 @@ HistoryCsvResult writeHistoryCsv(
     if (!writeAll(device, QStringLiteral("\uFEFFDate and Time,Student Name,Student ID,Item Name,Item Number\r\n")))
         return HistoryCsvResult::DeviceFailed;
 
-    IsoLocalTime isoLocalTime;
+    LocalMoments moments;
     QString text;
     for (qsizetype written = 0; written < total;) {
         const QList<Entry> block = history.slice(query, written, std::min(BlockRows, total - written));
@@ -84,7 +107,7 @@ HistoryCsvResult writeHistoryCsv(
             return HistoryCsvResult::HistoryUnreadable;
         text.clear();
         for (const Entry& entry : block) {
-            text += isoLocalTime(entry.msecsSinceEpoch());
+            moments.append(text, entry.msecsSinceEpoch());
             text += u',';
             appendField(text, entry.student().name());
             text += u',';

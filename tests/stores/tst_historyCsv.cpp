@@ -115,9 +115,10 @@ void tst_historyCsv::blocks()
     QFETCH(QList<qint64>, progress);
     FakeClock clock;
     FakeHistory history(clock);
+    // A second apart from 02:00 summer time on, through the hour the clocks go back.
+    const QDateTime start(day, QTime(0, 0), Qt::UTC);
     for (int i = 0; i < entries; ++i)
-        history.stored.append(
-            Entry(QDateTime(day, QTime(8, 0)).addSecs(i), Student("Ada", "1", QString()), Item("Harp", 1)));
+        history.stored.append(Entry(start.addSecs(i), Student("Ada", "1", QString()), Item("Harp", 1)));
     history.reading = reading;
     QBuffer buffer;
     QFile file(device);
@@ -134,8 +135,12 @@ void tst_historyCsv::blocks()
                  }),
         result);
     QCOMPARE(told, progress);
-    if (result == HistoryCsvResult::Written)
-        QCOMPARE(buffer.data().count("\r\n"), entries + 1);
+    if (result == HistoryCsvResult::Written) {
+        const QList<QByteArray> lines = buffer.data().split('\n');
+        QCOMPARE(lines.size(), entries + 2);
+        QVERIFY(lines.at(3600).startsWith("2024-10-27T02:59:59,"));
+        QVERIFY(lines.at(3601).startsWith("2024-10-27T02:00:00,"));
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_historyCsv)
