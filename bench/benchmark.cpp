@@ -495,7 +495,7 @@ void measureStudents(Table& table, Kiosk& kiosk, int repeats)
             QList<Student> current;
             for (int i = 0; i < imported.count(); ++i)
                 current.append(imported.at(i));
-            imported.importStudents(ImportPreview(std::move(csv), current).students(true));
+            imported.importStudents(ImportPreview(std::move(csv), std::move(current)).students(true));
         });
     });
     table.time(QString("CSV import (%L1 lines, read, preview and import)").arg(imported.count()), importMs, "< 30 ms");

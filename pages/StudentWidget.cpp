@@ -58,7 +58,7 @@ void StudentWidget::openStudentList()
     QList<Student> current;
     for (int i = 0; i < students->count(); ++i)
         current.append(students->at(i));
-    const ImportPreview preview(std::move(csv), current);
+    const ImportPreview preview(std::move(csv), std::move(current));
     StudentImportDialog dialog(preview, fileName, this);
     if (dialog.exec() != QDialog::Accepted)
         return;

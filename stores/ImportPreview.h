@@ -5,18 +5,18 @@
 #include "stores/studentCsv.h"
 
 #include <QList>
-#include <QMap>
 
 /// What importing a student CSV file would do to the current list, worked out
 /// before anything changes, so that staff see it and decide.
 class ImportPreview
 {
 public:
-    ImportPreview(StudentCsv csv, const QList<Student>& current);
+    ImportPreview(StudentCsv csv, QList<Student> current);
 
     const StudentCsv& csv() const { return m_csv; }
-    /// The list the import sets: each ID once, from its last line; with
-    /// \a keepPasswords, students whose ID and name stay keep their password.
+    /// The list the import sets, in ascending order of ID: each ID once, from
+    /// its last line; with \a keepPasswords, students whose ID and name stay
+    /// keep their registered password.
     QList<Student> students(bool keepPasswords) const;
     int studentCount() const { return int(m_imported.size()); }
     /// Current students whose ID is not in the file.
@@ -24,14 +24,15 @@ public:
     /// Registered passwords of students who stay that the import clears.
     int clearedPasswordCount(bool keepPasswords) const;
     /// Registered passwords that keeping them keeps: ID and name stay.
-    int keepablePasswordCount() const { return int(m_keepable.size()); }
+    int keepablePasswordCount() const { return m_keepableCount; }
 
 private:
     StudentCsv m_csv;
-    QMap<QString, Student> m_imported; // by ID
-    QMap<QString, QString> m_keepable; // ID to password
+    QList<Student> m_imported; // in ascending order of ID
+    QList<QString> m_keepablePasswords; // beside m_imported; null where none can be kept
     int m_removedCount = 0;
     int m_registeredStaying = 0;
+    int m_keepableCount = 0;
 };
 
 #endif
