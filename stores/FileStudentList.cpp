@@ -2,25 +2,11 @@
 
 #include "stores/fileAccess.h"
 #include "stores/studentListFormat.h"
+#include "stores/studentsById.h"
 
-#include <QMap>
 #include <QSaveFile>
 
 #include <algorithm>
-
-// Sorted by ID, each ID once: the last student of an ID wins. A list read
-// from the file is in that order already and is taken as it is.
-static QList<Student> byId(const QList<Student>& list)
-{
-    const auto notAscending = [](const Student& a, const Student& b) { return !(a.id() < b.id()); };
-    if (std::adjacent_find(list.cbegin(), list.cend(), notAscending) == list.cend())
-        return list;
-
-    QMap<QString, Student> map;
-    for (const Student& student : list)
-        map.insert(student.id(), student);
-    return map.values();
-}
 
 // Returns (opened, (list, whether it was read in full)).
 static auto readListFile(const QString& fileName)
@@ -55,7 +41,7 @@ FileStudentList::FileStudentList(const QString& fileName)
 {
     const auto [opened, loaded] = readListFile(fileName);
     const auto& [list, intact] = loaded;
-    students = byId(list);
+    students = sortedById(list);
     keepFileUntilChanged = opened ? !intact && !list.isEmpty() : QFile::exists(fileName);
 }
 
@@ -67,7 +53,7 @@ FileStudentList::~FileStudentList()
 
 bool FileStudentList::setStudents(const QList<Student>& list)
 {
-    students = byId(list);
+    students = sortedById(list);
     keepFileUntilChanged = false;
     const bool stored = save();
     emit modified();
@@ -94,7 +80,7 @@ bool FileStudentList::undoImport()
     const auto& [list, intact] = loaded;
     if (!opened || !intact)
         return false;
-    students = byId(list);
+    students = sortedById(list);
     keepFileUntilChanged = false;
     // Forgotten only once the list is back on disk, so that a failed undo can be tried again.
     const bool restored = save() && QFile::remove(keptFileName);
@@ -151,9 +137,7 @@ Student FileStudentList::student(const QString& id)
 
 QList<Student>::iterator FileStudentList::find(const QString& id)
 {
-    const auto found = std::lower_bound(students.begin(), students.end(), id,
-                                        [](const Student& student, const QString& key) { return student.id() < key; });
-    return found != students.end() && found->id() == id ? found : students.end();
+    return findById(students, id);
 }
 
 bool FileStudentList::save()
