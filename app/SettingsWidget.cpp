@@ -8,7 +8,7 @@
 SettingsWidget::SettingsWidget(AbstractInventory* inventory, AbstractHistory* history, AbstractStudentList* students,
                                const Clock& clock)
     : inventoryWidget(new InventoryWidget(inventory))
-    , studentWidget(new StudentWidget(history, students))
+    , studentWidget(new StudentWidget(history, students, clock))
     , printWidget(new PrintWidget(history, clock))
     , ui(std::make_unique<Ui::SettingsWidget>())
 {

@@ -3,9 +3,9 @@
 // copied with --copy-folder-to-database):
 //   benchmark FOLDER [REPEATS [PART...]]
 // Every figure is the median of REPEATS runs (default 7) after one warm-up run.
-// PARTs (startup, signout, scan, history, students, inventory on the files;
-// startup, signout, history, race on a database; default all) narrow the run
-// down, e.g. for a profiler.
+// PARTs (startup, signout, scan, history, students, inventory, export on the
+// files; startup, signout, history, race on a database; default all) narrow
+// the run down, e.g. for a profiler.
 // Beside every database operation stands its floor: the same SQL run directly
 // through the database's C API (SQLite's on the same file, or libpq), reading
 // every column of every row.
@@ -21,7 +21,9 @@
 #include "pages/HistoryWidget.h"
 #include "pages/SignOutWidget.h"
 #include "stores/FileStudentList.h"
+#include "stores/ImportPreview.h"
 #include "stores/fileAccess.h"
+#include "stores/historyCsv.h"
 #include "stores/itemCode.h"
 #include "stores/passwordHash.h"
 #include "stores/studentCsv.h"
@@ -33,10 +35,12 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QProcess>
+#include <QSaveFile>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -339,16 +343,50 @@ void measureStudents(Table& table, Kiosk& kiosk, int repeats)
     table.time("students.lst load", loadMs, "< 15 ms");
     table.time("students.lst save", saveMs, "< 15 ms");
 
+    // As the students page does it: read, preview against the current list, import.
     FileStudentList imported("students-import.lst");
     const double importMs = medianMs(repeats, [&] {
         return nanoseconds([&] {
-            const auto [opened, list] = withTextStream("students.csv", QIODevice::ReadOnly, readStudentCsv);
+            auto [opened, csv]
+                = withFile("students.csv", QIODevice::ReadOnly, [](QFile& file) { return readStudentCsv(file); });
             if (!opened)
                 qFatal("Cannot open students.csv");
-            imported.setStudents(list);
+            QList<Student> current;
+            for (int i = 0; i < imported.count(); ++i)
+                current.append(imported.at(i));
+            imported.importStudents(ImportPreview(std::move(csv), std::move(current)).students(true));
         });
     });
-    table.time(QString("CSV import (%L1 lines, read and set)").arg(imported.count()), importMs, "< 30 ms");
+    table.time(QString("CSV import (%L1 lines, read, preview and import)").arg(imported.count()), importMs, "< 30 ms");
+}
+
+/// The history of all years out to a CSV file, as "Export History..." writes it.
+void measureExport(Table& table, Kiosk& kiosk, int repeats)
+{
+    HistoryQuery query;
+    query.to = kiosk.clock.today();
+    query.from = query.to.addYears(-10);
+    const qsizetype rows = kiosk.history.count(query);
+    const long residentBefore = residentKb();
+    long growth = 0;
+    // At most three runs: each one writes the whole history.
+    const double ms = medianMs(std::min(repeats, 3), [&] {
+        QSaveFile file(QStringLiteral("history-export.csv"));
+        if (!file.open(QIODevice::WriteOnly))
+            qFatal("Cannot write history-export.csv");
+        const qint64 elapsed = nanoseconds([&] {
+            if (writeHistoryCsv(file, kiosk.history, query) != HistoryCsvResult::Written || !file.commit())
+                qFatal("The export failed");
+        });
+        growth = std::max(growth, residentKb() - residentBefore);
+        return elapsed;
+    });
+    table.time(QString("history export to CSV, all years (%L1 rows, %2 MB)")
+                   .arg(rows)
+                   .arg(QFileInfo(QStringLiteral("history-export.csv")).size() / 1e6, 0, 'f', 0),
+        ms, "< 5 s");
+    table.add("resident memory growth through the export", Table::megabytes(growth), {}, {}, "flat");
+    QFile::remove(QStringLiteral("history-export.csv"));
 }
 
 void measureInventory(Table& table, Kiosk& kiosk, SqliteConnection& inventory, int repeats)
@@ -505,7 +543,8 @@ int main(int argc, char* argv[])
     const QStringList arguments = application.arguments();
     if (arguments.size() < 2) {
         std::fprintf(
-            stderr, "usage: benchmark FOLDER [REPEATS [startup|signout|scan|history|students|inventory|race]...]\n");
+            stderr,
+            "usage: benchmark FOLDER [REPEATS [startup|signout|scan|history|students|inventory|export|race]...]\n");
         return 2;
     }
     const QString folder = QDir(arguments.at(1)).absolutePath();
@@ -554,6 +593,8 @@ int main(int argc, char* argv[])
             SqliteConnection inventory(QStringLiteral("inventory"));
             measureInventory(table, kiosk, inventory, repeats);
         }
+        if (measured("export"))
+            measureExport(table, kiosk, repeats);
     }
     table.add("peak resident memory (ru_maxrss)", Table::megabytes(peakResidentKb()), {}, {}, "< 150 MB");
     if (measured("race")) {

@@ -3,14 +3,8 @@
 #include "ui_HistoryWidget.h"
 
 #include "models/HistoryModel.h"
+#include "pages/searchWords.h"
 #include "stores/Clock.h"
-
-/// The words of a search box: split at single spaces, so runs of spaces and
-/// spaces at either end give no empty words.
-static QStringList words(const QString& text)
-{
-    return text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-}
 
 HistoryWidget::HistoryWidget(AbstractHistory* history, const Clock& clock)
     : ui(new Ui::HistoryWidget)
@@ -41,8 +35,8 @@ HistoryWidget::~HistoryWidget() = default;
 
 void HistoryWidget::filterChanged()
 {
-    historyModel->setFilter(
-        ui->fromDate->date(), ui->toDate->date(), words(ui->studentBox->text()), words(ui->itemBox->text()));
+    historyModel->setFilter(ui->fromDate->date(), ui->toDate->date(), searchWords(ui->studentBox->text()),
+        searchWords(ui->itemBox->text()));
 }
 
 void HistoryWidget::fromDateChanged()

@@ -2,25 +2,36 @@
 #include "ui_StudentWidget.h"
 
 #include "models/StudentListModel.h"
+#include "pages/ExportHistoryDialog.h"
+#include "pages/StudentImportDialog.h"
 #include "pages/dialogs.h"
 #include "stores/AbstractHistory.h"
 #include "stores/AbstractStudentList.h"
+#include "stores/ImportPreview.h"
 #include "stores/fileAccess.h"
+#include "stores/historyCsv.h"
 #include "stores/studentCsv.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QSaveFile>
 
-StudentWidget::StudentWidget(AbstractHistory* history, AbstractStudentList* students)
+StudentWidget::StudentWidget(AbstractHistory* history, AbstractStudentList* students, const Clock& clock)
     : ui(new Ui::StudentWidget)
     , history(history)
     , students(students)
+    , clock(clock)
     , model(new StudentListModel(students))
 {
     ui->setupUi(this);
     connect(ui->openStudentListButton, &QPushButton::clicked, this, &StudentWidget::openStudentList);
+    connect(ui->undoImportButton, &QPushButton::clicked, this, &StudentWidget::undoImport);
     connect(ui->resetPasswordButton, &QPushButton::clicked, this, &StudentWidget::resetPasswords);
+    connect(ui->exportHistoryButton, &QPushButton::clicked, this, &StudentWidget::exportHistory);
     connect(ui->clearHistoryButton, &QPushButton::clicked, this, &StudentWidget::clearHistory);
+    connect(students, &AbstractStudentList::modified, this, &StudentWidget::updateUndoButton);
     ui->studentView->setModel(model.get());
+    updateUndoButton();
 }
 
 StudentWidget::~StudentWidget() = default;
@@ -31,33 +42,96 @@ void StudentWidget::openStudentList()
     if (fileName.isNull())
         return;
 
-    const auto [opened, list] = withTextStream(fileName, QIODevice::ReadOnly, readStudentCsv);
+    auto [opened, csv] = withFile(fileName, QIODevice::ReadOnly, [this](QFile& file) {
+        StudentCsv read;
+        withProgress(this, tr("Reading the student list..."),
+            [&](const Progress& progress) { read = readStudentCsv(file, QStringConverter::System, progress); });
+        return read;
+    });
     if (!opened) {
         showError(this, tr("Error reading file."));
         return;
     }
+    if (csv.cancelled)
+        return;
+
+    QList<Student> current;
+    for (int i = 0; i < students->count(); ++i)
+        current.append(students->at(i));
+    const ImportPreview preview(std::move(csv), std::move(current));
+    StudentImportDialog dialog(preview, fileName, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (preview.studentCount() == 0
+        && !askYesNo(this,
+            tr("The file holds no student: importing it empties the student list. Import it all the same?"),
+            Answer::No))
+        return;
     // The list in memory is replaced even when it could not be saved; the
     // administrator has to know that it may be lost at the next start.
-    if (!students->setStudents(list))
+    if (!students->importStudents(preview.students(dialog.keepPasswords())))
         showInformation(tr("The student list could not be saved."));
+}
+
+void StudentWidget::undoImport()
+{
+    if (!askYesNo(this,
+            tr("Are you sure you want to put back the student list as it was before the last import? "
+               "Passwords registered since then are lost."),
+            Answer::No))
+        return;
+    if (!students->undoImport())
+        showInformation(tr("The student list before the last import could not be put back."));
 }
 
 void StudentWidget::resetPasswords()
 {
-    if (!askYesNo(this, tr("Are you sure you want to reset the passwords for the selected students?")))
-        return;
-
     // One index per selected cell: a student may come several times.
     QStringList ids;
     for (const QModelIndex& index : ui->studentView->selectionModel()->selectedIndexes())
         ids.append(model->student(index).id());
     ids.removeDuplicates();
-    if (!ids.isEmpty() && !students->clearPasswords(ids))
+    if (ids.isEmpty()) {
+        showInformation(tr("No student is selected."));
+        return;
+    }
+    if (askYesNo(this, tr("Are you sure you want to reset the passwords for the selected students?"), Answer::No)
+        && !students->clearPasswords(ids))
         showInformation(tr("The passwords could not be reset."));
+}
+
+void StudentWidget::exportHistory()
+{
+    ExportHistoryDialog dialog(history, clock, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString fileName = QFileDialog::getSaveFileName(this, QString(), QString(), tr("Csv Files (*.csv)"));
+    if (fileName.isNull())
+        return;
+
+    // Nothing reaches the file's name before every row is written.
+    QSaveFile file(fileName);
+    HistoryCsvResult result = HistoryCsvResult::DeviceFailed;
+    if (file.open(QIODevice::WriteOnly)) {
+        withProgress(this, tr("Exporting the history..."),
+            [&](const Progress& progress) { result = writeHistoryCsv(file, *history, dialog.query(), progress); });
+    }
+    const QString shownName = QDir::toNativeSeparators(fileName);
+    if (result == HistoryCsvResult::Written && file.commit())
+        showInformation(tr("The history was exported to %1.").arg(shownName));
+    else if (result == HistoryCsvResult::HistoryUnreadable)
+        showError(this, tr("The history could not be read; nothing was exported."));
+    else if (result != HistoryCsvResult::Cancelled)
+        showError(this, tr("%1 could not be written: %2").arg(shownName, file.errorString()));
 }
 
 void StudentWidget::clearHistory()
 {
-    if (askYesNo(this, tr("Are you sure you want to clear all history?")) && !history->clear())
+    if (askYesNo(this, tr("Are you sure you want to clear all history?"), Answer::No) && !history->clear())
         showInformation(tr("The history could not be cleared."));
+}
+
+void StudentWidget::updateUndoButton()
+{
+    ui->undoImportButton->setEnabled(students->canUndoImport());
 }

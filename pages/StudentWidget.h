@@ -7,31 +7,38 @@
 
 class AbstractHistory;
 class AbstractStudentList;
+class Clock;
 class StudentListModel;
 
 namespace Ui {
 class StudentWidget;
 }
 
-/// The administration page that imports the student list from a CSV file,
-/// resets the passwords of the selected students and clears the history.
+/// The administration page that imports the student list from a CSV file
+/// (after showing what the import would do) and undoes the last import,
+/// resets the passwords of the selected students, exports the history to a
+/// CSV file and clears it.
 class StudentWidget : public QWidget
 {
     Q_OBJECT
 
 public:
-    StudentWidget(AbstractHistory* history, AbstractStudentList* students);
+    StudentWidget(AbstractHistory* history, AbstractStudentList* students, const Clock& clock);
     ~StudentWidget() override;
 
 private slots:
     void openStudentList();
+    void undoImport();
     void resetPasswords();
+    void exportHistory();
     void clearHistory();
+    void updateUndoButton();
 
 private:
     std::unique_ptr<Ui::StudentWidget> ui;
     AbstractHistory* history;
     AbstractStudentList* students;
+    const Clock& clock;
     std::unique_ptr<StudentListModel> model;
 };
 

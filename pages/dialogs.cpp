@@ -4,6 +4,9 @@
 #include <QCoreApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
+
+#include <algorithm>
 
 static const QString Title = QStringLiteral("Brindlow");
 
@@ -49,4 +52,22 @@ std::optional<QString> askPassword(QWidget* parent, const QString& label)
     if (execAboveKiosk(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
+}
+
+void withProgress(QWidget* parent, const QString& label, const std::function<void(const Progress&)>& work)
+{
+    constexpr int Steps = 1000; // a file's bytes may not fit the dialog's int
+    QProgressDialog dialog(
+        label, QCoreApplication::translate("dialogs", "Cancel"), 0, Steps, parentOrActiveWindow(parent));
+    dialog.setWindowTitle(Title);
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.setMinimumDuration(500);
+    dialog.setValue(0);
+    work([&dialog](qint64 done, qint64 total) {
+        const int step = total > 0 ? int(std::min(done, total) * Steps / total) : 0;
+        // Only a changed value is drawn: each one runs the event loop.
+        if (step != dialog.value())
+            dialog.setValue(step);
+        return !dialog.wasCanceled();
+    });
 }

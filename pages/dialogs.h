@@ -1,8 +1,11 @@
 #ifndef DIALOGS_H
 #define DIALOGS_H
 
+#include "stores/Progress.h"
+
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -27,5 +30,10 @@ bool askYesNo(QWidget* parent, const QString& question, Answer defaultAnswer = A
 /// Asks for a password in a modal input dialog titled "Brindlow" over \a parent
 /// (the active window when null); nothing when cancelled.
 std::optional<QString> askPassword(QWidget* parent, const QString& label);
+
+/// Runs \a work, handing it a Progress that shows \a label in a modal progress
+/// dialog over \a parent once the work takes more than a moment; Cancel (or
+/// Escape) there makes the Progress answer false.
+void withProgress(QWidget* parent, const QString& label, const std::function<void(const Progress&)>& work);
 
 #endif

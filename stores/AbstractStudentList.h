@@ -18,6 +18,16 @@ public:
 
     /// Replaces the whole list (the last student of an ID wins); emits modified().
     virtual bool setStudents(const QList<Student>& students) = 0;
+    /// Replaces the whole list as setStudents() does, after keeping the list it
+    /// replaces, passwords included, for undoImport(); that kept list replaces
+    /// the one an earlier import kept. Emits modified().
+    virtual bool importStudents(const QList<Student>& students) = 0;
+    /// Whether an import kept a list that undoImport() can put back.
+    virtual bool canUndoImport() = 0;
+    /// Puts back the list the last import kept, exactly, and forgets it; false
+    /// when there is none or it cannot be read or stored. Emits modified()
+    /// when the list changed.
+    virtual bool undoImport() = 0;
     /// A null password unregisters it. Emits nothing.
     virtual bool setPassword(const QString& id, const QString& password) = 0;
 

@@ -8,13 +8,38 @@
 
 #include <algorithm>
 
-FileStudentList::FileStudentList(const QString& fileName)
-    : fileName(fileName)
+// Returns (opened, (list, whether it was read in full)).
+static auto readListFile(const QString& fileName)
 {
-    const auto [opened, loaded] = withDataStream(fileName, QIODevice::ReadOnly, [](QDataStream& stream) {
+    return withDataStream(fileName, QIODevice::ReadOnly, [](QDataStream& stream) {
         QList<Student> list = readStudentList(stream);
         return std::make_pair(list, stream.status() == QDataStream::Ok);
     });
+}
+
+// Written to a temporary file that replaces the old one only when complete, so
+// a full disk or a power cut never leaves the school without its list.
+static bool writeListFile(const QString& fileName, const QList<Student>& students)
+{
+    QSaveFile file(fileName);
+    bool saved = false;
+    if (file.open(QIODevice::WriteOnly)) {
+        // For the kiosk's user alone, also where an older release let others
+        // read it; a file system without permissions saves it all the same.
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QDataStream stream(&file);
+        saved = writeStudentList(stream, students) && file.commit();
+    }
+    if (!saved)
+        qWarning("Cannot write the student list \"%s\": %s", qPrintable(fileName), qPrintable(file.errorString()));
+    return saved;
+}
+
+FileStudentList::FileStudentList(const QString& fileName)
+    : fileName(fileName)
+    , keptFileName(fileName + QLatin1String(".before-import"))
+{
+    const auto [opened, loaded] = readListFile(fileName);
     const auto& [list, intact] = loaded;
     students = sortedById(list);
     keepFileUntilChanged = opened ? !intact && !list.isEmpty() : QFile::exists(fileName);
@@ -33,6 +58,34 @@ bool FileStudentList::setStudents(const QList<Student>& list)
     const bool stored = save();
     emit modified();
     return stored;
+}
+
+bool FileStudentList::importStudents(const QList<Student>& list)
+{
+    const bool kept = writeListFile(keptFileName, students);
+    // An undo must never put back a list older than the one replaced now.
+    if (!kept)
+        QFile::remove(keptFileName);
+    return setStudents(list) && kept;
+}
+
+bool FileStudentList::canUndoImport()
+{
+    return QFile::exists(keptFileName);
+}
+
+bool FileStudentList::undoImport()
+{
+    const auto [opened, loaded] = readListFile(keptFileName);
+    const auto& [list, intact] = loaded;
+    if (!opened || !intact)
+        return false;
+    students = sortedById(list);
+    keepFileUntilChanged = false;
+    // Forgotten only once the list is back on disk, so that a failed undo can be tried again.
+    const bool restored = save() && QFile::remove(keptFileName);
+    emit modified();
+    return restored;
 }
 
 bool FileStudentList::setPassword(const QString& id, const QString& password)
@@ -97,20 +150,7 @@ QList<Student>::iterator FileStudentList::find(const QString& id)
     return findById(students, id);
 }
 
-// Written to a temporary file that replaces the old one only when complete, so
-// a full disk or a power cut never leaves the school without its list.
 bool FileStudentList::save()
 {
-    QSaveFile file(fileName);
-    bool saved = false;
-    if (file.open(QIODevice::WriteOnly)) {
-        // For the kiosk's user alone, also where an older release let others
-        // read it; a file system without permissions saves it all the same.
-        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        QDataStream stream(&file);
-        saved = writeStudentList(stream, students) && file.commit();
-    }
-    if (!saved)
-        qWarning("Cannot write the student list \"%s\": %s", qPrintable(fileName), qPrintable(file.errorString()));
-    return saved;
+    return writeListFile(fileName, students);
 }

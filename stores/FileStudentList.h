@@ -14,6 +14,11 @@ public:
     ~FileStudentList() override;
 
     bool setStudents(const QList<Student>& students) override;
+    /// The replaced list is kept in the file named after the list's with
+    /// ".before-import" appended, written like the list itself.
+    bool importStudents(const QList<Student>& students) override;
+    bool canUndoImport() override;
+    bool undoImport() override;
     bool setPassword(const QString& id, const QString& password) override;
     Registration registerPassword(const QString& id, const QString& password) override;
     bool clearPasswords(const QStringList& ids) override;
@@ -27,6 +32,7 @@ private:
     bool save();
 
     const QString fileName;
+    const QString keptFileName;
     QList<Student> students; // sorted by ID, each ID once
     // Set when the file exists but could not be read in full: it may hold
     // students this run does not know of, so only a change replaces it.

@@ -56,17 +56,65 @@ bool PostgresStudentList::reload()
     while (query.next())
         read.append(Student(query.value(0).toString(), query.value(1).toString(), query.value(2).toString()));
     students = sortedById(read);
+    undoable = execLogged(query, QStringLiteral("SELECT EXISTS (SELECT 1 FROM importKept)")) && query.next()
+        && query.value(0).toBool();
     return true;
 }
 
 // The whole list, replaced for every kiosk at once or not at all.
 bool PostgresStudentList::setStudents(const QList<Student>& list)
 {
-    const QList<Student> replacing = sortedById(list);
+    return changeList([this, &list] { return replaceWith(sortedById(list)); });
+}
+
+// The list before an import is kept in a table of its own, and a row in
+// importKept says that there is one (an empty list may be kept, too).
+bool PostgresStudentList::importStudents(const QList<Student>& list)
+{
+    return changeList([this, &list] {
+        return execAllLogged(database.database(),
+                             { QStringLiteral("DELETE FROM studentsBeforeImport"),
+                               QStringLiteral("INSERT INTO studentsBeforeImport SELECT id, name, password FROM students"),
+                               QStringLiteral("DELETE FROM importKept"),
+                               QStringLiteral("INSERT INTO importKept VALUES (true)") })
+            && replaceWith(sortedById(list));
+    });
+}
+
+bool PostgresStudentList::canUndoImport()
+{
+    return undoable;
+}
+
+bool PostgresStudentList::undoImport()
+{
+    return undoable && changeList([this] {
+        QSqlQuery kept(database.database());
+        // Another kiosk may have undone it a moment ago.
+        return execLogged(kept, QStringLiteral("DELETE FROM importKept RETURNING kept")) && kept.next()
+            && execAllLogged(database.database(),
+                             { QStringLiteral("DELETE FROM students"),
+                               QStringLiteral("INSERT INTO students SELECT id, name, password FROM studentsBeforeImport"),
+                               QStringLiteral("DELETE FROM studentsBeforeImport") });
+    });
+}
+
+// A change of the whole list reaches every kiosk at once or not at all.
+bool PostgresStudentList::changeList(const std::function<bool()>& change)
+{
     QSqlDatabase& handle = database.database();
-    bool stored = handle.transaction();
-    QSqlQuery query(handle);
-    stored = stored && execLogged(query, QStringLiteral("DELETE FROM students"));
+    bool stored = handle.transaction() && change() && database.notify(Students) && handle.commit();
+    if (!stored)
+        handle.rollback();
+    reload();
+    emit modified();
+    return stored;
+}
+
+bool PostgresStudentList::replaceWith(const QList<Student>& replacing)
+{
+    QSqlQuery query(database.database());
+    bool stored = execLogged(query, QStringLiteral("DELETE FROM students"));
     for (qsizetype start = 0; stored && start < replacing.size(); start += MaxRowsPerStatement) {
         const QList<Student> chunk = replacing.mid(start, MaxRowsPerStatement);
         query.prepare(QLatin1String("INSERT INTO students (id, name, password) VALUES ")
@@ -78,11 +126,6 @@ bool PostgresStudentList::setStudents(const QList<Student>& list)
         }
         stored = execLogged(query);
     }
-    stored = stored && database.notify(Students) && handle.commit();
-    if (!stored)
-        handle.rollback();
-    reload();
-    emit modified();
     return stored;
 }
 

@@ -3,6 +3,8 @@
 
 #include "stores/AbstractStudentList.h"
 
+#include <functional>
+
 class PostgresDatabase;
 
 /// The student list in the table "students" of a database several kiosks
@@ -16,6 +18,9 @@ public:
     explicit PostgresStudentList(PostgresDatabase& database);
 
     bool setStudents(const QList<Student>& students) override;
+    bool importStudents(const QList<Student>& students) override;
+    bool canUndoImport() override;
+    bool undoImport() override;
     bool setPassword(const QString& id, const QString& password) override;
     Registration registerPassword(const QString& id, const QString& password) override;
     bool clearPasswords(const QStringList& ids) override;
@@ -25,6 +30,8 @@ public:
     Student student(const QString& id) override;
 
 private:
+    bool changeList(const std::function<bool()>& change);
+    bool replaceWith(const QList<Student>& replacing);
     bool reload();
     void reloadPassword(const QString& id);
     QList<Student>::iterator find(const QString& id);
@@ -32,6 +39,7 @@ private:
 
     PostgresDatabase& database;
     QList<Student> students; // sorted by ID
+    bool undoable = false;
 };
 
 #endif

@@ -3,7 +3,6 @@
 
 #include <QDataStream>
 #include <QFile>
-#include <QTextStream>
 
 #include <utility>
 
@@ -29,15 +28,6 @@ auto withDataStream(const QString& fileName, QIODevice::OpenMode openMode, Calla
 {
     return withFile(fileName, openMode, [&callable](QFile& file) {
         QDataStream stream(&file);
-        return callable(stream);
-    });
-}
-
-template <typename Callable>
-auto withTextStream(const QString& fileName, QIODevice::OpenMode openMode, Callable callable)
-{
-    return withFile(fileName, openMode, [&callable](QFile& file) {
-        QTextStream stream(&file);
         return callable(stream);
     });
 }

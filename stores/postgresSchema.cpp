@@ -13,6 +13,9 @@ static const QStringList Version1 {
     QStringLiteral("CREATE TABLE inventory (rowid bigserial PRIMARY KEY, name text COLLATE \"C\" NOT NULL, "
                    "number integer NOT NULL, UNIQUE (name, number))"),
     QStringLiteral("CREATE TABLE students (id text COLLATE \"C\" PRIMARY KEY, name text NOT NULL, password text)"),
+    QStringLiteral("CREATE TABLE studentsBeforeImport (id text COLLATE \"C\" PRIMARY KEY, name text NOT NULL, "
+                   "password text)"),
+    QStringLiteral("CREATE TABLE importKept (kept boolean PRIMARY KEY CHECK (kept))"),
     QStringLiteral("CREATE TABLE history (rowid bigserial PRIMARY KEY, dateTime bigint NOT NULL, day date, "
                    "studentName text COLLATE \"C\" NOT NULL, studentId text COLLATE \"C\" NOT NULL, "
                    "itemName text COLLATE \"C\" NOT NULL, itemNumber integer NOT NULL, "

@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
     libsqlite3-dev libzint-dev libsodium-dev
     xvfb xauth fonts-dejavu-core
-    poppler-utils zbar-tools
+    poppler-utils zbar-tools python3
     libqt6sql6-psql libpq-dev postgresql-15
 )
 

@@ -66,6 +66,7 @@ void tst_kioskEndToEnd::importStudents()
     click("studentsButton");
     DialogAnswerer answerer;
     answerer.chooseFile(workspace->filePath("students.csv"));
+    answerer.pressButton("Import");
     click("openStudentListButton");
     QCOMPARE(answerer.pending(), 0);
     QCOMPARE(child<QTreeView>("studentView")->model()->rowCount(), 2);

@@ -8,13 +8,14 @@
 #include "support/TestWorkspace.h"
 #include "support/namedChild.h"
 
+#include <QAbstractItemModelTester>
+#include <QCheckBox>
 #include <QCollator>
 #include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QAbstractItemModelTester>
 #include <QTest>
 #include <QTreeView>
 
@@ -23,6 +24,10 @@
 
 static const QString resetQuestion = "Are you sure you want to reset the passwords for the selected students?";
 static const QString clearQuestion = "Are you sure you want to clear all history?";
+static const QString undoQuestion = "Are you sure you want to put back the student list as it was before the last "
+                                    "import? Passwords registered since then are lost.";
+static const QString emptyQuestion
+    = "The file holds no student: importing it empties the student list. Import it all the same?";
 
 class tst_StudentWidget : public QObject
 {
@@ -36,6 +41,11 @@ private slots:
     void importReplacesListAndPasswords();
     void listStaysWhenNothingIsRead_data();
     void listStaysWhenNothingIsRead();
+    void previewDecides_data();
+    void previewDecides();
+    void undoPutsBackTheListBefore();
+    void exportsTheChosenRange_data();
+    void exportsTheChosenRange();
     void resetsSelectedPasswords_data();
     void resetsSelectedPasswords();
     void resetReportsPasswordsNotStored();
@@ -66,6 +76,15 @@ static const QList<Student> registered = {
     Student("adam Berg", "7", "pw4"),
 };
 
+// QMessageBox::NoButton stands for pressing Enter, which gives the default answer.
+static void answerQuestion(DialogAnswerer& answerer, QMessageBox::StandardButton button)
+{
+    if (button != QMessageBox::NoButton)
+        answerer.answerMessage(button);
+    else
+        answerer.answerWith([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
+}
+
 void tst_StudentWidget::init()
 {
     workspace = std::make_unique<TestWorkspace>();
@@ -84,7 +103,7 @@ void tst_StudentWidget::showPage(const QString& listFileName)
 {
     students = std::make_unique<FileStudentList>(workspace->filePath(listFileName));
     students->setStudents(registered);
-    page = std::make_unique<StudentWidget>(history.get(), students.get());
+    page = std::make_unique<StudentWidget>(history.get(), students.get(), clock);
     page->show();
     QVERIFY(QTest::qWaitForWindowExposed(page.get()));
 }
@@ -117,11 +136,12 @@ void tst_StudentWidget::importReplacesListAndPasswords()
 
     DialogAnswerer answerer;
     answerer.chooseFile(workspace->filePath("new.csv"));
+    answerer.pressButton("Import");
     if (!messages.isEmpty())
         answerer.answerMessage(QMessageBox::Ok);
     click("openStudentListButton");
 
-    QCOMPARE(answerer.shownTexts().mid(1), messages);
+    QCOMPARE(answerer.shownTexts().mid(2), messages);
     // The run goes on with the imported list even when it could not be saved.
     QCOMPARE(students->count(), 2);
     QCOMPARE(students->student("99"), Student("Emile Roux", "99", QString()));
@@ -167,15 +187,133 @@ void tst_StudentWidget::listStaysWhenNothingIsRead()
     QCOMPARE(columnTexts(studentView()->model()), shownNames);
 }
 
+void tst_StudentWidget::previewDecides_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("keepPasswords");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QList<Student>>("imported"); // empty: the list as it was
+
+    const QByteArray roster = "ID,First,Last\n1000,Eli,Ash\n99,Emile,Roux\n";
+    QTest::newRow("Cancel changes nothing") << roster << "Cancel" << false << QStringList() << QList<Student>();
+    QTest::newRow("Import clears every password")
+        << roster << "Import" << false << QStringList()
+        << QList<Student> { Student("Eli Ash", "1000", QString()), Student("Emile Roux", "99", QString()) };
+    QTest::newRow("kept passwords only where ID and name stay")
+        << roster << "Import" << true << QStringList()
+        << QList<Student> { Student("Eli Ash", "1000", "pw1"), Student("Emile Roux", "99", QString()) };
+    QTest::newRow("no student: a second No keeps the list")
+        << QByteArray("ID,First,Last\n") << "Import" << false << QStringList { emptyQuestion } << QList<Student>();
+}
+
+void tst_StudentWidget::previewDecides()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, button);
+    QFETCH(bool, keepPasswords);
+    QFETCH(QStringList, messages);
+    QFETCH(QList<Student>, imported);
+    showPage();
+    const QByteArray fileBefore = workspace->readFile("students.lst");
+    workspace->writeFile("new.csv", csv);
+
+    DialogAnswerer answerer;
+    answerer.chooseFile(workspace->filePath("new.csv"));
+    answerer.answerWith([&](QWidget* dialog) {
+        namedChild<QCheckBox>(dialog, "keepPasswordsBox")->setChecked(keepPasswords);
+        DialogAnswerer::pressButton(dialog, button);
+    });
+    if (!messages.isEmpty())
+        answerer.answerMessage(QMessageBox::No);
+    click("openStudentListButton");
+
+    QCOMPARE(answerer.shownTexts().mid(2), messages);
+    const QList<Student> expected = imported.isEmpty() ? registered : imported;
+    QCOMPARE(students->count(), expected.size());
+    for (const Student& student : expected)
+        QCOMPARE(students->student(student.id()), student);
+    if (imported.isEmpty()) {
+        QCOMPARE(workspace->readFile("students.lst"), fileBefore);
+        QVERIFY(!QFile::exists(workspace->filePath("students.lst.before-import")));
+        QVERIFY(!namedChild<QPushButton>(page.get(), "undoImportButton")->isEnabled());
+    }
+}
+
+// Enter on the question first: it must not undo.
+void tst_StudentWidget::undoPutsBackTheListBefore()
+{
+    showPage();
+    workspace->writeFile("new.csv", "ID,First,Last\n5,Zoe,Young\n");
+    DialogAnswerer answerer;
+    answerer.chooseFile(workspace->filePath("new.csv"));
+    answerer.pressButton("Import");
+    click("openStudentListButton");
+
+    for (QMessageBox::StandardButton answer : { QMessageBox::NoButton, QMessageBox::Yes }) {
+        QCOMPARE(students->count(), 1);
+        answerQuestion(answerer, answer);
+        click("undoImportButton");
+        QCOMPARE(answerer.shownTexts().last(), undoQuestion);
+    }
+    QCOMPARE(students->count(), registered.size());
+    for (const Student& student : registered)
+        QCOMPARE(students->student(student.id()), student);
+    QVERIFY(!namedChild<QPushButton>(page.get(), "undoImportButton")->isEnabled());
+}
+
+void tst_StudentWidget::exportsTheChosenRange_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("written") << "history.csv" << "The history was exported to %1.";
+    QTest::newRow("folder missing: reported, nothing written")
+        << "no such folder/history.csv" << "%1 could not be written: ";
+}
+
+void tst_StudentWidget::exportsTheChosenRange()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QString, message);
+    showPage();
+    const QDate today = clock.today();
+    history->record(
+        Entry(QDateTime(today.addYears(-1), QTime(9, 0)), Student("Too Old", "8", QString()), Item("Oboe", 1)));
+    history->record(Entry(QDateTime(today, QTime(9, 0)), Student("Ada, Countess", "7", QString()), Item("Harp", 2)));
+    const QString path = workspace->filePath(fileName);
+
+    DialogAnswerer answerer;
+    answerer.pressButton("Export...");
+    answerer.chooseFile(path);
+    answerer.answerMessage(QMessageBox::Ok);
+    click("exportHistoryButton");
+
+    QCOMPARE(answerer.pending(), 0);
+    QVERIFY2(answerer.shownTexts().last().startsWith(message.arg(QDir::toNativeSeparators(path))),
+        qPrintable(answerer.shownTexts().last()));
+    if (QFile::exists(path)) {
+        QCOMPARE(workspace->readFile(fileName),
+            "\xef\xbb\xbf"
+            "Date and Time,Student Name,Student ID,Item Name,Item Number\r\n"
+                + today.toString(Qt::ISODate).toUtf8() + "T09:00:00,\"Ada, Countess\",7,Harp,2\r\n");
+    }
+}
+
 void tst_StudentWidget::resetsSelectedPasswords_data()
 {
     QTest::addColumn<QStringList>("selected");
     QTest::addColumn<QMessageBox::StandardButton>("answer");
     QTest::addColumn<QStringList>("reset");
+    QTest::addColumn<QString>("message");
 
-    QTest::newRow("two rows") << QStringList({ "1000", "7" }) << QMessageBox::Yes << QStringList({ "1000", "7" });
-    QTest::newRow("answered no") << QStringList({ "1000", "7" }) << QMessageBox::No << QStringList();
-    QTest::newRow("nothing selected") << QStringList() << QMessageBox::Yes << QStringList();
+    QTest::newRow("two rows") << QStringList({ "1000", "7" }) << QMessageBox::Yes << QStringList({ "1000", "7" })
+                              << resetQuestion;
+    QTest::newRow("answered no") << QStringList({ "1000", "7" }) << QMessageBox::No << QStringList() << resetQuestion;
+    QTest::newRow("Enter answers no") << QStringList({ "1000" }) << QMessageBox::NoButton << QStringList()
+                                      << resetQuestion;
+    QTest::newRow("nothing selected: said, not asked")
+        << QStringList() << QMessageBox::Ok << QStringList() << "No student is selected.";
 }
 
 void tst_StudentWidget::resetsSelectedPasswords()
@@ -183,15 +321,16 @@ void tst_StudentWidget::resetsSelectedPasswords()
     QFETCH(QStringList, selected);
     QFETCH(QMessageBox::StandardButton, answer);
     QFETCH(QStringList, reset);
+    QFETCH(QString, message);
     showPage();
     selectStudents(selected);
     const QStringList shownNames = columnTexts(studentView()->model());
 
     DialogAnswerer answerer;
-    answerer.answerMessage(answer);
+    answerQuestion(answerer, answer);
     click("resetPasswordButton");
 
-    QCOMPARE(answerer.shownTexts(), QStringList({ resetQuestion }));
+    QCOMPARE(answerer.shownTexts(), QStringList({ message }));
     QCOMPARE(answerer.shown().first().title, QString("Brindlow"));
     for (const Student& before : registered) {
         const Student after = students->student(before.id());
@@ -223,6 +362,7 @@ void tst_StudentWidget::clearsHistoryOnlyAfterYes_data()
 
     QTest::newRow("yes") << QMessageBox::Yes << true << 1 << QStringList({ clearQuestion });
     QTest::newRow("no") << QMessageBox::No << true << 0 << QStringList({ clearQuestion });
+    QTest::newRow("Enter answers no") << QMessageBox::NoButton << true << 0 << QStringList({ clearQuestion });
     QTest::newRow("not stored") << QMessageBox::Yes << false << 1
                                 << QStringList({ clearQuestion, "The history could not be cleared." });
 }
@@ -237,7 +377,7 @@ void tst_StudentWidget::clearsHistoryOnlyAfterYes()
     showPage();
 
     DialogAnswerer answerer;
-    answerer.answerMessage(answer);
+    answerQuestion(answerer, answer);
     if (messages.size() > 1)
         answerer.answerMessage(QMessageBox::Ok);
     click("clearHistoryButton");

@@ -33,6 +33,8 @@ private slots:
     void passwordChangesAreSavedAtOnce();
     void clearingPasswordsIsOneChange();
     void importsAreSavedAtOnce();
+    void importCanBeUndone_data();
+    void importCanBeUndone();
     void savedForTheUserAlone();
     void damagedFileIsKeptUntilChanged();
     void unreadableFileIsNeverOverwritten();
@@ -245,6 +247,43 @@ void tst_FileStudentList::importsAreSavedAtOnce()
 }
 
 // Also a file that an older release left readable by everybody.
+void tst_FileStudentList::importCanBeUndone_data()
+{
+    QTest::addColumn<int>("imports");
+    QTest::addColumn<bool>("restart");
+
+    QTest::newRow("undone in the same run") << 1 << false;
+    QTest::newRow("undone after a restart, hashes and all") << 1 << true;
+    QTest::newRow("second import keeps only the list it replaced") << 2 << true;
+}
+
+void tst_FileStudentList::importCanBeUndone()
+{
+    QFETCH(int, imports);
+    QFETCH(bool, restart);
+    const Students before = { Student("Ada Lovelace", "1", "$argon2id$v=19$ada"), Student("Bo", "2", QString()) };
+    auto list = std::make_unique<FileStudentList>("students.lst");
+    QVERIFY(!list->canUndoImport());
+    QVERIFY(list->setStudents(before));
+    for (int i = 1; i < imports; ++i)
+        QVERIFY(list->importStudents({ Student("First Import", "1", QString()) }));
+    const QByteArray fileBefore = workspace->readFile("students.lst");
+    QVERIFY(list->importStudents({ Student("Ada Byron", "1", QString()), Student("Cy", "3", QString()) }));
+    QVERIFY(isOwnerOnly("students.lst.before-import"));
+    if (restart)
+        list = std::make_unique<FileStudentList>("students.lst");
+
+    QVERIFY(list->canUndoImport());
+    QSignalSpy modified(list.get(), &AbstractStudentList::modified);
+    QVERIFY(list->undoImport());
+    QCOMPARE(modified.size(), 1);
+    QCOMPARE(workspace->readFile("students.lst"), fileBefore);
+    QCOMPARE(fromBytes(fileBefore), imports == 1 ? before : Students { Student("First Import", "1", QString()) });
+    QCOMPARE(list->student("1"), fromBytes(fileBefore).first());
+    QVERIFY(!list->canUndoImport());
+    QVERIFY(!list->undoImport());
+}
+
 void tst_FileStudentList::savedForTheUserAlone()
 {
     workspace->writeFile("students.lst", length(1) + string("Ada") + string("1") + nullString);

@@ -26,6 +26,7 @@ private slots:
     void changesReachTheOtherKiosks_data();
     void changesReachTheOtherKiosks();
     void serverOutageIsSurvived();
+    void importUndoneOnAnotherKiosk();
 
 private:
     std::unique_ptr<StoreBackend> backend; // a fresh database for each test
@@ -172,6 +173,28 @@ void tst_PostgresKiosks::serverOutageIsSurvived()
     QVERIFY(reconnected.wait(10000));
     QVERIFY(history.add(Student("Ada", "1", {}), Item("Harp", 1)));
     QCOMPARE(history.count({ clock.today(), clock.today() }), 1);
+}
+
+// The list before an import, passwords and all, comes back on any kiosk.
+void tst_PostgresKiosks::importUndoneOnAnotherKiosk()
+{
+    PostgresDatabase first(StoreBackend::connection());
+    PostgresDatabase second(StoreBackend::connection());
+    PostgresStudentList here(first);
+    PostgresStudentList there(second);
+    const QList<Student> before { Student("Ada", "1", "$argon2id$v=19$ada"), Student("Bo", "2", {}) };
+    QVERIFY(here.setStudents(before));
+    QVERIFY(!here.canUndoImport());
+    QVERIFY(here.importStudents({ Student("Ada Byron", "1", {}) }));
+
+    QSignalSpy imported(&there, &AbstractStudentList::modified);
+    QVERIFY(imported.wait(1000));
+    QVERIFY(there.canUndoImport());
+    QVERIFY(there.undoImport());
+    QVERIFY(!there.undoImport()); // once
+    QCOMPARE(QList<Student>({ there.at(0), there.at(1) }), before);
+    QTRY_COMPARE_WITH_TIMEOUT(here.student("1"), before.first(), 1000);
+    QVERIFY(!here.canUndoImport());
 }
 
 int main(int argc, char* argv[])

@@ -133,7 +133,8 @@ static void changeThenDie()
     SystemClock clock;
     FileStudentList students("students.lst");
     DatabaseHistory history(clock);
-    const auto [opened, list] = withTextStream("list.csv", QIODevice::ReadOnly, readStudentCsv);
+    const auto [opened, list]
+        = withFile("list.csv", QIODevice::ReadOnly, [](QFile& file) { return readStudentCsv(file).students; });
     students.setStudents(list);
     if (opened && students.setPassword("1", "pw") && history.add(students.student("1"), Item("Harp", 1)))
         std::raise(SIGKILL);

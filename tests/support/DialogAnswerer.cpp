@@ -74,6 +74,23 @@ void DialogAnswerer::printToPdf(const QString& path)
     });
 }
 
+void DialogAnswerer::pressButton(const QString& text)
+{
+    answerWith([text](QWidget* dialog) { pressButton(dialog, text); });
+}
+
+void DialogAnswerer::pressButton(QWidget* dialog, const QString& text)
+{
+    for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+        if (button->text() == text) {
+            button->click();
+            return;
+        }
+    }
+    QTest::qFail(qPrintable("No button " + text + " on " + dialog->metaObject()->className()), __FILE__, __LINE__);
+    qobject_cast<QDialog*>(dialog)->reject();
+}
+
 void DialogAnswerer::reject()
 {
     answerWith([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });

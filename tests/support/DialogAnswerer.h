@@ -36,6 +36,10 @@ public:
     void chooseFile(const QString& path);
     /// Expect a print dialog and print to the PDF file \a path.
     void printToPdf(const QString& path);
+    /// Expect a dialog and click its button labelled \a text.
+    void pressButton(const QString& text);
+    /// Clicks the button labelled \a text on \a dialog; fails the test when there is none.
+    static void pressButton(QWidget* dialog, const QString& text);
     /// Expect any dialog and reject it (Cancel, Escape).
     void reject();
     /// Expect any dialog and let \a answer deal with it.

@@ -1,0 +1,128 @@
+#include "stores/historyCsv.h"
+
+#include "stores/AbstractHistory.h"
+
+#include <QDateTime>
+#include <QIODevice>
+
+#include <algorithm>
+#include <limits>
+
+// Big enough that a million rows take a hundred reads, small enough to stay a
+// few megabytes.
+constexpr qsizetype BlockRows = 10'000;
+
+static void appendField(QString& line, const QString& field)
+{
+    const auto special = [](QChar c) { return c == u',' || c == u'"' || c == u'\n' || c == u'\r'; };
+    if (std::none_of(field.cbegin(), field.cend(), special)) {
+        line += field;
+        return;
+    }
+    line += u'"';
+    line += QString(field).replace(QLatin1String("\""), QLatin1String("\"\""));
+    line += u'"';
+}
+
+// Appends moments as "yyyy-MM-ddTHH:mm:ss" in local time. QDateTime asks the
+// system for the zone's offset on every conversion, a file system call on
+// Linux, so a million rows would cost a million of them; here the offset is
+// asked only where it may change. Zones change their offset on a quarter hour,
+// and never twice within six hours: an offset that is the same at the start
+// of a quarter hour and six hours later holds in between.
+class LocalMoments
+{
+public:
+    void append(QString& text, qint64 msecs)
+    {
+        const qint64 secs = floorDivision(msecs, 1000) + offsetSecsAt(msecs);
+        const qint64 days = floorDivision(secs, SecsPerDay);
+        if (days != shownDay) {
+            shownDay = days;
+            dayText = QDate(1970, 1, 1).addDays(days).toString(Qt::ISODate);
+        }
+        const int secsOfDay = int(secs - days * SecsPerDay);
+        text += dayText;
+        text += u'T';
+        appendTwoDigits(text, secsOfDay / 3600);
+        text += u':';
+        appendTwoDigits(text, secsOfDay / 60 % 60);
+        text += u':';
+        appendTwoDigits(text, secsOfDay % 60);
+    }
+
+private:
+    static constexpr qint64 QuarterMSecs = 15 * 60 * 1000;
+    static constexpr qint64 SpanMSecs = 6 * 60 * 60 * 1000;
+    static constexpr qint64 SecsPerDay = 24 * 60 * 60;
+
+    static qint64 floorDivision(qint64 a, qint64 b) { return a / b - (a % b < 0 ? 1 : 0); }
+    static int offsetSecsOf(qint64 msecs) { return QDateTime::fromMSecsSinceEpoch(msecs).offsetFromUtc(); }
+    static void appendTwoDigits(QString& text, int value)
+    {
+        text += QChar(u'0' + value / 10);
+        text += QChar(u'0' + value % 10);
+    }
+
+    int offsetSecsAt(qint64 msecs)
+    {
+        if (msecs < knownFrom || msecs >= knownUntil) {
+            knownFrom = floorDivision(msecs, QuarterMSecs) * QuarterMSecs;
+            offsetSecs = offsetSecsOf(knownFrom);
+            const bool steady = offsetSecsOf(knownFrom + SpanMSecs) == offsetSecs;
+            knownUntil = knownFrom + (steady ? SpanMSecs : QuarterMSecs);
+        }
+        return offsetSecs;
+    }
+
+    qint64 knownFrom = 0;
+    qint64 knownUntil = 0;
+    int offsetSecs = 0;
+    qint64 shownDay = std::numeric_limits<qint64>::min();
+    QString dayText;
+};
+
+static bool writeAll(QIODevice& device, const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    return device.write(bytes) == bytes.size();
+}
+
+HistoryCsvResult writeHistoryCsv(
+    QIODevice& device, AbstractHistory& history, HistoryQuery query, const Progress& progress)
+{
+    query.order = HistoryQuery::ByTime;
+    query.direction = Qt::AscendingOrder;
+    const qsizetype total = history.count(query);
+    if (total < 0)
+        return HistoryCsvResult::HistoryUnreadable;
+    if (!writeAll(device, QStringLiteral("\uFEFFDate and Time,Student Name,Student ID,Item Name,Item Number\r\n")))
+        return HistoryCsvResult::DeviceFailed;
+
+    LocalMoments moments;
+    QString text;
+    for (qsizetype written = 0; written < total;) {
+        const QList<Entry> block = history.slice(query, written, std::min(BlockRows, total - written));
+        if (block.isEmpty())
+            return HistoryCsvResult::HistoryUnreadable;
+        text.clear();
+        for (const Entry& entry : block) {
+            moments.append(text, entry.msecsSinceEpoch());
+            text += u',';
+            appendField(text, entry.student().name());
+            text += u',';
+            appendField(text, entry.student().id());
+            text += u',';
+            appendField(text, entry.item().name());
+            text += u',';
+            text += QString::number(entry.item().number());
+            text += QLatin1String("\r\n");
+        }
+        if (!writeAll(device, text))
+            return HistoryCsvResult::DeviceFailed;
+        written += block.size();
+        if (progress && !progress(written, total))
+            return HistoryCsvResult::Cancelled;
+    }
+    return HistoryCsvResult::Written;
+}
