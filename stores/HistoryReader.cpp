@@ -57,11 +57,7 @@ private:
 
 static bool execute(QSqlQuery& query, const SqlPart& statement)
 {
-    query.setForwardOnly(true);
-    query.prepare(statement.text);
-    for (const QVariant& value : statement.values)
-        query.addBindValue(value);
-    return execLogged(query);
+    return execLogged(query, statement.text, statement.values);
 }
 
 /// The values of the order's columns in the current row; empty when one is
@@ -188,6 +184,8 @@ void HistoryReader::forget()
 
 static qsizetype countRows(QSqlDatabase& database, qint64 start, qint64 end)
 {
+    if (start >= end)
+        return 0;
     SqlPart statement { QStringLiteral("SELECT count(*) FROM history WHERE "), {} };
     statement += momentRange(start, end);
     QSqlQuery query(database);

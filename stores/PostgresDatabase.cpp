@@ -95,6 +95,11 @@ bool PostgresDatabase::createSchema()
     return false;
 }
 
+QString PostgresDatabase::channel()
+{
+    return Channel;
+}
+
 bool PostgresDatabase::notify(const QString& topic)
 {
     QSqlQuery query(handle);

@@ -27,6 +27,8 @@ public:
     QSqlDatabase& database() { return handle; }
     /// Tells the other kiosks that \a topic changed; in a transaction, when it commits.
     bool notify(const QString& topic);
+    /// The channel the kiosks tell each other on.
+    static QString channel();
 
 signals:
     /// Another kiosk changed \a topic: "inventory", "history", "students" or "passwords".

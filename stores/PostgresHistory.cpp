@@ -40,18 +40,18 @@ bool PostgresHistory::clear()
 bool PostgresHistory::add(const Student& student, const Item& item)
 {
     const QDateTime now = clock.now();
+    // The notice to the other kiosks in the same statement: sent when, and
+    // only when, the row is there.
     QSqlQuery query(database.database());
-    query.prepare(QStringLiteral("INSERT INTO history (dateTime, day, studentName, studentId, itemName, itemNumber) "
-                                 "VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (itemName, itemNumber, day) DO NOTHING"));
-    query.addBindValue(now.toMSecsSinceEpoch());
-    query.addBindValue(now.date());
-    query.addBindValue(textValue(student.name()));
-    query.addBindValue(textValue(student.id()));
-    query.addBindValue(textValue(item.name()));
-    query.addBindValue(item.number());
-    const bool stored = execLogged(query) && query.numRowsAffected() == 1;
-    if (stored)
-        database.notify(QStringLiteral("history"));
+    const bool stored
+        = execLogged(query,
+                     QStringLiteral("WITH added AS (INSERT INTO history (dateTime, day, studentName, studentId, "
+                                    "itemName, itemNumber) VALUES (?, ?, ?, ?, ?, ?) "
+                                    "ON CONFLICT (itemName, itemNumber, day) DO NOTHING RETURNING rowid) "
+                                    "SELECT pg_notify(?, 'history') FROM added"),
+                     { now.toMSecsSinceEpoch(), now.date(), textValue(student.name()), textValue(student.id()),
+                       textValue(item.name()), item.number(), PostgresDatabase::channel() })
+        && query.next();
     changed();
     return stored;
 }

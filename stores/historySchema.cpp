@@ -1,6 +1,7 @@
 #include "stores/historySchema.h"
 
 #include "stores/searchFolding.h"
+#include "stores/sqlBatches.h"
 #include "stores/sqlExec.h"
 
 #include <QCoreApplication>
@@ -85,22 +86,22 @@ static bool foldTexts(QSqlDatabase& database, const QString& table, const QStrin
     unfolded.setForwardOnly(true);
     if (!execLogged(unfolded, QStringLiteral("SELECT rowid, %1 FROM %2 WHERE folded IS NULL").arg(text, table)))
         return false;
-    QVariantList rows;
-    QVariantList folded;
-    while (unfolded.next()) {
-        rows.append(unfolded.value(0));
-        folded.append(foldForSearch(unfolded.value(1).toString()));
+    QVariantList values; // row, folded text, row, ...
+    while (unfolded.next())
+        values << unfolded.value(0) << foldForSearch(unfolded.value(1).toString());
+    // Many rows a statement: after a large history moved in there are thousands.
+    const qsizetype perStatement = 2 * MaxRowsPerStatement;
+    for (qsizetype start = 0; start < values.size(); start += perStatement) {
+        const QVariantList chunk = values.mid(start, perStatement);
+        QSqlQuery update(database);
+        if (!execLogged(update,
+                        QStringLiteral("WITH texts (row, folded) AS (VALUES %2) "
+                                       "UPDATE %1 SET folded = texts.folded FROM texts WHERE %1.rowid = texts.row")
+                            .arg(table, repeated(QStringLiteral("(?, ?)"), QStringLiteral(", "), chunk.size() / 2)),
+                        chunk))
+            return false;
     }
-    if (rows.isEmpty())
-        return true;
-    QSqlQuery update(database);
-    update.prepare(QStringLiteral("UPDATE %1 SET folded = ? WHERE rowid = ?").arg(table));
-    update.addBindValue(folded);
-    update.addBindValue(rows);
-    if (update.execBatch())
-        return true;
-    qWarning("Cannot fold the texts of %s", qPrintable(table));
-    return false;
+    return true;
 }
 
 bool foldNewTexts(QSqlDatabase& database)

@@ -1,6 +1,8 @@
 #include "stores/sqlExec.h"
 
+#include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlField>
 #include <QSqlQuery>
 
 static bool logged(const QSqlQuery& query, bool succeeded)
@@ -18,6 +20,39 @@ bool execLogged(QSqlQuery& query)
 bool execLogged(QSqlQuery& query, const QString& statement)
 {
     return logged(query, query.exec(statement));
+}
+
+// Through Qt, PostgreSQL prepares, executes and deallocates every statement:
+// three round trips to the server. Written into the statement, as Qt itself
+// writes them into its EXECUTE, the values take one. (No "?" may stand in
+// the statement's own texts.)
+static QString withValues(const QSqlDriver* driver, const QString& statement, const QVariantList& values)
+{
+    QString text;
+    text.reserve(statement.size());
+    qsizetype next = 0;
+    for (const QChar character : statement) {
+        if (character != u'?' || next == values.size()) {
+            text += character;
+            continue;
+        }
+        const QVariant& value = values.at(next++);
+        QSqlField field(QString(), value.metaType());
+        field.setValue(value);
+        text += driver->formatValue(field);
+    }
+    return text;
+}
+
+bool execLogged(QSqlQuery& query, const QString& statement, const QVariantList& values)
+{
+    query.setForwardOnly(true);
+    if (query.driver()->dbmsType() == QSqlDriver::PostgreSQL)
+        return execLogged(query, withValues(query.driver(), statement, values));
+    query.prepare(statement);
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    return execLogged(query);
 }
 
 bool execAllLogged(QSqlDatabase& database, const QStringList& statements)

@@ -2,6 +2,7 @@
 #define SQLEXEC_H
 
 #include <QStringList>
+#include <QVariantList>
 
 class QSqlDatabase;
 class QSqlQuery;
@@ -10,6 +11,9 @@ class QSqlQuery;
 bool execLogged(QSqlQuery& query);
 /// Executes \a statement on \a query; a failure is logged.
 bool execLogged(QSqlQuery& query, const QString& statement);
+/// Executes \a statement with \a values for its "?" placeholders, forward
+/// only; a failure is logged.
+bool execLogged(QSqlQuery& query, const QString& statement, const QVariantList& values);
 /// Executes \a statements on \a database one by one until one fails, which is logged.
 bool execAllLogged(QSqlDatabase& database, const QStringList& statements);
 
