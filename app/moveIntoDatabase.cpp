@@ -139,6 +139,10 @@ std::pair<bool, QString> moveIntoDatabase(const QString& connection)
         handle.rollback();
         return { false, translated("The copy failed, and nothing was copied; the log says why.") };
     }
+    // Years of history arrived at once: the server's statistics and visibility
+    // map would only catch up later, and plans made meanwhile would be poor.
+    QSqlQuery tidy(handle);
+    execLogged(tidy, QStringLiteral("VACUUM ANALYZE"));
     return { true, translated("Copied %1 items, %2 students (%3 with a registered password) and %4 sign-outs%5.")
                        .arg(items.size())
                        .arg(studentFile.count())
