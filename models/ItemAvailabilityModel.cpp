@@ -15,7 +15,6 @@ ItemAvailabilityModel::ItemAvailabilityModel(InventoryModel* inventory, Abstract
     setSourceModel(inventory);
     connect(history, &AbstractHistory::modified, this, &ItemAvailabilityModel::refresh);
     connect(&clock, &Clock::dayChanged, this, &ItemAvailabilityModel::refresh);
-    refresh();
 }
 
 QVariant ItemAvailabilityModel::data(const QModelIndex& index, int role) const
@@ -37,15 +36,18 @@ QVariant ItemAvailabilityModel::data(const QModelIndex& index, int role) const
 
 bool ItemAvailabilityModel::isSignedOut(const QModelIndex& index) const
 {
-    return signedOut.count(inventory->item(mapToSource(index))) != 0;
+    if (!signedOut) {
+        const QDate today = clock.today();
+        signedOut.emplace();
+        for (const Entry& entry : history->entries(today, today, {}, {}))
+            signedOut->insert(entry.item());
+    }
+    return signedOut->count(inventory->item(mapToSource(index))) != 0;
 }
 
 void ItemAvailabilityModel::refresh()
 {
-    const QDate today = clock.today();
-    signedOut.clear();
-    for (const Entry& entry : history->entries(today, today, {}, {}))
-        signedOut.insert(entry.item());
+    signedOut.reset();
     if (rowCount() > 0)
         emit dataChanged(index(0, 0), index(rowCount() - 1, 0), { Qt::ForegroundRole, Qt::ToolTipRole });
 }

@@ -5,6 +5,7 @@
 
 #include <QIdentityProxyModel>
 
+#include <optional>
 #include <set>
 
 class AbstractHistory;
@@ -32,7 +33,9 @@ private:
     InventoryModel* inventory;
     AbstractHistory* history;
     const Clock& clock;
-    std::set<Item> signedOut;
+    // Read when a list first shows the marks after a change: with several
+    // kiosks on one database, every sign-out anywhere is a change here.
+    mutable std::optional<std::set<Item>> signedOut;
 };
 
 #endif
