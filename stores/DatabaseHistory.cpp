@@ -2,6 +2,7 @@
 
 #include "stores/Clock.h"
 #include "stores/historySchema.h"
+#include "stores/historySql.h"
 #include "stores/sqlBatches.h"
 #include "stores/sqlExec.h"
 
@@ -19,13 +20,7 @@ DatabaseHistory::~DatabaseHistory() = default;
 
 bool DatabaseHistory::clear()
 {
-    // The rows go together with all that describes them.
-    bool stored = database.transaction();
-    for (const char* name : { "history", "historyDays", "historyStudents", "historyItems" }) {
-        QSqlQuery query(database);
-        stored = stored && execLogged(query, QLatin1String("DELETE FROM ") + QLatin1String(name));
-    }
-    stored = stored && database.commit();
+    bool stored = database.transaction() && execAllLogged(database, historyDeletion()) && database.commit();
     if (!stored)
         database.rollback();
     // What was read may have moved: rows came in, or all went.

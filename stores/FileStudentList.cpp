@@ -124,32 +124,6 @@ bool FileStudentList::clearPasswords(const QStringList& ids)
     return save();
 }
 
-bool FileStudentList::contains(const QString& id)
-{
-    return find(id) != students.end();
-}
-
-int FileStudentList::count()
-{
-    return int(students.size());
-}
-
-Student FileStudentList::at(int index)
-{
-    return students.at(index);
-}
-
-Student FileStudentList::student(const QString& id)
-{
-    const auto found = find(id);
-    return found == students.end() ? Student() : *found;
-}
-
-QList<Student>::iterator FileStudentList::find(const QString& id)
-{
-    return findById(students, id);
-}
-
 bool FileStudentList::save()
 {
     return writeListFile(fileName, students);

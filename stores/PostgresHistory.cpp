@@ -2,6 +2,7 @@
 
 #include "stores/Clock.h"
 #include "stores/PostgresDatabase.h"
+#include "stores/historySql.h"
 #include "stores/sqlBatches.h"
 #include "stores/sqlExec.h"
 
@@ -22,15 +23,11 @@ PostgresHistory::PostgresHistory(PostgresDatabase& database, const Clock& clock)
 bool PostgresHistory::clear()
 {
     QSqlDatabase& handle = database.database();
-    bool stored = handle.transaction();
     // No sign-out of another kiosk may come between the rows and what describes them.
-    QSqlQuery lock(handle);
-    stored = stored && execLogged(lock, QStringLiteral("LOCK TABLE history IN EXCLUSIVE MODE"));
-    for (const char* table : { "history", "historyDays", "historyStudents", "historyItems" }) {
-        QSqlQuery query(handle);
-        stored = stored && execLogged(query, QLatin1String("DELETE FROM ") + QLatin1String(table));
-    }
-    stored = stored && database.notify(QStringLiteral("history")) && handle.commit();
+    bool stored = handle.transaction()
+        && execAllLogged(handle, QStringList { QStringLiteral("LOCK TABLE history IN EXCLUSIVE MODE") }
+                                     + historyDeletion())
+        && database.notify(QStringLiteral("history")) && handle.commit();
     if (!stored)
         handle.rollback();
     changed();

@@ -180,28 +180,3 @@ bool PostgresStudentList::clearPasswords(const QStringList& ids)
     return stored;
 }
 
-bool PostgresStudentList::contains(const QString& id)
-{
-    return find(id) != students.end();
-}
-
-int PostgresStudentList::count()
-{
-    return int(students.size());
-}
-
-Student PostgresStudentList::at(int index)
-{
-    return students.at(index);
-}
-
-Student PostgresStudentList::student(const QString& id)
-{
-    const auto found = find(id);
-    return found == students.end() ? Student() : *found;
-}
-
-QList<Student>::iterator PostgresStudentList::find(const QString& id)
-{
-    return findById(students, id);
-}

@@ -1,7 +1,7 @@
 #ifndef POSTGRESSTUDENTLIST_H
 #define POSTGRESSTUDENTLIST_H
 
-#include "stores/AbstractStudentList.h"
+#include "stores/SortedStudentList.h"
 
 #include <functional>
 
@@ -10,7 +10,7 @@ class PostgresDatabase;
 /// The student list in the table "students" of a database several kiosks
 /// share, with a copy in memory in ascending order of ID for the many reads of
 /// a sign-out and a view. A change on any kiosk reaches the copies of all.
-class PostgresStudentList : public AbstractStudentList
+class PostgresStudentList : public SortedStudentList
 {
     Q_OBJECT
 
@@ -24,21 +24,15 @@ public:
     bool setPassword(const QString& id, const QString& password) override;
     Registration registerPassword(const QString& id, const QString& password) override;
     bool clearPasswords(const QStringList& ids) override;
-    bool contains(const QString& id) override;
-    int count() override;
-    Student at(int index) override;
-    Student student(const QString& id) override;
 
 private:
     bool changeList(const std::function<bool()>& change);
     bool replaceWith(const QList<Student>& replacing);
     bool reload();
     void reloadPassword(const QString& id);
-    QList<Student>::iterator find(const QString& id);
     void heard(const QString& topic);
 
     PostgresDatabase& database;
-    QList<Student> students; // sorted by ID
     bool undoable = false;
 };
 

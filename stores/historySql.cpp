@@ -111,6 +111,12 @@ void narrowTo(const QVariantList& key, Qt::SortOrder direction, qint64& start, q
         end = std::min(end, moment + 1);
 }
 
+QStringList historyDeletion()
+{
+    return { QStringLiteral("DELETE FROM history"), QStringLiteral("DELETE FROM historyDays"),
+             QStringLiteral("DELETE FROM historyStudents"), QStringLiteral("DELETE FROM historyItems") };
+}
+
 Qt::SortOrder reversed(Qt::SortOrder direction)
 {
     return direction == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;

@@ -51,6 +51,10 @@ SqlPart after(HistoryQuery::Order order, Qt::SortOrder direction, const QVariant
 /// of \a key in time order and \a direction.
 void narrowTo(const QVariantList& key, Qt::SortOrder direction, qint64& start, qint64& end);
 
+/// The statements that empty the history: the rows and all that describes
+/// them go together, in the caller's transaction.
+QStringList historyDeletion();
+
 /// The other direction.
 Qt::SortOrder reversed(Qt::SortOrder direction);
 
