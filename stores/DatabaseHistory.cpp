@@ -12,7 +12,7 @@ DatabaseHistory::DatabaseHistory(const Clock& clock, const ProgressNote& upgrade
     : clock(clock)
     , table(QStringLiteral("history"), historyColumns(), historySchema(), upgradeNote)
     , database(table.database())
-    , reader(database, HistoryReader::Planner::Sqlite)
+    , historyReader(database, HistoryReader::Planner::Sqlite)
 {
 }
 
@@ -24,7 +24,7 @@ bool DatabaseHistory::clear()
     if (!stored)
         database.rollback();
     // What was read may have moved: rows came in, or all went.
-    reader.forget();
+    historyReader.forget();
     emit modified();
     return stored;
 }
@@ -43,23 +43,8 @@ bool DatabaseHistory::add(const Student& student, const Item& item)
     query.bindValue(QStringLiteral(":itemNumber"), item.number());
     const bool stored = execLogged(query);
     // What was read may have moved: rows came in, or all went.
-    reader.forget();
+    historyReader.forget();
     emit modified();
     return stored;
 }
 
-QList<Entry> DatabaseHistory::entries(const QDate& from, const QDate& to, const QStringList& studentFilters,
-                                      const QStringList& itemFilters, bool* ok)
-{
-    return reader.entries(from, to, studentFilters, itemFilters, ok);
-}
-
-qsizetype DatabaseHistory::count(const HistoryQuery& query)
-{
-    return reader.count(query);
-}
-
-QList<Entry> DatabaseHistory::slice(const HistoryQuery& query, qsizetype offset, qsizetype limit)
-{
-    return reader.slice(query, offset, limit);
-}

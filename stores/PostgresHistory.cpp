@@ -11,7 +11,7 @@
 PostgresHistory::PostgresHistory(PostgresDatabase& database, const Clock& clock)
     : database(database)
     , clock(clock)
-    , reader(database.database(), HistoryReader::Planner::Postgres)
+    , historyReader(database.database(), HistoryReader::Planner::Postgres)
 {
     connect(&database, &PostgresDatabase::changedElsewhere, this, [this](const QString& topic) {
         if (topic == QLatin1String("history"))
@@ -53,24 +53,8 @@ bool PostgresHistory::add(const Student& student, const Item& item)
     return stored;
 }
 
-QList<Entry> PostgresHistory::entries(const QDate& from, const QDate& to, const QStringList& studentFilters,
-                                      const QStringList& itemFilters, bool* ok)
-{
-    return reader.entries(from, to, studentFilters, itemFilters, ok);
-}
-
-qsizetype PostgresHistory::count(const HistoryQuery& query)
-{
-    return reader.count(query);
-}
-
-QList<Entry> PostgresHistory::slice(const HistoryQuery& query, qsizetype offset, qsizetype limit)
-{
-    return reader.slice(query, offset, limit);
-}
-
 void PostgresHistory::changed()
 {
-    reader.forget();
+    historyReader.forget();
     emit modified();
 }

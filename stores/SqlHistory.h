@@ -1,0 +1,24 @@
+#ifndef SQLHISTORY_H
+#define SQLHISTORY_H
+
+#include "stores/AbstractHistory.h"
+
+class HistoryReader;
+
+/// A history kept in SQL tables, whichever database holds them, and read
+/// through its HistoryReader.
+class SqlHistory : public AbstractHistory
+{
+    Q_OBJECT
+
+public:
+    QList<Entry> entries(const QDate& from, const QDate& to, const QStringList& studentFilters,
+                         const QStringList& itemFilters, bool* ok = nullptr) override;
+    qsizetype count(const HistoryQuery& query) override;
+    QList<Entry> slice(const HistoryQuery& query, qsizetype offset, qsizetype limit) override;
+
+protected:
+    virtual HistoryReader& reader() = 0;
+};
+
+#endif
