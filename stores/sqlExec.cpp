@@ -5,21 +5,22 @@
 #include <QSqlField>
 #include <QSqlQuery>
 
-static bool logged(const QSqlQuery& query, bool succeeded)
+// \a statement is the text with its "?" placeholders: the values stay out of the log.
+static bool logged(const QSqlQuery& query, const QString& statement, bool succeeded)
 {
     if (!succeeded)
-        qWarning("SQL statement failed: %s: %s", qPrintable(query.lastQuery()), qPrintable(query.lastError().text()));
+        qWarning("SQL statement failed: %s: %s", qPrintable(statement), qPrintable(query.lastError().text()));
     return succeeded;
 }
 
 bool execLogged(QSqlQuery& query)
 {
-    return logged(query, query.exec());
+    return logged(query, query.lastQuery(), query.exec());
 }
 
 bool execLogged(QSqlQuery& query, const QString& statement)
 {
-    return logged(query, query.exec(statement));
+    return logged(query, statement, query.exec(statement));
 }
 
 // Through Qt, PostgreSQL prepares, executes and deallocates every statement:
@@ -48,7 +49,7 @@ bool execLogged(QSqlQuery& query, const QString& statement, const QVariantList& 
 {
     query.setForwardOnly(true);
     if (query.driver()->dbmsType() == QSqlDriver::PostgreSQL)
-        return execLogged(query, withValues(query.driver(), statement, values));
+        return logged(query, statement, query.exec(withValues(query.driver(), statement, values)));
     query.prepare(statement);
     for (const QVariant& value : values)
         query.addBindValue(value);
