@@ -53,25 +53,39 @@ private:
     int itemNumber;
 };
 
+/// Reads the values of an order's columns from the rows of a query, the
+/// columns found by name once (a driver may build its record on every lookup).
+class KeyReader
+{
+public:
+    KeyReader(const QSqlRecord& record, HistoryQuery::Order order)
+    {
+        for (const QString& column : orderColumns(order))
+            columns.append(record.indexOf(column));
+    }
+
+    /// Empty when a value is null, as a null cannot be compared to find the rows after it.
+    QVariantList key(const QSqlQuery& query) const
+    {
+        QVariantList key;
+        for (int column : columns) {
+            const QVariant value = query.value(column);
+            if (value.isNull())
+                return {};
+            key.append(value);
+        }
+        return key;
+    }
+
+private:
+    QList<int> columns;
+};
+
 } // namespace
 
 static bool execute(QSqlQuery& query, const SqlPart& statement)
 {
     return execLogged(query, statement.text, statement.values);
-}
-
-/// The values of the order's columns in the current row; empty when one is
-/// null, as a null cannot be compared to find the rows after it.
-static QVariantList keyOf(const QSqlQuery& query, HistoryQuery::Order order)
-{
-    QVariantList key;
-    for (const QString& column : orderColumns(order)) {
-        const QVariant value = query.value(column);
-        if (value.isNull())
-            return {};
-        key.append(value);
-    }
-    return key;
 }
 
 HistoryReader::HistoryReader(QSqlDatabase& database, Planner planner)
@@ -313,21 +327,25 @@ QList<Entry> HistoryReader::sliceInOrder(Reading& reading, qsizetype offset, qsi
     if (!execute(rows, statement))
         return {};
     const EntryReader reader(rows.record());
+    const KeyReader keys(rows.record(), query.order);
     QList<Entry> result;
-    QList<QVariantList> keys;
+    QVariantList firstKey;
+    QVariantList lastKey;
     while (rows.next()) {
         result.append(reader.entry(rows));
-        keys.append(keyOf(rows, query.order));
+        lastKey = keys.key(rows);
+        if (result.size() == 1)
+            firstKey = lastKey;
     }
     if (result.isEmpty())
         return result;
     if (backwards) {
         std::reverse(result.begin(), result.end());
-        std::reverse(keys.begin(), keys.end());
+        std::swap(firstKey, lastKey);
     }
     if (reading.slices.size() >= RememberedSlices)
         reading.slices.removeFirst();
-    reading.slices.append({ offset, result.size(), keys.first(), keys.last() });
+    reading.slices.append({ offset, result.size(), firstKey, lastKey });
     return result;
 }
 
