@@ -147,30 +147,32 @@ void measureSignOut(Table& table, Kiosk& kiosk, FloorConnection& history, int re
     auto [student, free] = signOutCandidates(kiosk);
     const QString hash = hashPassword(student.password());
     QWidget* log = child<QTreeView>(child<SignOutWidget>(&kiosk.window), "entryView")->viewport();
-    const double ms = medianMs(repeats, [&] {
-        const Item item = free.takeFirst();
-        return nanoseconds([&] {
-            if (checkPassword) {
-                const auto [accepted, record] = kiosk.verifier.verify(student.id(), student.password(), item);
-                if (!accepted || !kiosk.history.add(record, item))
-                    qFatal("The sign-out of %s was refused", qPrintable(item.toString()));
-            } else if (signOutApartFromPassword(kiosk.students, kiosk.history, kiosk.clock, student.id(), item)
-                != SignOutOutcome::Recorded) {
-                qFatal("The sign-out of %s was refused", qPrintable(item.toString()));
-            }
-            log->repaint();
-        });
-    });
     const QDate today = QDate::currentDate();
-    const double floorMs = medianMs(repeats, [&] {
-        const Item item = free.takeFirst();
-        return nanoseconds([&] {
-            if (checkPassword && !passwordMatches(hash, student.password()))
-                qFatal("The password check failed");
-            history.run(historyQuery(false), dayRange(today, today));
-            history.addToHistory(student, item);
+    const auto [ms, floorMs] = medianMsInTurns(
+        repeats,
+        [&] {
+            const Item item = free.takeFirst();
+            return nanoseconds([&] {
+                if (checkPassword) {
+                    const auto [accepted, record] = kiosk.verifier.verify(student.id(), student.password(), item);
+                    if (!accepted || !kiosk.history.add(record, item))
+                        qFatal("The sign-out of %s was refused", qPrintable(item.toString()));
+                } else if (signOutApartFromPassword(kiosk.students, kiosk.history, kiosk.clock, student.id(), item)
+                    != SignOutOutcome::Recorded) {
+                    qFatal("The sign-out of %s was refused", qPrintable(item.toString()));
+                }
+                log->repaint();
+            });
+        },
+        [&] {
+            const Item item = free.takeFirst();
+            return nanoseconds([&] {
+                if (checkPassword && !passwordMatches(hash, student.password()))
+                    qFatal("The password check failed");
+                history.run(historyQuery(false), dayRange(today, today));
+                history.addToHistory(student, item);
+            });
         });
-    });
     table.againstFloor(operation, ms, floorMs, checkPassword ? "<= 2 x floor, < 150 ms" : "<= 2 x floor");
 }
 
@@ -318,7 +320,9 @@ void measureHistoryPage(Table& table, Kiosk& kiosk, FloorConnection& history, in
     show(allYears, {});
     child<QCheckBox>(&kiosk.window, "signOutButton")->click();
     QCoreApplication::processEvents();
-    measureSignOut(table, kiosk, history, repeats, "one sign-out, history page left on all years");
+    // Apart from the password check, whose time varies more than what is compared here.
+    measureSignOut(table, kiosk, history, repeats,
+        "one sign-out apart from the password check, history page left on all years", false);
     child<QCheckBox>(&kiosk.window, "historyButton")->click();
     show(today, {});
 }
@@ -554,8 +558,8 @@ int main(int argc, char* argv[])
     const QString connection = QSettings().value(DatabaseKey).toString();
     const bool onDatabase = !connection.isEmpty();
     const QStringList allParts = onDatabase
-        ? QStringList { "startup", "signout", "history", "race" }
-        : QStringList { "startup", "signout", "scan", "history", "students", "inventory" };
+        ? QStringList { "startup", "signout", "history", "export", "race" }
+        : QStringList { "startup", "signout", "scan", "history", "students", "inventory", "export" };
     const auto measured
         = [&](const char* part) { return allParts.contains(part) && (parts.isEmpty() || parts.contains(part)); };
     const QByteArray loadBefore = loadAverage();

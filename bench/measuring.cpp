@@ -14,6 +14,14 @@ qint64 percentile(std::vector<qint64>& times, double fraction)
     return times[std::clamp<size_t>(rank, 1, times.size()) - 1];
 }
 
+double medianMs(std::vector<qint64>& times)
+{
+    std::sort(times.begin(), times.end());
+    const size_t middle = times.size() / 2;
+    const qint64 median = times.size() % 2 ? times[middle] : (times[middle - 1] + times[middle]) / 2;
+    return double(median) / 1e6;
+}
+
 long residentKb()
 {
     QFile status(QStringLiteral("/proc/self/status"));

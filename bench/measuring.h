@@ -8,6 +8,7 @@
 #include <QObject>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 template <typename T> T* child(const QObject* parent, const char* name = nullptr)
@@ -29,6 +30,9 @@ template <typename Work> qint64 nanoseconds(Work work)
 /// The value below which \a fraction of \a times lie (the nearest rank); sorts them.
 qint64 percentile(std::vector<qint64>& times, double fraction);
 
+/// The median of \a times, in nanoseconds, in milliseconds; sorts them.
+double medianMs(std::vector<qint64>& times);
+
 /// The median in milliseconds of \a repeats runs after a warm-up; \a run
 /// returns the nanoseconds of the part it times.
 template <typename Run> double medianMs(int repeats, Run run)
@@ -37,10 +41,24 @@ template <typename Run> double medianMs(int repeats, Run run)
     std::vector<qint64> times;
     for (int i = 0; i < repeats; ++i)
         times.push_back(run());
-    std::sort(times.begin(), times.end());
-    const size_t middle = times.size() / 2;
-    const qint64 median = times.size() % 2 ? times[middle] : (times[middle - 1] + times[middle]) / 2;
-    return double(median) / 1e6;
+    return medianMs(times);
+}
+
+/// The medians in milliseconds of \a repeats runs of \a program and of
+/// \a floor taken in turns, so that both meet the machine in the same state
+/// (a password check's time swings with the machine's memory traffic).
+template <typename Program, typename Floor>
+std::pair<double, double> medianMsInTurns(int repeats, Program program, Floor floor)
+{
+    program();
+    floor();
+    std::vector<qint64> programTimes;
+    std::vector<qint64> floorTimes;
+    for (int i = 0; i < repeats; ++i) {
+        programTimes.push_back(program());
+        floorTimes.push_back(floor());
+    }
+    return { medianMs(programTimes), medianMs(floorTimes) };
 }
 
 long residentKb();

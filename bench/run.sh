@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the benchmarks (Release, in build-bench),
 # writes kiosk data into a temporary folder and measures the kiosk on it.
-#   bench/run.sh [--small|--large] [--postgres] [REPEATS]
+#   bench/run.sh [--small|--large] [--postgres] [REPEATS [PART...]]
 # With --postgres the data is copied into a PostgreSQL server of the run's
 # own (--copy-folder-to-database) and the kiosk measured on it, eight racing
 # kiosks included.
@@ -71,4 +71,4 @@ if [ -n "$postgres" ]; then
 fi
 
 # The offscreen platform warns about every full-screen window.
-build-bench/bench/benchmark "$data/kiosk" "$repeats" 2> >(grep -v 'propagateSizeHints' >&2)
+build-bench/bench/benchmark "$data/kiosk" "$repeats" "${@:2}" 2> >(grep -v 'propagateSizeHints' >&2)
