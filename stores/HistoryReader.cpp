@@ -265,7 +265,8 @@ std::optional<QList<qint64>> HistoryReader::matchingRows(const HistoryQuery& que
 
 // A slice read in order: after or before a slice read earlier (scrolling
 // on), else, in time order and without words, from the day the row falls
-// on, else counted from the nearer end of the range (a jump).
+// on, else counted from the nearer end of the range (a jump). In time order
+// with words, a slice read from a known place is looked for in a window.
 QList<Entry> HistoryReader::sliceInOrder(Reading& reading, qsizetype offset, qsizetype limit)
 {
     const HistoryQuery& query = reading.query;
@@ -313,40 +314,61 @@ QList<Entry> HistoryReader::sliceInOrder(Reading& reading, qsizetype offset, qsi
         backwards = true;
         skipped = reading.count - offset - limit;
     }
-    SqlPart statement { QStringLiteral("SELECT rowid, * FROM history WHERE "), {} };
-    statement += momentRange(start, end,
-                             planner == Planner::Sqlite && query.order != HistoryQuery::ByTime
-                                 && reading.count > LongRange);
-    statement += wordConditions(query.studentWords, query.itemWords);
-    statement += afterSlice;
-    statement.text += orderBy(query.order, backwards ? reversed(query.direction) : query.direction)
-        + QLatin1String(" LIMIT ? OFFSET ?");
-    statement.values << limit << skipped;
-
-    QSqlQuery rows(database);
-    if (!execute(rows, statement))
-        return {};
-    const EntryReader reader(rows.record());
-    const KeyReader keys(rows.record(), query.order);
-    QList<Entry> result;
-    QVariantList firstKey;
-    QVariantList lastKey;
-    while (rows.next()) {
-        result.append(reader.entry(rows));
-        lastKey = keys.key(rows);
-        if (result.size() == 1)
-            firstKey = lastKey;
+    const Qt::SortOrder readOrder = backwards ? reversed(query.direction) : query.direction;
+    const auto rowsBetween = [&](qint64 from, qint64 until) {
+        SqlPart statement { QStringLiteral("SELECT rowid, * FROM history WHERE "), {} };
+        statement += momentRange(from, until,
+                                 planner == Planner::Sqlite && query.order != HistoryQuery::ByTime
+                                     && reading.count > LongRange);
+        statement += wordConditions(query.studentWords, query.itemWords);
+        statement += afterSlice;
+        statement.text += orderBy(query.order, readOrder) + QLatin1String(" LIMIT ? OFFSET ?");
+        statement.values << limit << skipped;
+        return readRows(statement, query.order);
+    };
+    // In time order a database may gather every match of a word in the range
+    // to sort them (PostgreSQL does). The slice is read instead from a window
+    // at the end it starts from, as wide as the matches' share of the range
+    // suggests, widened until it holds the slice.
+    qint64 window = end - start;
+    if (query.order == HistoryQuery::ByTime && query.hasWords() && skipped == 0)
+        window = std::max<qint64>(1, window * 2 * limit / std::max<qsizetype>(reading.count, 1));
+    Rows rows;
+    for (;; window *= 4) {
+        const bool whole = window >= end - start;
+        const qint64 from = whole || readOrder == Qt::AscendingOrder ? start : end - window;
+        const qint64 until = whole || readOrder == Qt::DescendingOrder ? end : start + window;
+        rows = rowsBetween(from, until);
+        if (whole || rows.entries.size() == limit)
+            break;
     }
-    if (result.isEmpty())
-        return result;
+    if (rows.entries.isEmpty())
+        return {};
     if (backwards) {
-        std::reverse(result.begin(), result.end());
-        std::swap(firstKey, lastKey);
+        std::reverse(rows.entries.begin(), rows.entries.end());
+        std::swap(rows.firstKey, rows.lastKey);
     }
     if (reading.slices.size() >= RememberedSlices)
         reading.slices.removeFirst();
-    reading.slices.append({ offset, result.size(), firstKey, lastKey });
-    return result;
+    reading.slices.append({ offset, rows.entries.size(), rows.firstKey, rows.lastKey });
+    return rows.entries;
+}
+
+HistoryReader::Rows HistoryReader::readRows(const SqlPart& statement, HistoryQuery::Order order)
+{
+    Rows rows;
+    QSqlQuery query(database);
+    if (!execute(query, statement))
+        return rows;
+    const EntryReader reader(query.record());
+    const KeyReader keys(query.record(), order);
+    while (query.next()) {
+        rows.entries.append(reader.entry(query));
+        rows.lastKey = keys.key(query);
+        if (rows.entries.size() == 1)
+            rows.firstKey = rows.lastKey;
+    }
+    return rows;
 }
 
 QList<Entry> HistoryReader::rowsInOrder(const QList<qint64>& rows)

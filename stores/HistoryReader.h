@@ -11,6 +11,8 @@
 #include <functional>
 #include <optional>
 
+struct SqlPart;
+
 /// Reads a history table through SQL for views of any size: it counts a
 /// range from the entries of its days, and reads slices of it along the
 /// order's index, going on from the keys of the slice before when a view
@@ -45,6 +47,13 @@ private:
         QVariantList firstKey;
         QVariantList lastKey;
     };
+    /// The rows a statement read, with the keys of the first and the last.
+    struct Rows
+    {
+        QList<Entry> entries;
+        QVariantList firstKey;
+        QVariantList lastKey;
+    };
     /// A stretch of a range's moments and its number of entries.
     struct Span
     {
@@ -68,6 +77,7 @@ private:
     std::optional<QList<Span>> spansOf(const QDate& from, const QDate& to);
     std::optional<QList<qint64>> matchingRows(const HistoryQuery& query);
     QList<Entry> sliceInOrder(Reading& reading, qsizetype offset, qsizetype limit);
+    Rows readRows(const SqlPart& statement, HistoryQuery::Order order);
     QList<Entry> rowsInOrder(const QList<qint64>& rows);
 
     QSqlDatabase& database;
