@@ -51,6 +51,16 @@ static QStringList outputOf(QProcess& kiosk)
     return QString::fromUtf8(kiosk.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
 }
 
+/// Two kiosks doing \a work at once, as \a first and \a second; each one's lines, in rounds.
+static std::pair<QStringList, QStringList> race(const QString& work, const QString& first, const QString& second)
+{
+    QProcess one;
+    QProcess other;
+    startKiosk(one, work, first);
+    startKiosk(other, work, second);
+    return { outputOf(one), outputOf(other) };
+}
+
 /// The other kiosk's half of each test; prints one line per attempt.
 static int otherKiosk(const QString& work, const QString& name)
 {
@@ -87,12 +97,7 @@ void tst_PostgresKiosks::init()
 
 void tst_PostgresKiosks::oneSignOutPerItemAndDay()
 {
-    QProcess first;
-    QProcess second;
-    startKiosk(first, "sign-out", "A");
-    startKiosk(second, "sign-out", "B");
-    const QStringList a = outputOf(first);
-    const QStringList b = outputOf(second);
+    const auto [a, b] = race("sign-out", "A", "B");
     QCOMPARE(a.size(), Rounds);
     QCOMPARE(b.size(), Rounds);
     for (int round = 0; round < Rounds; ++round)
@@ -109,12 +114,7 @@ void tst_PostgresKiosks::firstPasswordRace()
         list.append(Student("Student", QString::number(round), {}));
     QVERIFY(students.setStudents(list));
 
-    QProcess first;
-    QProcess second;
-    startKiosk(first, "register", "hash-A");
-    startKiosk(second, "register", "hash-B");
-    const QStringList a = outputOf(first);
-    const QStringList b = outputOf(second);
+    const auto [a, b] = race("register", "hash-A", "hash-B");
     QCOMPARE(a.size(), Rounds);
     QCOMPARE(b.size(), Rounds);
     PostgresStudentList reread(database);
