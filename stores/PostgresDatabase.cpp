@@ -85,7 +85,8 @@ bool PostgresDatabase::createSchema()
     if (upgrade == SchemaUpgrade::Done && handle.commit())
         return true;
     handle.rollback();
-    refusal = upgrade == SchemaUpgrade::TooNew
+    tooNew = upgrade == SchemaUpgrade::TooNew;
+    refusal = tooNew
         ? QCoreApplication::translate("PostgresDatabase",
                                       "The database was set up by a newer version of Brindlow. "
                                       "Please install that version on this computer too.")
@@ -103,10 +104,7 @@ QString PostgresDatabase::channel()
 bool PostgresDatabase::notify(const QString& topic)
 {
     QSqlQuery query(handle);
-    query.prepare(QStringLiteral("SELECT pg_notify(?, ?)"));
-    query.addBindValue(Channel);
-    query.addBindValue(topic);
-    return execLogged(query);
+    return execLogged(query, QStringLiteral("SELECT pg_notify(?, ?)"), { Channel, topic });
 }
 
 // A server that went away is noticed within the watchdog's interval, even
@@ -115,7 +113,7 @@ bool PostgresDatabase::notify(const QString& topic)
 // database this kiosk was refused (set up by a newer release) is left alone.
 void PostgresDatabase::checkConnection()
 {
-    if (reached && !refusal.isEmpty()) {
+    if (tooNew) {
         watchdog.stop();
         return;
     }

@@ -46,6 +46,7 @@ private:
     QSqlDatabase handle;
     QString refusal;
     bool reached = false;
+    bool tooNew = false; // set up by a newer release: never to be used by this one
     QTimer watchdog;
 };
 
