@@ -16,18 +16,23 @@ PostgresInventory::PostgresInventory(PostgresDatabase& database)
     connect(&database, &PostgresDatabase::reconnected, this, &AbstractInventory::modified);
 }
 
+static QVariantList nameNumberValues(const QList<Item>& items)
+{
+    QVariantList values;
+    for (const Item& item : items)
+        values << textValue(item.name()) << item.number();
+    return values;
+}
+
 bool PostgresInventory::addItems(const QList<Item>& items)
 {
     return change(items, [this](const QList<Item>& chunk) {
         QSqlQuery query(database.database());
-        query.prepare(QLatin1String("INSERT INTO inventory (name, number) VALUES ")
-                      + repeated(QStringLiteral("(?, ?)"), QStringLiteral(", "), chunk.size())
-                      + QLatin1String(" ON CONFLICT DO NOTHING"));
-        for (const Item& item : chunk) {
-            query.addBindValue(textValue(item.name()));
-            query.addBindValue(item.number());
-        }
-        return execLogged(query);
+        return execLogged(query,
+                          QLatin1String("INSERT INTO inventory (name, number) VALUES ")
+                              + repeated(QStringLiteral("(?, ?)"), QStringLiteral(", "), chunk.size())
+                              + QLatin1String(" ON CONFLICT DO NOTHING"),
+                          nameNumberValues(chunk));
     });
 }
 
@@ -35,13 +40,11 @@ bool PostgresInventory::removeItems(const QList<Item>& items)
 {
     return change(items, [this](const QList<Item>& chunk) {
         QSqlQuery query(database.database());
-        query.prepare(QLatin1String("DELETE FROM inventory WHERE ")
-                      + repeated(QStringLiteral("(name = ? AND number = ?)"), QStringLiteral(" OR "), chunk.size()));
-        for (const Item& item : chunk) {
-            query.addBindValue(textValue(item.name()));
-            query.addBindValue(item.number());
-        }
-        return execLogged(query);
+        return execLogged(query,
+                          QLatin1String("DELETE FROM inventory WHERE ")
+                              + repeated(QStringLiteral("(name = ? AND number = ?)"), QStringLiteral(" OR "),
+                                         chunk.size()),
+                          nameNumberValues(chunk));
     });
 }
 

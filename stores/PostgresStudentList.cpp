@@ -39,10 +39,8 @@ void PostgresStudentList::heard(const QString& topic)
 void PostgresStudentList::reloadPassword(const QString& id)
 {
     QSqlQuery query(database.database());
-    query.prepare(QStringLiteral("SELECT password FROM students WHERE id = ?"));
-    query.addBindValue(id);
     const auto found = find(id);
-    if (execLogged(query) && query.next() && found != students.end())
+    if (execLogged(query, QStringLiteral("SELECT password FROM students WHERE id = ?"), { id }) && query.next() && found != students.end())
         found->setPassword(query.value(0).toString());
 }
 
@@ -117,14 +115,13 @@ bool PostgresStudentList::replaceWith(const QList<Student>& replacing)
     bool stored = execLogged(query, QStringLiteral("DELETE FROM students"));
     for (qsizetype start = 0; stored && start < replacing.size(); start += MaxRowsPerStatement) {
         const QList<Student> chunk = replacing.mid(start, MaxRowsPerStatement);
-        query.prepare(QLatin1String("INSERT INTO students (id, name, password) VALUES ")
-                      + repeated(QStringLiteral("(?, ?, ?)"), QStringLiteral(", "), chunk.size()));
-        for (const Student& student : chunk) {
-            query.addBindValue(student.id());
-            query.addBindValue(textValue(student.name()));
-            query.addBindValue(student.password());
-        }
-        stored = execLogged(query);
+        QVariantList values;
+        for (const Student& student : chunk)
+            values << student.id() << textValue(student.name()) << student.password();
+        stored = execLogged(query,
+                            QLatin1String("INSERT INTO students (id, name, password) VALUES ")
+                                + repeated(QStringLiteral("(?, ?, ?)"), QStringLiteral(", "), chunk.size()),
+                            values);
     }
     return stored;
 }
@@ -132,10 +129,8 @@ bool PostgresStudentList::replaceWith(const QList<Student>& replacing)
 bool PostgresStudentList::setPassword(const QString& id, const QString& password)
 {
     QSqlQuery query(database.database());
-    query.prepare(QStringLiteral("UPDATE students SET password = ? WHERE id = ?"));
-    query.addBindValue(password);
-    query.addBindValue(id);
-    const bool stored = execLogged(query) && query.numRowsAffected() == 1 && database.notify(PasswordOf + id);
+    const bool stored = execLogged(query, QStringLiteral("UPDATE students SET password = ? WHERE id = ?"), { password, id })
+        && query.numRowsAffected() == 1 && database.notify(PasswordOf + id);
     if (const auto found = find(id); stored && found != students.end())
         found->setPassword(password);
     return stored;
@@ -145,10 +140,8 @@ bool PostgresStudentList::setPassword(const QString& id, const QString& password
 AbstractStudentList::Registration PostgresStudentList::registerPassword(const QString& id, const QString& password)
 {
     QSqlQuery query(database.database());
-    query.prepare(QStringLiteral("UPDATE students SET password = ? WHERE id = ? AND password IS NULL"));
-    query.addBindValue(password);
-    query.addBindValue(id);
-    if (!execLogged(query))
+    if (!execLogged(query, QStringLiteral("UPDATE students SET password = ? WHERE id = ? AND password IS NULL"),
+                    { password, id }))
         return Registration::NotStored;
     if (query.numRowsAffected() == 0) {
         reloadPassword(id);
@@ -167,11 +160,10 @@ bool PostgresStudentList::clearPasswords(const QStringList& ids)
     QSqlQuery query(handle);
     for (qsizetype start = 0; stored && start < ids.size(); start += MaxRowsPerStatement) {
         const QStringList chunk = ids.mid(start, MaxRowsPerStatement);
-        query.prepare(QStringLiteral("UPDATE students SET password = NULL WHERE id IN (%1)")
-                          .arg(repeated(QStringLiteral("?"), QStringLiteral(", "), chunk.size())));
-        for (const QString& id : chunk)
-            query.addBindValue(id);
-        stored = execLogged(query);
+        stored = execLogged(query,
+                            QStringLiteral("UPDATE students SET password = NULL WHERE id IN (%1)")
+                                .arg(repeated(QStringLiteral("?"), QStringLiteral(", "), chunk.size())),
+                            QVariantList(chunk.cbegin(), chunk.cend()));
     }
     stored = stored && database.notify(Passwords) && handle.commit();
     if (!stored)

@@ -23,6 +23,11 @@ bool execLogged(QSqlQuery& query, const QString& statement)
     return logged(query, statement, query.exec(statement));
 }
 
+static bool isNullText(const QVariant& value)
+{
+    return value.metaType() == QMetaType::fromType<QString>() && value.toString().isNull();
+}
+
 // Through Qt, PostgreSQL prepares, executes and deallocates every statement:
 // three round trips to the server. Written into the statement, as Qt itself
 // writes them into its EXECUTE, the values take one. (No "?" may stand in
@@ -39,7 +44,9 @@ static QString withValues(const QSqlDriver* driver, const QString& statement, co
         }
         const QVariant& value = values.at(next++);
         QSqlField field(QString(), value.metaType());
-        field.setValue(value);
+        // As with bound values, a null string is NULL, not ''.
+        if (!isNullText(value))
+            field.setValue(value);
         text += driver->formatValue(field);
     }
     return text;

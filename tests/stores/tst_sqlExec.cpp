@@ -14,7 +14,21 @@ class tst_sqlExec : public QObject
 private slots:
     void failuresAreLoggedWithoutTheValues_data();
     void failuresAreLoggedWithoutTheValues();
+    void aNullTextIsNull();
 };
+
+/// A connection to the database the tests run against, a scratch file or the test server.
+static QSqlDatabase openScratch(const QString& name, const TestWorkspace& workspace)
+{
+    QSqlDatabase database
+        = QSqlDatabase::addDatabase(StoreBackend::isPostgres() ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE"), name);
+    if (StoreBackend::isPostgres())
+        database.setConnectOptions(StoreBackend::connection());
+    else
+        database.setDatabaseName(workspace.filePath("scratch"));
+    database.open();
+    return database;
+}
 
 void tst_sqlExec::failuresAreLoggedWithoutTheValues_data()
 {
@@ -32,20 +46,31 @@ void tst_sqlExec::failuresAreLoggedWithoutTheValues()
     StoreBackend backend;
     const QString name = QStringLiteral("failing");
     {
-        QSqlDatabase database
-            = QSqlDatabase::addDatabase(StoreBackend::isPostgres() ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE"),
-                                        name);
-        if (StoreBackend::isPostgres())
-            database.setConnectOptions(StoreBackend::connection());
-        else
-            database.setDatabaseName(workspace.filePath("scratch"));
-        QVERIFY(database.open());
+        QSqlDatabase database = openScratch(name, workspace);
+        QVERIFY(database.isOpen());
         QSqlQuery query(database);
         QTest::ignoreMessage(QtWarningMsg,
                              QRegularExpression(QStringLiteral("^SQL statement failed: INSERT INTO nowhere VALUES "
                                                                "\\(\\?, \\?\\): (?!.*%1)")
                                                     .arg(QRegularExpression::escape(value.right(6)))));
         QVERIFY(!execLogged(query, QStringLiteral("INSERT INTO nowhere VALUES (?, ?)"), { value, 42 }));
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+// A student without a registered password has NULL, never ''.
+void tst_sqlExec::aNullTextIsNull()
+{
+    TestWorkspace workspace;
+    StoreBackend backend;
+    const QString name = QStringLiteral("nulls");
+    {
+        QSqlDatabase database = openScratch(name, workspace);
+        QSqlQuery query(database);
+        QVERIFY(execLogged(query, QStringLiteral("SELECT ? IS NULL, ? IS NULL"), { QString(), QStringLiteral("") }));
+        QVERIFY(query.next());
+        QCOMPARE(query.value(0).toBool(), true);
+        QCOMPARE(query.value(1).toBool(), false);
     }
     QSqlDatabase::removeDatabase(name);
 }
