@@ -67,8 +67,8 @@ void StudentWidget::openStudentList()
             tr("The file holds no student: importing it empties the student list. Import it all the same?"),
             Answer::No))
         return;
-    // Either nothing changed (the list before it could not be kept), or the
-    // list in memory is replaced but may be lost at the next start.
+    // The list in memory is replaced even when it could not be saved; the
+    // administrator has to know that it may be lost at the next start.
     if (!students->importStudents(preview.students(dialog.keepPasswords())))
         showInformation(tr("The student list could not be saved."));
 }

@@ -62,8 +62,11 @@ bool FileStudentList::setStudents(const QList<Student>& list)
 
 bool FileStudentList::importStudents(const QList<Student>& list)
 {
-    // No import that could not be undone: the list stays as it is.
-    return writeListFile(keptFileName, students) && setStudents(list);
+    const bool kept = writeListFile(keptFileName, students);
+    // An undo must never put back a list older than the one replaced now.
+    if (!kept)
+        QFile::remove(keptFileName);
+    return setStudents(list) && kept;
 }
 
 bool FileStudentList::canUndoImport()
