@@ -3,6 +3,7 @@
 #include "models/InventoryModel.h"
 #include "stores/AbstractHistory.h"
 #include "stores/Clock.h"
+#include "stores/itemOut.h"
 
 #include <QGuiApplication>
 #include <QPalette>
@@ -36,13 +37,10 @@ QVariant ItemAvailabilityModel::data(const QModelIndex& index, int role) const
 
 bool ItemAvailabilityModel::isSignedOut(const QModelIndex& index) const
 {
-    if (!signedOut) {
-        const QDate today = clock.today();
-        signedOut.emplace();
-        for (const Entry& entry : history->entries(today, today, {}, {}))
-            signedOut->insert(entry.item());
-    }
-    return signedOut->count(inventory->item(mapToSource(index))) != 0;
+    // A history that cannot be read marks nothing, and is asked again next time.
+    if (!signedOut)
+        signedOut = itemsOut(*history, clock.today());
+    return signedOut && signedOut->count(inventory->item(mapToSource(index))) != 0;
 }
 
 void ItemAvailabilityModel::refresh()

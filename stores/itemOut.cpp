@@ -2,13 +2,22 @@
 
 #include "stores/AbstractHistory.h"
 
-#include <algorithm>
-
 std::optional<bool> isItemOut(AbstractHistory& history, const Item& item, const QDate& day)
+{
+    const std::optional<std::set<Item>> out = itemsOut(history, day);
+    if (!out)
+        return std::nullopt;
+    return out->count(item) != 0;
+}
+
+std::optional<std::set<Item>> itemsOut(AbstractHistory& history, const QDate& day)
 {
     bool read = false;
     const QList<Entry> entries = history.entries(day, day, {}, {}, &read);
     if (!read)
         return std::nullopt;
-    return std::any_of(entries.cbegin(), entries.cend(), [&item](const Entry& entry) { return entry.item() == item; });
+    std::set<Item> items;
+    for (const Entry& entry : entries)
+        items.insert(entry.item());
+    return items;
 }

@@ -108,6 +108,13 @@ void tst_InventoryModel::marksCopiesSignedOutToday()
 
     clock.set(QDateTime(clock.today().addDays(1), QTime(0, 0)));
     QCOMPARE(marked(), QStringList());
+
+    // A history that could not be read marks nothing, and is read again.
+    history.reading = false;
+    history.record(Entry(clock.now(), student, Item("Harp", 1)));
+    QCOMPARE(marked(), QStringList());
+    history.reading = true;
+    QCOMPARE(marked(), QStringList { "Harp #1" });
 }
 
 // The marks take their colour from the application's palette.
