@@ -12,8 +12,17 @@
 // few megabytes.
 constexpr qsizetype BlockRows = 10'000;
 
-static void appendField(QString& line, const QString& field)
+// A spreadsheet runs a cell that begins like a formula (=HYPERLINK(...)); a
+// leading apostrophe makes it text, as the spreadsheet makers advise.
+static bool readAsFormula(const QString& field)
 {
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    return !field.isEmpty() && formulaStarts.contains(field.front());
+}
+
+static void appendField(QString& line, const QString& text)
+{
+    const QString field = readAsFormula(text) ? QStringLiteral("'") + text : text;
     const auto special = [](QChar c) { return c == u',' || c == u'"' || c == u'\n' || c == u'\r'; };
     if (std::none_of(field.cbegin(), field.cend(), special)) {
         line += field;

@@ -18,6 +18,8 @@ class tst_historyCsv : public QObject
 private slots:
     void spreadsheetReadsTheRows_data();
     void spreadsheetReadsTheRows();
+    void formulasStayText_data();
+    void formulasStayText();
     void blocks_data();
     void blocks();
 };
@@ -82,6 +84,39 @@ void tst_historyCsv::spreadsheetReadsTheRows()
 
     QVERIFY(workspace.readFile("export.csv").startsWith("\xef\xbb\xbf"));
     const Rows expected = { header, { local, name, id, item, "12" } };
+    QCOMPARE(readBack(file.fileName()), expected);
+}
+
+void tst_historyCsv::formulasStayText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("cell");
+
+    QTest::newRow("= would run a formula") << "=HYPERLINK(\"http://x\",\"y\")" << "'=HYPERLINK(\"http://x\",\"y\")";
+    QTest::newRow("+ would run a formula") << "+1+cmd|' /C calc'!A0" << "'+1+cmd|' /C calc'!A0";
+    QTest::newRow("- would run a formula") << "-2+3" << "'-2+3";
+    QTest::newRow("@ would run a function") << "@SUM(1)" << "'@SUM(1)";
+    QTest::newRow("tab before a formula") << "\t=1" << "'\t=1";
+    QTest::newRow("carriage return before a formula") << "\r=1" << "'\r=1";
+    QTest::newRow("= inside is plain text") << "Ada=Bo" << "Ada=Bo";
+}
+
+void tst_historyCsv::formulasStayText()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, cell);
+    TestWorkspace workspace;
+    FakeClock clock;
+    FakeHistory history(clock);
+    history.record(Entry(QDateTime(day, QTime(9, 0)), Student(text, text, QString()), Item(text, 3)));
+    QFile file(workspace.filePath("export.csv"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    HistoryQuery query;
+    query.from = query.to = day;
+    QCOMPARE(writeHistoryCsv(file, history, query), HistoryCsvResult::Written);
+    file.close();
+
+    const Rows expected = { header, { "2024-10-27T09:00:00", cell, cell, cell, "3" } };
     QCOMPARE(readBack(file.fileName()), expected);
 }
 
