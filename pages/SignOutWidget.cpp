@@ -166,7 +166,9 @@ void SignOutWidget::announce(const QString& notice)
 bool SignOutWidget::validateInput()
 {
     return requireInput(ui->usernameBox, !ui->usernameBox->text().isEmpty(), tr("The student ID cannot be empty."))
-        && requireInput(ui->passwordBox, !ui->passwordBox->text().isEmpty(), tr("The password cannot be empty."))
+        // Trimmed, as it is checked and registered: spaces alone are no password.
+        && requireInput(ui->passwordBox, !ui->passwordBox->text().trimmed().isEmpty(),
+                        tr("The password cannot be empty."))
         && requireInput(ui->itemBox, ui->itemBox->currentIndex() >= 0, tr("Please choose an instrument."));
 }
 

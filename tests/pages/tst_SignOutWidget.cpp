@@ -158,6 +158,8 @@ void tst_SignOutWidget::inputChecks_data()
         QTest::newRow("no ID" + window) << active << u""_s << u"secret"_s << true << IdMissing << u"usernameBox"_s;
         QTest::newRow("no password" + window)
             << active << u"1815"_s << u""_s << false << PasswordMissing << u"passwordBox"_s;
+        QTest::newRow("password of spaces alone would register the empty one" + window)
+            << active << u"1815"_s << u"  "_s << true << PasswordMissing << u"passwordBox"_s;
         QTest::newRow("no item" + window) << active << u"1815"_s << u"secret"_s << false << ItemMissing << u"itemBox"_s;
     }
 }
@@ -203,7 +205,6 @@ void tst_SignOutWidget::inputIsTrimmed_data()
     QTest::newRow("surrounding white space") << u"  1815 "_s << u"\tsecret "_s << u"1815"_s << u"secret"_s;
     QTest::newRow("inner spaces kept") << u" 18 15 "_s << u" sec ret "_s << u"18 15"_s << u"sec ret"_s;
     QTest::newRow("ID of spaces alone") << u"   "_s << u"secret"_s << u""_s << u"secret"_s;
-    QTest::newRow("password of spaces alone") << u"1815"_s << u"  "_s << u"1815"_s << u""_s;
 }
 
 void tst_SignOutWidget::inputIsTrimmed()
