@@ -15,6 +15,9 @@ QString FileStores::problem() const
 
 QString FileStores::description() const
 {
-    return QCoreApplication::translate("FileStores", "The files in %1, for this kiosk alone")
-        .arg(QDir::toNativeSeparators(QDir::currentPath()));
+    const QString files = QCoreApplication::translate("FileStores", "The files in %1, for this kiosk alone")
+                              .arg(QDir::toNativeSeparators(QDir::currentPath()));
+    // Shown to staff on the settings' home page, not to the students at start.
+    const QString notice = historyFile.notice();
+    return notice.isEmpty() ? files : files + u'\n' + notice;
 }

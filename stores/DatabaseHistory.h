@@ -23,6 +23,8 @@ public:
 
     /// Why the file cannot be used; empty when it can.
     QString problem() const { return table.problem(); }
+    /// What staff should know of a file the kiosk can use all the same.
+    QString notice() const { return table.notice(); }
     /// Hands every entry to \a take in the order of recording, without holding
     /// them all (to copy years of history); false when not all could be read.
     bool forEachEntry(const std::function<void(const Entry&)>& take) { return historyReader.forEachEntry(take); }

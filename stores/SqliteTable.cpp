@@ -18,22 +18,25 @@ static bool setVersion(QSqlDatabase& database, int version)
     return execLogged(query, QStringLiteral("PRAGMA user_version = %1").arg(version));
 }
 
+enum class StepResult { Applied, Failed, RewriteFailed };
+
 // The version is written in the same transaction as its step, so a kiosk
 // killed halfway starts that step again next time. A rewrite cannot run in a
 // transaction; the version follows it, so a rewrite cut short is done again.
-static bool applyStep(QSqlDatabase& database, const SchemaStep& step, int version, const ProgressNote& note)
+static StepResult applyStep(QSqlDatabase& database, const SchemaStep& step, int version, const ProgressNote& note)
 {
     if (!database.transaction())
-        return false;
+        return StepResult::Failed;
     const bool rewrite = step.afterwards == SchemaStep::RewriteFile;
     if (!step.change(database, note) || (!rewrite && !setVersion(database, version)) || !database.commit()) {
         database.rollback();
-        return false;
+        return StepResult::Failed;
     }
     if (!rewrite)
-        return true;
+        return StepResult::Applied;
     QSqlQuery vacuum(database);
-    return execLogged(vacuum, QStringLiteral("VACUUM")) && setVersion(database, version);
+    return execLogged(vacuum, QStringLiteral("VACUUM")) && setVersion(database, version) ? StepResult::Applied
+                                                                                          : StepResult::RewriteFailed;
 }
 
 SqliteTable::SqliteTable(const QString& name, const QString& columns, const QList<SchemaStep>& schema,
@@ -41,6 +44,16 @@ SqliteTable::SqliteTable(const QString& name, const QString& columns, const QLis
     : handle(openTable(name, columns))
 {
     int version = schemaVersion(handle);
+    if (version < 0) {
+        // Not a database (damaged, or another program's file): every sign-out
+        // would fail, so staff must hear of it now, not one refusal at a time.
+        refusal = QCoreApplication::translate("SqliteTable",
+                                              "The file \"%1\" cannot be read as a database (is it damaged?). "
+                                              "Please tell a member of staff.")
+                      .arg(name);
+        qWarning("%s", qPrintable(refusal));
+        return;
+    }
     if (version > schema.size()) {
         // Its tables may mean something this release does not know; writing
         // to them could spoil the newer kiosk's data.
@@ -52,8 +65,21 @@ SqliteTable::SqliteTable(const QString& name, const QString& columns, const QLis
         handle.close();
         return;
     }
-    for (; version >= 0 && version < schema.size(); ++version) {
-        if (!applyStep(handle, schema.at(version), version + 1, note ? note : [](const QString&) {})) {
+    for (; version < schema.size(); ++version) {
+        const StepResult result = applyStep(handle, schema.at(version), version + 1, note ? note : [](const QString&) {});
+        if (result == StepResult::RewriteFailed) {
+            // The change itself is committed and the file is sound; only its
+            // old bytes may linger in free pages. The steps after it wait for
+            // the rewrite, which the next start tries again.
+            notes = QCoreApplication::translate("SqliteTable",
+                                                "The file \"%1\" could not be rewritten to remove old data from "
+                                                "its free space (is the disk full?). Brindlow tries again at its "
+                                                "next start.")
+                        .arg(name);
+            qWarning("%s", qPrintable(notes));
+            return;
+        }
+        if (result == StepResult::Failed) {
             // Half brought up to date, the file would show less than it holds.
             refusal = QCoreApplication::translate("SqliteTable",
                                                   "The file \"%1\" could not be brought up to date (is the disk full "

@@ -18,7 +18,9 @@ struct SchemaStep
     enum Afterwards {
         Nothing,
         /// Rewrite the whole file (VACUUM), so that what the change removed is
-        /// gone from its free pages too.
+        /// gone from its free pages too. A failed rewrite leaves the file at
+        /// the version before the step, its change committed, and is only
+        /// told: so no step after it may be one the program needs.
         RewriteFile,
     };
 
@@ -54,10 +56,13 @@ public:
     QSqlDatabase& database() { return handle; }
     /// Why the kiosk cannot use the file, for the person at it; empty when it can.
     QString problem() const { return refusal; }
+    /// What staff should know of a file the kiosk can use all the same; empty when nothing.
+    QString notice() const { return notes; }
 
 private:
     QSqlDatabase handle;
     QString refusal;
+    QString notes;
 };
 
 #endif

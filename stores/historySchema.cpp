@@ -67,17 +67,43 @@ static bool prepareForLargeReads(QSqlDatabase& database, const ProgressNote& not
 }
 
 // Older releases kept each student's password in every row, readable by
-// anyone with the file; the rewrite afterwards takes it out of the free pages.
+// anyone with the file. secure_delete overwrites the old bytes as they are
+// freed, so they are gone even where the rewrite afterwards, which needs the
+// file's size in free space, fails; the rewrite takes out what an earlier
+// attempt without it left in the free pages.
 static bool clearPasswords(QSqlDatabase& database, const ProgressNote& note)
 {
     note(QCoreApplication::translate("historySchema", "Clearing old passwords from the history"));
-    return execAllLogged(database, { QStringLiteral("UPDATE history SET studentPassword = NULL "
-                                              "WHERE studentPassword IS NOT NULL") });
+    return execAllLogged(database, { QStringLiteral("PRAGMA secure_delete = ON"),
+                                     QStringLiteral("UPDATE history SET studentPassword = NULL "
+                                                    "WHERE studentPassword IS NOT NULL"),
+                                     QStringLiteral("PRAGMA secure_delete = OFF") });
+}
+
+// Rows without a name or a number (older files, other programs) are counted,
+// but no comparison of the history page's slices holds for NULL: they would
+// never be shown. Empty texts and number 0 sort first, as NULL did.
+static bool fillMissingTexts(QSqlDatabase& database, const ProgressNote&)
+{
+    const QString missingStudent = QStringLiteral("(studentName IS NULL OR studentId IS NULL)");
+    const QString missingItem = QStringLiteral("(itemName IS NULL OR itemNumber IS NULL)");
+    return execAllLogged(database,
+               { QStringLiteral("INSERT OR IGNORE INTO historyStudents (name, id) SELECT DISTINCT "
+                                "coalesce(studentName, ''), coalesce(studentId, '') FROM history WHERE %1")
+                     .arg(missingStudent),
+                 QStringLiteral("INSERT OR IGNORE INTO historyItems (name, number) SELECT DISTINCT "
+                                "coalesce(itemName, ''), coalesce(itemNumber, 0) FROM history WHERE %1")
+                     .arg(missingItem),
+                 QStringLiteral("UPDATE history SET studentName = coalesce(studentName, ''), "
+                                "studentId = coalesce(studentId, ''), itemName = coalesce(itemName, ''), "
+                                "itemNumber = coalesce(itemNumber, 0) WHERE %1 OR %2")
+                     .arg(missingStudent, missingItem) })
+        && foldNewTexts(database);
 }
 
 QList<SchemaStep> historySchema()
 {
-    return { indexDateTime, prepareForLargeReads, { clearPasswords, SchemaStep::RewriteFile } };
+    return { indexDateTime, prepareForLargeReads, { clearPasswords, SchemaStep::RewriteFile }, fillMissingTexts };
 }
 
 static bool foldTexts(QSqlDatabase& database, const QString& table, const QString& text)

@@ -45,6 +45,8 @@ private slots:
     void failedChangesAreReportedAndStillEmit();
     void rowsSurviveARestart();
     void fileOfTheFirstReleaseIsUpgraded();
+    void rowsWithoutNamesAreShown_data();
+    void rowsWithoutNamesAreShown();
 
 private:
     QList<QString> itemTexts(const QList<Entry>& entries);
@@ -497,6 +499,48 @@ void tst_DatabaseHistory::fileOfTheFirstReleaseIsUpgraded()
     notes.clear();
     history = std::make_unique<DatabaseHistory>(clock, note);
     QVERIFY(notes.isEmpty());
+}
+
+void tst_DatabaseHistory::rowsWithoutNamesAreShown_data()
+{
+    QTest::addColumn<HistoryQuery::Order>("order");
+    QTest::addColumn<Qt::SortOrder>("direction");
+    for (auto [order, name] : { std::pair(HistoryQuery::ByTime, "time"), std::pair(HistoryQuery::ByStudent, "student"),
+                                std::pair(HistoryQuery::ByItem, "item") }) {
+        QTest::addRow("by %s ascending, slices would skip the NULL keys", name) << order << Qt::AscendingOrder;
+        QTest::addRow("by %s descending, slices would skip the NULL keys", name) << order << Qt::DescendingOrder;
+    }
+}
+
+// Older files and other programs leave names and numbers out.
+void tst_DatabaseHistory::rowsWithoutNamesAreShown()
+{
+    if (StoreBackend::isPostgres())
+        QSKIP("About history files: the database refuses such rows");
+    QFETCH(HistoryQuery::Order, order);
+    QFETCH(Qt::SortOrder, direction);
+    history.reset();
+    QFile::remove(workspace->filePath("history"));
+    const QDateTime moment(QDate(2026, 3, 2), QTime(10, 0));
+    QVERIFY(runSql("history", { "CREATE TABLE history (dateTime INTEGER, studentName TEXT, studentId TEXT, "
+                                "studentPassword TEXT, itemName TEXT, itemNumber INTEGER)",
+                                QString("INSERT INTO history VALUES (%1, NULL, '5', NULL, 'Harp', 3), "
+                                        "(%1 + 1, 'Eve', NULL, NULL, NULL, 1), (%1 + 2, 'Fay', '6', NULL, 'Oboe', NULL), "
+                                        "(%1 + 3, 'Ada', '1', NULL, 'Cello', 1), (%1 + 4, NULL, NULL, NULL, NULL, NULL)")
+                                    .arg(moment.toMSecsSinceEpoch()) }));
+    history = std::make_unique<DatabaseHistory>(clock);
+
+    const HistoryQuery query { moment.date(), moment.date(), {}, {}, order, direction };
+    QCOMPARE(history->count(query), 5);
+    // Read a row at a time, each slice going on from the keys of the one before.
+    QSet<qint64> shown;
+    for (int row = 0; row < 5; ++row) {
+        const QList<Entry> slice = history->slice(query, row, 1);
+        QCOMPARE(slice.size(), 1);
+        shown.insert(slice.first().msecsSinceEpoch());
+    }
+    QCOMPARE(shown.size(), 5);
+    QCOMPARE(history->count({ moment.date(), moment.date(), { "eve" }, {}, order, direction }), 1);
 }
 
 QTEST_GUILESS_MAIN(tst_DatabaseHistory)

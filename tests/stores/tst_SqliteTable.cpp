@@ -5,6 +5,8 @@
 #include <QSqlQuery>
 #include <QTest>
 
+#include <optional>
+
 class tst_SqliteTable : public QObject
 {
     Q_OBJECT
@@ -13,6 +15,7 @@ private slots:
     void upgrades_data();
     void upgrades();
     void newerReleaseIsLeftUntouched();
+    void failedRewriteIsToldAndTriedAgain();
 };
 
 // Three schema steps that record having run; step 2 fails halfway while \a failing is set.
@@ -82,6 +85,50 @@ void tst_SqliteTable::newerReleaseIsLeftUntouched()
     }
     QVERIFY(stepsRan.isEmpty());
     QCOMPARE(workspace.readFile("things"), before);
+}
+
+// A disk too full for the rewrite: the file is sound, so the kiosk starts.
+void tst_SqliteTable::failedRewriteIsToldAndTriedAgain()
+{
+    TestWorkspace workspace;
+    std::optional<QSqlQuery> reading; // a statement in progress makes VACUUM fail
+    QStringList ran;
+    const QList<SchemaStep> steps {
+        { [&](QSqlDatabase& database, const ProgressNote&) {
+             ran.append("1");
+             reading.emplace(database);
+             return reading->exec("SELECT 1 UNION SELECT 2") && reading->next()
+                 && QSqlQuery(database).exec("CREATE TABLE IF NOT EXISTS step1 (x)");
+         },
+          SchemaStep::RewriteFile },
+        [&](QSqlDatabase& database, const ProgressNote&) {
+            ran.append("2");
+            return QSqlQuery(database).exec("CREATE TABLE step2 (x)");
+        },
+    };
+    {
+        SqliteTable table("things", "name TEXT", steps);
+        reading.reset();
+        QVERIFY(table.problem().isEmpty());
+        QVERIFY(table.notice().contains("\"things\" could not be rewritten"));
+    }
+    QCOMPARE(ran, QStringList { "1" }); // what needs the rewrite waits for it
+    QCOMPARE(querySql("things", "PRAGMA user_version").toInt(), 0);
+
+    ran.clear();
+    const QList<SchemaStep> freeDisk { { [&](QSqlDatabase& database, const ProgressNote&) {
+                                            ran.append("1");
+                                            return QSqlQuery(database).exec("CREATE TABLE IF NOT EXISTS step1 (x)");
+                                        },
+                                         SchemaStep::RewriteFile },
+                                       steps.at(1) };
+    {
+        SqliteTable table("things", "name TEXT", freeDisk);
+        QVERIFY(table.problem().isEmpty());
+        QVERIFY(table.notice().isEmpty());
+    }
+    QCOMPARE(ran, QStringList({ "1", "2" }));
+    QCOMPARE(querySql("things", "PRAGMA user_version").toInt(), 2);
 }
 
 QTEST_GUILESS_MAIN(tst_SqliteTable)
