@@ -9,9 +9,8 @@
 #include "pages/dialogs.h"
 #include "stores/passwordHash.h"
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QDialog>
+#include <QScopedValueRollback>
 
 static const QString PasswordKey = QStringLiteral("settings/password");
 
@@ -22,7 +21,7 @@ MainWindow::MainWindow(AbstractInventory* inventory, AbstractHistory* history, A
     , settingsWidget(new SettingsWidget(inventory, history, students, clock))
     , ui(std::make_unique<Ui::MainWindow>())
     , throttle(clock)
-    , settingsIdleWatcher(new IdleWatcher(std::chrono::minutes(2), this))
+    , administrationIdleWatcher(new IdleWatcher(std::chrono::minutes(2), this))
 {
     ui->setupUi(this);
 
@@ -31,8 +30,8 @@ MainWindow::MainWindow(AbstractInventory* inventory, AbstractHistory* history, A
     connect(ui->actionSettings, &QAction::triggered, this, &MainWindow::viewSettings);
     connect(ui->signOutButton, &QCheckBox::clicked, this, &MainWindow::signOutButtonClicked);
     connect(ui->historyButton, &QCheckBox::clicked, this, &MainWindow::historyButtonClicked);
-    settingsIdleWatcher->setObjectName(QStringLiteral("settingsIdleWatcher"));
-    connect(settingsIdleWatcher, &IdleWatcher::idle, this, &MainWindow::leaveIdleSettings);
+    administrationIdleWatcher->setObjectName(QStringLiteral("settingsIdleWatcher"));
+    connect(administrationIdleWatcher, &IdleWatcher::idle, this, &MainWindow::closeIdleAdministration);
 
     ui->titleStack->setCurrentIndex(2);
     ui->pageStack->setCurrentIndex(0);
@@ -95,21 +94,25 @@ void MainWindow::historyButtonClicked()
 
 void MainWindow::viewSettings()
 {
+    const QScopedValueRollback<bool> busy(administering, true);
     if (!checkAdministratorPassword())
         return;
     showSection(false, false, 3, 2);
-    settingsIdleWatcher->restart();
+    administrationIdleWatcher->restart();
 }
 
-// Settings left open must not wait for the next student, nor must a question
-// of theirs (Clear History?) left open over it.
-void MainWindow::leaveIdleSettings()
+// The administration left alone must not wait for the next person: neither
+// the settings nor any dialog of theirs, from whichever page it was opened
+// (the password prompts, a file dialog with its own boxes stacked on it).
+// Each dialog is cancelled, so what it would have done is not done.
+void MainWindow::closeIdleAdministration()
 {
-    if (ui->pageStack->currentIndex() != 2)
+    const bool settingsShown = ui->pageStack->currentIndex() == 2;
+    if (!administering && !settingsShown)
         return;
-    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-        dialog->reject();
-    signOutButtonClicked();
+    cancelModalDialogs();
+    if (settingsShown)
+        signOutButtonClicked();
 }
 
 // Both check states are set every time: a click on the checked button has
@@ -124,6 +127,7 @@ void MainWindow::showSection(bool signOutChecked, bool historyChecked, int title
 
 void MainWindow::toggleFullscreen()
 {
+    const QScopedValueRollback<bool> busy(administering, true);
     if (!checkAdministratorPassword())
         return;
     // Setting the flags hides the window; the show call brings it back.
@@ -139,6 +143,7 @@ void MainWindow::toggleFullscreen()
 
 void MainWindow::changePassword()
 {
+    const QScopedValueRollback<bool> busy(administering, true);
     if (!checkAdministratorPassword())
         return;
     // Taken as typed, spaces and all.
@@ -172,5 +177,6 @@ void MainWindow::changePassword()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    const QScopedValueRollback<bool> busy(administering, true);
     event->setAccepted(checkAdministratorPassword());
 }

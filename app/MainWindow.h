@@ -51,7 +51,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void leaveIdleSettings();
+    void closeIdleAdministration();
     void showSection(bool signOutChecked, bool historyChecked, int titleFromEnd, int page);
 
     QSettings settings;
@@ -60,7 +60,10 @@ private:
     SettingsWidget* settingsWidget;
     std::unique_ptr<Ui::MainWindow> ui;
     GuessThrottle throttle; // of the administrator password
-    IdleWatcher* settingsIdleWatcher; // takes Settings left alone for two minutes back to Sign Out
+    // Closes the administration (the settings, and the dialogs of any guarded
+    // action) left alone for two minutes, and goes back to Sign Out.
+    IdleWatcher* administrationIdleWatcher;
+    bool administering = false; // a guarded action is under way, its dialogs open
 };
 
 #endif

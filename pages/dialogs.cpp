@@ -54,6 +54,23 @@ std::optional<QString> askPassword(QWidget* parent, const QString& label)
     return dialog.textValue();
 }
 
+void cancelModalDialogs()
+{
+    // Each one cancelled hands the modality to the one below it at once.
+    QWidget* previous = nullptr;
+    while (QWidget* top = QApplication::activeModalWidget()) {
+        if (top == previous)
+            return; // would not close: never loop for ever
+        previous = top;
+        if (auto* progress = qobject_cast<QProgressDialog*>(top))
+            progress->cancel(); // its work asks wasCanceled(), which reject() would not set
+        else if (auto* dialog = qobject_cast<QDialog*>(top))
+            dialog->reject();
+        else
+            top->close();
+    }
+}
+
 void withProgress(QWidget* parent, const QString& label, const std::function<void(const Progress&)>& work)
 {
     constexpr int Steps = 1000; // a file's bytes may not fit the dialog's int

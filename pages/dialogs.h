@@ -31,6 +31,9 @@ bool askYesNo(QWidget* parent, const QString& question, Answer defaultAnswer = A
 /// (the active window when null); nothing when cancelled.
 std::optional<QString> askPassword(QWidget* parent, const QString& label);
 
+/// Cancels every modal dialog, the topmost first, as Cancel or Escape would.
+void cancelModalDialogs();
+
 /// Runs \a work, handing it a Progress that shows \a label in a modal progress
 /// dialog over \a parent once the work takes more than a moment; Cancel (or
 /// Escape) there makes the Progress answer false.

@@ -3,21 +3,28 @@
 #include "stores/passwordHash.h"
 #include "support/DialogAnswerer.h"
 #include "support/TestWorkspace.h"
+#include "support/sqliteFile.h"
 #include "support/namedChild.h"
 #include "support/clickButton.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCommandLinkButton>
 #include <QDataStream>
+#include <QDateEdit>
+#include <QFileDialog>
 #include <QImage>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMenu>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QTest>
 
+#include <ctime>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -82,6 +89,9 @@ private slots:
     void settingsKeepTheirSubPage();
     void idleSettingsClose_data();
     void idleSettingsClose();
+    void idleAdministrationCancelsEveryDialog_data();
+    void idleAdministrationCancelsEveryDialog();
+    void pagesFollowANewTimeZone();
     void settingsStayInTheWorkspace();
     void studentListWrittenAfterTeardown();
 
@@ -510,6 +520,126 @@ void tst_MainWindow::idleSettingsClose()
     click("actionSettings");
     QCOMPARE(answerer.pending(), 0);
     QCOMPARE(child<QStackedWidget>("pageStack")->currentIndex(), 2);
+}
+
+using Answers = std::function<void(DialogAnswerer&, IdleWatcher*)>;
+
+void tst_MainWindow::idleAdministrationCancelsEveryDialog_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<Answers>("answers");
+
+    // The last dialog is left open, and from then on the administration is idle.
+    const auto leaveOpen = [](DialogAnswerer& answerer, IdleWatcher* idle) {
+        answerer.answerWith([idle](QWidget*) { idle->setInterval(std::chrono::milliseconds(200)); });
+    };
+    const auto afterGate = [leaveOpen](const QStringList& typed) {
+        return [leaveOpen, typed](DialogAnswerer& answerer, IdleWatcher* idle) {
+            answerer.answerInput("secret");
+            for (const QString& text : typed)
+                answerer.answerInput(text);
+            leaveOpen(answerer, idle);
+        };
+    };
+    const auto pressing = [leaveOpen](const QString& button) {
+        return [leaveOpen, button](DialogAnswerer& answerer, IdleWatcher* idle) {
+            answerer.pressButton(button);
+            leaveOpen(answerer, idle);
+        };
+    };
+    const Answers fileNotFound = [leaveOpen](DialogAnswerer& answerer, IdleWatcher* idle) {
+        answerer.answerWith([](QWidget* dialog) {
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText("no such file.csv");
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        });
+        leaveOpen(answerer, idle);
+    };
+    const Answers chooseList = [leaveOpen](DialogAnswerer& answerer, IdleWatcher* idle) {
+        answerer.chooseFile("list.csv");
+        leaveOpen(answerer, idle);
+    };
+
+    QTest::newRow("gate, from Sign Out") << "signOut" << "actionSettings" << Answers(leaveOpen);
+    QTest::newRow("gate, from History") << "history" << "actionToggle_Fullscreen" << Answers(leaveOpen);
+    QTest::newRow("Change Password, from Sign Out") << "signOut" << "actionChange_Password" << Answers(afterGate({}));
+    QTest::newRow("Change Password again, from History")
+        << "history" << "actionChange_Password" << Answers(afterGate({ "new one" }));
+    QTest::newRow("Change Password, from Settings") << "students" << "actionChange_Password" << Answers(afterGate({}));
+    QTest::newRow("File not found over the file dialog") << "students" << "openStudentListButton" << fileNotFound;
+    QTest::newRow("import preview") << "students" << "openStudentListButton" << chooseList;
+    QTest::newRow("undo question") << "students" << "undoImportButton" << Answers(leaveOpen);
+    QTest::newRow("export range") << "students" << "exportHistoryButton" << Answers(leaveOpen);
+    QTest::newRow("export file dialog") << "students" << "exportHistoryButton" << Answers(pressing("Export..."));
+    QTest::newRow("print dialog") << "printing" << "printButton" << Answers(leaveOpen);
+    QTest::newRow("label print dialog") << "inventory" << "printLabelsButton" << Answers(leaveOpen);
+    QTest::newRow("delete question") << "inventory" << "removeButton" << Answers(leaveOpen);
+}
+
+// The administrator called away: whatever was open must not wait for the
+// next person, and nothing it would have done is done.
+void tst_MainWindow::idleAdministrationCancelsEveryDialog()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, opener);
+    QFETCH(Answers, answers);
+    storePassword("secret");
+    workspace->writeFile("list.csv", "ID,First,Last\n7,Eve,Ng\n");
+    kiosk->inventory.addItems({ Item("Flute", 1) });
+    kiosk->history.add(Student("Ada", "1", QString()), Item("Flute", 1));
+    QVERIFY(kiosk->students.importStudents({ Student("Ada", "1", QString()) }));
+    const bool settings = page != "signOut" && page != "history";
+    DialogAnswerer answerer;
+    if (settings) {
+        answerer.answerInput("secret");
+        click("actionSettings");
+        click(page + "Button");
+        child<QAbstractItemView>("itemView")->selectAll();
+    } else {
+        click(page + "Button");
+    }
+    const int pageShown = child<QStackedWidget>("pageStack")->currentIndex();
+
+    answers(answerer, child<IdleWatcher>("settingsIdleWatcher"));
+    click(opener); // returns when its dialogs are gone
+    QCOMPARE(answerer.pending(), 0);
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(child<QStackedWidget>("pageStack")->currentIndex(), settings ? 0 : pageShown);
+    QVERIFY(passwordMatches(QSettings().value(PasswordKey).toString(), "secret"));
+    QCOMPARE(kiosk->inventory.items().size(), 1);
+    QCOMPARE(kiosk->students.count(), 1);
+    QVERIFY(kiosk->students.canUndoImport());
+    QVERIFY(!kiosk->window.isFullScreen());
+}
+
+// The pages follow the computer's clock to a new day without any timer
+// reaching midnight (here by a new time zone; a sleep or a clock set by the
+// network does the same).
+void tst_MainWindow::pagesFollowANewTimeZone()
+{
+    const QByteArray zone = qgetenv("TZ");
+    const auto setZone = [](const QByteArray& name) {
+        qputenv("TZ", name);
+        tzset();
+    };
+    setZone("WEST+12");
+    kiosk.reset();
+    // Late today twelve hours behind UTC is the day after tomorrow fourteen hours ahead.
+    const QDateTime late(QDate::currentDate(), QTime(23, 0));
+    if (QDateTime::currentDateTime().secsTo(late) < 3600)
+        QSKIP("Too near midnight twelve hours behind UTC");
+    QVERIFY(runSql("history", { QString("INSERT INTO history VALUES (%1, 'Ada', '1', NULL, 'Flute', 1)")
+                                    .arg(late.toMSecsSinceEpoch()) }));
+    kiosk = std::make_unique<Kiosk>();
+    auto* log = namedChild<QAbstractItemView>(child<QWidget>("signOutPage"), "entryView");
+    QCOMPARE(log->model()->rowCount(), 1);
+
+    setZone("EAST-14");
+    const QDate today = QDate::currentDate();
+    QTRY_COMPARE_WITH_TIMEOUT(log->model()->rowCount(), 0, 60'000);
+    QCOMPARE(child<QDateEdit>("fromDate")->date(), today);
+    QCOMPARE(child<QDateEdit>("toDate")->date(), today);
+    setZone(zone);
 }
 
 void tst_MainWindow::settingsStayInTheWorkspace()
