@@ -5,12 +5,15 @@
 #include <QTest>
 #include <QTimer>
 
+#include <ctime>
+
 class tst_SystemClock : public QObject
 {
     Q_OBJECT
 
 private slots:
     void waitsForTheNextMidnight();
+    void followsTheWallClockWithoutMidnight();
 };
 
 static qint64 msecsToMidnight()
@@ -33,6 +36,30 @@ void tst_SystemClock::waitsForTheNextMidnight()
     QVERIFY(timer->isActive());
     QVERIFY(qAbs(timer->remainingTime() - msecsToMidnight()) < 1000);
     QCOMPARE(dayChanged.count(), 0);
+}
+
+// A computer that slept through midnight, a clock set by the network or a new
+// time zone: the date changes with no timer reaching midnight. A new zone is
+// the one a test can make.
+void tst_SystemClock::followsTheWallClockWithoutMidnight()
+{
+    const QByteArray zone = qgetenv("TZ");
+    const auto setZone = [](const QByteArray& name) {
+        qputenv("TZ", name);
+        tzset();
+    };
+    setZone("WEST+12"); // UTC-12, 26 hours behind UTC+14: always another date there
+    SystemClock clock;
+    QSignalSpy dayChanged(&clock, &Clock::dayChanged);
+    const QDate before = clock.today();
+    auto* timer = namedChild<QTimer>(&clock, "midnightTimer");
+    if (timer->remainingTime() < 30'000)
+        QSKIP("Midnight itself is too near");
+
+    setZone("EAST-14");
+    QTRY_COMPARE_WITH_TIMEOUT(dayChanged.count(), 1, 60'000); // within the minute
+    QVERIFY(clock.today() != before);
+    setZone(zone);
 }
 
 QTEST_GUILESS_MAIN(tst_SystemClock)
