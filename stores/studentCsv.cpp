@@ -49,28 +49,17 @@ constexpr char16_t Windows1252High[32] = { 0x20ac, 0xfffd, 0x201a, 0x0192, 0x201
     0x2030, 0x0160, 0x2039, 0x0152, 0xfffd, 0x017d, 0xfffd, 0xfffd, 0x2018, 0x2019, 0x201c, 0x201d, 0x2022, 0x2013,
     0x2014, 0x02dc, 0x2122, 0x0161, 0x203a, 0x0153, 0xfffd, 0x017e, 0x0178 };
 
+// Where ISO-8859-15 differs from Latin-1: the byte and its character.
+constexpr char16_t Iso885915Changes[8][2] = { { 0xa4, 0x20ac }, { 0xa6, 0x0160 }, { 0xa8, 0x0161 }, { 0xb4, 0x017d },
+    { 0xb8, 0x017e }, { 0xbc, 0x0152 }, { 0xbd, 0x0153 }, { 0xbe, 0x0178 } };
+
 char16_t fromIso885915(char16_t latin1)
 {
-    switch (latin1) {
-    case 0xa4:
-        return 0x20ac;
-    case 0xa6:
-        return 0x0160;
-    case 0xa8:
-        return 0x0161;
-    case 0xb4:
-        return 0x017d;
-    case 0xb8:
-        return 0x017e;
-    case 0xbc:
-        return 0x0152;
-    case 0xbd:
-        return 0x0153;
-    case 0xbe:
-        return 0x0178;
-    default:
-        return latin1;
+    for (const auto& [byte, character] : Iso885915Changes) {
+        if (byte == latin1)
+            return character;
     }
+    return latin1;
 }
 
 /// Turns \a text, read as Latin-1, into what its bytes say in \a encoding.
@@ -103,22 +92,15 @@ std::optional<StudentCsv::Encoding> utf16ByNuls(const QByteArray& sample)
     return std::nullopt;
 }
 
+// Only Unicode encodings have a mark, and each has its own stream encoding.
 std::optional<StudentCsv::Encoding> fromMark(const QByteArray& start)
 {
-    switch (QStringConverter::encodingForData(start).value_or(QStringConverter::System)) {
-    case QStringConverter::Utf8:
-        return StudentCsv::Utf8;
-    case QStringConverter::Utf16LE:
-        return StudentCsv::Utf16LE;
-    case QStringConverter::Utf16BE:
-        return StudentCsv::Utf16BE;
-    case QStringConverter::Utf32LE:
-        return StudentCsv::Utf32LE;
-    case QStringConverter::Utf32BE:
-        return StudentCsv::Utf32BE;
-    default:
-        return std::nullopt;
+    const std::optional<QStringConverter::Encoding> marked = QStringConverter::encodingForData(start);
+    for (int encoding = 0; marked && encoding < StudentCsv::EncodingCount; ++encoding) {
+        if (Encodings[encoding].streamEncoding == *marked)
+            return StudentCsv::Encoding(encoding);
     }
+    return std::nullopt;
 }
 
 void detectEncoding(QIODevice& device, StudentCsv& csv)
