@@ -16,7 +16,7 @@ static const QString PasswordKey = QStringLiteral("settings/password");
 
 MainWindow::MainWindow(AbstractInventory* inventory, AbstractHistory* history, AbstractStudentList* students,
     AbstractVerifier* verifier, const Clock& clock)
-    : signOutWidget(new SignOutWidget(inventory, history, verifier, clock))
+    : signOutWidget(new SignOutWidget(inventory, history, students, verifier, clock))
     , historyWidget(new HistoryWidget(history, clock))
     , settingsWidget(new SettingsWidget(inventory, history, students, clock))
     , ui(std::make_unique<Ui::MainWindow>())
@@ -27,6 +27,7 @@ MainWindow::MainWindow(AbstractInventory* inventory, AbstractHistory* history, A
 
     connect(ui->actionToggle_Fullscreen, &QAction::triggered, this, &MainWindow::toggleFullscreen);
     connect(ui->actionChange_Password, &QAction::triggered, this, &MainWindow::changePassword);
+    connect(ui->actionChange_Password, &QAction::triggered, this, &MainWindow::updatePasswordWarning);
     connect(ui->actionSettings, &QAction::triggered, this, &MainWindow::viewSettings);
     connect(ui->signOutButton, &QCheckBox::clicked, this, &MainWindow::signOutButtonClicked);
     connect(ui->historyButton, &QCheckBox::clicked, this, &MainWindow::historyButtonClicked);
@@ -97,8 +98,15 @@ void MainWindow::viewSettings()
     const QScopedValueRollback<bool> busy(administering, true);
     if (!checkAdministratorPassword())
         return;
+    updatePasswordWarning();
     showSection(false, false, 3, 2);
     administrationIdleWatcher->restart();
+}
+
+// No password means no gate; staff must at least see that.
+void MainWindow::updatePasswordWarning()
+{
+    settingsWidget->setPasswordSet(!settings.value(PasswordKey).toString().isEmpty());
 }
 
 // The administration left alone must not wait for the next person: neither

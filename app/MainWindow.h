@@ -46,6 +46,7 @@ private slots:
     void viewSettings();
     void toggleFullscreen();
     void changePassword();
+    void updatePasswordWarning();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

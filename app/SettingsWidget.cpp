@@ -41,6 +41,15 @@ void SettingsWidget::setDataDescription(const QString& description)
     ui->dataLabel->setText(tr("Data: %1").arg(description));
 }
 
+void SettingsWidget::setPasswordSet(bool passwordSet)
+{
+    ui->passwordWarningLabel->setText(passwordSet
+            ? QString()
+            : tr("No administrator password: anyone at the kiosk can open these pages and close Brindlow. "
+                 "Admin > Change Password sets one."));
+    ui->passwordWarningLabel->setVisible(!passwordSet);
+}
+
 void SettingsWidget::homeButtonClicked()
 {
     ui->settingsStack->setCurrentIndex(0);

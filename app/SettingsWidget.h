@@ -24,12 +24,15 @@ class SettingsWidget : public QWidget
     Q_OBJECT
 
 public:
-    SettingsWidget(AbstractInventory* inventory, AbstractHistory* history, AbstractStudentList* students,
-                   const Clock& clock);
+    SettingsWidget(
+        AbstractInventory* inventory, AbstractHistory* history, AbstractStudentList* students, const Clock& clock);
     ~SettingsWidget() override;
 
     /// Tells staff on the home page where the kiosk keeps its data.
     void setDataDescription(const QString& description);
+    /// Warns on the home page, while \a passwordSet is false, that anyone can
+    /// open these pages.
+    void setPasswordSet(bool passwordSet);
 
 private slots:
     void homeButtonClicked();

@@ -1,6 +1,7 @@
 #include "app/Kiosk.h"
 #include "app/KioskLock.h"
 #include "app/commandLine.h"
+#include "app/ownerOnlyFiles.h"
 #include "app/quitOnSystemShutdown.h"
 #include "pages/dialogs.h"
 
@@ -39,10 +40,13 @@ int main(int argc, char* argv[])
     if (isCommandLineTask(argc, argv)) {
         QCoreApplication application(argc, argv);
         nameApplication();
+        keepFilesOwnerOnly();
         return runCommandLine(application.arguments());
     }
     QApplication application(argc, argv);
     nameApplication();
+    // Before the first file is made: the settings hold the administrator password's hash.
+    keepFilesOwnerOnly();
 
     KioskLock lock;
     if (!lock.acquire())

@@ -6,6 +6,8 @@
 #include "pages/searchWords.h"
 #include "stores/Clock.h"
 
+#include <QKeyEvent>
+
 HistoryWidget::HistoryWidget(AbstractHistory* history, const Clock& clock)
     : ui(new Ui::HistoryWidget)
     , clock(clock)
@@ -28,13 +30,46 @@ HistoryWidget::HistoryWidget(AbstractHistory* history, const Clock& clock)
     ui->entryView->setModel(historyModel.get());
     ui->fromDate->setDate(defaultDay);
     ui->toDate->setDate(defaultDay);
+    ui->fromDate->installEventFilter(this);
+    ui->toDate->installEventFilter(this);
+    ui->dateNoteLabel->hide();
     connect(&clock, &Clock::dayChanged, this, &HistoryWidget::followToday);
 }
 
 HistoryWidget::~HistoryWidget() = default;
 
+// Seen before the date edit takes its typed text in, as it does when it loses
+// the focus or Return is pressed.
+bool HistoryWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* edit = qobject_cast<QDateEdit*>(watched);
+    const bool enter = event->type() == QEvent::KeyPress
+        && (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return
+            || static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter);
+    // Return on the date put back would refresh the range all the same, and hide the note.
+    if (edit && (enter || event->type() == QEvent::FocusOut) && !typedDateReadable(edit))
+        return enter;
+    return QWidget::eventFilter(watched, event);
+}
+
+// A date edit takes text it cannot read as the nearest date it allows: a year
+// typed over its field as "1202" gives the range's first day. The date stays
+// as it was instead, and the page says so.
+bool HistoryWidget::typedDateReadable(QDateEdit* edit)
+{
+    const QDate typed = edit->locale().toDate(edit->text(), edit->displayFormat());
+    if (typed.isValid() && typed >= edit->minimumDate() && typed <= edit->maximumDate())
+        return true;
+    ui->dateNoteLabel->setText(tr("\"%1\" could not be read as a date; the range keeps %2.")
+                                   .arg(edit->text(), edit->locale().toString(edit->date(), edit->displayFormat())));
+    ui->dateNoteLabel->show();
+    edit->setDate(edit->date());
+    return false;
+}
+
 void HistoryWidget::filterChanged()
 {
+    ui->dateNoteLabel->hide();
     historyModel->setFilter(ui->fromDate->date(), ui->toDate->date(), searchWords(ui->studentBox->text()),
         searchWords(ui->itemBox->text()));
 }

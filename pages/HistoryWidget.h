@@ -9,6 +9,7 @@
 class AbstractHistory;
 class Clock;
 class HistoryModel;
+class QDateEdit;
 
 namespace Ui {
 class HistoryWidget;
@@ -24,6 +25,9 @@ public:
     HistoryWidget(AbstractHistory* history, const Clock& clock);
     ~HistoryWidget() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private slots:
     void filterChanged();
     void fromDateChanged();
@@ -32,6 +36,10 @@ private slots:
     void followToday();
 
 private:
+    /// Whether the text typed into \a edit reads as a date it allows; when it
+    /// does not, the edit's date is put back and the page says so.
+    bool typedDateReadable(QDateEdit* edit);
+
     std::unique_ptr<Ui::HistoryWidget> ui;
     const Clock& clock;
     /// The day of the range the page opens on, which follows the calendar.

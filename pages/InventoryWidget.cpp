@@ -11,6 +11,9 @@
 
 #include <algorithm>
 
+// Enough to recognise a selection; a long one is counted, not listed.
+constexpr qsizetype NamedInQuestion = 10;
+
 InventoryWidget::InventoryWidget(AbstractInventory* inventory)
     : ui(new Ui::InventoryWidget)
     , inventory(inventory)
@@ -20,6 +23,7 @@ InventoryWidget::InventoryWidget(AbstractInventory* inventory)
     connect(ui->fromBox, &QSpinBox::valueChanged, this, &InventoryWidget::fromValueChanged);
     connect(ui->toBox, &QSpinBox::valueChanged, this, &InventoryWidget::toValueChanged);
     connect(ui->addButton, &QPushButton::clicked, this, &InventoryWidget::addItems);
+    connect(ui->itemBox, &QLineEdit::returnPressed, this, &InventoryWidget::addItems);
     connect(ui->removeButton, &QPushButton::clicked, this, &InventoryWidget::removeItems);
     connect(ui->printLabelsButton, &QPushButton::clicked, this, &InventoryWidget::printLabels);
     ui->itemView->setModel(model.get());
@@ -45,16 +49,33 @@ void InventoryWidget::addItems()
 
 void InventoryWidget::removeItems()
 {
-    if (!ui->itemView->selectionModel()->hasSelection())
+    const QList<Item> items = selectedItems();
+    if (items.isEmpty())
         return;
-    if (!askYesNo(this, tr("Are you sure you want to delete the selected items?")))
+    QStringList names;
+    for (const Item& item : items.first(std::min(items.size(), NamedInQuestion)))
+        names.append(item.toString());
+    QString named = names.join(QLatin1String(", "));
+    if (items.size() > NamedInQuestion)
+        named = tr("%1 and %L2 more").arg(named).arg(items.size() - NamedInQuestion);
+    const QString question = items.size() == 1
+        ? tr("Are you sure you want to delete %1?").arg(named)
+        : tr("Are you sure you want to delete these %L1 copies: %2?").arg(items.size()).arg(named);
+    // Deleting takes the copies' labels with them: only on purpose, never by Return.
+    if (!askYesNo(this, question, Answer::No))
         return;
-
-    QList<Item> items;
-    for (const QModelIndex& index : ui->itemView->selectionModel()->selectedIndexes())
-        items.append(model->item(index));
     if (!inventory->removeItems(items))
         showInformation(tr("The items could not be removed."));
+}
+
+QList<Item> InventoryWidget::selectedItems() const
+{
+    QModelIndexList rows = ui->itemView->selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end());
+    QList<Item> items;
+    for (const QModelIndex& index : rows)
+        items.append(model->item(index));
+    return items;
 }
 
 void InventoryWidget::fromValueChanged()
@@ -87,14 +108,10 @@ void InventoryWidget::printLabels()
 
 QList<Item> InventoryWidget::itemsToLabel() const
 {
-    QModelIndexList rows = ui->itemView->selectionModel()->selectedRows();
-    if (rows.isEmpty()) {
+    QList<Item> items = selectedItems();
+    if (items.isEmpty()) {
         for (int row = 0; row < model->rowCount(); ++row)
-            rows.append(model->index(row, 0));
+            items.append(model->item(model->index(row, 0)));
     }
-    std::sort(rows.begin(), rows.end());
-    QList<Item> items;
-    for (const QModelIndex& index : rows)
-        items.append(model->item(index));
     return items;
 }

@@ -33,6 +33,8 @@ private slots:
     void printLabels();
 
 private:
+    /// The selected items in the order shown.
+    QList<Item> selectedItems() const;
     /// The selected items in the order shown, or every item when none is selected.
     QList<Item> itemsToLabel() const;
 

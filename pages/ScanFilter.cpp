@@ -45,12 +45,12 @@ bool isCharacter(const QKeyEvent* key)
 
 } // namespace
 
-ScanFilter::ScanFilter(QWidget* page)
+ScanFilter::ScanFilter(QWidget* page, std::function<bool(const QString&)> couldBeId)
     : QObject(page)
     , page(page)
+    , couldBeId(std::move(couldBeId))
 {
     pauseTimer.setSingleShot(true);
-    pauseTimer.setInterval(ScannerPause);
     connect(&pauseTimer, &QTimer::timeout, this, &ScanFilter::handOn);
     sinceStart.start();
     qApp->installEventFilter(this);
@@ -85,7 +85,7 @@ bool ScanFilter::eventFilter(QObject* watched, QEvent* event)
 bool ScanFilter::keyPressed(QWindow* window, QKeyEvent* key)
 {
     const qint64 time = timeOf(key);
-    const bool inPace = !held.empty() && time - lastKeyTime <= ScannerPause.count();
+    const bool inPace = !held.empty() && (hasItemCodePrefix(typed) || time - lastKeyTime <= ScannerPause.count());
     if (!held.empty() && !inPace)
         handOn();
     if (isEnter(key))
@@ -108,7 +108,7 @@ bool ScanFilter::keyPressed(QWindow* window, QKeyEvent* key)
     typed += key->text();
     lastKeyTime = time;
     hold(window, key);
-    pauseTimer.start();
+    pauseTimer.start(hasItemCodePrefix(typed) ? LabelPatience : ScannerPause);
     return true;
 }
 
@@ -128,10 +128,12 @@ bool ScanFilter::typingPassword() const
 bool ScanFilter::finishScan()
 {
     const std::optional<Item> item = itemFromCode(typed);
-    const bool card = !item && typed.size() >= ShortestId && !typingPassword();
+    const bool card = !item && typed.size() >= ShortestId && !typingPassword() && couldBeId(typed);
     if (!item && !card) {
+        // A label that does not read goes with the scanner's Enter.
+        const bool label = hasItemCodePrefix(typed);
         handOn();
-        return false;
+        return label;
     }
     const QString scanned = typed;
     pauseTimer.stop();
@@ -154,7 +156,13 @@ void ScanFilter::handOn()
     pauseTimer.stop();
     std::vector<HeldKey> keys;
     keys.swap(held);
+    const bool label = hasItemCodePrefix(typed);
     typed.clear();
+    // A label's text, whole or not, never belongs in a field.
+    if (label) {
+        emit labelUnreadable();
+        return;
+    }
     handingOn = true;
     for (const HeldKey& key : keys)
         if (key.window)

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -21,7 +22,9 @@ class QWindow;
 /// milliseconds a key; people take a hundred milliseconds or more. Keys that
 /// come at the scanner's pace and could still make a scan are held back:
 /// when Enter ends them, they were a scan and reach no field; otherwise they
-/// are handed on in order, only a few tens of milliseconds late.
+/// are handed on in order, only a few tens of milliseconds late. Once keys
+/// begin like a label, no pause hands them on: a busy USB hub or machine may
+/// stall a scanner in mid-label, and its tail must not pass for a card.
 class ScanFilter : public QObject
 {
     Q_OBJECT
@@ -29,10 +32,13 @@ class ScanFilter : public QObject
 public:
     /// The longest pause between two keys of one scan.
     static constexpr std::chrono::milliseconds ScannerPause { 50 };
+    /// How long the rest of a label is waited for once it has begun.
+    static constexpr std::chrono::milliseconds LabelPatience { 2000 };
 
     /// Watches the keys typed into \a page's window while \a page is shown;
-    /// \a page owns the filter.
-    explicit ScanFilter(QWidget* page);
+    /// \a page owns the filter. A scan that is no label is a student card only
+    /// when \a couldBeId says that its text could be a student's ID.
+    ScanFilter(QWidget* page, std::function<bool(const QString&)> couldBeId);
     ~ScanFilter() override;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -42,6 +48,8 @@ signals:
     void itemScanned(const Item& item);
     /// A student card was scanned: \a id is what it carries.
     void cardScanned(const QString& id);
+    /// Keys that began like a label turned out to be none; they were dropped.
+    void labelUnreadable();
 
 private:
     bool keyPressed(QWindow* window, QKeyEvent* key);
@@ -62,6 +70,7 @@ private:
     };
 
     QWidget* page;
+    std::function<bool(const QString&)> couldBeId;
     std::vector<HeldKey> held;
     QString typed;
     qint64 lastKeyTime = 0;

@@ -10,6 +10,7 @@
 #include "pages/ScanFilter.h"
 #include "pages/dialogs.h"
 #include "stores/AbstractHistory.h"
+#include "stores/AbstractStudentList.h"
 #include "stores/Clock.h"
 #include "stores/itemOut.h"
 
@@ -19,6 +20,7 @@
 #include <QScopedValueRollback>
 #include <QTimer>
 
+#include <algorithm>
 #include <chrono>
 
 /// True when \a condition holds; otherwise tells the user \a message and puts
@@ -32,8 +34,8 @@ static bool requireInput(QWidget* widget, bool condition, const QString& message
     return false;
 }
 
-SignOutWidget::SignOutWidget(AbstractInventory* inventory, AbstractHistory* history, AbstractVerifier* verifier,
-                             const Clock& clock)
+SignOutWidget::SignOutWidget(AbstractInventory* inventory, AbstractHistory* history, AbstractStudentList* students,
+    AbstractVerifier* verifier, const Clock& clock)
     : ui(new Ui::SignOutWidget)
     , history(history)
     , verifier(verifier)
@@ -44,7 +46,13 @@ SignOutWidget::SignOutWidget(AbstractInventory* inventory, AbstractHistory* hist
     , historyModel(new HistoryModel(
           history, HistoryModel::TimeColumn | HistoryModel::StudentColumn | HistoryModel::ItemColumn, logDate))
     , noticeTimer(new QTimer(this))
-    , scanFilter(new ScanFilter(this))
+    // A school's cards carry digits, or IDs as the list has them; anything
+    // else typed at a scanner's pace is text for the field it was typed in.
+    , scanFilter(new ScanFilter(this,
+          [students](const QString& text) {
+              return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); })
+                  || students->contains(text);
+          }))
     // Made after the scan filter, so that its filter comes first and a scan
     // also counts as activity.
     , idleWatcher(new IdleWatcher(std::chrono::minutes(1), this))
@@ -57,6 +65,7 @@ SignOutWidget::SignOutWidget(AbstractInventory* inventory, AbstractHistory* hist
     connect(ui->passwordBox, &QLineEdit::returnPressed, this, &SignOutWidget::signOutItem);
     connect(scanFilter, &ScanFilter::itemScanned, this, &SignOutWidget::selectItem);
     connect(scanFilter, &ScanFilter::cardScanned, this, &SignOutWidget::fillInId);
+    connect(scanFilter, &ScanFilter::labelUnreadable, this, [this] { announce(tr("Please scan the label again.")); });
 
     // Starts on the first item. Once the inventory changes, QComboBox would pick
     // its first row again; nobody chose that one, so the choice is cleared instead
@@ -95,6 +104,9 @@ void SignOutWidget::forgetStudent()
         dialog->reject();
     ui->usernameBox->clear();
     ui->passwordBox->clear();
+    // Hidden, the page must not take the focus from the page that is shown.
+    if (isVisible())
+        ui->usernameBox->setFocus();
 }
 
 void SignOutWidget::signOutItem()
@@ -137,6 +149,13 @@ void SignOutWidget::keyPressEvent(QKeyEvent* event)
         signOutItem();
     else
         QWidget::keyPressEvent(event);
+}
+
+// Whenever the page comes up, the next student can start typing at once.
+void SignOutWidget::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    ui->usernameBox->setFocus();
 }
 
 void SignOutWidget::selectItem(const Item& item)

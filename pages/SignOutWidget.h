@@ -9,6 +9,7 @@
 
 class AbstractHistory;
 class AbstractInventory;
+class AbstractStudentList;
 class AbstractVerifier;
 class Clock;
 class HistoryModel;
@@ -31,8 +32,9 @@ class SignOutWidget : public QWidget
     Q_OBJECT
 
 public:
-    SignOutWidget(AbstractInventory* inventory, AbstractHistory* history, AbstractVerifier* verifier,
-                  const Clock& clock);
+    /// \a students tells which scanned texts are student cards.
+    SignOutWidget(AbstractInventory* inventory, AbstractHistory* history, AbstractStudentList* students,
+        AbstractVerifier* verifier, const Clock& clock);
     ~SignOutWidget() override;
 
     /// How long the page waits without keyboard or mouse input before it
@@ -44,6 +46,7 @@ public slots:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     bool validateInput();

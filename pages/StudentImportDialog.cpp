@@ -1,8 +1,6 @@
 #include "pages/StudentImportDialog.h"
 #include "ui_StudentImportDialog.h"
 
-#include "stores/ImportPreview.h"
-
 #include <QDir>
 #include <QPushButton>
 
@@ -18,10 +16,11 @@ static QString joinedLines(const QList<int>& lines)
     return texts.join(QLatin1String(", "));
 }
 
-StudentImportDialog::StudentImportDialog(const ImportPreview& preview, const QString& fileName, QWidget* parent)
+StudentImportDialog::StudentImportDialog(ImportPreview preview, const QString& fileName, Reader reader, QWidget* parent)
     : QDialog(parent)
     , ui(new Ui::StudentImportDialog)
-    , preview(preview)
+    , current(std::move(preview))
+    , reader(std::move(reader))
 {
     ui->setupUi(this);
     ui->buttonBox->addButton(tr("Import"), QDialogButtonBox::AcceptRole);
@@ -29,27 +28,11 @@ StudentImportDialog::StudentImportDialog(const ImportPreview& preview, const QSt
     ui->buttonBox->button(QDialogButtonBox::Cancel)->setDefault(true);
 
     ui->fileValue->setText(QDir::toNativeSeparators(fileName));
-    switch (preview.csv().decoding) {
-    case StudentCsv::ByteOrderMark:
-        ui->decodingValue->setText(tr("Unicode, as the file's byte-order mark says"));
-        break;
-    case StudentCsv::Utf8:
-        ui->decodingValue->setText(tr("UTF-8"));
-        break;
-    case StudentCsv::Fallback:
-        ui->decodingValue->setText(tr("the system's encoding (the file is not UTF-8)"));
-        break;
-    }
-    ui->studentCountValue->setText(QLocale().toString(preview.studentCount()));
-    ui->removedCountValue->setText(QLocale().toString(preview.removedCount()));
-    ui->keepPasswordsBox->setText(
-        tr("Keep the registered passwords of the students whose ID and name stay the same (%L1)")
-            .arg(preview.keepablePasswordCount()));
-    ui->keepPasswordsBox->setEnabled(preview.keepablePasswordCount() > 0);
+    for (int encoding = 0; encoding < StudentCsv::EncodingCount; ++encoding)
+        ui->encodingBox->addItem(StudentCsv::encodingName(StudentCsv::Encoding(encoding)), encoding);
+    connect(ui->encodingBox, &QComboBox::activated, this, &StudentImportDialog::encodingChosen);
     connect(ui->keepPasswordsBox, &QCheckBox::toggled, this, &StudentImportDialog::keepPasswordsToggled);
-    keepPasswordsToggled();
-    showProblems();
-    showFirstRows();
+    showPreview();
 }
 
 StudentImportDialog::~StudentImportDialog() = default;
@@ -59,14 +42,60 @@ bool StudentImportDialog::keepPasswords() const
     return ui->keepPasswordsBox->isChecked();
 }
 
+void StudentImportDialog::encodingChosen()
+{
+    const auto encoding = StudentCsv::Encoding(ui->encodingBox->currentData().toInt());
+    if (std::optional<ImportPreview> read = reader(encoding))
+        current = std::move(*read);
+    // When the file could not be read again, the list goes back to what is shown.
+    showPreview();
+}
+
 void StudentImportDialog::keepPasswordsToggled()
 {
-    ui->clearedCountValue->setText(QLocale().toString(preview.clearedPasswordCount(keepPasswords())));
+    ui->clearedCountValue->setText(QLocale().toString(current.clearedPasswordCount(keepPasswords())));
+}
+
+void StudentImportDialog::showPreview()
+{
+    showDecoding();
+    ui->studentCountValue->setText(QLocale().toString(current.studentCount()));
+    ui->removedCountValue->setText(QLocale().toString(current.removedCount()));
+    ui->keepPasswordsBox->setText(
+        tr("Keep the registered passwords of the students whose ID and name stay the same (%L1)")
+            .arg(current.keepablePasswordCount()));
+    ui->keepPasswordsBox->setEnabled(current.keepablePasswordCount() > 0);
+    keepPasswordsToggled();
+    showProblems();
+    showFirstRows();
+}
+
+void StudentImportDialog::showDecoding()
+{
+    ui->encodingBox->setCurrentIndex(ui->encodingBox->findData(int(current.csv().encoding)));
+    switch (current.csv().decoding) {
+    case StudentCsv::ByteOrderMark:
+        ui->decodingValue->setText(tr("as the file's byte-order mark says"));
+        break;
+    case StudentCsv::ValidUtf8:
+        ui->decodingValue->setText(tr("the file is valid UTF-8"));
+        break;
+    case StudentCsv::NulPattern:
+        ui->decodingValue->setText(tr("NUL bytes in every other place: UTF-16 without a byte-order mark"));
+        break;
+    case StudentCsv::NotUtf8:
+        ui->decodingValue->setText(tr("the file is not UTF-8: read as Windows-1252, as spreadsheets on Windows "
+                                      "save it; check the names below, or choose another encoding"));
+        break;
+    case StudentCsv::Chosen:
+        ui->decodingValue->setText(tr("as chosen"));
+        break;
+    }
 }
 
 void StudentImportDialog::showProblems()
 {
-    const StudentCsv& csv = preview.csv();
+    const StudentCsv& csv = current.csv();
     QStringList problems;
     for (const StudentCsv::SkippedLine& skipped : csv.skippedLines) {
         problems.append(skipped.reason == StudentCsv::TooFewFields
@@ -90,7 +119,8 @@ void StudentImportDialog::showProblems()
 
 void StudentImportDialog::showFirstRows()
 {
-    const StudentCsv& csv = preview.csv();
+    const StudentCsv& csv = current.csv();
+    ui->rowView->clear();
     for (qsizetype i = 0; i < std::min<qsizetype>(ShownRows, csv.students.size()); ++i) {
         const Student& student = csv.students.at(i);
         ui->rowView->addTopLevelItem(

@@ -75,8 +75,9 @@ bool StudentVerifier::checkPassword(const Student& record, const QString& passwo
 
 bool StudentVerifier::registerPassword(const QString& id, const QString& password)
 {
-    const std::optional<QString> confirmation = askPassword(
-        nullptr, tr("A password was not previously registered for '%1'.\nPlease re-confirm your password.").arg(id));
+    const std::optional<QString> confirmation = askPassword(nullptr,
+        tr("A password was not previously registered for '%1'.\nPlease re-confirm your password.")
+            .arg(students->student(id).toString()));
     if (!confirmation)
         return false;
     // Trimmed as the page trims the password typed first.

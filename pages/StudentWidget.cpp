@@ -42,26 +42,15 @@ void StudentWidget::openStudentList()
     if (fileName.isNull())
         return;
 
-    auto [opened, csv] = withFile(fileName, QIODevice::ReadOnly, [this](QFile& file) {
-        StudentCsv read;
-        withProgress(this, tr("Reading the student list..."),
-            [&](const Progress& progress) { read = readStudentCsv(file, QStringConverter::System, progress); });
-        return read;
-    });
-    if (!opened) {
-        showError(this, tr("Error reading file."));
+    std::optional<ImportPreview> read = readPreview(fileName, std::nullopt);
+    if (!read)
         return;
-    }
-    if (csv.cancelled)
-        return;
-
-    QList<Student> current;
-    for (int i = 0; i < students->count(); ++i)
-        current.append(students->at(i));
-    const ImportPreview preview(std::move(csv), std::move(current));
-    StudentImportDialog dialog(preview, fileName, this);
+    StudentImportDialog dialog(
+        std::move(*read), fileName, [&](StudentCsv::Encoding encoding) { return readPreview(fileName, encoding); },
+        this);
     if (dialog.exec() != QDialog::Accepted)
         return;
+    const ImportPreview& preview = dialog.preview();
     if (preview.studentCount() == 0
         && !askYesNo(this,
             tr("The file holds no student: importing it empties the student list. Import it all the same?"),
@@ -71,6 +60,28 @@ void StudentWidget::openStudentList()
     // administrator has to know that it may be lost at the next start.
     if (!students->importStudents(preview.students(dialog.keepPasswords())))
         showInformation(tr("The student list could not be saved."));
+}
+
+std::optional<ImportPreview> StudentWidget::readPreview(
+    const QString& fileName, std::optional<StudentCsv::Encoding> encoding)
+{
+    auto [opened, csv] = withFile(fileName, QIODevice::ReadOnly, [&](QFile& file) {
+        StudentCsv read;
+        withProgress(this, tr("Reading the student list..."),
+            [&](const Progress& progress) { read = readStudentCsv(file, encoding, progress); });
+        return read;
+    });
+    if (!opened) {
+        showError(this, tr("Error reading file."));
+        return std::nullopt;
+    }
+    if (csv.cancelled)
+        return std::nullopt;
+
+    QList<Student> current;
+    for (int i = 0; i < students->count(); ++i)
+        current.append(students->at(i));
+    return ImportPreview(std::move(csv), std::move(current));
 }
 
 void StudentWidget::undoImport()
@@ -133,5 +144,11 @@ void StudentWidget::clearHistory()
 
 void StudentWidget::updateUndoButton()
 {
-    ui->undoImportButton->setEnabled(students->canUndoImport());
+    const AbstractStudentList::KeptList kept = students->keptList();
+    ui->undoImportButton->setEnabled(kept == AbstractStudentList::KeptList::Readable);
+    // A button greyed out for good needs a reason, or staff take it for a fault.
+    ui->undoNoteLabel->setText(kept == AbstractStudentList::KeptList::Unreadable
+            ? tr("The list kept before the last import is damaged: the import cannot be undone.")
+            : QString());
+    ui->undoNoteLabel->setVisible(!ui->undoNoteLabel->text().isEmpty());
 }

@@ -1,9 +1,12 @@
 #ifndef STUDENTWIDGET_H
 #define STUDENTWIDGET_H
 
+#include "stores/ImportPreview.h"
+
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class AbstractHistory;
 class AbstractStudentList;
@@ -35,6 +38,11 @@ private slots:
     void updateUndoButton();
 
 private:
+    /// What importing \a fileName read in \a encoding (chosen by the reader when
+    /// none) would do; nothing when the file could not be opened, which has been
+    /// told, or the reading was stopped.
+    std::optional<ImportPreview> readPreview(const QString& fileName, std::optional<StudentCsv::Encoding> encoding);
+
     std::unique_ptr<Ui::StudentWidget> ui;
     AbstractHistory* history;
     AbstractStudentList* students;

@@ -22,8 +22,12 @@ public:
     /// replaces, passwords included, for undoImport(); that kept list replaces
     /// the one an earlier import kept. Emits modified().
     virtual bool importStudents(const QList<Student>& students) = 0;
+    /// What the last import kept for undoImport(): nothing, a list it can put
+    /// back, or one it cannot read (a damaged file).
+    enum class KeptList { None, Readable, Unreadable };
+    virtual KeptList keptList() = 0;
     /// Whether an import kept a list that undoImport() can put back.
-    virtual bool canUndoImport() = 0;
+    bool canUndoImport() { return keptList() == KeptList::Readable; }
     /// Puts back the list the last import kept, exactly, and forgets it; false
     /// when there is none or it cannot be read or stored. Emits modified()
     /// when the list changed.

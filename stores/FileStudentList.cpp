@@ -69,9 +69,13 @@ bool FileStudentList::importStudents(const QList<Student>& list)
     return setStudents(list) && kept;
 }
 
-bool FileStudentList::canUndoImport()
+// Read through, so that a damaged file is found before anyone tries to undo.
+AbstractStudentList::KeptList FileStudentList::keptList()
 {
-    return QFile::exists(keptFileName);
+    const auto [opened, loaded] = readListFile(keptFileName);
+    if (!opened)
+        return QFile::exists(keptFileName) ? KeptList::Unreadable : KeptList::None;
+    return loaded.second ? KeptList::Readable : KeptList::Unreadable;
 }
 
 bool FileStudentList::undoImport()

@@ -17,7 +17,7 @@ public:
     /// The replaced list is kept in the file named after the list's with
     /// ".before-import" appended, written like the list itself.
     bool importStudents(const QList<Student>& students) override;
-    bool canUndoImport() override;
+    KeptList keptList() override;
     bool undoImport() override;
     bool setPassword(const QString& id, const QString& password) override;
     Registration registerPassword(const QString& id, const QString& password) override;

@@ -79,9 +79,9 @@ bool PostgresStudentList::importStudents(const QList<Student>& list)
     });
 }
 
-bool PostgresStudentList::canUndoImport()
+AbstractStudentList::KeptList PostgresStudentList::keptList()
 {
-    return undoable;
+    return undoable ? KeptList::Readable : KeptList::None;
 }
 
 bool PostgresStudentList::undoImport()

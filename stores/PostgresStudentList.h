@@ -19,7 +19,7 @@ public:
 
     bool setStudents(const QList<Student>& students) override;
     bool importStudents(const QList<Student>& students) override;
-    bool canUndoImport() override;
+    KeptList keptList() override;
     bool undoImport() override;
     bool setPassword(const QString& id, const QString& password) override;
     Registration registerPassword(const QString& id, const QString& password) override;

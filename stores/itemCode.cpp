@@ -83,6 +83,11 @@ std::optional<Item> itemFromCode(const QString& typed)
     return item;
 }
 
+bool hasItemCodePrefix(const QString& typed)
+{
+    return typed.startsWith(QLatin1String(Prefix), Qt::CaseInsensitive);
+}
+
 bool beginsLikeItemCode(const QString& typed)
 {
     const QString upper = typed.toUpper();

@@ -25,4 +25,7 @@ std::optional<Item> itemFromCode(const QString& typed);
 /// Whether \a typed could be the beginning of an item code, in either case.
 bool beginsLikeItemCode(const QString& typed);
 
+/// Whether \a typed begins with the letters every item code begins with, in either case.
+bool hasItemCodePrefix(const QString& typed);
+
 #endif

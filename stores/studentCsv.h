@@ -6,7 +6,8 @@
 
 #include <QList>
 #include <QMap>
-#include <QStringConverter>
+
+#include <optional>
 
 class QIODevice;
 
@@ -16,8 +17,24 @@ struct StudentCsv
 {
     /// Why a data line gives no student.
     enum Skip { TooFewFields, EmptyId };
-    /// How the bytes became text.
-    enum Decoding { ByteOrderMark, Utf8, Fallback };
+    /// The encodings a school's files come in; the 8-bit ones are those
+    /// spreadsheets write on Windows and on older Linux desktops.
+    enum Encoding { Utf8, Windows1252, Iso885915, Utf16LE, Utf16BE, Utf32LE, Utf32BE };
+    static constexpr int EncodingCount = Utf32BE + 1;
+    static QString encodingName(Encoding encoding);
+
+    /// Why the encoding was used.
+    enum Decoding {
+        ByteOrderMark,
+        /// The bytes are valid UTF-8.
+        ValidUtf8,
+        /// NUL bytes in alternate places: UTF-16 without a mark.
+        NulPattern,
+        /// Neither: read as Windows-1252.
+        NotUtf8,
+        /// Chosen by the person importing.
+        Chosen,
+    };
 
     struct SkippedLine
     {
@@ -34,7 +51,8 @@ struct StudentCsv
     /// Data lines holding bytes that the encoding has no character for; they
     /// read as U+FFFD.
     QList<int> unreadableLines;
-    Decoding decoding = Utf8;
+    Encoding encoding = Utf8;
+    Decoding decoding = ValidUtf8;
     /// Whether the reading was stopped before the end.
     bool cancelled = false;
 
@@ -45,10 +63,11 @@ struct StudentCsv
 /// Reads the students of a CSV file from \a device: a header line, then
 /// "ID,first,last" per line, no quoting; fields after the third are ignored,
 /// the ID is trimmed, and lines with fewer than three fields or an empty ID
-/// are skipped. Passwords are null. A byte-order mark decides the encoding;
-/// without one, text that is valid UTF-8 is read as UTF-8 and anything else
-/// in \a fallback. \a progress hears of the bytes read now and then.
+/// are skipped. Passwords are null. The text is read in \a encoding when
+/// given; otherwise a byte-order mark decides, then NUL bytes in alternate
+/// places mean UTF-16, then valid UTF-8 is UTF-8, and anything else is read
+/// as Windows-1252. \a progress hears of the bytes read now and then.
 StudentCsv readStudentCsv(
-    QIODevice& device, QStringConverter::Encoding fallback = QStringConverter::System, const Progress& progress = {});
+    QIODevice& device, std::optional<StudentCsv::Encoding> encoding = {}, const Progress& progress = {});
 
 #endif

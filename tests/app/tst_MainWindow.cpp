@@ -18,6 +18,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSettings>
 #include <QStackedWidget>
@@ -93,6 +94,10 @@ private slots:
     void idleAdministrationCancelsEveryDialog();
     void pagesFollowANewTimeZone();
     void settingsStayInTheWorkspace();
+    void noPasswordIsToldOnTheSettingsHome_data();
+    void noPasswordIsToldOnTheSettingsHome();
+    void idFieldHasTheFocus_data();
+    void idFieldHasTheFocus();
     void studentListWrittenAfterTeardown();
 
 private:
@@ -658,6 +663,64 @@ void tst_MainWindow::settingsStayInTheWorkspace()
     const QByteArray contents = file.readAll();
     QVERIFY(contents.contains("password=\"$argon2id$"));
     QVERIFY(!contents.contains("kept"));
+}
+
+// Without a password nothing guards the settings; staff must see that.
+void tst_MainWindow::noPasswordIsToldOnTheSettingsHome_data()
+{
+    QTest::addColumn<QString>("stored"); // null: none stored
+    QTest::addColumn<bool>("setOnThePage"); // a password set through the Admin menu while the settings are open
+    QTest::addColumn<bool>("warned");
+
+    QTest::newRow("none set: nothing said") << QString() << false << true;
+    QTest::newRow("removed") << "" << false << true;
+    QTest::newRow("set") << hashPassword("secret") << false << false;
+    QTest::newRow("set while the settings are open") << QString() << true << false;
+}
+
+void tst_MainWindow::noPasswordIsToldOnTheSettingsHome()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, setOnThePage);
+    QFETCH(bool, warned);
+    storePassword(stored);
+    DialogAnswerer answerer;
+    if (!stored.isEmpty())
+        answerer.answerInput("secret");
+    click("actionSettings");
+    if (setOnThePage) {
+        answer(answerer, { NewPrompt, AgainPrompt }, QString());
+        click("actionChange_Password");
+    }
+
+    QCOMPARE(answerer.pending(), 0);
+    auto* warning = child<QLabel>("passwordWarningLabel");
+    QCOMPARE(warning->isVisible(), warned);
+    if (warned)
+        QCOMPARE(warning->text(),
+            QString("No administrator password: anyone at the kiosk can open these pages and close Brindlow. "
+                    "Admin > Change Password sets one."));
+}
+
+// The first pupil of the day, and each after one who looked at the history,
+// types straight into the ID field.
+void tst_MainWindow::idFieldHasTheFocus_data()
+{
+    QTest::addColumn<QStringList>("clicks");
+    QTest::newRow("at start-up nothing had it") << QStringList();
+    QTest::newRow("back from the history") << QStringList { "historyButton", "signOutButton" };
+    QTest::newRow("back from the settings") << QStringList { "actionSettings", "signOutButton" };
+}
+
+void tst_MainWindow::idFieldHasTheFocus()
+{
+    QFETCH(QStringList, clicks);
+    kiosk->window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&kiosk->window));
+    DialogAnswerer answerer; // no password: nothing may ask
+    for (const QString& name : clicks)
+        click(name);
+    QCOMPARE(QApplication::focusWidget(), child<QLineEdit>("usernameBox"));
 }
 
 void tst_MainWindow::studentListWrittenAfterTeardown()

@@ -1,4 +1,5 @@
 #include "support/TestWorkspace.h"
+#include "support/ownerOnly.h"
 #include "support/sqliteFile.h"
 
 #include <QDir>
@@ -7,6 +8,8 @@
 #include <QTest>
 
 #include <csignal>
+
+#include <sys/stat.h>
 
 // The real program, as the operating system and staff start and end it.
 class tst_kioskProcess : public QObject
@@ -21,6 +24,7 @@ private slots:
     void systemEndsItWithoutThePassword();
     void secondKioskInTheSameFolderStops();
     void startsInAReadOnlyFolder();
+    void filesAreTheKioskUsersAlone();
     void refusesAFileOfANewerRelease();
     void databaseSetForDeployment_data();
     void databaseSetForDeployment();
@@ -129,6 +133,28 @@ void tst_kioskProcess::startsInAReadOnlyFolder()
     kiosk.terminate();
     QVERIFY(kiosk.waitForFinished(10000));
     QCOMPARE(kiosk.exitCode(), 0);
+}
+
+// The settings hold the administrator password's hash; the setup left them, and
+// everything the kiosk made, readable by every user.
+void tst_kioskProcess::filesAreTheKioskUsersAlone()
+{
+    const QString settings = workspace->filePath("config/Ostmere/Brindlow.conf");
+    QVERIFY(::chmod(qPrintable(settings), 0644) == 0);
+    QVERIFY(::chmod(qPrintable(workspace->filePath("config/Ostmere")), 0755) == 0);
+    const mode_t umaskBefore = ::umask(022);
+    QProcess kiosk;
+    startKiosk(kiosk);
+    ::umask(umaskBefore);
+    QVERIFY(waitForLock());
+
+    struct stat folder;
+    QVERIFY(::stat(qPrintable(workspace->filePath("config/Ostmere")), &folder) == 0);
+    QCOMPARE(folder.st_mode & 0777, mode_t(0700));
+    QVERIFY(isOwnerOnly(settings));
+    QVERIFY(isOwnerOnly(workspace->filePath("brindlow.lock")));
+    kiosk.terminate();
+    QVERIFY(kiosk.waitForFinished(10000));
 }
 
 void tst_kioskProcess::refusesAFileOfANewerRelease()

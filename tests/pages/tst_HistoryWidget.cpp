@@ -7,6 +7,7 @@
 #include "support/namedChild.h"
 
 #include <QDateEdit>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -33,6 +34,8 @@ private slots:
     void datesStayInOrder_data();
     void datesStayInOrder();
     void typedDayCouplesOnlyWhenFinished();
+    void unreadableTypedDateKeepsTheRange_data();
+    void unreadableTypedDateKeepsTheRange();
     void reset_data();
     void reset();
     void openingRangeFollowsTheCalendar_data();
@@ -166,6 +169,44 @@ void tst_HistoryWidget::typedDayCouplesOnlyWhenFinished()
     QCOMPARE(child<QDateEdit>("fromDate")->date(), fifth);
     QCOMPARE(toDate->date(), QDate(2026, 12, 19));
     QCOMPARE(history->queryTexts(), QStringList { FakeHistory::queryText(fifth, QDate(2026, 12, 19)) });
+}
+
+// The whole date typed over the field, as people do, reads as year 1202.
+void tst_HistoryWidget::unreadableTypedDateKeepsTheRange_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("finish"); // the key that ends the typing
+    QTest::addColumn<bool>("kept");
+
+    QTest::newRow("whole date and Tab became 14 September 1752") << u"Dec. 1, 2025"_s << int(Qt::Key_Tab) << true;
+    QTest::newRow("whole date and Return") << u"Dec. 1, 2025"_s << int(Qt::Key_Return) << true;
+    QTest::newRow("readable year is taken") << u"2024"_s << int(Qt::Key_Tab) << false;
+}
+
+void tst_HistoryWidget::unreadableTypedDateKeepsTheRange()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, finish);
+    QFETCH(bool, kept);
+    const QDate before(2025, 11, 20);
+    auto* fromDate = child<QDateEdit>("fromDate");
+    fromDate->setDate(before);
+    page->show();
+    page->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(page.get()));
+    fromDate->setFocus();
+    fromDate->setSelectedSection(QDateTimeEdit::YearSection);
+    history->queries.clear();
+
+    QTest::keyClicks(fromDate, typed);
+    QTest::keyClick(fromDate, Qt::Key(finish));
+
+    QCOMPARE(fromDate->date(), kept ? before : QDate(2024, 11, 20));
+    QCOMPARE(history->queries.isEmpty(), kept);
+    QCOMPARE(child<QLabel>("dateNoteLabel")->isVisible(), kept);
+    if (kept)
+        QCOMPARE(child<QLabel>("dateNoteLabel")->text(),
+            u"\"Nov. 20, 1202\" could not be read as a date; the range keeps Nov. 20, 2025."_s);
 }
 
 void tst_HistoryWidget::reset_data()

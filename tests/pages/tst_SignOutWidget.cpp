@@ -81,6 +81,7 @@ private:
     std::unique_ptr<FakeClock> clock;
     std::unique_ptr<DatabaseInventory> inventory;
     std::unique_ptr<FakeHistory> history;
+    std::unique_ptr<FileStudentList> roster; // which scanned texts are cards
     std::unique_ptr<FakeVerifier> verifier;
     std::unique_ptr<SignOutWidget> page;
 };
@@ -92,6 +93,8 @@ void tst_SignOutWidget::init()
     inventory = std::make_unique<DatabaseInventory>();
     inventory->addItems({ Item("Flute", 1), Item("Flute", 2), Item("Violin", 1) });
     history = std::make_unique<FakeHistory>(*clock);
+    roster = std::make_unique<FileStudentList>("roster.lst");
+    roster->setStudents({ Student("Kim Lee", "kimlee", QString()) });
     verifier = std::make_unique<FakeVerifier>();
     QVERIFY(rebuildPage());
 }
@@ -100,6 +103,7 @@ void tst_SignOutWidget::cleanup()
 {
     page.reset();
     verifier.reset();
+    roster.reset();
     history.reset();
     inventory.reset();
     clock.reset();
@@ -109,7 +113,7 @@ void tst_SignOutWidget::cleanup()
 bool tst_SignOutWidget::rebuildPage()
 {
     page.reset();
-    page = std::make_unique<SignOutWidget>(inventory.get(), history.get(), verifier.get(), *clock);
+    page = std::make_unique<SignOutWidget>(inventory.get(), history.get(), roster.get(), verifier.get(), *clock);
     return showPage(page.get(), true);
 }
 
@@ -411,7 +415,7 @@ void tst_SignOutWidget::signOutWithRealStores()
     FileStudentList students("students.lst");
     students.setStudents({ Student("Ada Lovelace", "1815", QString()) });
     StudentVerifier realVerifier(&students, &realHistory, *clock);
-    SignOutWidget realPage(inventory.get(), &realHistory, &realVerifier, *clock);
+    SignOutWidget realPage(inventory.get(), &realHistory, &students, &realVerifier, *clock);
     QVERIFY(showPage(&realPage, active));
     auto* usernameBox = namedChild<QLineEdit>(&realPage, "usernameBox");
     auto* passwordBox = namedChild<QLineEdit>(&realPage, "passwordBox");
@@ -462,6 +466,8 @@ void tst_SignOutWidget::idleKioskForgetsTheStudent()
     QCOMPARE(child<QLineEdit>("usernameBox")->text(), QString());
     QCOMPARE(child<QComboBox>("itemBox")->currentIndex(), 0);
     QVERIFY(answerer.shown().isEmpty());
+    // The next student types into the ID field, not into the button clicked last.
+    QCOMPARE(page->focusWidget(), child<QWidget>("usernameBox"));
 }
 
 void tst_SignOutWidget::inputKeepsTheStudent()
@@ -484,7 +490,7 @@ void tst_SignOutWidget::idleKioskRefusesAnOpenConfirmation()
     FileStudentList students("students.lst");
     students.setStudents({ Student("Ada Lovelace", "1815", QString()) });
     StudentVerifier realVerifier(&students, &fakeHistory, *clock);
-    SignOutWidget realPage(inventory.get(), &fakeHistory, &realVerifier, *clock);
+    SignOutWidget realPage(inventory.get(), &fakeHistory, &students, &realVerifier, *clock);
     QVERIFY(showPage(&realPage, true));
     realPage.setIdleInterval(std::chrono::milliseconds(200));
 
@@ -543,28 +549,48 @@ void tst_SignOutWidget::scanning_data()
     QTest::addColumn<QString>("focusAfter");
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<int>("attempts");
+    QTest::addColumn<int>("stallAfter"); // keys before a pause of 200 ms; -1: none
+    QTest::addColumn<QString>("notice");
 
     const QString violin = itemCode(Item("Violin", 1));
     QTest::newRow("label scanned in the password field")
         << u"passwordBox"_s << violin << 5 << u"Violin #1"_s << u"1815"_s << u"secret"_s << u"passwordBox"_s
-        << QStringList() << 0;
+        << QStringList() << 0 << -1 << QString();
     QTest::newRow("label scanned in the ID field with Caps Lock on")
-        << u"usernameBox"_s << violin.toLower() << 20 << u"Violin #1"_s << u"1815"_s << u"secret"_s
-        << u"usernameBox"_s << QStringList() << 0;
+        << u"usernameBox"_s << violin.toLower() << 20 << u"Violin #1"_s << u"1815"_s << u"secret"_s << u"usernameBox"_s
+        << QStringList() << 0 << -1 << QString();
     QTest::newRow("label of a removed item")
         << u"passwordBox"_s << itemCode(Item("Cello", 1)) << 5 << u"Flute #1"_s << u"1815"_s << u"secret"_s
-        << u"passwordBox"_s << QStringList { u"Cello #1 is no longer in the inventory."_s } << 0;
-    QTest::newRow("card scanned on the item box") << u"itemBox"_s << u"20417"_s << 5 << u"Flute #1"_s << u"20417"_s
-                                                   << QString() << u"passwordBox"_s << QStringList() << 0;
+        << u"passwordBox"_s << QStringList { u"Cello #1 is no longer in the inventory."_s } << 0 << -1 << QString();
+    QTest::newRow("card scanned on the item box")
+        << u"itemBox"_s << u"20417"_s << 5 << u"Flute #1"_s << u"20417"_s << QString() << u"passwordBox"_s
+        << QStringList() << 0 << -1 << QString();
     QTest::newRow("label's letters typed by a person")
         << u"usernameBox"_s << violin << 150 << u"Flute #1"_s << u"1815"_s + violin << u"secret"_s << u"passwordBox"_s
-        << QStringList() << 0;
+        << QStringList() << 0 << -1 << QString();
     QTest::newRow("password beginning like a label, typed by a person")
         << u"passwordBox"_s << u"brxylophone"_s << 150 << u"Flute #1"_s << u"1815"_s << u"secretbrxylophone"_s
-        << u"passwordBox"_s << QStringList() << 1;
+        << u"passwordBox"_s << QStringList() << 1 << -1 << QString();
     QTest::newRow("password typed at a scanner's pace is no card")
-        << u"passwordBox"_s << u"pw1234"_s << 5 << u"Flute #1"_s << u"1815"_s << u"secretpw1234"_s
-        << u"passwordBox"_s << QStringList() << 1;
+        << u"passwordBox"_s << u"pw1234"_s << 5 << u"Flute #1"_s << u"1815"_s << u"secretpw1234"_s << u"passwordBox"_s
+        << QStringList() << 1 << -1 << QString();
+    QTest::newRow("label cut by a pause: its tail passed for a card")
+        << u"usernameBox"_s << violin << 5 << u"Violin #1"_s << u"1815"_s << u"secret"_s << u"usernameBox"_s
+        << QStringList() << 0 << 5 << QString();
+    QTest::newRow("label cut by a pause in the password field")
+        << u"passwordBox"_s << violin << 5 << u"Violin #1"_s << u"1815"_s << u"secret"_s << u"passwordBox"_s
+        << QStringList() << 0 << 8 << QString();
+    QString garbled = violin;
+    garbled[garbled.size() - 1] = garbled.endsWith(u'B') ? u'C' : u'B';
+    QTest::newRow("garbled label cut by a pause: dropped, scan again")
+        << u"usernameBox"_s << garbled << 5 << u"Flute #1"_s << u"1815"_s << u"secret"_s << u"usernameBox"_s
+        << QStringList() << 0 << 5 << u"Please scan the label again."_s;
+    QTest::newRow("letters at a scanner's pace that are no ID go where typed")
+        << u"usernameBox"_s << u"JVTFFVX"_s << 5 << u"Flute #1"_s << u"1815JVTFFVX"_s << u"secret"_s << u"passwordBox"_s
+        << QStringList() << 0 << -1 << QString();
+    QTest::newRow("card of a listed ID without digits")
+        << u"itemBox"_s << u"kimlee"_s << 5 << u"Flute #1"_s << u"kimlee"_s << QString() << u"passwordBox"_s
+        << QStringList() << 0 << -1 << QString();
 }
 
 void tst_SignOutWidget::scanning()
@@ -578,6 +604,8 @@ void tst_SignOutWidget::scanning()
     QFETCH(QString, focusAfter);
     QFETCH(QStringList, messages);
     QFETCH(int, attempts);
+    QFETCH(int, stallAfter);
+    QFETCH(QString, notice);
     // Return after typing signs out where it should; the verifier refuses, so the fields show what was typed.
     verifier->accepting = false;
     fillIn("1815", "secret");
@@ -585,7 +613,7 @@ void tst_SignOutWidget::scanning()
     DialogAnswerer answerer;
     for (qsizetype i = 0; i < messages.size(); ++i)
         answerer.answerMessage(QMessageBox::Ok);
-    typeKeys(page.get(), keys, std::chrono::milliseconds(pause));
+    typeKeys(page.get(), keys, std::chrono::milliseconds(pause), stallAfter);
 
     QCOMPARE(answerer.shownTexts(), messages);
     QCOMPARE(child<QComboBox>("itemBox")->currentText(), item);
@@ -594,6 +622,7 @@ void tst_SignOutWidget::scanning()
     QCOMPARE(page->focusWidget(), child<QWidget>(qPrintable(focusAfter)));
     // A scanner's Return ends its scan and nothing else.
     QCOMPARE(verifier->calls.size(), attempts);
+    QCOMPARE(child<QLabel>("noticeLabel")->text(), notice);
 }
 
 QTEST_MAIN(tst_SignOutWidget)

@@ -49,7 +49,9 @@ private:
 };
 
 static const Item oboe("Oboe", 1);
-static const QString confirmationLabel = "A password was not previously registered for 'new'.\nPlease re-confirm your password.";
+// Whose account it is, so that a mistyped ID is seen before it takes another pupil's account.
+static const QString confirmationLabel
+    = "A password was not previously registered for 'Newcomer (new)'.\nPlease re-confirm your password.";
 
 void tst_StudentVerifier::init()
 {

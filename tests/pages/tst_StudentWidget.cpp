@@ -11,13 +11,16 @@
 #include <QAbstractItemModelTester>
 #include <QCheckBox>
 #include <QCollator>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeView>
+#include <QTreeWidget>
 
 #include <algorithm>
 #include <memory>
@@ -43,7 +46,9 @@ private slots:
     void listStaysWhenNothingIsRead();
     void previewDecides_data();
     void previewDecides();
+    void previewReadsAgainInTheChosenEncoding();
     void undoPutsBackTheListBefore();
+    void damagedKeptListCannotBeUndone();
     void exportsTheChosenRange_data();
     void exportsTheChosenRange();
     void resetsSelectedPasswords_data();
@@ -191,27 +196,32 @@ void tst_StudentWidget::previewDecides_data()
 {
     QTest::addColumn<QByteArray>("csv");
     QTest::addColumn<QString>("button");
-    QTest::addColumn<bool>("keepPasswords");
+    QTest::addColumn<QVariant>("keepPasswords"); // null: the box left as it comes
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<QList<Student>>("imported"); // empty: the list as it was
 
     const QByteArray roster = "ID,First,Last\n1000,Eli,Ash\n99,Emile,Roux\n";
-    QTest::newRow("Cancel changes nothing") << roster << "Cancel" << false << QStringList() << QList<Student>();
-    QTest::newRow("Import clears every password")
-        << roster << "Import" << false << QStringList()
+    QTest::newRow("Cancel changes nothing")
+        << roster << "Cancel" << QVariant(false) << QStringList() << QList<Student>();
+    QTest::newRow("re-import as it comes cleared every password: kept where ID and name stay")
+        << roster << "Import" << QVariant() << QStringList()
+        << QList<Student> { Student("Eli Ash", "1000", "pw1"), Student("Emile Roux", "99", QString()) };
+    QTest::newRow("unticked, Import clears every password")
+        << roster << "Import" << QVariant(false) << QStringList()
         << QList<Student> { Student("Eli Ash", "1000", QString()), Student("Emile Roux", "99", QString()) };
     QTest::newRow("kept passwords only where ID and name stay")
-        << roster << "Import" << true << QStringList()
+        << roster << "Import" << QVariant(true) << QStringList()
         << QList<Student> { Student("Eli Ash", "1000", "pw1"), Student("Emile Roux", "99", QString()) };
     QTest::newRow("no student: a second No keeps the list")
-        << QByteArray("ID,First,Last\n") << "Import" << false << QStringList { emptyQuestion } << QList<Student>();
+        << QByteArray("ID,First,Last\n") << "Import" << QVariant(false) << QStringList { emptyQuestion }
+        << QList<Student>();
 }
 
 void tst_StudentWidget::previewDecides()
 {
     QFETCH(QByteArray, csv);
     QFETCH(QString, button);
-    QFETCH(bool, keepPasswords);
+    QFETCH(QVariant, keepPasswords);
     QFETCH(QStringList, messages);
     QFETCH(QList<Student>, imported);
     showPage();
@@ -221,7 +231,8 @@ void tst_StudentWidget::previewDecides()
     DialogAnswerer answerer;
     answerer.chooseFile(workspace->filePath("new.csv"));
     answerer.answerWith([&](QWidget* dialog) {
-        namedChild<QCheckBox>(dialog, "keepPasswordsBox")->setChecked(keepPasswords);
+        if (!keepPasswords.isNull())
+            namedChild<QCheckBox>(dialog, "keepPasswordsBox")->setChecked(keepPasswords.toBool());
         DialogAnswerer::pressButton(dialog, button);
     });
     if (!messages.isEmpty())
@@ -238,6 +249,30 @@ void tst_StudentWidget::previewDecides()
         QVERIFY(!QFile::exists(workspace->filePath("students.lst.before-import")));
         QVERIFY(!namedChild<QPushButton>(page.get(), "undoImportButton")->isEnabled());
     }
+}
+
+// An office's file from an older Linux desktop: 0xA6 is "Š" there, "¦" in Windows-1252.
+void tst_StudentWidget::previewReadsAgainInTheChosenEncoding()
+{
+    showPage();
+    workspace->writeFile("new.csv", "ID,First,Last\n5,Zo\xeb,\xa6imon\n");
+    QStringList namesShown;
+    DialogAnswerer answerer;
+    answerer.chooseFile(workspace->filePath("new.csv"));
+    answerer.answerWith([&](QWidget* dialog) {
+        auto* rows = namedChild<QTreeWidget>(dialog, "rowView");
+        auto* encodings = namedChild<QComboBox>(dialog, "encodingBox");
+        namesShown << encodings->currentText() + ": " + rows->topLevelItem(0)->text(2);
+        encodings->setFocus();
+        QTest::keyClick(encodings, Qt::Key_Down);
+        namesShown << encodings->currentText() + ": " + rows->topLevelItem(0)->text(2);
+        DialogAnswerer::pressButton(dialog, "Import");
+    });
+    click("openStudentListButton");
+
+    QCOMPARE(answerer.pending(), 0);
+    QCOMPARE(namesShown, QStringList({ "Windows-1252: Zoë ¦imon", "ISO-8859-15: Zoë Šimon" }));
+    QCOMPARE(students->student("5").name(), QString("Zoë Šimon"));
 }
 
 // Enter on the question first: it must not undo.
@@ -260,6 +295,15 @@ void tst_StudentWidget::undoPutsBackTheListBefore()
     for (const Student& student : registered)
         QCOMPARE(students->student(student.id()), student);
     QVERIFY(!namedChild<QPushButton>(page.get(), "undoImportButton")->isEnabled());
+}
+
+void tst_StudentWidget::damagedKeptListCannotBeUndone()
+{
+    workspace->writeFile("students.lst.before-import", QByteArray::fromHex("00000002000000"));
+    showPage();
+    QVERIFY(!namedChild<QPushButton>(page.get(), "undoImportButton")->isEnabled());
+    QCOMPARE(namedChild<QLabel>(page.get(), "undoNoteLabel")->text(),
+        QString("The list kept before the last import is damaged: the import cannot be undone."));
 }
 
 void tst_StudentWidget::exportsTheChosenRange_data()

@@ -12,6 +12,7 @@
 #include <memory>
 
 using Students = QList<Student>;
+Q_DECLARE_METATYPE(AbstractStudentList::KeptList)
 
 class tst_FileStudentList : public QObject
 {
@@ -35,6 +36,8 @@ private slots:
     void importsAreSavedAtOnce();
     void importCanBeUndone_data();
     void importCanBeUndone();
+    void onlyAReadableKeptListCanBeUndone_data();
+    void onlyAReadableKeptListCanBeUndone();
     void savedForTheUserAlone();
     void damagedFileIsKeptUntilChanged();
     void unreadableFileIsNeverOverwritten();
@@ -282,6 +285,32 @@ void tst_FileStudentList::importCanBeUndone()
     QCOMPARE(list->student("1"), fromBytes(fileBefore).first());
     QVERIFY(!list->canUndoImport());
     QVERIFY(!list->undoImport());
+}
+
+// A null kept file: none at all.
+void tst_FileStudentList::onlyAReadableKeptListCanBeUndone_data()
+{
+    QTest::addColumn<QByteArray>("kept");
+    QTest::addColumn<AbstractStudentList::KeptList>("state");
+    QTest::newRow("no import") << QByteArray() << AbstractStudentList::KeptList::None;
+    QTest::newRow("kept list of one student")
+        << length(1) + string("Ada") + string("1") + nullString << AbstractStudentList::KeptList::Readable;
+    QTest::newRow("kept empty list") << length(0) << AbstractStudentList::KeptList::Readable;
+    QTest::newRow("cut-off kept list left the undo button on, always failing")
+        << length(2) + string("Ada") + string("1") << AbstractStudentList::KeptList::Unreadable;
+    QTest::newRow("emptied kept file") << QByteArray("") << AbstractStudentList::KeptList::Unreadable;
+}
+
+void tst_FileStudentList::onlyAReadableKeptListCanBeUndone()
+{
+    QFETCH(QByteArray, kept);
+    QFETCH(AbstractStudentList::KeptList, state);
+    if (!kept.isNull())
+        workspace->writeFile("students.lst.before-import", kept);
+    FileStudentList list("students.lst");
+    QCOMPARE(list.keptList(), state);
+    QCOMPARE(list.canUndoImport(), state == AbstractStudentList::KeptList::Readable);
+    QCOMPARE(list.undoImport(), state == AbstractStudentList::KeptList::Readable);
 }
 
 void tst_FileStudentList::savedForTheUserAlone()

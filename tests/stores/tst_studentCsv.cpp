@@ -4,10 +4,13 @@
 #include "support/TestWorkspace.h"
 
 #include <QBuffer>
+#include <QStringEncoder>
 #include <QTest>
 
 using Students = QList<Student>;
+using namespace Qt::StringLiterals;
 Q_DECLARE_METATYPE(StudentCsv::Decoding)
+Q_DECLARE_METATYPE(StudentCsv::Encoding)
 
 class tst_studentCsv : public QObject
 {
@@ -16,10 +19,8 @@ class tst_studentCsv : public QObject
 private slots:
     void parse_data();
     void parse();
-    void unicodeByteOrderMarks_data();
-    void unicodeByteOrderMarks();
-    void encodingWithoutMark_data();
-    void encodingWithoutMark();
+    void encodings_data();
+    void encodings();
     void lineFacts_data();
     void lineFacts();
     void hugeLine();
@@ -32,11 +33,11 @@ static Student student(const QString& id, const QString& name)
     return Student(name, id, QString());
 }
 
-static StudentCsv read(QByteArray bytes, QStringConverter::Encoding fallback = QStringConverter::System)
+static StudentCsv read(QByteArray bytes, std::optional<StudentCsv::Encoding> encoding = {})
 {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    return readStudentCsv(buffer, fallback);
+    return readStudentCsv(buffer, encoding);
 }
 
 static StudentCsv readFile(const QString& fileName)
@@ -67,8 +68,8 @@ void tst_studentCsv::parse_data()
     QTest::newRow("short and empty lines skipped")
         << QByteArray("h\n\nA,B\nC\nD,E,F\n,,\n") << Students { student("D", "E F") };
     QTest::newRow("UTF-8 names") << QByteArray("h\n9,Zoë,Ørsted 🎻\n") << Students { student("9", "Zoë Ørsted 🎻") };
-    QTest::newRow("invalid UTF-8") << QByteArray("h\n1,\xff\xfe\xc3,\xe2\x82\n")
-                                   << Students { student("1", QString::fromUtf8("\xff\xfe\xc3") + " " + QString::fromUtf8("\xe2\x82")) };
+    QTest::newRow("invalid UTF-8 read as Windows-1252")
+        << QByteArray("h\n1,\xff\xfe\xc3,\xe2\x82\n") << Students { student("1", u"\u00ff\u00fe\u00c3 \u00e2\u201a"_s) };
     QTest::newRow("NUL bytes") << QByteArray("h\nA,B\0b,C\n", 11) << Students { student("A", QString("B") + QChar(0) + "b C") };
 }
 
@@ -79,51 +80,59 @@ void tst_studentCsv::parse()
     QCOMPARE(read(csv).students, students);
 }
 
-void tst_studentCsv::unicodeByteOrderMarks_data()
+// A chosen encoding of -1: none, the reader decides.
+void tst_studentCsv::encodings_data()
 {
     QTest::addColumn<QByteArray>("csv");
-    const QString text = "id,first,last\n5,Zoë,Å\n";
-    QByteArray utf16le("\xff\xfe");
-    for (QChar c : text)
-        utf16le.append(char(c.unicode() & 0xff)).append(char(c.unicode() >> 8));
-    QTest::newRow("UTF-16LE") << utf16le;
-    QTest::newRow("UTF-8 with mark") << QByteArray("\xef\xbb\xbf") + text.toUtf8();
-}
-
-void tst_studentCsv::unicodeByteOrderMarks()
-{
-    QFETCH(QByteArray, csv);
-    // The mark decides, whatever the fallback.
-    const StudentCsv read = ::read(csv, QStringConverter::Latin1);
-    QCOMPARE(read.students, Students { student("5", "Zoë Å") });
-    QCOMPARE(read.decoding, StudentCsv::ByteOrderMark);
-}
-
-// The fallback is injected: this machine's system encoding is UTF-8, a school
-// PC's is often Windows-1252, of which Latin-1 is the part names use.
-void tst_studentCsv::encodingWithoutMark_data()
-{
-    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<int>("chosen");
     QTest::addColumn<QString>("name");
+    QTest::addColumn<StudentCsv::Encoding>("encoding");
     QTest::addColumn<StudentCsv::Decoding>("decoding");
+
+    const QString text = "id,first,last\n1,Zoë,Müller\n";
+    const QString name = "Zoë Müller";
+    const QByteArray utf16le = QStringEncoder(QStringConverter::Utf16LE).encode(text);
+    const QByteArray utf16be = QStringEncoder(QStringConverter::Utf16BE).encode(text);
+    QTest::newRow("UTF-16LE with mark") << "\xff\xfe" + utf16le << -1 << name << StudentCsv::Utf16LE
+                                        << StudentCsv::ByteOrderMark;
+    QTest::newRow("UTF-16LE without mark made IDs of NULs")
+        << utf16le << -1 << name << StudentCsv::Utf16LE << StudentCsv::NulPattern;
+    QTest::newRow("UTF-16BE without mark made IDs of NULs")
+        << utf16be << -1 << name << StudentCsv::Utf16BE << StudentCsv::NulPattern;
+    QTest::newRow("UTF-8 with mark") << "\xef\xbb\xbf" + text.toUtf8() << -1 << name << StudentCsv::Utf8
+                                     << StudentCsv::ByteOrderMark;
+    QTest::newRow("chosen encoding wins over the mark")
+        << "\xef\xbb\xbf" + text.toUtf8() << int(StudentCsv::Windows1252) << "Zo\u00c3\u00ab M\u00c3\u00bcller"
+        << StudentCsv::Windows1252 << StudentCsv::Chosen;
     QTest::newRow("spreadsheet's UTF-8 without mark read as UTF-8")
-        << QByteArray("h\n1,Zoë,Ørsted 🎻\n") << "Zoë Ørsted 🎻" << StudentCsv::Utf8;
-    QTest::newRow("code page file read in the fallback")
-        << QByteArray("h\n1,Zo\xeb,\xd8rsted\n") << "Zoë Ørsted" << StudentCsv::Fallback;
-    QTest::newRow("one bad byte at the very end sends the whole file to the fallback")
-        << QByteArray("h\n1,Zo\xc3\xab,X\xc3") << "Zo\u00c3\u00ab X\u00c3" << StudentCsv::Fallback;
+        << QByteArray("h\n1,Zoë,Ørsted 🎻\n") << -1 << "Zoë Ørsted 🎻" << StudentCsv::Utf8 << StudentCsv::ValidUtf8;
+    QTest::newRow("Windows spreadsheet's file became U+FFFD")
+        << QByteArray("h\n1,Zo\xeb,\xd8rsted\n") << -1 << "Zoë Ørsted" << StudentCsv::Windows1252
+        << StudentCsv::NotUtf8;
+    QTest::newRow("Windows-1252 beyond Latin-1: euro, S caron, curly apostrophe")
+        << QByteArray("h\n1,\x80 \x8a,O\x92Neill\n") << -1 << "€ Š O’Neill" << StudentCsv::Windows1252
+        << StudentCsv::NotUtf8;
+    QTest::newRow("ISO-8859-15 chosen: euro and S caron where Latin-1 has other signs")
+        << QByteArray("h\n1,\xa4,\xa6\xe9\n") << int(StudentCsv::Iso885915) << "€ Šé" << StudentCsv::Iso885915
+        << StudentCsv::Chosen;
+    QTest::newRow("one bad byte at the very end sends the whole file to Windows-1252")
+        << QByteArray("h\n1,Zo\xc3\xab,X\xc3") << -1 << "Zo\u00c3\u00ab X\u00c3" << StudentCsv::Windows1252
+        << StudentCsv::NotUtf8;
     // Five bytes before the name put the end of the first 64 KiB inside an "é".
     QString longName(70'000, u'é');
     QTest::newRow("character cut by a block boundary is still UTF-8") << QByteArray("id\n1,") + longName.toUtf8()
-            + ",a\n" << longName + " a" << StudentCsv::Utf8;
+            + ",a\n" << -1 << longName + " a" << StudentCsv::Utf8 << StudentCsv::ValidUtf8;
 }
 
-void tst_studentCsv::encodingWithoutMark()
+void tst_studentCsv::encodings()
 {
     QFETCH(QByteArray, csv);
+    QFETCH(int, chosen);
     QFETCH(QString, name);
+    QFETCH(StudentCsv::Encoding, encoding);
     QFETCH(StudentCsv::Decoding, decoding);
-    const StudentCsv read = ::read(csv, QStringConverter::Latin1);
+    const StudentCsv read = ::read(csv, chosen < 0 ? std::nullopt : std::optional(StudentCsv::Encoding(chosen)));
+    QCOMPARE(read.encoding, encoding);
     QCOMPARE(read.decoding, decoding);
     QCOMPARE(read.students, Students { student("1", name) });
 }
@@ -146,7 +155,7 @@ void tst_studentCsv::lineFacts_data()
         << QByteArray("h\n7,A,A\n8,B,B\n7 ,C,C\n8,D,D\n9,E,E\n7,F,F\n") << QList<int> { 2, 3, 4, 5, 6, 7 } << Skipped()
         << QStringList { "7", "8" } << QList<QList<int>> { { 2, 4, 7 }, { 3, 5 } } << QList<int>();
     QTest::newRow("unreadable bytes by line, the line still read")
-        << QByteArray("h\n1,A,A\n2,B\xff,B\n3,C,C\xfe\n") << QList<int> { 2, 3, 4 } << Skipped() << QStringList()
+        << QByteArray("h\n1,A,A\n2,B\x81,B\n3,C,C\x8d\n") << QList<int> { 2, 3, 4 } << Skipped() << QStringList()
         << QList<QList<int>>() << QList<int> { 3, 4 };
 }
 

@@ -16,13 +16,17 @@ void send(QWindow* window, QEvent::Type type, int key, const QString& text, quin
 
 } // namespace
 
-void typeKeys(QWidget* widget, const QString& keys, std::chrono::milliseconds pause)
+void typeKeys(QWidget* widget, const QString& keys, std::chrono::milliseconds pause, qsizetype stallAfter,
+    std::chrono::milliseconds stall)
 {
     // Every call starts long after the last one ended.
     static quint64 time = 1'000'000;
     time += 60'000;
     QWindow* window = widget->window()->windowHandle();
-    for (const QChar c : keys) {
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        const QChar c = keys.at(i);
+        if (i == stallAfter)
+            time += quint64(stall.count());
         const int key = c.toUpper().unicode();
         send(window, QEvent::KeyPress, key, c, time);
         send(window, QEvent::KeyRelease, key, c, time + 1);
