@@ -20,7 +20,7 @@ MainWindow::MainWindow(AbstractInventory* inventory, AbstractHistory* history, A
     , historyWidget(new HistoryWidget(history, clock))
     , settingsWidget(new SettingsWidget(inventory, history, students, clock))
     , ui(std::make_unique<Ui::MainWindow>())
-    , throttle(clock)
+    , gate(clock)
     , administrationIdleWatcher(new IdleWatcher(std::chrono::minutes(2), this))
 {
     ui->setupUi(this);
@@ -62,7 +62,7 @@ bool MainWindow::checkAdministratorPassword()
     const QString stored = settings.value(PasswordKey, QString()).toString();
     if (stored.isEmpty())
         return true;
-    if (const std::chrono::seconds wait = throttle.wait(PasswordKey); wait.count() > 0) {
+    if (const std::chrono::seconds wait = gate.wait(PasswordKey); wait.count() > 0) {
         showInformation(
             tr("Too many wrong administrator passwords. Please wait %n seconds.", nullptr, int(wait.count())));
         return false;
@@ -72,14 +72,13 @@ bool MainWindow::checkAdministratorPassword()
     if (!entered)
         return false;
     // Compared as typed: a password with spaces must be typed with them.
-    if (!passwordMatches(stored, *entered)) {
-        throttle.failed(PasswordKey);
+    const PasswordGate::Check checked = gate.check(PasswordKey, stored, *entered);
+    if (checked.outcome != PasswordGate::Outcome::Accepted) {
         showInformation(tr("Invalid password."));
         return false;
     }
-    throttle.forget(PasswordKey);
-    if (const QString hash = renewedHash(stored, *entered); !hash.isNull())
-        settings.setValue(PasswordKey, hash);
+    if (!checked.renewedHash.isNull())
+        settings.setValue(PasswordKey, checked.renewedHash);
     return true;
 }
 

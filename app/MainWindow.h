@@ -1,7 +1,7 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
-#include "stores/GuessThrottle.h"
+#include "stores/PasswordGate.h"
 
 #include <QMainWindow>
 #include <QSettings>
@@ -60,7 +60,7 @@ private:
     HistoryWidget* historyWidget;
     SettingsWidget* settingsWidget;
     std::unique_ptr<Ui::MainWindow> ui;
-    GuessThrottle throttle; // of the administrator password
+    PasswordGate gate; // of the administrator password
     // Closes the administration (the settings, and the dialogs of any guarded
     // action) left alone for two minutes, and goes back to Sign Out.
     IdleWatcher* administrationIdleWatcher;
