@@ -93,52 +93,51 @@ std::pair<bool, QString> moveIntoDatabase(const QString& connection)
         if (!problem.isEmpty())
             return { false, problem };
 
-    if (!handle.transaction())
-        return { false, translated("The database cannot take the copy.") };
-    bool copied = true;
     const QList<Item> items = inventoryFile.items();
-    RowInserter inventory(handle, QStringLiteral("inventory"), { "name", "number" });
-    for (const Item& item : items)
-        copied = copied && inventory.add({ textValue(item.name()), item.number() });
-    copied = copied && inventory.flush();
-
     int registered = 0;
-    RowInserter students(handle, QStringLiteral("students"), { "id", "name", "password" });
-    for (int i = 0; i < studentFile.count(); ++i) {
-        const Student student = studentFile.at(i);
-        registered += student.password().isNull() ? 0 : 1;
-        copied = copied && students.add({ student.id(), textValue(student.name()), student.password() });
-    }
-    copied = copied && students.flush();
-
-    // One item out once a day holds from now on; a day that broke it before
-    // keeps its rows, the extra ones without a day.
     qsizetype signOuts = 0;
-    QSet<QString> itemDays;
     QDate first;
     QDate last;
-    RowInserter history(handle, QStringLiteral("history"),
-                        { "dateTime", "day", "studentName", "studentId", "itemName", "itemNumber" });
-    const bool read = historyFile.forEachEntry([&](const Entry& entry) {
-        const QDate day = entry.date();
-        const QString itemDay = entry.item().toString() + QLatin1Char('\n') + day.toString(Qt::ISODate);
-        const bool firstOfDay = !itemDays.contains(itemDay);
-        itemDays.insert(itemDay);
-        copied = copied
-            && history.add({ entry.msecsSinceEpoch(), firstOfDay ? QVariant(day) : QVariant(QMetaType::fromType<QDate>()),
-                             textValue(entry.student().name()), textValue(entry.student().id()),
-                             textValue(entry.item().name()), entry.item().number() });
-        first = first.isValid() ? std::min(first, day) : day;
-        last = std::max(last, day);
-        ++signOuts;
+    const bool committed = inTransaction(handle, [&] {
+        bool copied = true;
+        RowInserter inventory(handle, QStringLiteral("inventory"), { "name", "number" });
+        for (const Item& item : items)
+            copied = copied && inventory.add({ textValue(item.name()), item.number() });
+        copied = copied && inventory.flush();
+
+        RowInserter students(handle, QStringLiteral("students"), { "id", "name", "password" });
+        for (int i = 0; i < studentFile.count(); ++i) {
+            const Student student = studentFile.at(i);
+            registered += student.password().isNull() ? 0 : 1;
+            copied = copied && students.add({ student.id(), textValue(student.name()), student.password() });
+        }
+        copied = copied && students.flush();
+
+        // One item out once a day holds from now on; a day that broke it before
+        // keeps its rows, the extra ones without a day.
+        QSet<QString> itemDays;
+        RowInserter history(handle, QStringLiteral("history"),
+                            { "dateTime", "day", "studentName", "studentId", "itemName", "itemNumber" });
+        const bool read = historyFile.forEachEntry([&](const Entry& entry) {
+            const QDate day = entry.date();
+            const QString itemDay = entry.item().toString() + QLatin1Char('\n') + day.toString(Qt::ISODate);
+            const bool firstOfDay = !itemDays.contains(itemDay);
+            itemDays.insert(itemDay);
+            copied = copied
+                && history.add({ entry.msecsSinceEpoch(), firstOfDay ? QVariant(day) : QVariant(QMetaType::fromType<QDate>()),
+                                 textValue(entry.student().name()), textValue(entry.student().id()),
+                                 textValue(entry.item().name()), entry.item().number() });
+            first = first.isValid() ? std::min(first, day) : day;
+            last = std::max(last, day);
+            ++signOuts;
+        });
+        copied = copied && read && history.flush();
+        for (const char* topic : { "inventory", "students", "history" })
+            copied = copied && database.notify(QString::fromLatin1(topic));
+        return copied;
     });
-    copied = copied && read && history.flush();
-    for (const char* topic : { "inventory", "students", "history" })
-        copied = copied && database.notify(QString::fromLatin1(topic));
-    if (!copied || !handle.commit()) {
-        handle.rollback();
+    if (!committed)
         return { false, translated("The copy failed, and nothing was copied; the log says why.") };
-    }
     // Years of history arrived at once: the server's statistics and visibility
     // map would only catch up later, and plans made meanwhile would be poor.
     QSqlQuery tidy(handle);

@@ -20,9 +20,7 @@ DatabaseHistory::~DatabaseHistory() = default;
 
 bool DatabaseHistory::clear()
 {
-    bool stored = database.transaction() && execAllLogged(database, historyDeletion()) && database.commit();
-    if (!stored)
-        database.rollback();
+    const bool stored = inTransaction(database, [this] { return execAllLogged(database, historyDeletion()); });
     // What was read may have moved: rows came in, or all went.
     historyReader.forget();
     emit modified();

@@ -97,12 +97,7 @@ HistoryReader::HistoryReader(QSqlDatabase& database, Planner planner)
 // Texts folded one by one would each be a commit of their own.
 bool HistoryReader::foldNewTextsAtOnce()
 {
-    if (!database.transaction())
-        return false;
-    if (foldNewTexts(database) && database.commit())
-        return true;
-    database.rollback();
-    return false;
+    return inTransaction(database, [this] { return foldNewTexts(database); });
 }
 
 QList<Entry> HistoryReader::entries(const QDate& from, const QDate& to, const QStringList& studentFilters,

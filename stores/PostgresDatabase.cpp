@@ -76,15 +76,15 @@ bool PostgresDatabase::connect()
 bool PostgresDatabase::createSchema()
 {
     // Several kiosks may start at once: the first one creates, the others wait and find it.
-    if (!handle.transaction())
-        return false;
-    QSqlQuery lock(handle);
-    const SchemaUpgrade upgrade = lock.exec(QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(SchemaLock))
-        ? upgradePostgresSchema(handle)
-        : SchemaUpgrade::Failed;
-    if (upgrade == SchemaUpgrade::Done && handle.commit())
+    SchemaUpgrade upgrade = SchemaUpgrade::Failed;
+    if (inTransaction(handle, [&] {
+            QSqlQuery lock(handle);
+            upgrade = lock.exec(QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(SchemaLock))
+                ? upgradePostgresSchema(handle)
+                : SchemaUpgrade::Failed;
+            return upgrade == SchemaUpgrade::Done;
+        }))
         return true;
-    handle.rollback();
     tooNew = upgrade == SchemaUpgrade::TooNew;
     refusal = tooNew
         ? QCoreApplication::translate("PostgresDatabase",
