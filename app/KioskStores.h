@@ -13,7 +13,7 @@ class AbstractStudentList;
 class KioskStores
 {
 public:
-    virtual ~KioskStores();
+    virtual ~KioskStores() = default;
 
     virtual AbstractInventory& inventory() = 0;
     virtual AbstractHistory& history() = 0;

@@ -1,6 +1,5 @@
 #include "models/InventoryModel.h"
 
-#include "models/flatTable.h"
 #include "stores/AbstractInventory.h"
 
 #include <algorithm>
@@ -20,16 +19,6 @@ Item InventoryModel::item(const QModelIndex& index) const
 int InventoryModel::row(const Item& item) const
 {
     return int(rows.indexOf(item));
-}
-
-QModelIndex InventoryModel::index(int row, int column, const QModelIndex& parent) const
-{
-    return flatIndex(row, column, parent, [this](int r, int c) { return createIndex(r, c); });
-}
-
-QModelIndex InventoryModel::parent(const QModelIndex&) const
-{
-    return flatParent();
 }
 
 int InventoryModel::rowCount(const QModelIndex& parent) const

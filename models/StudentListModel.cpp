@@ -1,6 +1,5 @@
 #include "models/StudentListModel.h"
 
-#include "models/flatTable.h"
 #include "stores/AbstractStudentList.h"
 
 #include <QCollator>
@@ -18,16 +17,6 @@ StudentListModel::StudentListModel(AbstractStudentList* students)
 Student StudentListModel::student(const QModelIndex& index) const
 {
     return rows.at(index.row());
-}
-
-QModelIndex StudentListModel::index(int row, int column, const QModelIndex& parent) const
-{
-    return flatIndex(row, column, parent, [this](int r, int c) { return createIndex(r, c); });
-}
-
-QModelIndex StudentListModel::parent(const QModelIndex&) const
-{
-    return flatParent();
 }
 
 int StudentListModel::rowCount(const QModelIndex& parent) const
