@@ -9,7 +9,7 @@ QString withoutSecrets(QString message)
 {
     // A failed statement may quote the values it was given, a connection
     // string its password, and PostgreSQL every column of a refused row.
-    static const QRegularExpression hash(QStringLiteral("\\$argon2(id|i|d)\\$[^\\s'\",)]*"));
+    static const QRegularExpression hash(QStringLiteral("\\$argon2(id|i|d)\\$[A-Za-z0-9+/=,$]*"));
     static const QRegularExpression password(
         QStringLiteral("(password\\s*=\\s*)('[^']*'|[^\\s']+)"), QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression uriPassword(QStringLiteral("(://[^:/@\\s]*:)[^@\\s]*@"));

@@ -18,9 +18,9 @@ void tst_kioskLog::secretsStayOutOfTheLog_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("logged");
     QTest::newRow("hash quoted by a failed statement")
-        << "SQL statement failed: UPDATE students SET password = '$argon2id$v=19$m=19456,t=2,p=1$c2FsdA$aGFzaA' "
-           "WHERE id = '17': ERROR"
-        << "SQL statement failed: UPDATE students SET password = '[hash]' WHERE id = '17': ERROR";
+        << "SQL statement failed: INSERT INTO students VALUES ('17', 'Ada', "
+           "'$argon2id$v=19$m=19456,t=2,p=1$c2FsdA$aGFzaA'): ERROR"
+        << "SQL statement failed: INSERT INTO students VALUES ('17', 'Ada', '[hash]'): ERROR";
     QTest::newRow("password of a connection string")
         << "Cannot reach the database: host=db password=hunter2 user=kiosk"
         << "Cannot reach the database: host=db password=[hidden] user=kiosk";
