@@ -82,6 +82,8 @@ for field in Depends Recommends; do
         fi
     done
 done
+# And apt finds them all together, as "apt install ./brindlow_*.deb" would.
+apt-get install --simulate "$deb" >/dev/null
 echo "Every dependency is available from apt."
 
 # The package's own tree: --version, then the kiosk session started offscreen
