@@ -22,6 +22,7 @@ SettingsWidget::SettingsWidget(AbstractInventory* inventory, AbstractHistory* hi
 
     ui->settingsStack->setCurrentIndex(0);
     ui->homeButton->hide();
+    ui->versionLabel->setText(tr("Brindlow %1").arg(QStringLiteral(BRINDLOW_VERSION)));
 
     ui->inventoryPageLayout->addWidget(inventoryWidget);
     ui->studentsPageLayout->addWidget(studentWidget);

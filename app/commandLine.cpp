@@ -55,7 +55,7 @@ bool isCommandLineTask(int argc, char* argv[])
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
         if (argument.startsWith("--database") || argument == "--copy-folder-to-database" || argument == "--help"
-            || argument == "-h")
+            || argument == "-h" || argument == "--version" || argument == "-v")
             return true;
     }
     return false;
@@ -64,8 +64,15 @@ bool isCommandLineTask(int argc, char* argv[])
 int runCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("commandLine", "Brindlow, the instrument kiosk"));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("commandLine",
+                                    "Brindlow, the instrument kiosk\n\n"
+                                    "The kiosk keeps its data (inventory, history, students.lst) in its working "
+                                    "directory. Started from the menu or by brindlow-kiosk, that is "
+                                    "${XDG_DATA_HOME:-~/.local/share}/brindlow/, made on the first start and "
+                                    "open to its owner only."));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption database(
         QStringLiteral("database"),
         QCoreApplication::translate("commandLine",

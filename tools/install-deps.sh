@@ -17,6 +17,11 @@ if [ "${1:-}" = fuzz ]; then
     packages+=(clang libclang-rt-14-dev)
 fi
 
+# "package": building the Debian package and checking it, for tools/package.sh.
+if [ "${1:-}" = package ]; then
+    packages+=(dpkg-dev fakeroot lintian desktop-file-utils appstream)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
