@@ -10,6 +10,9 @@ Kiosk::Kiosk(const ProgressNote& upgradeNote)
     , students(stores->students())
 {
     window.setDataDescription(stores->description());
+    window.setBackups(stores->backups());
+    if (Backups* backups = stores->backups())
+        backupScheduler = std::make_unique<BackupScheduler>(*backups);
 }
 
 void Kiosk::showFullScreen()

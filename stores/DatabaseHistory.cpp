@@ -20,6 +20,8 @@ DatabaseHistory::~DatabaseHistory() = default;
 
 bool DatabaseHistory::clear()
 {
+    if (safeguard && !safeguard(QStringLiteral("clear-history")))
+        return false;
     bool stored = database.transaction() && execAllLogged(database, historyDeletion()) && database.commit();
     if (!stored)
         database.rollback();
