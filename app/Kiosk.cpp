@@ -2,6 +2,7 @@
 
 #include "app/kioskWindowFlags.h"
 #include "app/openStores.h"
+#include "stores/Backups.h"
 
 Kiosk::Kiosk(const ProgressNote& upgradeNote)
     : stores(openStores(clock, upgradeNote))

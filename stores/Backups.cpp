@@ -8,6 +8,8 @@
 #include <QStorageInfo>
 #include <QThread>
 
+#include <algorithm>
+
 namespace {
 
 const QString FolderKey = QStringLiteral("backups/folder");

@@ -6,7 +6,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLocale>
 #include <QVersionNumber>
+
+#include <utility>
 
 namespace {
 
