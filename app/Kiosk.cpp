@@ -2,6 +2,7 @@
 
 #include "app/kioskWindowFlags.h"
 #include "app/openStores.h"
+#include "stores/Backups.h"
 
 Kiosk::Kiosk(const ProgressNote& upgradeNote)
     : stores(openStores(clock, upgradeNote))
@@ -10,6 +11,9 @@ Kiosk::Kiosk(const ProgressNote& upgradeNote)
     , students(stores->students())
 {
     window.setDataDescription(stores->description());
+    window.setBackups(stores->backups());
+    if (Backups* backups = stores->backups())
+        backupScheduler = std::make_unique<BackupScheduler>(*backups);
 }
 
 void Kiosk::showFullScreen()

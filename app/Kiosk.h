@@ -1,6 +1,7 @@
 #ifndef KIOSK_H
 #define KIOSK_H
 
+#include "app/BackupScheduler.h"
 #include "app/KioskStores.h"
 #include "app/MainWindow.h"
 #include "pages/StudentVerifier.h"
@@ -32,6 +33,8 @@ struct Kiosk
     AbstractStudentList& students;
     StudentVerifier verifier { &students, &history, clock };
     MainWindow window { &inventory, &history, &students, &verifier, clock };
+    /// Only for a kiosk that makes its own backups.
+    std::unique_ptr<BackupScheduler> backupScheduler;
 
     /// Full screen, above all other windows and without title-bar buttons.
     void showFullScreen();

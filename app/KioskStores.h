@@ -6,6 +6,7 @@
 class AbstractHistory;
 class AbstractInventory;
 class AbstractStudentList;
+class Backups;
 
 /// A kiosk's three stores behind their interfaces: the files in its working
 /// directory, or a database that several kiosks share. They are built in the
@@ -26,6 +27,8 @@ public:
     virtual bool waitsForServer() const = 0;
     /// Where the data lives, for staff.
     virtual QString description() const = 0;
+    /// The kiosk's own backups; none where the database server makes them.
+    virtual Backups* backups() { return nullptr; }
 };
 
 #endif

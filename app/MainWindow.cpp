@@ -57,6 +57,11 @@ void MainWindow::setDataDescription(const QString& description)
     settingsWidget->setDataDescription(description);
 }
 
+void MainWindow::setBackups(Backups* backups)
+{
+    settingsWidget->setBackups(backups);
+}
+
 bool MainWindow::checkAdministratorPassword()
 {
     const QString stored = settings.value(PasswordKey, QString()).toString();

@@ -12,6 +12,7 @@ class AbstractHistory;
 class AbstractInventory;
 class AbstractStudentList;
 class AbstractVerifier;
+class Backups;
 class Clock;
 class HistoryWidget;
 class IdleWatcher;
@@ -36,6 +37,8 @@ public:
 
     /// Tells staff in the settings where the kiosk keeps its data.
     void setDataDescription(const QString& description);
+    /// Tells staff in the settings how the backups go; none where the database server makes them.
+    void setBackups(Backups* backups);
 
     /// Asks for the administrator password unless none is set; true when it may go ahead.
     bool checkAdministratorPassword();

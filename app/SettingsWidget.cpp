@@ -1,6 +1,7 @@
 #include "app/SettingsWidget.h"
 #include "ui_SettingsWidget.h"
 
+#include "pages/BackupWidget.h"
 #include "pages/InventoryWidget.h"
 #include "pages/PrintWidget.h"
 #include "pages/StudentWidget.h"
@@ -35,11 +36,20 @@ SettingsWidget::~SettingsWidget()
     delete inventoryWidget;
     delete studentWidget;
     delete printWidget;
+    delete backupWidget;
 }
 
 void SettingsWidget::setDataDescription(const QString& description)
 {
     ui->dataLabel->setText(tr("Data: %1").arg(description));
+}
+
+void SettingsWidget::setBackups(Backups* backups)
+{
+    delete backupWidget;
+    backupWidget = new BackupWidget(backups);
+    // Below where the data lives.
+    ui->actionPageLayout->addWidget(backupWidget, ui->actionPageLayout->rowCount(), 0);
 }
 
 void SettingsWidget::setPasswordSet(bool passwordSet)

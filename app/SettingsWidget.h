@@ -8,6 +8,8 @@
 class AbstractHistory;
 class AbstractInventory;
 class AbstractStudentList;
+class BackupWidget;
+class Backups;
 class Clock;
 class InventoryWidget;
 class PrintWidget;
@@ -30,6 +32,8 @@ public:
 
     /// Tells staff on the home page where the kiosk keeps its data.
     void setDataDescription(const QString& description);
+    /// Shows on the home page how the backups go; none where the database server makes them.
+    void setBackups(Backups* backups);
     /// Warns on the home page, while \a passwordSet is false, that anyone can
     /// open these pages.
     void setPasswordSet(bool passwordSet);
@@ -44,6 +48,7 @@ private:
     InventoryWidget* inventoryWidget;
     StudentWidget* studentWidget;
     PrintWidget* printWidget;
+    BackupWidget* backupWidget = nullptr;
     std::unique_ptr<Ui::SettingsWidget> ui;
 };
 

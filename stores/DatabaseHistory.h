@@ -4,6 +4,7 @@
 #include "stores/SqlHistory.h"
 #include "stores/HistoryReader.h"
 #include "stores/SqliteTable.h"
+#include "stores/safeguard.h"
 
 class Clock;
 
@@ -25,6 +26,8 @@ public:
     QString problem() const { return table.problem(); }
     /// What staff should know of a file the kiosk can use all the same.
     QString notice() const { return table.notice(); }
+    /// Asked before clear().
+    void setSafeguard(const Safeguard& guard) { safeguard = guard; }
     /// Hands every entry to \a take in the order of recording, without holding
     /// them all (to copy years of history); false when not all could be read.
     bool forEachEntry(const std::function<void(const Entry&)>& take) { return historyReader.forEachEntry(take); }
@@ -36,6 +39,7 @@ private:
     SqliteTable table;
     QSqlDatabase& database;
     HistoryReader historyReader;
+    Safeguard safeguard;
 };
 
 #endif

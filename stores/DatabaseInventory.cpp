@@ -32,6 +32,11 @@ DatabaseInventory::DatabaseInventory()
 
 DatabaseInventory::~DatabaseInventory() = default;
 
+int DatabaseInventory::schemaVersion()
+{
+    return int(Schema.size());
+}
+
 bool DatabaseInventory::addItems(const QList<Item>& items)
 {
     const bool stored = items.isEmpty()

@@ -24,6 +24,7 @@ private slots:
     void systemEndsItWithoutThePassword_data();
     void systemEndsItWithoutThePassword();
     void secondKioskInTheSameFolderStops();
+    void backupBesideAKioskRestoredOnlyAfterIt();
     void startsInAReadOnlyFolder();
     void filesAreTheKioskUsersAlone();
     void refusesAFileOfANewerRelease();
@@ -127,6 +128,31 @@ void tst_kioskProcess::secondKioskInTheSameFolderStops()
     first.terminate();
     QVERIFY(first.waitForFinished(10000));
     QCOMPARE(first.exitCode(), 0);
+}
+
+void tst_kioskProcess::backupBesideAKioskRestoredOnlyAfterIt()
+{
+    QProcess kiosk;
+    startKiosk(kiosk);
+    QVERIFY(waitForLock());
+    QProcess tool;
+    startKiosk(tool, { "--backup-now" });
+    QVERIFY(tool.waitForFinished(30000));
+    QCOMPARE(tool.exitCode(), 0);
+    const QString set = QString::fromLocal8Bit(tool.readAllStandardOutput()).section(' ', -1).trimmed().chopped(1);
+    QVERIFY2(QFile::exists(set + "/history"), qPrintable(set));
+
+    startKiosk(tool, { "--restore-backup", set });
+    QVERIFY(tool.waitForFinished(30000));
+    QVERIFY2(tool.exitCode() != 0, "restored under a running kiosk");
+    QVERIFY(QDir(workspace->path()).entryList({ "before-restore-*" }, QDir::Dirs).isEmpty());
+
+    kiosk.terminate();
+    QVERIFY(kiosk.waitForFinished(10000));
+    startKiosk(tool, { "--restore-backup", set });
+    QVERIFY(tool.waitForFinished(30000));
+    QCOMPARE(tool.exitCode(), 0);
+    QCOMPARE(QDir(workspace->path()).entryList({ "before-restore-*" }, QDir::Dirs).size(), 1);
 }
 
 // No lock file can be made there, which is no sign of another kiosk.
