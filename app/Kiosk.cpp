@@ -9,7 +9,7 @@ Kiosk::Kiosk(const ProgressNote& upgradeNote)
     , history(stores->history())
     , students(stores->students())
 {
-    window.setDataDescription(stores->description());
+    window.setDataDescription([this] { return stores->description(); });
 }
 
 void Kiosk::showFullScreen()

@@ -41,6 +41,7 @@ MainWindow::MainWindow(AbstractInventory* inventory, AbstractHistory* history, A
     ui->signOutPageLayout->addWidget(signOutWidget);
     ui->historyPageLayout->addWidget(historyWidget);
     ui->settingsPageLayout->addWidget(settingsWidget);
+    connect(settingsWidget, &SettingsWidget::languageChosen, this, &MainWindow::languageChosen);
 }
 
 // The pages go first and in the order they were made, while the stores they
@@ -52,9 +53,9 @@ MainWindow::~MainWindow()
     delete settingsWidget;
 }
 
-void MainWindow::setDataDescription(const QString& description)
+void MainWindow::setDataDescription(const std::function<QString()>& describe)
 {
-    settingsWidget->setDataDescription(description);
+    settingsWidget->setDataDescription(describe);
 }
 
 bool MainWindow::checkAdministratorPassword()
@@ -181,6 +182,13 @@ void MainWindow::changePassword()
         return;
     }
     settings.setValue(PasswordKey, hash);
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

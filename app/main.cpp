@@ -1,5 +1,6 @@
 #include "app/Kiosk.h"
 #include "app/KioskLock.h"
+#include "app/Translations.h"
 #include "app/commandLine.h"
 #include "app/ownerOnlyFiles.h"
 #include "app/quitOnSystemShutdown.h"
@@ -47,6 +48,7 @@ int main(int argc, char* argv[])
     nameApplication();
     // Before the first file is made: the settings hold the administrator password's hash.
     keepFilesOwnerOnly();
+    Translations translations;
 
     KioskLock lock;
     if (!lock.acquire())
@@ -64,6 +66,8 @@ int main(int argc, char* argv[])
     });
     if (!waitForData(kiosk, splash))
         return systemShutdownRequested() ? 0 : 1;
+    QObject::connect(&kiosk.window, &MainWindow::languageChosen, &kiosk.window,
+        [&translations](const QString& language) { translations.choose(language); });
     kiosk.showFullScreen();
     splash.finish(&kiosk.window);
 

@@ -9,11 +9,13 @@
 #include "pages/IdleWatcher.h"
 #include "pages/ScanFilter.h"
 #include "pages/dialogs.h"
+#include "pages/languageChange.h"
 #include "stores/AbstractHistory.h"
 #include "stores/AbstractStudentList.h"
 #include "stores/Clock.h"
 #include "stores/itemOut.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
@@ -65,7 +67,8 @@ SignOutWidget::SignOutWidget(AbstractInventory* inventory, AbstractHistory* hist
     connect(ui->passwordBox, &QLineEdit::returnPressed, this, &SignOutWidget::signOutItem);
     connect(scanFilter, &ScanFilter::itemScanned, this, &SignOutWidget::selectItem);
     connect(scanFilter, &ScanFilter::cardScanned, this, &SignOutWidget::fillInId);
-    connect(scanFilter, &ScanFilter::labelUnreadable, this, [this] { announce(tr("Please scan the label again.")); });
+    connect(scanFilter, &ScanFilter::labelUnreadable, this,
+        [this] { announce(SignOutWidget::tr("Please scan the label again.")); });
 
     // Starts on the first item. Once the inventory changes, QComboBox would pick
     // its first row again; nobody chose that one, so the choice is cleared instead
@@ -180,6 +183,9 @@ void SignOutWidget::announce(const QString& notice)
 {
     ui->noticeLabel->setText(notice);
     noticeTimer->start();
+    // Gone in a few seconds: a screen reader must hear it now, wherever the focus is.
+    QAccessibleEvent alert(ui->noticeLabel, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 bool SignOutWidget::validateInput()
@@ -198,4 +204,14 @@ void SignOutWidget::followToday()
         return;
     logDate = date;
     historyModel->setFilter(date, date, {}, {});
+}
+
+void SignOutWidget::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        sortViewsAgain(this);
+        inventoryModel->sort(0);
+    }
 }
