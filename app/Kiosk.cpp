@@ -10,6 +10,8 @@ Kiosk::Kiosk(const ProgressNote& upgradeNote)
     , students(stores->students())
 {
     window.setDataDescription([this] { return stores->description(); });
+    QObject::connect(&window, &MainWindow::languageChosen, &window,
+        [this](const QString& language) { translations.choose(language); });
 }
 
 void Kiosk::showFullScreen()

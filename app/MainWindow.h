@@ -39,12 +39,12 @@ public:
     /// that \a describe gives in the language of the moment.
     void setDataDescription(const std::function<QString()>& describe);
 
+    /// Asks for the administrator password unless none is set; true when it may go ahead.
+    bool checkAdministratorPassword();
+
 signals:
     /// Staff chose \a language on the settings side (empty: the system's).
     void languageChosen(const QString& language);
-
-    /// Asks for the administrator password unless none is set; true when it may go ahead.
-    bool checkAdministratorPassword();
 
 private slots:
     void signOutButtonClicked();

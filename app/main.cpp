@@ -1,6 +1,5 @@
 #include "app/Kiosk.h"
 #include "app/KioskLock.h"
-#include "app/Translations.h"
 #include "app/commandLine.h"
 #include "app/ownerOnlyFiles.h"
 #include "app/quitOnSystemShutdown.h"
@@ -48,7 +47,6 @@ int main(int argc, char* argv[])
     nameApplication();
     // Before the first file is made: the settings hold the administrator password's hash.
     keepFilesOwnerOnly();
-    Translations translations;
 
     KioskLock lock;
     if (!lock.acquire())
@@ -66,8 +64,6 @@ int main(int argc, char* argv[])
     });
     if (!waitForData(kiosk, splash))
         return systemShutdownRequested() ? 0 : 1;
-    QObject::connect(&kiosk.window, &MainWindow::languageChosen, &kiosk.window,
-        [&translations](const QString& language) { translations.choose(language); });
     kiosk.showFullScreen();
     splash.finish(&kiosk.window);
 
