@@ -11,6 +11,7 @@
 
 #include <QCloseEvent>
 #include <QScopedValueRollback>
+#include <QScrollArea>
 
 static const QString PasswordKey = QStringLiteral("settings/password");
 
@@ -24,6 +25,15 @@ MainWindow::MainWindow(AbstractInventory* inventory, AbstractHistory* history, A
     , administrationIdleWatcher(new IdleWatcher(std::chrono::minutes(2), this))
 {
     ui->setupUi(this);
+    // Large text (twice the size on a small screen) scrolls a page rather than cutting it.
+    auto* pageScroller = new QScrollArea;
+    pageScroller->setObjectName(QStringLiteral("pageScroller"));
+    pageScroller->setFrameShape(QFrame::NoFrame);
+    pageScroller->setFocusPolicy(Qt::NoFocus);
+    pageScroller->setWidgetResizable(true);
+    pageScroller->viewport()->setAutoFillBackground(false);
+    delete ui->verticalLayout_2->replaceWidget(ui->pageStack, pageScroller);
+    pageScroller->setWidget(ui->pageStack);
 
     connect(ui->actionToggle_Fullscreen, &QAction::triggered, this, &MainWindow::toggleFullscreen);
     connect(ui->actionChange_Password, &QAction::triggered, this, &MainWindow::changePassword);

@@ -25,6 +25,9 @@
 #include <algorithm>
 #include <chrono>
 
+static constexpr int FormBoxWidth = 100;
+static constexpr int PlaceholderMargin = 8;
+
 /// True when \a condition holds; otherwise tells the user \a message and puts
 /// the focus on \a widget, where the missing input belongs.
 static bool requireInput(QWidget* widget, bool condition, const QString& message)
@@ -60,6 +63,7 @@ SignOutWidget::SignOutWidget(AbstractInventory* inventory, AbstractHistory* hist
     , idleWatcher(new IdleWatcher(std::chrono::minutes(1), this))
 {
     ui->setupUi(this);
+    fitPlaceholders();
     connect(ui->signOutButton, &QPushButton::clicked, this, &SignOutWidget::signOutItem);
     // The keyboard alone does it: Return after the ID moves on to the password,
     // Return after the password (or on the item box, keyPressEvent) signs out.
@@ -211,7 +215,17 @@ void SignOutWidget::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        fitPlaceholders();
         sortViewsAgain(this);
         inventoryModel->sort(0);
+    }
+}
+
+// The boxes keep the form's width unless a language's placeholder needs more.
+void SignOutWidget::fitPlaceholders()
+{
+    for (QLineEdit* box : { ui->usernameBox, ui->passwordBox }) {
+        const int width = box->fontMetrics().horizontalAdvance(box->placeholderText()) + 2 * PlaceholderMargin;
+        box->setFixedWidth(std::max(FormBoxWidth, width));
     }
 }

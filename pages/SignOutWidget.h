@@ -54,6 +54,7 @@ private:
     void selectItem(const Item& item);
     void fillInId(const QString& id);
     void announce(const QString& notice);
+    void fitPlaceholders();
     void followToday();
     void forgetStudent();
 

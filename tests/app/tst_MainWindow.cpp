@@ -60,9 +60,12 @@ QString sidebarStyleSheet(const QString& image)
         + image
         + ");\n}\n\n"
           "QCheckBox::checked\n{\n"
-          "\tbackground-color: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 lightgray, stop:1 white);\n"
-          "\tborder-top: 2px solid qlineargradient(x1:0, y1:1, x2:0, y2:0, stop:0 black, stop:1 lightgray);\n"
-          "\tborder-bottom: 2px solid qlineargradient(x1:0, y1:1, x2:0, y2:0, stop:0 lightgray, stop:1 black);\n"
+          "\tbackground-color: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 palette(midlight), stop:1 "
+          "palette(base));\n"
+          "\tborder-top: 2px solid qlineargradient(x1:0, y1:1, x2:0, y2:0, stop:0 palette(shadow), stop:1 "
+          "palette(midlight));\n"
+          "\tborder-bottom: 2px solid qlineargradient(x1:0, y1:1, x2:0, y2:0, stop:0 palette(midlight), stop:1 "
+          "palette(shadow));\n"
           "}\n\n"
           "QCheckBox\n{\n\tbackground-color: none;\n\ttext-align: centre;\n}";
 }
@@ -874,6 +877,10 @@ void tst_MainWindow::pseudoTranslationFitsEveryPage()
         for (QAbstractButton* button : kiosk->window.findChildren<QAbstractButton*>())
             if (button->isVisible() && !button->text().isEmpty() && button->sizeHint().width() > button->width())
                 cut << page + ": " + button->objectName();
+        for (QLineEdit* box : kiosk->window.findChildren<QLineEdit*>())
+            if (box->isVisible()
+                && box->fontMetrics().horizontalAdvance(box->placeholderText()) > box->contentsRect().width() - 8)
+                cut << page + ": " + box->objectName();
     });
     QCoreApplication::removeTranslator(&pseudo);
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
