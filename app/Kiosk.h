@@ -4,6 +4,7 @@
 #include "app/BackupScheduler.h"
 #include "app/KioskStores.h"
 #include "app/MainWindow.h"
+#include "app/Translations.h"
 #include "pages/StudentVerifier.h"
 #include "stores/AbstractHistory.h"
 #include "stores/AbstractInventory.h"
@@ -26,6 +27,8 @@ struct Kiosk
     /// \a upgradeNote hears how far a long upgrade of older files has come.
     explicit Kiosk(const ProgressNote& upgradeNote = {});
 
+    // First, so that the notes and refusals of opening the stores speak the kept language.
+    Translations translations;
     SystemClock clock;
     std::unique_ptr<KioskStores> stores;
     AbstractInventory& inventory;

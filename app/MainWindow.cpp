@@ -11,6 +11,7 @@
 
 #include <QCloseEvent>
 #include <QScopedValueRollback>
+#include <QScrollArea>
 
 static const QString PasswordKey = QStringLiteral("settings/password");
 
@@ -24,6 +25,15 @@ MainWindow::MainWindow(AbstractInventory* inventory, AbstractHistory* history, A
     , administrationIdleWatcher(new IdleWatcher(std::chrono::minutes(2), this))
 {
     ui->setupUi(this);
+    // Large text (twice the size on a small screen) scrolls a page rather than cutting it.
+    auto* pageScroller = new QScrollArea;
+    pageScroller->setObjectName(QStringLiteral("pageScroller"));
+    pageScroller->setFrameShape(QFrame::NoFrame);
+    pageScroller->setFocusPolicy(Qt::NoFocus);
+    pageScroller->setWidgetResizable(true);
+    pageScroller->viewport()->setAutoFillBackground(false);
+    delete ui->verticalLayout_2->replaceWidget(ui->pageStack, pageScroller);
+    pageScroller->setWidget(ui->pageStack);
 
     connect(ui->actionToggle_Fullscreen, &QAction::triggered, this, &MainWindow::toggleFullscreen);
     connect(ui->actionChange_Password, &QAction::triggered, this, &MainWindow::changePassword);
@@ -41,6 +51,7 @@ MainWindow::MainWindow(AbstractInventory* inventory, AbstractHistory* history, A
     ui->signOutPageLayout->addWidget(signOutWidget);
     ui->historyPageLayout->addWidget(historyWidget);
     ui->settingsPageLayout->addWidget(settingsWidget);
+    connect(settingsWidget, &SettingsWidget::languageChosen, this, &MainWindow::languageChosen);
 }
 
 // The pages go first and in the order they were made, while the stores they
@@ -52,9 +63,9 @@ MainWindow::~MainWindow()
     delete settingsWidget;
 }
 
-void MainWindow::setDataDescription(const QString& description)
+void MainWindow::setDataDescription(const std::function<QString()>& describe)
 {
-    settingsWidget->setDataDescription(description);
+    settingsWidget->setDataDescription(describe);
 }
 
 void MainWindow::setBackups(Backups* backups)
@@ -185,6 +196,13 @@ void MainWindow::changePassword()
         return;
     }
     settings.setValue(PasswordKey, hash);
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

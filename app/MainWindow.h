@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QSettings>
 
+#include <functional>
 #include <memory>
 
 class AbstractHistory;
@@ -35,13 +36,18 @@ public:
         AbstractVerifier* verifier, const Clock& clock);
     ~MainWindow() override;
 
-    /// Tells staff in the settings where the kiosk keeps its data.
-    void setDataDescription(const QString& description);
+    /// Tells staff in the settings where the kiosk keeps its data, in words
+    /// that \a describe gives in the language of the moment.
+    void setDataDescription(const std::function<QString()>& describe);
     /// Tells staff in the settings how the backups go; none where the database server makes them.
     void setBackups(Backups* backups);
 
     /// Asks for the administrator password unless none is set; true when it may go ahead.
     bool checkAdministratorPassword();
+
+signals:
+    /// Staff chose \a language on the settings side (empty: the system's).
+    void languageChosen(const QString& language);
 
 private slots:
     void signOutButtonClicked();
@@ -53,6 +59,7 @@ private slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void closeIdleAdministration();

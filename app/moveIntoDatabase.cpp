@@ -16,11 +16,6 @@
 
 namespace {
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("moveIntoDatabase", text);
-}
-
 /// Inserts rows of values into \a table in statements of a few hundred rows.
 class RowInserter
 {
@@ -73,7 +68,9 @@ std::pair<bool, QString> moveIntoDatabase(const QString& connection)
     // Run in the wrong folder it would copy nothing and leave empty files behind.
     if (!QFile::exists(QStringLiteral("inventory")) && !QFile::exists(QStringLiteral("history"))
         && !QFile::exists(QStringLiteral("students.lst")))
-        return { false, translated("There is no kiosk's data in this folder: nothing was copied.") };
+        return { false,
+            QCoreApplication::translate(
+                "moveIntoDatabase", "There is no kiosk's data in this folder: nothing was copied.") };
     // A kiosk still running in it would go on changing what is being copied.
     KioskLock lock;
     if (!lock.tryAcquire())
@@ -83,7 +80,8 @@ std::pair<bool, QString> moveIntoDatabase(const QString& connection)
         return { false, database.problem() };
     QSqlDatabase& handle = database.database();
     if (holdsData(handle))
-        return { false, translated("The database holds data already: nothing was copied.") };
+        return { false,
+            QCoreApplication::translate("moveIntoDatabase", "The database holds data already: nothing was copied.") };
 
     SystemClock clock;
     DatabaseInventory inventoryFile;
@@ -137,16 +135,19 @@ std::pair<bool, QString> moveIntoDatabase(const QString& connection)
         return copied;
     });
     if (!committed)
-        return { false, translated("The copy failed, and nothing was copied; the log says why.") };
+        return { false, QCoreApplication::translate("moveIntoDatabase", "The copy failed, and nothing was copied; the log says why.") };
     // Years of history arrived at once: the server's statistics and visibility
     // map would only catch up later, and plans made meanwhile would be poor.
     QSqlQuery tidy(handle);
     execLogged(tidy, QStringLiteral("VACUUM ANALYZE"));
-    return { true, translated("Copied %1 items, %2 students (%3 with a registered password) and %4 sign-outs%5.")
-                       .arg(items.size())
-                       .arg(studentFile.count())
-                       .arg(registered)
-                       .arg(signOuts)
-                       .arg(signOuts ? translated(" from %1 to %2").arg(first.toString(Qt::ISODate), last.toString(Qt::ISODate))
-                                     : QString()) };
+    return { true,
+        QCoreApplication::translate(
+            "moveIntoDatabase", "Copied %1 items, %2 students (%3 with a registered password) and %4 sign-outs%5.")
+            .arg(items.size())
+            .arg(studentFile.count())
+            .arg(registered)
+            .arg(signOuts)
+            .arg(signOuts ? QCoreApplication::translate("moveIntoDatabase", " from %1 to %2")
+                                .arg(first.toString(Qt::ISODate), last.toString(Qt::ISODate))
+                          : QString()) };
 }

@@ -1,8 +1,7 @@
 #include "models/InventoryModel.h"
 
+#include "models/collatedSort.h"
 #include "stores/AbstractInventory.h"
-
-#include <algorithm>
 
 InventoryModel::InventoryModel(AbstractInventory* inventory)
     : inventory(inventory)
@@ -45,7 +44,7 @@ QVariant InventoryModel::headerData(int, Qt::Orientation, int role) const
 
 void InventoryModel::sort(int, Qt::SortOrder order)
 {
-    rowOrder = { order };
+    rowOrder = order;
     refresh();
 }
 
@@ -53,13 +52,8 @@ void InventoryModel::refresh()
 {
     beginResetModel();
     rows = inventory->items();
-    std::sort(rows.begin(), rows.end(), rowOrder);
+    collatedSort(
+        rows, [](const Item& item) { return item.name(); },
+        [](const Item& a, const Item& b) { return a.number() < b.number(); }, rowOrder);
     endResetModel();
-}
-
-bool InventoryModel::RowOrder::operator()(const Item& a, const Item& b) const
-{
-    if (order == Qt::DescendingOrder)
-        return RowOrder { Qt::AscendingOrder }(b, a);
-    return a < b;
 }

@@ -7,8 +7,8 @@
 
 class AbstractInventory;
 
-/// Every item of the inventory as a one-column list sorted by name, then
-/// number; re-reads the store on every change and sort.
+/// Every item of the inventory as a one-column list sorted by name as the
+/// chosen language collates it, then by number; re-reads the store on every change and sort.
 class InventoryModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -31,15 +31,9 @@ private slots:
     void refresh();
 
 private:
-    struct RowOrder
-    {
-        Qt::SortOrder order;
-        bool operator()(const Item& a, const Item& b) const;
-    };
-
     AbstractInventory* inventory;
     QList<Item> rows;
-    RowOrder rowOrder { Qt::AscendingOrder };
+    Qt::SortOrder rowOrder = Qt::AscendingOrder;
 };
 
 #endif

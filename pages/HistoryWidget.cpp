@@ -3,6 +3,7 @@
 #include "ui_HistoryWidget.h"
 
 #include "models/HistoryModel.h"
+#include "pages/languageChange.h"
 #include "pages/searchWords.h"
 #include "stores/Clock.h"
 
@@ -104,4 +105,13 @@ void HistoryWidget::followToday()
         resetClicked();
     else
         defaultDay = clock.today();
+}
+
+void HistoryWidget::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        sortViewsAgain(this);
+    }
 }

@@ -10,6 +10,7 @@ packages=(
     xvfb xauth fonts-dejavu-core
     poppler-utils zbar-tools python3
     libqt6sql6-psql libpq-dev postgresql-15
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 
 # "fuzz": clang with its libFuzzer and sanitizer runtimes, for tools/fuzz.sh.
