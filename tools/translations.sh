@@ -11,7 +11,7 @@ tsFiles=("$root"/translations/brindlow_*.ts)
 
 # The line numbers are left out, so that a change in a file leaves the .ts files alone.
 update() {
-    (cd "$root" && "$lupdate" -silent -locations none -I . app pages models stores -ts "$@")
+    (cd "$root" && "$lupdate" -silent -locations none -no-obsolete -I . app pages models stores -ts "$@")
 }
 
 if [ "${1:-}" != --check ]; then

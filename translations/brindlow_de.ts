@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>BackupWidget</name>
+    <message>
+        <source>Back Up Now</source>
+        <translation>Jetzt sichern</translation>
+    </message>
+    <message>
+        <source>Backup Folder...</source>
+        <translation>Sicherungsordner...</translation>
+    </message>
+    <message>
+        <source>Daily backup after:</source>
+        <translation>Tägliche Sicherung nach:</translation>
+    </message>
+    <message>
+        <source>HH:mm</source>
+        <translation>HH:mm</translation>
+    </message>
+    <message>
+        <source>A backup folder on the kiosk&apos;s own disk does not survive that disk: choose a USB stick or a network share, and protect it like the kiosk&apos;s data.</source>
+        <translation>Ein Sicherungsordner auf der Festplatte des Kiosks übersteht deren Ausfall nicht: Wählen Sie einen USB-Stick oder eine Netzwerkfreigabe und schützen Sie sie wie die Daten des Kiosks.</translation>
+    </message>
+    <message>
+        <source>Backups: by the database server</source>
+        <translation>Sicherungen: durch den Datenbankserver</translation>
+    </message>
+    <message>
+        <source>Backing up to %1...</source>
+        <translation>Sicherung nach %1...</translation>
+    </message>
+    <message>
+        <source>Backup Folder</source>
+        <translation>Sicherungsordner</translation>
+    </message>
+    <message>
+        <source>Last good backup: %1, in %2</source>
+        <translation>Letzte gute Sicherung: %1, in %2</translation>
+    </message>
+    <message>
+        <source>No good backup yet in %1.</source>
+        <translation>Noch keine gute Sicherung in %1.</translation>
+    </message>
+    <message>
+        <source>The last backup failed: %1 Brindlow tries again when the kiosk is next idle.</source>
+        <translation>Die letzte Sicherung ist fehlgeschlagen: %1 Brindlow versucht es erneut, sobald der Kiosk wieder unbenutzt ist.</translation>
+    </message>
+    <message>
+        <source>No good backup for more than two days: is the kiosk never left idle?</source>
+        <translation>Seit mehr als zwei Tagen keine gute Sicherung: Bleibt der Kiosk nie unbenutzt?</translation>
+    </message>
+</context>
+<context>
     <name>ExportHistoryDialog</name>
     <message>
         <source>Export History</source>
@@ -430,6 +481,10 @@
         <source>No administrator password: anyone at the kiosk can open these pages and close Brindlow. Admin &gt; Change Password sets one.</source>
         <translation>Kein Administratorpasswort: Jeder am Kiosk-Terminal kann diese Seiten öffnen und Brindlow beenden. Unter Verwaltung &gt; Passwort ändern legen Sie eines fest.</translation>
     </message>
+    <message>
+        <source>Brindlow %1</source>
+        <translation>Brindlow %1</translation>
+    </message>
 </context>
 <context>
     <name>SignOutWidget</name>
@@ -784,10 +839,6 @@ Bitte geben Sie Ihr Passwort zur Bestätigung noch einmal ein.</translation>
         <translation>Dieses Kiosk-Terminal speichert seine Daten in der Datenbank „%1“.</translation>
     </message>
     <message>
-        <source>Brindlow, the instrument kiosk</source>
-        <translation>Brindlow, das Kiosk-Terminal für Instrumente</translation>
-    </message>
-    <message>
         <source>Keep the data in the PostgreSQL database of this libpq connection string, shared with other kiosks (an empty string: in this folder&apos;s files).</source>
         <translation>Die Daten in der PostgreSQL-Datenbank dieser libpq-Verbindungszeichenkette halten, gemeinsam mit anderen Kiosk-Terminals (eine leere Zeichenkette: in den Dateien dieses Ordners).</translation>
     </message>
@@ -798,6 +849,54 @@ Bitte geben Sie Ihr Passwort zur Bestätigung noch einmal ein.</translation>
     <message>
         <source>No database is set: use --database first.</source>
         <translation>Es ist keine Datenbank eingestellt: Verwenden Sie zuerst --database.</translation>
+    </message>
+    <message>
+        <source>Backed up into %1.</source>
+        <translation>Gesichert nach %1.</translation>
+    </message>
+    <message>
+        <source>Backups in %1:</source>
+        <translation>Sicherungen in %1:</translation>
+    </message>
+    <message>
+        <source>incomplete</source>
+        <translation>unvollständig</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>gut</translation>
+    </message>
+    <message>
+        <source>bad</source>
+        <translation>fehlerhaft</translation>
+    </message>
+    <message>
+        <source>Close it before restoring a backup.</source>
+        <translation>Schließen Sie ihn, bevor Sie eine Sicherung zurückspielen.</translation>
+    </message>
+    <message>
+        <source>Brindlow, the instrument kiosk
+
+The kiosk keeps its data (inventory, history, students.lst) in its working directory. Started from the menu or by brindlow-kiosk, that is ${XDG_DATA_HOME:-~/.local/share}/brindlow/, made on the first start and open to its owner only.</source>
+        <translation>Brindlow, der Instrumenten-Kiosk
+
+Der Kiosk speichert seine Daten (inventory, history, students.lst) in seinem Arbeitsverzeichnis. Aus dem Menü oder mit brindlow-kiosk gestartet, ist das ${XDG_DATA_HOME:-~/.local/share}/brindlow/, beim ersten Start angelegt und nur für seinen Besitzer zugänglich.</translation>
+    </message>
+    <message>
+        <source>Back up this folder&apos;s files now, beside a running kiosk or without one.</source>
+        <translation>Die Dateien dieses Ordners jetzt sichern, neben einem laufenden Kiosk oder ohne ihn.</translation>
+    </message>
+    <message>
+        <source>List the backups with their moments, sizes and state.</source>
+        <translation>Die Sicherungen mit Zeitpunkt, Größe und Zustand auflisten.</translation>
+    </message>
+    <message>
+        <source>Put this backup in place of this folder&apos;s files, which are kept aside; no kiosk may be running here.</source>
+        <translation>Diese Sicherung an die Stelle der Dateien dieses Ordners setzen, die beiseitegelegt werden; hier darf kein Kiosk laufen.</translation>
+    </message>
+    <message>
+        <source>Nothing was copied: this folder could not be backed up first.</source>
+        <translation>Nichts wurde kopiert: Dieser Ordner konnte vorher nicht gesichert werden.</translation>
     </message>
 </context>
 <context>
@@ -840,10 +939,6 @@ Neuer Versuch …</translation>
     <message>
         <source>The database holds data already: nothing was copied.</source>
         <translation>Die Datenbank enthält bereits Daten: Es wurde nichts kopiert.</translation>
-    </message>
-    <message>
-        <source>The database cannot take the copy.</source>
-        <translation>Die Datenbank kann die Kopie nicht aufnehmen.</translation>
     </message>
     <message>
         <source>The copy failed, and nothing was copied; the log says why.</source>

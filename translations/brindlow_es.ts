@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>BackupWidget</name>
+    <message>
+        <source>Back Up Now</source>
+        <translation>Hacer copia ahora</translation>
+    </message>
+    <message>
+        <source>Backup Folder...</source>
+        <translation>Carpeta de copias...</translation>
+    </message>
+    <message>
+        <source>Daily backup after:</source>
+        <translation>Copia diaria después de:</translation>
+    </message>
+    <message>
+        <source>HH:mm</source>
+        <translation>HH:mm</translation>
+    </message>
+    <message>
+        <source>A backup folder on the kiosk&apos;s own disk does not survive that disk: choose a USB stick or a network share, and protect it like the kiosk&apos;s data.</source>
+        <translation>Una carpeta de copias en el propio disco del quiosco no sobrevive a ese disco: elija una memoria USB o una carpeta compartida en red, y protéjala como los datos del quiosco.</translation>
+    </message>
+    <message>
+        <source>Backups: by the database server</source>
+        <translation>Copias de seguridad: las hace el servidor de la base de datos</translation>
+    </message>
+    <message>
+        <source>Backing up to %1...</source>
+        <translation>Haciendo copia en %1...</translation>
+    </message>
+    <message>
+        <source>Backup Folder</source>
+        <translation>Carpeta de copias</translation>
+    </message>
+    <message>
+        <source>Last good backup: %1, in %2</source>
+        <translation>Última copia correcta: %1, en %2</translation>
+    </message>
+    <message>
+        <source>No good backup yet in %1.</source>
+        <translation>Todavía no hay ninguna copia correcta en %1.</translation>
+    </message>
+    <message>
+        <source>The last backup failed: %1 Brindlow tries again when the kiosk is next idle.</source>
+        <translation>La última copia ha fallado: %1 Brindlow lo intentará de nuevo cuando el quiosco vuelva a estar sin uso.</translation>
+    </message>
+    <message>
+        <source>No good backup for more than two days: is the kiosk never left idle?</source>
+        <translation>Ninguna copia correcta desde hace más de dos días: ¿el quiosco nunca se queda sin uso?</translation>
+    </message>
+</context>
+<context>
     <name>ExportHistoryDialog</name>
     <message>
         <source>Export History</source>
@@ -430,6 +481,10 @@
         <source>No administrator password: anyone at the kiosk can open these pages and close Brindlow. Admin &gt; Change Password sets one.</source>
         <translation>No hay contraseña de administrador: cualquiera en el quiosco puede abrir estas páginas y cerrar Brindlow. Administración &gt; Cambiar la contraseña establece una.</translation>
     </message>
+    <message>
+        <source>Brindlow %1</source>
+        <translation>Brindlow %1</translation>
+    </message>
 </context>
 <context>
     <name>SignOutWidget</name>
@@ -784,10 +839,6 @@ Vuelva a escribir su contraseña para confirmarla.</translation>
         <translation>Este quiosco guarda sus datos en la base de datos «%1».</translation>
     </message>
     <message>
-        <source>Brindlow, the instrument kiosk</source>
-        <translation>Brindlow, el quiosco de préstamo de instrumentos</translation>
-    </message>
-    <message>
         <source>Keep the data in the PostgreSQL database of this libpq connection string, shared with other kiosks (an empty string: in this folder&apos;s files).</source>
         <translation>Guardar los datos en la base de datos PostgreSQL de esta cadena de conexión de libpq, compartida con otros quioscos (cadena vacía: en los archivos de esta carpeta).</translation>
     </message>
@@ -798,6 +849,54 @@ Vuelva a escribir su contraseña para confirmarla.</translation>
     <message>
         <source>No database is set: use --database first.</source>
         <translation>No hay ninguna base de datos configurada: use primero --database.</translation>
+    </message>
+    <message>
+        <source>Backed up into %1.</source>
+        <translation>Copia guardada en %1.</translation>
+    </message>
+    <message>
+        <source>Backups in %1:</source>
+        <translation>Copias en %1:</translation>
+    </message>
+    <message>
+        <source>incomplete</source>
+        <translation>incompleta</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>correcta</translation>
+    </message>
+    <message>
+        <source>bad</source>
+        <translation>defectuosa</translation>
+    </message>
+    <message>
+        <source>Close it before restoring a backup.</source>
+        <translation>Ciérrelo antes de restaurar una copia.</translation>
+    </message>
+    <message>
+        <source>Brindlow, the instrument kiosk
+
+The kiosk keeps its data (inventory, history, students.lst) in its working directory. Started from the menu or by brindlow-kiosk, that is ${XDG_DATA_HOME:-~/.local/share}/brindlow/, made on the first start and open to its owner only.</source>
+        <translation>Brindlow, el quiosco de instrumentos
+
+El quiosco guarda sus datos (inventory, history, students.lst) en su directorio de trabajo. Iniciado desde el menú o con brindlow-kiosk, es ${XDG_DATA_HOME:-~/.local/share}/brindlow/, creado en el primer inicio y accesible solo para su propietario.</translation>
+    </message>
+    <message>
+        <source>Back up this folder&apos;s files now, beside a running kiosk or without one.</source>
+        <translation>Hacer ahora una copia de los archivos de esta carpeta, con un quiosco en marcha o sin él.</translation>
+    </message>
+    <message>
+        <source>List the backups with their moments, sizes and state.</source>
+        <translation>Listar las copias con su momento, tamaño y estado.</translation>
+    </message>
+    <message>
+        <source>Put this backup in place of this folder&apos;s files, which are kept aside; no kiosk may be running here.</source>
+        <translation>Poner esta copia en lugar de los archivos de esta carpeta, que se guardan aparte; aquí no puede estar en marcha ningún quiosco.</translation>
+    </message>
+    <message>
+        <source>Nothing was copied: this folder could not be backed up first.</source>
+        <translation>No se ha copiado nada: no se pudo hacer antes una copia de esta carpeta.</translation>
     </message>
 </context>
 <context>
@@ -840,10 +939,6 @@ Reintentando…</translation>
     <message>
         <source>The database holds data already: nothing was copied.</source>
         <translation>La base de datos ya contiene datos: no se copió nada.</translation>
-    </message>
-    <message>
-        <source>The database cannot take the copy.</source>
-        <translation>La base de datos no puede recibir la copia.</translation>
     </message>
     <message>
         <source>The copy failed, and nothing was copied; the log says why.</source>

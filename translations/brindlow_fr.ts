@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>BackupWidget</name>
+    <message>
+        <source>Back Up Now</source>
+        <translation>Sauvegarder maintenant</translation>
+    </message>
+    <message>
+        <source>Backup Folder...</source>
+        <translation>Dossier de sauvegarde...</translation>
+    </message>
+    <message>
+        <source>Daily backup after:</source>
+        <translation>Sauvegarde quotidienne après :</translation>
+    </message>
+    <message>
+        <source>HH:mm</source>
+        <translation>HH:mm</translation>
+    </message>
+    <message>
+        <source>A backup folder on the kiosk&apos;s own disk does not survive that disk: choose a USB stick or a network share, and protect it like the kiosk&apos;s data.</source>
+        <translation>Un dossier de sauvegarde sur le disque du kiosque ne survit pas à ce disque : choisissez une clé USB ou un partage réseau, et protégez-le comme les données du kiosque.</translation>
+    </message>
+    <message>
+        <source>Backups: by the database server</source>
+        <translation>Sauvegardes : par le serveur de base de données</translation>
+    </message>
+    <message>
+        <source>Backing up to %1...</source>
+        <translation>Sauvegarde dans %1...</translation>
+    </message>
+    <message>
+        <source>Backup Folder</source>
+        <translation>Dossier de sauvegarde</translation>
+    </message>
+    <message>
+        <source>Last good backup: %1, in %2</source>
+        <translation>Dernière sauvegarde valide : %1, dans %2</translation>
+    </message>
+    <message>
+        <source>No good backup yet in %1.</source>
+        <translation>Aucune sauvegarde valide pour l’instant dans %1.</translation>
+    </message>
+    <message>
+        <source>The last backup failed: %1 Brindlow tries again when the kiosk is next idle.</source>
+        <translation>La dernière sauvegarde a échoué : %1 Brindlow réessaiera dès que le kiosque sera de nouveau inutilisé.</translation>
+    </message>
+    <message>
+        <source>No good backup for more than two days: is the kiosk never left idle?</source>
+        <translation>Aucune sauvegarde valide depuis plus de deux jours : le kiosque n’est-il jamais inutilisé ?</translation>
+    </message>
+</context>
+<context>
     <name>ExportHistoryDialog</name>
     <message>
         <source>Export History</source>
@@ -430,6 +481,10 @@
         <source>No administrator password: anyone at the kiosk can open these pages and close Brindlow. Admin &gt; Change Password sets one.</source>
         <translation>Aucun mot de passe administrateur : n’importe qui à la borne peut ouvrir ces pages et fermer Brindlow. Administration &gt; Changer le mot de passe en définit un.</translation>
     </message>
+    <message>
+        <source>Brindlow %1</source>
+        <translation>Brindlow %1</translation>
+    </message>
 </context>
 <context>
     <name>SignOutWidget</name>
@@ -784,10 +839,6 @@ Veuillez confirmer votre mot de passe.</translation>
         <translation>Cette borne garde ses données dans la base de données « %1 ».</translation>
     </message>
     <message>
-        <source>Brindlow, the instrument kiosk</source>
-        <translation>Brindlow, la borne de prêt d’instruments</translation>
-    </message>
-    <message>
         <source>Keep the data in the PostgreSQL database of this libpq connection string, shared with other kiosks (an empty string: in this folder&apos;s files).</source>
         <translation>Garder les données dans la base PostgreSQL de cette chaîne de connexion libpq, partagée avec d’autres bornes (chaîne vide : dans les fichiers de ce dossier).</translation>
     </message>
@@ -798,6 +849,54 @@ Veuillez confirmer votre mot de passe.</translation>
     <message>
         <source>No database is set: use --database first.</source>
         <translation>Aucune base de données n’est définie : utilisez d’abord --database.</translation>
+    </message>
+    <message>
+        <source>Backed up into %1.</source>
+        <translation>Sauvegardé dans %1.</translation>
+    </message>
+    <message>
+        <source>Backups in %1:</source>
+        <translation>Sauvegardes dans %1 :</translation>
+    </message>
+    <message>
+        <source>incomplete</source>
+        <translation>incomplète</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>valide</translation>
+    </message>
+    <message>
+        <source>bad</source>
+        <translation>défectueuse</translation>
+    </message>
+    <message>
+        <source>Close it before restoring a backup.</source>
+        <translation>Fermez-le avant de restaurer une sauvegarde.</translation>
+    </message>
+    <message>
+        <source>Brindlow, the instrument kiosk
+
+The kiosk keeps its data (inventory, history, students.lst) in its working directory. Started from the menu or by brindlow-kiosk, that is ${XDG_DATA_HOME:-~/.local/share}/brindlow/, made on the first start and open to its owner only.</source>
+        <translation>Brindlow, le kiosque à instruments
+
+Le kiosque garde ses données (inventory, history, students.lst) dans son répertoire de travail. Lancé depuis le menu ou par brindlow-kiosk, c’est ${XDG_DATA_HOME:-~/.local/share}/brindlow/, créé au premier lancement et accessible à son seul propriétaire.</translation>
+    </message>
+    <message>
+        <source>Back up this folder&apos;s files now, beside a running kiosk or without one.</source>
+        <translation>Sauvegarder maintenant les fichiers de ce dossier, qu’un kiosque tourne ou non.</translation>
+    </message>
+    <message>
+        <source>List the backups with their moments, sizes and state.</source>
+        <translation>Lister les sauvegardes avec leur moment, leur taille et leur état.</translation>
+    </message>
+    <message>
+        <source>Put this backup in place of this folder&apos;s files, which are kept aside; no kiosk may be running here.</source>
+        <translation>Mettre cette sauvegarde à la place des fichiers de ce dossier, qui sont mis de côté ; aucun kiosque ne doit tourner ici.</translation>
+    </message>
+    <message>
+        <source>Nothing was copied: this folder could not be backed up first.</source>
+        <translation>Rien n’a été copié : ce dossier n’a pas pu être sauvegardé d’abord.</translation>
     </message>
 </context>
 <context>
@@ -840,10 +939,6 @@ Nouvelle tentative…</translation>
     <message>
         <source>The database holds data already: nothing was copied.</source>
         <translation>La base de données contient déjà des données : rien n’a été copié.</translation>
-    </message>
-    <message>
-        <source>The database cannot take the copy.</source>
-        <translation>La base de données ne peut pas recevoir la copie.</translation>
     </message>
     <message>
         <source>The copy failed, and nothing was copied; the log says why.</source>

@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nb" sourcelanguage="en">
 <context>
+    <name>BackupWidget</name>
+    <message>
+        <source>Back Up Now</source>
+        <translation>Ta sikkerhetskopi nå</translation>
+    </message>
+    <message>
+        <source>Backup Folder...</source>
+        <translation>Mappe for sikkerhetskopier...</translation>
+    </message>
+    <message>
+        <source>Daily backup after:</source>
+        <translation>Daglig sikkerhetskopi etter:</translation>
+    </message>
+    <message>
+        <source>HH:mm</source>
+        <translation>HH:mm</translation>
+    </message>
+    <message>
+        <source>A backup folder on the kiosk&apos;s own disk does not survive that disk: choose a USB stick or a network share, and protect it like the kiosk&apos;s data.</source>
+        <translation>En mappe for sikkerhetskopier på kioskens egen disk overlever ikke den disken: velg en minnepinne eller en nettverksdeling, og beskytt den som kioskens data.</translation>
+    </message>
+    <message>
+        <source>Backups: by the database server</source>
+        <translation>Sikkerhetskopier: tas av databaseserveren</translation>
+    </message>
+    <message>
+        <source>Backing up to %1...</source>
+        <translation>Tar sikkerhetskopi til %1...</translation>
+    </message>
+    <message>
+        <source>Backup Folder</source>
+        <translation>Mappe for sikkerhetskopier</translation>
+    </message>
+    <message>
+        <source>Last good backup: %1, in %2</source>
+        <translation>Siste gode sikkerhetskopi: %1, i %2</translation>
+    </message>
+    <message>
+        <source>No good backup yet in %1.</source>
+        <translation>Ingen god sikkerhetskopi ennå i %1.</translation>
+    </message>
+    <message>
+        <source>The last backup failed: %1 Brindlow tries again when the kiosk is next idle.</source>
+        <translation>Den siste sikkerhetskopien mislyktes: %1 Brindlow prøver igjen neste gang kiosken står ubrukt.</translation>
+    </message>
+    <message>
+        <source>No good backup for more than two days: is the kiosk never left idle?</source>
+        <translation>Ingen god sikkerhetskopi på mer enn to dager: står kiosken aldri ubrukt?</translation>
+    </message>
+</context>
+<context>
     <name>ExportHistoryDialog</name>
     <message>
         <source>Export History</source>
@@ -430,6 +481,10 @@
         <source>No administrator password: anyone at the kiosk can open these pages and close Brindlow. Admin &gt; Change Password sets one.</source>
         <translation>Ingen administratorpassord: Alle ved kiosken kan åpne disse sidene og lukke Brindlow. Administrasjon &gt; Endre passord setter et.</translation>
     </message>
+    <message>
+        <source>Brindlow %1</source>
+        <translation>Brindlow %1</translation>
+    </message>
 </context>
 <context>
     <name>SignOutWidget</name>
@@ -784,10 +839,6 @@ Bekreft passordet ditt ved å skrive det en gang til.</translation>
         <translation>Denne kiosken lagrer dataene sine i databasen «%1».</translation>
     </message>
     <message>
-        <source>Brindlow, the instrument kiosk</source>
-        <translation>Brindlow, kiosken for instrumentutlån</translation>
-    </message>
-    <message>
         <source>Keep the data in the PostgreSQL database of this libpq connection string, shared with other kiosks (an empty string: in this folder&apos;s files).</source>
         <translation>Lagre dataene i PostgreSQL-databasen til denne libpq-tilkoblingsstrengen, delt med andre kiosker (en tom streng: i filene i denne mappen).</translation>
     </message>
@@ -798,6 +849,54 @@ Bekreft passordet ditt ved å skrive det en gang til.</translation>
     <message>
         <source>No database is set: use --database first.</source>
         <translation>Ingen database er satt: Bruk --database først.</translation>
+    </message>
+    <message>
+        <source>Backed up into %1.</source>
+        <translation>Sikkerhetskopiert til %1.</translation>
+    </message>
+    <message>
+        <source>Backups in %1:</source>
+        <translation>Sikkerhetskopier i %1:</translation>
+    </message>
+    <message>
+        <source>incomplete</source>
+        <translation>ufullstendig</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>god</translation>
+    </message>
+    <message>
+        <source>bad</source>
+        <translation>skadet</translation>
+    </message>
+    <message>
+        <source>Close it before restoring a backup.</source>
+        <translation>Lukk den før du gjenoppretter en sikkerhetskopi.</translation>
+    </message>
+    <message>
+        <source>Brindlow, the instrument kiosk
+
+The kiosk keeps its data (inventory, history, students.lst) in its working directory. Started from the menu or by brindlow-kiosk, that is ${XDG_DATA_HOME:-~/.local/share}/brindlow/, made on the first start and open to its owner only.</source>
+        <translation>Brindlow, instrumentkiosken
+
+Kiosken lagrer dataene sine (inventory, history, students.lst) i arbeidsmappen sin. Startet fra menyen eller med brindlow-kiosk er det ${XDG_DATA_HOME:-~/.local/share}/brindlow/, som lages ved første start og bare er åpen for eieren.</translation>
+    </message>
+    <message>
+        <source>Back up this folder&apos;s files now, beside a running kiosk or without one.</source>
+        <translation>Ta sikkerhetskopi av filene i denne mappen nå, med eller uten en kiosk som kjører.</translation>
+    </message>
+    <message>
+        <source>List the backups with their moments, sizes and state.</source>
+        <translation>List opp sikkerhetskopiene med tidspunkt, størrelse og tilstand.</translation>
+    </message>
+    <message>
+        <source>Put this backup in place of this folder&apos;s files, which are kept aside; no kiosk may be running here.</source>
+        <translation>Sett denne sikkerhetskopien i stedet for filene i denne mappen, som legges til side; ingen kiosk kan kjøre her.</translation>
+    </message>
+    <message>
+        <source>Nothing was copied: this folder could not be backed up first.</source>
+        <translation>Ingenting ble kopiert: denne mappen kunne ikke sikkerhetskopieres først.</translation>
     </message>
 </context>
 <context>
@@ -840,10 +939,6 @@ Prøver igjen …</translation>
     <message>
         <source>The database holds data already: nothing was copied.</source>
         <translation>Databasen inneholder allerede data: Ingenting ble kopiert.</translation>
-    </message>
-    <message>
-        <source>The database cannot take the copy.</source>
-        <translation>Databasen kan ikke ta imot kopien.</translation>
     </message>
     <message>
         <source>The copy failed, and nothing was copied; the log says why.</source>

@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="en">
 <context>
+    <name>BackupWidget</name>
+    <message>
+        <source>Back Up Now</source>
+        <translation>Utwórz kopię teraz</translation>
+    </message>
+    <message>
+        <source>Backup Folder...</source>
+        <translation>Folder kopii zapasowych...</translation>
+    </message>
+    <message>
+        <source>Daily backup after:</source>
+        <translation>Codzienna kopia po:</translation>
+    </message>
+    <message>
+        <source>HH:mm</source>
+        <translation>HH:mm</translation>
+    </message>
+    <message>
+        <source>A backup folder on the kiosk&apos;s own disk does not survive that disk: choose a USB stick or a network share, and protect it like the kiosk&apos;s data.</source>
+        <translation>Folder kopii zapasowych na dysku kiosku nie przetrwa awarii tego dysku: wybierz pamięć USB lub udział sieciowy i chroń go tak jak dane kiosku.</translation>
+    </message>
+    <message>
+        <source>Backups: by the database server</source>
+        <translation>Kopie zapasowe: wykonuje serwer bazy danych</translation>
+    </message>
+    <message>
+        <source>Backing up to %1...</source>
+        <translation>Tworzenie kopii w %1...</translation>
+    </message>
+    <message>
+        <source>Backup Folder</source>
+        <translation>Folder kopii zapasowych</translation>
+    </message>
+    <message>
+        <source>Last good backup: %1, in %2</source>
+        <translation>Ostatnia poprawna kopia: %1, w %2</translation>
+    </message>
+    <message>
+        <source>No good backup yet in %1.</source>
+        <translation>W %1 nie ma jeszcze poprawnej kopii.</translation>
+    </message>
+    <message>
+        <source>The last backup failed: %1 Brindlow tries again when the kiosk is next idle.</source>
+        <translation>Ostatnia kopia nie powiodła się: %1 Brindlow spróbuje ponownie, gdy kiosk znów będzie bezczynny.</translation>
+    </message>
+    <message>
+        <source>No good backup for more than two days: is the kiosk never left idle?</source>
+        <translation>Brak poprawnej kopii od ponad dwóch dni: czy kiosk nigdy nie jest bezczynny?</translation>
+    </message>
+</context>
+<context>
     <name>ExportHistoryDialog</name>
     <message>
         <source>Export History</source>
@@ -433,6 +484,10 @@
         <source>No administrator password: anyone at the kiosk can open these pages and close Brindlow. Admin &gt; Change Password sets one.</source>
         <translation>Brak hasła administratora: każdy przy kiosku może otworzyć te strony i zamknąć Brindlow. Hasło ustawisz w menu Administracja &gt; Zmień hasło.</translation>
     </message>
+    <message>
+        <source>Brindlow %1</source>
+        <translation>Brindlow %1</translation>
+    </message>
 </context>
 <context>
     <name>SignOutWidget</name>
@@ -789,10 +844,6 @@ Potwierdź hasło, wpisując je ponownie.</translation>
         <translation>Ten kiosk przechowuje dane w bazie danych „%1”.</translation>
     </message>
     <message>
-        <source>Brindlow, the instrument kiosk</source>
-        <translation>Brindlow, kiosk wypożyczania instrumentów</translation>
-    </message>
-    <message>
         <source>Keep the data in the PostgreSQL database of this libpq connection string, shared with other kiosks (an empty string: in this folder&apos;s files).</source>
         <translation>Przechowuj dane w bazie PostgreSQL z tego ciągu połączenia libpq, wspólnej z innymi kioskami (pusty ciąg: w plikach tego folderu).</translation>
     </message>
@@ -803,6 +854,54 @@ Potwierdź hasło, wpisując je ponownie.</translation>
     <message>
         <source>No database is set: use --database first.</source>
         <translation>Nie ustawiono bazy danych: najpierw użyj --database.</translation>
+    </message>
+    <message>
+        <source>Backed up into %1.</source>
+        <translation>Kopia zapisana w %1.</translation>
+    </message>
+    <message>
+        <source>Backups in %1:</source>
+        <translation>Kopie zapasowe w %1:</translation>
+    </message>
+    <message>
+        <source>incomplete</source>
+        <translation>niekompletna</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>poprawna</translation>
+    </message>
+    <message>
+        <source>bad</source>
+        <translation>uszkodzona</translation>
+    </message>
+    <message>
+        <source>Close it before restoring a backup.</source>
+        <translation>Zamknij go przed przywróceniem kopii.</translation>
+    </message>
+    <message>
+        <source>Brindlow, the instrument kiosk
+
+The kiosk keeps its data (inventory, history, students.lst) in its working directory. Started from the menu or by brindlow-kiosk, that is ${XDG_DATA_HOME:-~/.local/share}/brindlow/, made on the first start and open to its owner only.</source>
+        <translation>Brindlow, kiosk z instrumentami
+
+Kiosk przechowuje swoje dane (inventory, history, students.lst) w katalogu roboczym. Uruchomiony z menu lub przez brindlow-kiosk, jest to ${XDG_DATA_HOME:-~/.local/share}/brindlow/, tworzony przy pierwszym uruchomieniu i dostępny tylko dla właściciela.</translation>
+    </message>
+    <message>
+        <source>Back up this folder&apos;s files now, beside a running kiosk or without one.</source>
+        <translation>Utwórz teraz kopię plików tego folderu, przy działającym kiosku lub bez niego.</translation>
+    </message>
+    <message>
+        <source>List the backups with their moments, sizes and state.</source>
+        <translation>Wypisz kopie zapasowe z ich czasem, rozmiarem i stanem.</translation>
+    </message>
+    <message>
+        <source>Put this backup in place of this folder&apos;s files, which are kept aside; no kiosk may be running here.</source>
+        <translation>Wstaw tę kopię w miejsce plików tego folderu, które zostaną odłożone na bok; nie może tu działać żaden kiosk.</translation>
+    </message>
+    <message>
+        <source>Nothing was copied: this folder could not be backed up first.</source>
+        <translation>Nic nie skopiowano: najpierw nie udało się utworzyć kopii tego folderu.</translation>
     </message>
 </context>
 <context>
@@ -845,10 +944,6 @@ Ponowna próba…</translation>
     <message>
         <source>The database holds data already: nothing was copied.</source>
         <translation>Baza danych zawiera już dane: niczego nie skopiowano.</translation>
-    </message>
-    <message>
-        <source>The database cannot take the copy.</source>
-        <translation>Baza danych nie może przyjąć kopii.</translation>
     </message>
     <message>
         <source>The copy failed, and nothing was copied; the log says why.</source>
