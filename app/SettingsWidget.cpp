@@ -24,7 +24,6 @@ SettingsWidget::SettingsWidget(AbstractInventory* inventory, AbstractHistory* hi
 
     ui->settingsStack->setCurrentIndex(0);
     ui->homeButton->hide();
-    ui->versionLabel->setText(tr("Brindlow %1").arg(QStringLiteral(BRINDLOW_VERSION)));
 
     // Each language by its own name, so that anyone finds theirs; the system's first.
     ui->languageBox->addItem(tr("As the system"), QString());
@@ -37,6 +36,7 @@ SettingsWidget::SettingsWidget(AbstractInventory* inventory, AbstractHistory* hi
     ui->inventoryPageLayout->addWidget(inventoryWidget);
     ui->studentsPageLayout->addWidget(studentWidget);
     ui->printingPageLayout->addWidget(printWidget);
+    showNotes();
 }
 
 // Deleted before the stores they point to, in the order they were made.
@@ -81,6 +81,7 @@ void SettingsWidget::changeEvent(QEvent* event)
 void SettingsWidget::showNotes()
 {
     ui->dataLabel->setText(describeData ? tr("Data: %1").arg(describeData()) : QString());
+    ui->versionLabel->setText(tr("Brindlow %1").arg(QStringLiteral(BRINDLOW_VERSION)));
     ui->passwordWarningLabel->setText(passwordSet
             ? QString()
             : tr("No administrator password: anyone at the kiosk can open these pages and close Brindlow. "

@@ -4,6 +4,7 @@
 #include "stores/Backups.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QLocale>
 
@@ -13,7 +14,7 @@ BackupWidget::BackupWidget(Backups* backups)
 {
     ui->setupUi(this);
     if (!backups) {
-        ui->statusLabel->setText(tr("Backups: by the database server"));
+        showStatus();
         for (QWidget* control : { static_cast<QWidget*>(ui->warningLabel), static_cast<QWidget*>(ui->backUpNowButton),
                  static_cast<QWidget*>(ui->folderButton), static_cast<QWidget*>(ui->timeLabel),
                  static_cast<QWidget*>(ui->timeEdit), static_cast<QWidget*>(ui->noteLabel) })
@@ -48,8 +49,21 @@ void BackupWidget::timeChanged()
     backups->setDailyTime(ui->timeEdit->time());
 }
 
+void BackupWidget::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    ui->retranslateUi(this);
+    showStatus();
+}
+
 void BackupWidget::showStatus()
 {
+    if (!backups) {
+        ui->statusLabel->setText(tr("Backups: by the database server"));
+        return;
+    }
     const Backups::Status status = backups->status();
     const QString folder = QDir::toNativeSeparators(backups->folder());
     ui->statusLabel->setText(status.lastGood.isValid()

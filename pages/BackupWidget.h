@@ -23,6 +23,9 @@ public:
     explicit BackupWidget(Backups* backups);
     ~BackupWidget() override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private slots:
     void backUpNow();
     void chooseFolder();

@@ -821,14 +821,14 @@ void tst_MainWindow::everyControlHasAnAccessibleName()
 void tst_MainWindow::languageSwitchChangesEveryText_data()
 {
     QTest::addColumn<QString>("language");
-    // Words that are the same in the language as in English.
+    // Words that are the same in the language as in English (besides the program's name).
     QTest::addColumn<QStringList>("alike");
 
-    QTest::newRow("German left in English") << "de" << QStringList { "Brindlow", "Filter", "Name" };
-    QTest::newRow("French left in English") << "fr" << QStringList { "Brindlow", "Date" };
-    QTest::newRow("Spanish left in English") << "es" << QStringList { "Brindlow" };
-    QTest::newRow("Bokmål left in English") << "nb" << QStringList { "Brindlow", "Filter" };
-    QTest::newRow("Polish left in English") << "pl" << QStringList { "Brindlow" };
+    QTest::newRow("German left in English") << "de" << QStringList { "Filter", "Name" };
+    QTest::newRow("French left in English") << "fr" << QStringList { "Date" };
+    QTest::newRow("Spanish left in English") << "es" << QStringList {};
+    QTest::newRow("Bokmål left in English") << "nb" << QStringList { "Filter" };
+    QTest::newRow("Polish left in English") << "pl" << QStringList {};
 }
 
 void tst_MainWindow::languageSwitchChangesEveryText()
@@ -850,7 +850,9 @@ void tst_MainWindow::languageSwitchChangesEveryText()
 
     QStringList leftInEnglish;
     for (const QString& text : std::as_const(translated))
-        if (english.contains(text) && !alike.contains(text) && text.contains(QRegularExpression("[A-Za-z]{2}")))
+        // The program's name (with its release) is the same in every language.
+        if (english.contains(text) && !alike.contains(text)
+            && QString(text).remove("Brindlow").contains(QRegularExpression("[A-Za-z]{2}")))
             leftInEnglish << text;
     kiosk->translations.choose("en");
     leftInEnglish.removeDuplicates();
