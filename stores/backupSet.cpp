@@ -35,11 +35,6 @@ constexpr int RestartsBeforeOneStep = 3;
 
 const QFileDevice::Permissions OwnerFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("backupSet", text);
-}
-
 bool isDatabase(const QString& name)
 {
     return !name.startsWith(QLatin1String("students.lst"));
@@ -92,7 +87,8 @@ QString copyDatabase(const QString& source, const QString& target)
     OwnConnection from(source, true);
     OwnConnection to(target, false);
     if (!from.handle() || !to.handle())
-        return translated("%1 could not be opened.").arg(QDir::toNativeSeparators(from.handle() ? target : source));
+        return QCoreApplication::translate("backupSet", "%1 could not be opened.")
+            .arg(QDir::toNativeSeparators(from.handle() ? target : source));
     sqlite3_backup* backup = sqlite3_backup_init(to.handle(), "main", from.handle(), "main");
     if (!backup)
         return QString::fromUtf8(sqlite3_errmsg(to.handle()));
@@ -188,8 +184,9 @@ BackupResult writeBackupSet(
     const QString folder = uniqueFolder(backups, backupSetName(moment, reason));
     // A missing folder is not made: a stick that is not plugged in would leave its place on the kiosk's own disk.
     if (!QDir().mkdir(folder, OwnerFile | QFileDevice::ExeOwner)) {
-        result.problem = translated("The backup folder %1 is missing or cannot be written to.")
-                             .arg(QDir::toNativeSeparators(backupFolder));
+        result.problem
+            = QCoreApplication::translate("backupSet", "The backup folder %1 is missing or cannot be written to.")
+                  .arg(QDir::toNativeSeparators(backupFolder));
         return result;
     }
     result.folder = folder;
@@ -207,12 +204,12 @@ BackupResult writeBackupSet(
     }
     const QString manifestFile = QDir(folder).filePath(ManifestName);
     if (result.problem.isEmpty() && !result.manifest.save(manifestFile))
-        result.problem = translated("The manifest could not be written.");
+        result.problem = QCoreApplication::translate("backupSet", "The manifest could not be written.");
     if (!result.problem.isEmpty()) {
         // Half a set only takes room on a backup disk that is likely full.
         QDir(folder).removeRecursively();
         result.folder.clear();
-        result.problem = translated("The backup in %1 could not be written: %2")
+        result.problem = QCoreApplication::translate("backupSet", "The backup in %1 could not be written: %2")
                              .arg(QDir::toNativeSeparators(backupFolder), result.problem);
         return result;
     }
@@ -220,7 +217,7 @@ BackupResult writeBackupSet(
     result.manifest.state = result.problem.isEmpty() ? BackupManifest::State::Good : BackupManifest::State::Bad;
     result.manifest.problem = result.problem;
     if (!result.manifest.save(manifestFile) && result.problem.isEmpty())
-        result.problem = translated("The manifest could not be written.");
+        result.problem = QCoreApplication::translate("backupSet", "The manifest could not be written.");
     QFile::setPermissions(manifestFile, OwnerFile);
     return result;
 }
@@ -229,25 +226,28 @@ QString verifyBackupSet(const QString& setFolder, const BackupManifest& manifest
 {
     const QDir folder(setFolder);
     if (!manifest.moment.isValid())
-        return translated("The set has no readable manifest.");
+        return QCoreApplication::translate("backupSet", "The set has no readable manifest.");
     for (const BackupManifest::File& file : manifest.files) {
         const QString path = folder.filePath(file.name);
         if (!QFile::exists(path))
-            return translated("%1 is missing.").arg(file.name);
+            return QCoreApplication::translate("backupSet", "%1 is missing.").arg(file.name);
         if (sha256(path) != file.sha256)
-            return translated("%1 is damaged: it is not the file that was written.").arg(file.name);
+            return QCoreApplication::translate("backupSet", "%1 is damaged: it is not the file that was written.")
+                .arg(file.name);
         if (!isDatabase(file.name)) {
             QFile in(path);
             if (!in.open(QIODevice::ReadOnly) || listCount(in.readAll()) != file.rows)
-                return translated("%1 does not read back as the student list written.").arg(file.name);
+                return QCoreApplication::translate("backupSet", "%1 does not read back as the student list written.")
+                    .arg(file.name);
             continue;
         }
         OwnConnection connection(path, true);
         if (connection.value(QStringLiteral("PRAGMA integrity_check")).toString() != QLatin1String("ok"))
-            return translated("%1 fails SQLite's integrity check.").arg(file.name);
+            return QCoreApplication::translate("backupSet", "%1 fails SQLite's integrity check.").arg(file.name);
         const BackupManifest::File found = describeDatabase(path, file.name);
         if (found.rows != file.rows || found.schema != file.schema)
-            return translated("%1 holds %2 rows of version %3, not the %4 of version %5 written.")
+            return QCoreApplication::translate(
+                "backupSet", "%1 holds %2 rows of version %3, not the %4 of version %5 written.")
                 .arg(file.name)
                 .arg(found.rows)
                 .arg(found.schema)

@@ -13,11 +13,6 @@
 
 namespace {
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("restoreBackup", text);
-}
-
 int currentSchema(const QString& name)
 {
     if (name == QLatin1String("inventory"))
@@ -40,11 +35,14 @@ QStringList replacedNames()
 QString newerRelease(const BackupManifest& manifest)
 {
     if (QVersionNumber::fromString(manifest.release) > QVersionNumber::fromString(QStringLiteral(BRINDLOW_VERSION)))
-        return translated("The set was made by Brindlow %1, newer than this one (%2).")
+        return QCoreApplication::translate(
+            "restoreBackup", "The set was made by Brindlow %1, newer than this one (%2).")
             .arg(manifest.release, QStringLiteral(BRINDLOW_VERSION));
     for (const BackupManifest::File& file : manifest.files)
         if (file.schema > currentSchema(file.name))
-            return translated("%1 in the set was written by a newer release of Brindlow.").arg(file.name);
+            return QCoreApplication::translate(
+                "restoreBackup", "%1 in the set was written by a newer release of Brindlow.")
+                .arg(file.name);
     return QString();
 }
 
@@ -52,7 +50,7 @@ QString describe(const BackupManifest& manifest)
 {
     QStringList counts;
     for (const BackupManifest::File& file : manifest.files)
-        counts.append(translated("%1: %2 rows").arg(file.name).arg(file.rows));
+        counts.append(QCoreApplication::translate("restoreBackup", "%1: %2 rows").arg(file.name).arg(file.rows));
     return counts.join(QLatin1String(", "));
 }
 
@@ -67,15 +65,18 @@ std::pair<bool, QString> restoreBackupSet(const QString& setFolder, const QStrin
     if (problem.isEmpty())
         problem = newerRelease(manifest);
     if (problem.isEmpty() && manifest.files.isEmpty())
-        problem = translated("The set holds no file.");
+        problem = QCoreApplication::translate("restoreBackup", "The set holds no file.");
     if (!problem.isEmpty())
         return { false,
-            translated("The set %1 is not restored: %2").arg(QDir::toNativeSeparators(setFolder), problem) };
+            QCoreApplication::translate("restoreBackup", "The set %1 is not restored: %2")
+                .arg(QDir::toNativeSeparators(setFolder), problem) };
 
     const QString aside
         = data.filePath(QStringLiteral("before-restore-") + moment.toString(QStringLiteral("yyyy-MM-ddTHH-mm-ss")));
     if (!QDir().mkdir(aside, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner))
-        return { false, translated("%1 could not be made; nothing was changed.").arg(QDir::toNativeSeparators(aside)) };
+        return { false,
+            QCoreApplication::translate("restoreBackup", "%1 could not be made; nothing was changed.")
+                .arg(QDir::toNativeSeparators(aside)) };
     QStringList moved;
     bool done = true;
     for (const QString& name : replacedNames()) {
@@ -104,11 +105,12 @@ std::pair<bool, QString> restoreBackupSet(const QString& setFolder, const QStrin
         for (const QString& name : std::as_const(moved))
             QFile::rename(QDir(aside).filePath(name), data.filePath(name));
         return { false,
-            translated("The set could not be copied into %1; the files there are as they were.")
+            QCoreApplication::translate(
+                "restoreBackup", "The set could not be copied into %1; the files there are as they were.")
                 .arg(QDir::toNativeSeparators(dataFolder)) };
     }
     return { true,
-        translated("Restored the set of %1 (%2). The files it replaced are in %3.")
+        QCoreApplication::translate("restoreBackup", "Restored the set of %1 (%2). The files it replaced are in %3.")
             .arg(QLocale().toString(manifest.moment, QLocale::ShortFormat), describe(manifest),
                 QDir::toNativeSeparators(aside)) };
 }

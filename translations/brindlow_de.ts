@@ -821,6 +821,49 @@ Bitte geben Sie Ihr Passwort zur Bestätigung noch einmal ein.</translation>
     </message>
 </context>
 <context>
+    <name>backupSet</name>
+    <message>
+        <source>%1 could not be opened.</source>
+        <translation>%1 konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is missing or cannot be written to.</source>
+        <translation>Der Sicherungsordner %1 fehlt oder ist nicht beschreibbar.</translation>
+    </message>
+    <message>
+        <source>The manifest could not be written.</source>
+        <translation>Das Manifest konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The backup in %1 could not be written: %2</source>
+        <translation>Die Sicherung in %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The set has no readable manifest.</source>
+        <translation>Die Sicherung hat kein lesbares Manifest.</translation>
+    </message>
+    <message>
+        <source>%1 is missing.</source>
+        <translation>%1 fehlt.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: it is not the file that was written.</source>
+        <translation>%1 ist beschädigt: Es ist nicht die Datei, die geschrieben wurde.</translation>
+    </message>
+    <message>
+        <source>%1 does not read back as the student list written.</source>
+        <translation>%1 lässt sich nicht als die geschriebene Schülerliste zurücklesen.</translation>
+    </message>
+    <message>
+        <source>%1 fails SQLite&apos;s integrity check.</source>
+        <translation>%1 besteht die Integritätsprüfung von SQLite nicht.</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 rows of version %3, not the %4 of version %5 written.</source>
+        <translation>%1 enthält %2 Zeilen der Version %3, nicht die geschriebenen %4 der Version %5.</translation>
+    </message>
+</context>
+<context>
     <name>commandLine</name>
     <message>
         <source>Please give the connection as keywords (host=... dbname=... user=...) without a password: libpq takes the password from a password file (~/.pgpass) or a service file.</source>
@@ -951,6 +994,41 @@ Neuer Versuch …</translation>
     <message>
         <source> from %1 to %2</source>
         <translation> von %1 bis %2</translation>
+    </message>
+</context>
+<context>
+    <name>restoreBackup</name>
+    <message>
+        <source>The set was made by Brindlow %1, newer than this one (%2).</source>
+        <translation>Die Sicherung wurde von Brindlow %1 erstellt, das neuer ist als dieses (%2).</translation>
+    </message>
+    <message>
+        <source>%1 in the set was written by a newer release of Brindlow.</source>
+        <translation>%1 in der Sicherung wurde von einer neueren Version von Brindlow geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows</source>
+        <translation>%1: %2 Zeilen</translation>
+    </message>
+    <message>
+        <source>The set holds no file.</source>
+        <translation>Die Sicherung enthält keine Datei.</translation>
+    </message>
+    <message>
+        <source>The set %1 is not restored: %2</source>
+        <translation>Die Sicherung %1 wird nicht zurückgespielt: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be made; nothing was changed.</source>
+        <translation>%1 konnte nicht angelegt werden; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>The set could not be copied into %1; the files there are as they were.</source>
+        <translation>Die Sicherung konnte nicht nach %1 kopiert werden; die Dateien dort sind unverändert.</translation>
+    </message>
+    <message>
+        <source>Restored the set of %1 (%2). The files it replaced are in %3.</source>
+        <translation>Die Sicherung vom %1 wurde zurückgespielt (%2). Die ersetzten Dateien liegen in %3.</translation>
     </message>
 </context>
 </TS>

@@ -821,6 +821,49 @@ Vuelva a escribir su contraseña para confirmarla.</translation>
     </message>
 </context>
 <context>
+    <name>backupSet</name>
+    <message>
+        <source>%1 could not be opened.</source>
+        <translation>No se pudo abrir %1.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is missing or cannot be written to.</source>
+        <translation>La carpeta de copias %1 no existe o no se puede escribir en ella.</translation>
+    </message>
+    <message>
+        <source>The manifest could not be written.</source>
+        <translation>No se pudo escribir el manifiesto.</translation>
+    </message>
+    <message>
+        <source>The backup in %1 could not be written: %2</source>
+        <translation>No se pudo escribir la copia en %1: %2</translation>
+    </message>
+    <message>
+        <source>The set has no readable manifest.</source>
+        <translation>La copia no tiene un manifiesto legible.</translation>
+    </message>
+    <message>
+        <source>%1 is missing.</source>
+        <translation>Falta %1.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: it is not the file that was written.</source>
+        <translation>%1 está dañado: no es el archivo que se escribió.</translation>
+    </message>
+    <message>
+        <source>%1 does not read back as the student list written.</source>
+        <translation>%1 no se vuelve a leer como la lista de alumnos escrita.</translation>
+    </message>
+    <message>
+        <source>%1 fails SQLite&apos;s integrity check.</source>
+        <translation>%1 no supera la comprobación de integridad de SQLite.</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 rows of version %3, not the %4 of version %5 written.</source>
+        <translation>%1 contiene %2 filas de la versión %3, no las %4 de la versión %5 que se escribieron.</translation>
+    </message>
+</context>
+<context>
     <name>commandLine</name>
     <message>
         <source>Please give the connection as keywords (host=... dbname=... user=...) without a password: libpq takes the password from a password file (~/.pgpass) or a service file.</source>
@@ -951,6 +994,41 @@ Reintentando…</translation>
     <message>
         <source> from %1 to %2</source>
         <translation> del %1 al %2</translation>
+    </message>
+</context>
+<context>
+    <name>restoreBackup</name>
+    <message>
+        <source>The set was made by Brindlow %1, newer than this one (%2).</source>
+        <translation>La copia la hizo Brindlow %1, más reciente que este (%2).</translation>
+    </message>
+    <message>
+        <source>%1 in the set was written by a newer release of Brindlow.</source>
+        <translation>%1 de la copia lo escribió una versión más reciente de Brindlow.</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows</source>
+        <translation>%1: %2 filas</translation>
+    </message>
+    <message>
+        <source>The set holds no file.</source>
+        <translation>La copia no contiene ningún archivo.</translation>
+    </message>
+    <message>
+        <source>The set %1 is not restored: %2</source>
+        <translation>La copia %1 no se restaura: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be made; nothing was changed.</source>
+        <translation>No se pudo crear %1; no se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>The set could not be copied into %1; the files there are as they were.</source>
+        <translation>No se pudo copiar la copia en %1; los archivos de allí están como estaban.</translation>
+    </message>
+    <message>
+        <source>Restored the set of %1 (%2). The files it replaced are in %3.</source>
+        <translation>Restaurada la copia de %1 (%2). Los archivos que reemplazó están en %3.</translation>
     </message>
 </context>
 </TS>

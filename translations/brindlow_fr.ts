@@ -821,6 +821,49 @@ Veuillez confirmer votre mot de passe.</translation>
     </message>
 </context>
 <context>
+    <name>backupSet</name>
+    <message>
+        <source>%1 could not be opened.</source>
+        <translation>%1 n’a pas pu être ouvert.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is missing or cannot be written to.</source>
+        <translation>Le dossier de sauvegarde %1 est absent ou n’est pas accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>The manifest could not be written.</source>
+        <translation>Le manifeste n’a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>The backup in %1 could not be written: %2</source>
+        <translation>La sauvegarde dans %1 n’a pas pu être écrite : %2</translation>
+    </message>
+    <message>
+        <source>The set has no readable manifest.</source>
+        <translation>La sauvegarde n’a pas de manifeste lisible.</translation>
+    </message>
+    <message>
+        <source>%1 is missing.</source>
+        <translation>%1 est absent.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: it is not the file that was written.</source>
+        <translation>%1 est endommagé : ce n’est pas le fichier qui a été écrit.</translation>
+    </message>
+    <message>
+        <source>%1 does not read back as the student list written.</source>
+        <translation>%1 ne se relit pas comme la liste d’élèves écrite.</translation>
+    </message>
+    <message>
+        <source>%1 fails SQLite&apos;s integrity check.</source>
+        <translation>%1 échoue à la vérification d’intégrité de SQLite.</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 rows of version %3, not the %4 of version %5 written.</source>
+        <translation>%1 contient %2 lignes de la version %3, et non les %4 de la version %5 écrites.</translation>
+    </message>
+</context>
+<context>
     <name>commandLine</name>
     <message>
         <source>Please give the connection as keywords (host=... dbname=... user=...) without a password: libpq takes the password from a password file (~/.pgpass) or a service file.</source>
@@ -951,6 +994,41 @@ Nouvelle tentative…</translation>
     <message>
         <source> from %1 to %2</source>
         <translation> du %1 au %2</translation>
+    </message>
+</context>
+<context>
+    <name>restoreBackup</name>
+    <message>
+        <source>The set was made by Brindlow %1, newer than this one (%2).</source>
+        <translation>La sauvegarde a été faite par Brindlow %1, plus récent que celui-ci (%2).</translation>
+    </message>
+    <message>
+        <source>%1 in the set was written by a newer release of Brindlow.</source>
+        <translation>%1 dans la sauvegarde a été écrit par une version plus récente de Brindlow.</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows</source>
+        <translation>%1 : %2 lignes</translation>
+    </message>
+    <message>
+        <source>The set holds no file.</source>
+        <translation>La sauvegarde ne contient aucun fichier.</translation>
+    </message>
+    <message>
+        <source>The set %1 is not restored: %2</source>
+        <translation>La sauvegarde %1 n’est pas restaurée : %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be made; nothing was changed.</source>
+        <translation>%1 n’a pas pu être créé ; rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>The set could not be copied into %1; the files there are as they were.</source>
+        <translation>La sauvegarde n’a pas pu être copiée dans %1 ; les fichiers y sont tels qu’ils étaient.</translation>
+    </message>
+    <message>
+        <source>Restored the set of %1 (%2). The files it replaced are in %3.</source>
+        <translation>Sauvegarde du %1 restaurée (%2). Les fichiers remplacés sont dans %3.</translation>
     </message>
 </context>
 </TS>

@@ -821,6 +821,49 @@ Bekreft passordet ditt ved å skrive det en gang til.</translation>
     </message>
 </context>
 <context>
+    <name>backupSet</name>
+    <message>
+        <source>%1 could not be opened.</source>
+        <translation>%1 kunne ikke åpnes.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is missing or cannot be written to.</source>
+        <translation>Mappen for sikkerhetskopier %1 mangler eller kan ikke skrives til.</translation>
+    </message>
+    <message>
+        <source>The manifest could not be written.</source>
+        <translation>Manifestet kunne ikke skrives.</translation>
+    </message>
+    <message>
+        <source>The backup in %1 could not be written: %2</source>
+        <translation>Sikkerhetskopien i %1 kunne ikke skrives: %2</translation>
+    </message>
+    <message>
+        <source>The set has no readable manifest.</source>
+        <translation>Sikkerhetskopien har ikke noe lesbart manifest.</translation>
+    </message>
+    <message>
+        <source>%1 is missing.</source>
+        <translation>%1 mangler.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: it is not the file that was written.</source>
+        <translation>%1 er skadet: det er ikke filen som ble skrevet.</translation>
+    </message>
+    <message>
+        <source>%1 does not read back as the student list written.</source>
+        <translation>%1 leses ikke tilbake som elevlisten som ble skrevet.</translation>
+    </message>
+    <message>
+        <source>%1 fails SQLite&apos;s integrity check.</source>
+        <translation>%1 består ikke SQLites integritetskontroll.</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 rows of version %3, not the %4 of version %5 written.</source>
+        <translation>%1 har %2 rader av versjon %3, ikke de %4 av versjon %5 som ble skrevet.</translation>
+    </message>
+</context>
+<context>
     <name>commandLine</name>
     <message>
         <source>Please give the connection as keywords (host=... dbname=... user=...) without a password: libpq takes the password from a password file (~/.pgpass) or a service file.</source>
@@ -951,6 +994,41 @@ Prøver igjen …</translation>
     <message>
         <source> from %1 to %2</source>
         <translation> fra %1 til %2</translation>
+    </message>
+</context>
+<context>
+    <name>restoreBackup</name>
+    <message>
+        <source>The set was made by Brindlow %1, newer than this one (%2).</source>
+        <translation>Sikkerhetskopien ble laget av Brindlow %1, som er nyere enn denne (%2).</translation>
+    </message>
+    <message>
+        <source>%1 in the set was written by a newer release of Brindlow.</source>
+        <translation>%1 i sikkerhetskopien ble skrevet av en nyere versjon av Brindlow.</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows</source>
+        <translation>%1: %2 rader</translation>
+    </message>
+    <message>
+        <source>The set holds no file.</source>
+        <translation>Sikkerhetskopien inneholder ingen fil.</translation>
+    </message>
+    <message>
+        <source>The set %1 is not restored: %2</source>
+        <translation>Sikkerhetskopien %1 gjenopprettes ikke: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be made; nothing was changed.</source>
+        <translation>%1 kunne ikke lages; ingenting ble endret.</translation>
+    </message>
+    <message>
+        <source>The set could not be copied into %1; the files there are as they were.</source>
+        <translation>Sikkerhetskopien kunne ikke kopieres til %1; filene der er som de var.</translation>
+    </message>
+    <message>
+        <source>Restored the set of %1 (%2). The files it replaced are in %3.</source>
+        <translation>Sikkerhetskopien fra %1 er gjenopprettet (%2). Filene den erstattet ligger i %3.</translation>
     </message>
 </context>
 </TS>

@@ -826,6 +826,49 @@ Potwierdź hasło, wpisując je ponownie.</translation>
     </message>
 </context>
 <context>
+    <name>backupSet</name>
+    <message>
+        <source>%1 could not be opened.</source>
+        <translation>Nie udało się otworzyć %1.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 is missing or cannot be written to.</source>
+        <translation>Folder kopii zapasowych %1 nie istnieje lub nie można w nim zapisywać.</translation>
+    </message>
+    <message>
+        <source>The manifest could not be written.</source>
+        <translation>Nie udało się zapisać manifestu.</translation>
+    </message>
+    <message>
+        <source>The backup in %1 could not be written: %2</source>
+        <translation>Nie udało się zapisać kopii w %1: %2</translation>
+    </message>
+    <message>
+        <source>The set has no readable manifest.</source>
+        <translation>Kopia nie ma czytelnego manifestu.</translation>
+    </message>
+    <message>
+        <source>%1 is missing.</source>
+        <translation>Brakuje %1.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: it is not the file that was written.</source>
+        <translation>%1 jest uszkodzony: to nie jest plik, który został zapisany.</translation>
+    </message>
+    <message>
+        <source>%1 does not read back as the student list written.</source>
+        <translation>%1 nie odczytuje się jako zapisana lista uczniów.</translation>
+    </message>
+    <message>
+        <source>%1 fails SQLite&apos;s integrity check.</source>
+        <translation>%1 nie przechodzi kontroli integralności SQLite.</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 rows of version %3, not the %4 of version %5 written.</source>
+        <translation>%1 zawiera wiersze: %2 w wersji %3, a nie zapisane: %4 w wersji %5.</translation>
+    </message>
+</context>
+<context>
     <name>commandLine</name>
     <message>
         <source>Please give the connection as keywords (host=... dbname=... user=...) without a password: libpq takes the password from a password file (~/.pgpass) or a service file.</source>
@@ -956,6 +999,41 @@ Ponowna próba…</translation>
     <message>
         <source> from %1 to %2</source>
         <translation> od %1 do %2</translation>
+    </message>
+</context>
+<context>
+    <name>restoreBackup</name>
+    <message>
+        <source>The set was made by Brindlow %1, newer than this one (%2).</source>
+        <translation>Kopię utworzył Brindlow %1, nowszy niż ten (%2).</translation>
+    </message>
+    <message>
+        <source>%1 in the set was written by a newer release of Brindlow.</source>
+        <translation>%1 w kopii został zapisany przez nowszą wersję Brindlow.</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows</source>
+        <translation>%1: wiersze: %2</translation>
+    </message>
+    <message>
+        <source>The set holds no file.</source>
+        <translation>Kopia nie zawiera żadnego pliku.</translation>
+    </message>
+    <message>
+        <source>The set %1 is not restored: %2</source>
+        <translation>Kopia %1 nie zostaje przywrócona: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be made; nothing was changed.</source>
+        <translation>Nie udało się utworzyć %1; niczego nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>The set could not be copied into %1; the files there are as they were.</source>
+        <translation>Nie udało się skopiować kopii do %1; pliki tam są takie jak były.</translation>
+    </message>
+    <message>
+        <source>Restored the set of %1 (%2). The files it replaced are in %3.</source>
+        <translation>Przywrócono kopię z %1 (%2). Zastąpione pliki są w %3.</translation>
     </message>
 </context>
 </TS>
