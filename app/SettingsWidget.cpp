@@ -7,8 +7,8 @@
 #include "pages/PrintWidget.h"
 #include "pages/StudentWidget.h"
 
-SettingsWidget::SettingsWidget(AbstractInventory* inventory, AbstractHistory* history, AbstractStudentList* students,
-                               const Clock& clock)
+SettingsWidget::SettingsWidget(
+    AbstractInventory* inventory, AbstractHistory* history, AbstractStudentList* students, const Clock& clock)
     : inventoryWidget(new InventoryWidget(inventory))
     , studentWidget(new StudentWidget(history, students, clock))
     , printWidget(new PrintWidget(history, clock))

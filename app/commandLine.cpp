@@ -36,9 +36,9 @@ static int useDatabase(const QString& connection)
     QSettings settings;
     if (givesPassword(connection)) {
         say(QCoreApplication::translate("commandLine",
-                                        "Please give the connection as keywords (host=... dbname=... user=...) "
-                                        "without a password: libpq takes the password from a password file "
-                                        "(~/.pgpass) or a service file."));
+            "Please give the connection as keywords (host=... dbname=... user=...) "
+            "without a password: libpq takes the password from a password file "
+            "(~/.pgpass) or a service file."));
         return 1;
     }
     if (connection.isEmpty())
@@ -61,9 +61,9 @@ static int backUpNow()
 {
     SystemClock clock;
     const BackupResult result = Backups(clock).make();
-    say(result.problem.isEmpty()
-            ? QCoreApplication::translate("commandLine", "Backed up into %1.").arg(QDir::toNativeSeparators(result.folder))
-            : result.problem);
+    say(result.problem.isEmpty() ? QCoreApplication::translate("commandLine", "Backed up into %1.")
+                                       .arg(QDir::toNativeSeparators(result.folder))
+                                 : result.problem);
     return result.problem.isEmpty() ? 0 : 1;
 }
 
@@ -73,13 +73,12 @@ static int listBackups()
     const QString folder = Backups(clock).folder();
     say(QCoreApplication::translate("commandLine", "Backups in %1:").arg(QDir::toNativeSeparators(folder)));
     static const char* const States[] = { QT_TRANSLATE_NOOP("commandLine", "incomplete"),
-                                          QT_TRANSLATE_NOOP("commandLine", "good"),
-                                          QT_TRANSLATE_NOOP("commandLine", "bad") };
+        QT_TRANSLATE_NOOP("commandLine", "good"), QT_TRANSLATE_NOOP("commandLine", "bad") };
     for (const BackupSetEntry& set : listBackupSets(folder))
         say(QStringLiteral("%1  %2  %3  %4  %5")
                 .arg(QLocale().toString(set.moment, QLocale::ShortFormat), QLocale().formattedDataSize(set.bytes),
-                     QCoreApplication::translate("commandLine", States[int(set.state)]),
-                     QDir::toNativeSeparators(set.folder), set.problem));
+                    QCoreApplication::translate("commandLine", States[int(set.state)]),
+                    QDir::toNativeSeparators(set.folder), set.problem));
     return 0;
 }
 
@@ -112,36 +111,34 @@ bool isCommandLineTask(int argc, char* argv[])
 int runCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QCoreApplication::translate("commandLine",
-                                    "Brindlow, the instrument kiosk\n\n"
-                                    "The kiosk keeps its data (inventory, history, students.lst) in its working "
-                                    "directory. Started from the menu or by brindlow-kiosk, that is "
-                                    "${XDG_DATA_HOME:-~/.local/share}/brindlow/, made on the first start and "
-                                    "open to its owner only."));
+    parser.setApplicationDescription(QCoreApplication::translate("commandLine",
+        "Brindlow, the instrument kiosk\n\n"
+        "The kiosk keeps its data (inventory, history, students.lst) in its working "
+        "directory. Started from the menu or by brindlow-kiosk, that is "
+        "${XDG_DATA_HOME:-~/.local/share}/brindlow/, made on the first start and "
+        "open to its owner only."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption database(
-        QStringLiteral("database"),
+    const QCommandLineOption database(QStringLiteral("database"),
         QCoreApplication::translate("commandLine",
-                                    "Keep the data in the PostgreSQL database of this libpq connection string, "
-                                    "shared with other kiosks (an empty string: in this folder's files)."),
+            "Keep the data in the PostgreSQL database of this libpq connection string, "
+            "shared with other kiosks (an empty string: in this folder's files)."),
         QStringLiteral("connection"));
-    const QCommandLineOption copy(
-        QStringLiteral("copy-folder-to-database"),
+    const QCommandLineOption copy(QStringLiteral("copy-folder-to-database"),
         QCoreApplication::translate("commandLine",
-                                    "Copy the inventory, history and student list of this folder into that "
-                                    "database, which must be empty."));
+            "Copy the inventory, history and student list of this folder into that "
+            "database, which must be empty."));
     const QCommandLineOption backup(QStringLiteral("backup-now"),
-                         QCoreApplication::translate("commandLine", "Back up this folder's files now, beside a "
-                                                                    "running kiosk or without one."));
+        QCoreApplication::translate("commandLine",
+            "Back up this folder's files now, beside a "
+            "running kiosk or without one."));
     const QCommandLineOption list(QStringLiteral("list-backups"),
-                       QCoreApplication::translate("commandLine", "List the backups with their moments, sizes and state."));
+        QCoreApplication::translate("commandLine", "List the backups with their moments, sizes and state."));
     const QCommandLineOption restoreSet(QStringLiteral("restore-backup"),
-                             QCoreApplication::translate("commandLine",
-                                                         "Put this backup in place of this folder's files, which are "
-                                                         "kept aside; no kiosk may be running here."),
-                             QStringLiteral("folder"));
+        QCoreApplication::translate("commandLine",
+            "Put this backup in place of this folder's files, which are "
+            "kept aside; no kiosk may be running here."),
+        QStringLiteral("folder"));
     parser.addOptions({ database, copy, backup, list, restoreSet });
     parser.process(arguments);
 
@@ -162,7 +159,8 @@ int runCommandLine(const QStringList& arguments)
         }
         SystemClock clock;
         if (!Backups(clock).safeguard(QStringLiteral("copy-to-database"))) {
-            say(QCoreApplication::translate("commandLine", "Nothing was copied: this folder could not be backed up first."));
+            say(QCoreApplication::translate(
+                "commandLine", "Nothing was copied: this folder could not be backed up first."));
             return 1;
         }
         const auto [copied, report] = moveIntoDatabase(connection);

@@ -58,8 +58,9 @@ private:
 static bool holdsData(QSqlDatabase& database)
 {
     QSqlQuery query(database);
-    return !execLogged(query, QStringLiteral("SELECT EXISTS (SELECT 1 FROM inventory) OR EXISTS (SELECT 1 FROM history) "
-                                             "OR EXISTS (SELECT 1 FROM students)"))
+    return !execLogged(query,
+               QStringLiteral("SELECT EXISTS (SELECT 1 FROM inventory) OR EXISTS (SELECT 1 FROM history) "
+                              "OR EXISTS (SELECT 1 FROM students)"))
         || !query.next() || query.value(0).toBool();
 }
 
@@ -115,16 +116,17 @@ std::pair<bool, QString> moveIntoDatabase(const QString& connection)
         // keeps its rows, the extra ones without a day.
         QSet<QString> itemDays;
         RowInserter history(handle, QStringLiteral("history"),
-                            { "dateTime", "day", "studentName", "studentId", "itemName", "itemNumber" });
+            { "dateTime", "day", "studentName", "studentId", "itemName", "itemNumber" });
         const bool read = historyFile.forEachEntry([&](const Entry& entry) {
             const QDate day = entry.date();
             const QString itemDay = entry.item().toString() + QLatin1Char('\n') + day.toString(Qt::ISODate);
             const bool firstOfDay = !itemDays.contains(itemDay);
             itemDays.insert(itemDay);
             copied = copied
-                && history.add({ entry.msecsSinceEpoch(), firstOfDay ? QVariant(day) : QVariant(QMetaType::fromType<QDate>()),
-                                 textValue(entry.student().name()), textValue(entry.student().id()),
-                                 textValue(entry.item().name()), entry.item().number() });
+                && history.add(
+                    { entry.msecsSinceEpoch(), firstOfDay ? QVariant(day) : QVariant(QMetaType::fromType<QDate>()),
+                        textValue(entry.student().name()), textValue(entry.student().id()),
+                        textValue(entry.item().name()), entry.item().number() });
             first = first.isValid() ? std::min(first, day) : day;
             last = std::max(last, day);
             ++signOuts;
@@ -135,7 +137,9 @@ std::pair<bool, QString> moveIntoDatabase(const QString& connection)
         return copied;
     });
     if (!committed)
-        return { false, QCoreApplication::translate("moveIntoDatabase", "The copy failed, and nothing was copied; the log says why.") };
+        return { false,
+            QCoreApplication::translate(
+                "moveIntoDatabase", "The copy failed, and nothing was copied; the log says why.") };
     // Years of history arrived at once: the server's statistics and visibility
     // map would only catch up later, and plans made meanwhile would be poor.
     QSqlQuery tidy(handle);

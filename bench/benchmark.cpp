@@ -592,9 +592,9 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Ostmere"));
     const QStringList arguments = application.arguments();
     if (arguments.size() < 2) {
-        std::fprintf(
-            stderr,
-            "usage: benchmark FOLDER [REPEATS [startup|signout|scan|history|students|inventory|export|backup|race]...]\n");
+        std::fprintf(stderr,
+            "usage: benchmark FOLDER [REPEATS "
+            "[startup|signout|scan|history|students|inventory|export|backup|race]...]\n");
         return 2;
     }
     const QString folder = QDir(arguments.at(1)).absolutePath();

@@ -26,8 +26,7 @@ public:
     /// Starts on the entries of \a day, with no words, in time order.
     HistoryModel(AbstractHistory* history, int columnFlags, const QDate& day);
 
-    void setFilter(const QDate& from, const QDate& to, const QStringList& studentWords,
-                   const QStringList& itemWords);
+    void setFilter(const QDate& from, const QDate& to, const QStringList& studentWords, const QStringList& itemWords);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

@@ -47,4 +47,3 @@ bool DatabaseHistory::add(const Student& student, const Item& item)
     emit modified();
     return stored;
 }
-

@@ -1,8 +1,8 @@
 #ifndef DATABASEHISTORY_H
 #define DATABASEHISTORY_H
 
-#include "stores/SqlHistory.h"
 #include "stores/HistoryReader.h"
+#include "stores/SqlHistory.h"
 #include "stores/SqliteTable.h"
 #include "stores/safeguard.h"
 

@@ -2,8 +2,8 @@
 
 #include "stores/HistoryReader.h"
 
-QList<Entry> SqlHistory::entries(const QDate& from, const QDate& to, const QStringList& studentFilters,
-                                 const QStringList& itemFilters, bool* ok)
+QList<Entry> SqlHistory::entries(
+    const QDate& from, const QDate& to, const QStringList& studentFilters, const QStringList& itemFilters, bool* ok)
 {
     return reader().entries(from, to, studentFilters, itemFilters, ok);
 }

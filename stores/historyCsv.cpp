@@ -3,8 +3,8 @@
 #include "stores/AbstractHistory.h"
 
 #include <QDateTime>
-#include <QTimeZone>
 #include <QIODevice>
+#include <QTimeZone>
 
 #include <algorithm>
 #include <limits>

@@ -28,7 +28,8 @@ static QString dayOfSql(const QString& moment)
 static bool indexDateTime(QSqlDatabase& database, const ProgressNote&)
 {
     // Every sign-out reads today's rows; without an index that scans years of history.
-    return execAllLogged(database, { QStringLiteral("CREATE INDEX IF NOT EXISTS historyDateTime ON history (dateTime)") });
+    return execAllLogged(
+        database, { QStringLiteral("CREATE INDEX IF NOT EXISTS historyDateTime ON history (dateTime)") });
 }
 
 static bool prepareForLargeReads(QSqlDatabase& database, const ProgressNote& note)
@@ -74,10 +75,11 @@ static bool prepareForLargeReads(QSqlDatabase& database, const ProgressNote& not
 static bool clearPasswords(QSqlDatabase& database, const ProgressNote& note)
 {
     note(QCoreApplication::translate("historySchema", "Clearing old passwords from the history"));
-    return execAllLogged(database, { QStringLiteral("PRAGMA secure_delete = ON"),
-                                     QStringLiteral("UPDATE history SET studentPassword = NULL "
-                                                    "WHERE studentPassword IS NOT NULL"),
-                                     QStringLiteral("PRAGMA secure_delete = OFF") });
+    return execAllLogged(database,
+        { QStringLiteral("PRAGMA secure_delete = ON"),
+            QStringLiteral("UPDATE history SET studentPassword = NULL "
+                           "WHERE studentPassword IS NOT NULL"),
+            QStringLiteral("PRAGMA secure_delete = OFF") });
 }
 
 // Rows without a name or a number (older files, other programs) are counted,
@@ -90,14 +92,14 @@ static bool fillMissingTexts(QSqlDatabase& database, const ProgressNote&)
     return execAllLogged(database,
                { QStringLiteral("INSERT OR IGNORE INTO historyStudents (name, id) SELECT DISTINCT "
                                 "coalesce(studentName, ''), coalesce(studentId, '') FROM history WHERE %1")
-                     .arg(missingStudent),
-                 QStringLiteral("INSERT OR IGNORE INTO historyItems (name, number) SELECT DISTINCT "
-                                "coalesce(itemName, ''), coalesce(itemNumber, 0) FROM history WHERE %1")
-                     .arg(missingItem),
-                 QStringLiteral("UPDATE history SET studentName = coalesce(studentName, ''), "
-                                "studentId = coalesce(studentId, ''), itemName = coalesce(itemName, ''), "
-                                "itemNumber = coalesce(itemNumber, 0) WHERE %1 OR %2")
-                     .arg(missingStudent, missingItem) })
+                       .arg(missingStudent),
+                   QStringLiteral("INSERT OR IGNORE INTO historyItems (name, number) SELECT DISTINCT "
+                                  "coalesce(itemName, ''), coalesce(itemNumber, 0) FROM history WHERE %1")
+                       .arg(missingItem),
+                   QStringLiteral("UPDATE history SET studentName = coalesce(studentName, ''), "
+                                  "studentId = coalesce(studentId, ''), itemName = coalesce(itemName, ''), "
+                                  "itemNumber = coalesce(itemNumber, 0) WHERE %1 OR %2")
+                       .arg(missingStudent, missingItem) })
         && foldNewTexts(database);
 }
 
@@ -120,8 +122,7 @@ static bool foldTexts(QSqlDatabase& database, const QString& table, const QStrin
         values,
         [&](const QVariantList& chunk) {
             QSqlQuery update(database);
-            return execLogged(
-                update,
+            return execLogged(update,
                 QStringLiteral("WITH texts (row, folded) AS (VALUES %2) "
                                "UPDATE %1 SET folded = texts.folded FROM texts WHERE %1.rowid = texts.row")
                     .arg(table, repeated(QStringLiteral("(?, ?)"), QStringLiteral(", "), chunk.size() / 2)),

@@ -50,7 +50,9 @@ static int versionOf(QSqlDatabase& database)
     if (!execLogged(query, QStringLiteral("SELECT to_regclass('brindlowschema') IS NOT NULL")) || !query.next())
         return -1;
     if (!query.value(0).toBool())
-        return execAllLogged(database, { QStringLiteral("CREATE TABLE brindlowSchema (version integer NOT NULL)") }) ? 0 : -1;
+        return execAllLogged(database, { QStringLiteral("CREATE TABLE brindlowSchema (version integer NOT NULL)") })
+            ? 0
+            : -1;
     if (!execLogged(query, QStringLiteral("SELECT coalesce(max(version), 0) FROM brindlowSchema")) || !query.next())
         return -1;
     return query.value(0).toInt();

@@ -1,9 +1,9 @@
 #include "stores/DatabaseHistory.h"
 #include "stores/SystemClock.h"
 #include "stores/searchFolding.h"
+#include "support/StoreBackend.h"
 #include "support/TestWorkspace.h"
 #include "support/sqliteFile.h"
-#include "support/StoreBackend.h"
 
 #include <QRandomGenerator>
 #include <QSet>
@@ -88,8 +88,8 @@ void tst_DatabaseHistory::firstRunCreatesTableAndIndex()
     QVERIFY(query.exec("SELECT sql FROM sqlite_master WHERE type = 'table' AND name = 'history'"));
     QVERIFY(query.next());
     QCOMPARE(query.value(0).toString(),
-             QString("CREATE TABLE history (dateTime INTEGER, studentName TEXT, studentId TEXT, "
-                     "studentPassword TEXT, itemName TEXT, itemNumber INTEGER)"));
+        QString("CREATE TABLE history (dateTime INTEGER, studentName TEXT, studentId TEXT, "
+                "studentPassword TEXT, itemName TEXT, itemNumber INTEGER)"));
     // One index per order the history page shows.
     QVERIFY(query.exec("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND tbl_name = 'history'"));
     QVERIFY(query.next());
@@ -167,9 +167,9 @@ void tst_DatabaseHistory::dayBoundaries()
     QFETCH(QDate, day);
     const QDateTime start = day.startOfDay();
     const QDateTime nextStart = day.addDays(1).startOfDay();
-    backend->record({ Entry(start.addMSecs(-1), Student(), Item("before", 1)), Entry(start, Student(), Item("first", 1)),
-                      Entry(nextStart.addMSecs(-1), Student(), Item("last", 1)),
-                      Entry(nextStart, Student(), Item("after", 1)) });
+    backend->record(
+        { Entry(start.addMSecs(-1), Student(), Item("before", 1)), Entry(start, Student(), Item("first", 1)),
+            Entry(nextStart.addMSecs(-1), Student(), Item("last", 1)), Entry(nextStart, Student(), Item("after", 1)) });
 
     QCOMPARE(itemTexts(history->entries(day, day, {}, {})), QList<QString>({ "first #1", "last #1" }));
     QCOMPARE(itemTexts(history->entries(day.addDays(-1), day.addDays(-1), {}, {})), QList<QString>({ "before #1" }));
@@ -205,8 +205,10 @@ QList<Recorded> recordVariedHistory(StoreBackend& backend, qsizetype rows = 150)
     QList<Recorded> recorded;
     for (qsizetype row = 0; row < rows; ++row) {
         const QDateTime moment = clockChange.addSecs(qint64(random.bounded(8)) * 1800 - 7200);
-        recorded.append({ row, Entry(moment, Student(names.at(random.bounded(names.size())), ids.at(random.bounded(ids.size())), {}),
-                                     Item(items.at(row % items.size()), QList<int> { 1, 2, 10 }.at(row / items.size() % 3) + int(row / 12) * 10)) });
+        recorded.append({ row,
+            Entry(moment, Student(names.at(random.bounded(names.size())), ids.at(random.bounded(ids.size())), {}),
+                Item(items.at(row % items.size()),
+                    QList<int> { 1, 2, 10 }.at(row / items.size() % 3) + int(row / 12) * 10)) });
     }
     QList<Entry> entries;
     for (const Recorded& r : recorded)
@@ -274,9 +276,8 @@ void tst_DatabaseHistory::slicesInEveryOrder_data()
     QTest::addColumn<int>("rows");
     QTest::addColumn<QString>("word");
 
-    const QList<std::pair<HistoryQuery::Order, const char*>> orders {
-        { HistoryQuery::ByTime, "time" }, { HistoryQuery::ByStudent, "student" }, { HistoryQuery::ByItem, "item" }
-    };
+    const QList<std::pair<HistoryQuery::Order, const char*>> orders { { HistoryQuery::ByTime, "time" },
+        { HistoryQuery::ByStudent, "student" }, { HistoryQuery::ByItem, "item" } };
     for (const auto& [order, name] : orders) {
         for (Qt::SortOrder direction : { Qt::AscendingOrder, Qt::DescendingOrder }) {
             const char* way = direction == Qt::AscendingOrder ? "ascending" : "descending";
@@ -285,13 +286,14 @@ void tst_DatabaseHistory::slicesInEveryOrder_data()
             // Searches that find few rows read them at once; many, slice by slice.
             QTest::addRow("%s %s, few found, jumps", name, way) << order << direction << "jumps" << 150 << "o";
         }
-        QTest::addRow("%s, many found, scrolled up", name) << order << Qt::DescendingOrder << "scrolled up" << 5100
-                                                           << "%";
+        QTest::addRow("%s, many found, scrolled up", name)
+            << order << Qt::DescendingOrder << "scrolled up" << 5100 << "%";
     }
     // In time order many matches are read from a window at either end of the
     // range; these rows all lie in its middle day.
     for (Qt::SortOrder direction : { Qt::AscendingOrder, Qt::DescendingOrder })
-        QTest::addRow("time %s, many found, scrolled down", direction == Qt::AscendingOrder ? "ascending" : "descending")
+        QTest::addRow(
+            "time %s, many found, scrolled down", direction == Qt::AscendingOrder ? "ascending" : "descending")
             << HistoryQuery::ByTime << direction << "scrolled down" << 5100 << "%";
 }
 
@@ -306,8 +308,9 @@ void tst_DatabaseHistory::slicesInEveryOrder()
     const QList<Recorded> recorded = recordVariedHistory(*backend, rows);
     const QStringList words = word.isEmpty() ? QStringList() : QStringList { word };
     QList<Recorded> found;
-    std::copy_if(recorded.cbegin(), recorded.cend(), std::back_inserter(found),
-                 [&word](const Recorded& r) { return foldForSearch(r.entry.student().toString()).contains(word) || word == "%"; });
+    std::copy_if(recorded.cbegin(), recorded.cend(), std::back_inserter(found), [&word](const Recorded& r) {
+        return foldForSearch(r.entry.student().toString()).contains(word) || word == "%";
+    });
     const QList<Entry> expected = sortedAsBefore(found, order, direction);
     const HistoryQuery query { QDate(2026, 10, 24), QDate(2026, 10, 26), words, {}, order, direction };
     QCOMPARE(history->count(query), expected.size());
@@ -340,8 +343,8 @@ void tst_DatabaseHistory::searchFindsAllTheOldSearchFound()
     const QDate day(2026, 10, 25);
     for (bool student : { true, false }) {
         const QStringList words { word };
-        const QStringList found = texts(history->entries(day.addDays(-1), day, student ? words : QStringList(),
-                                                         student ? QStringList() : words));
+        const QStringList found = texts(
+            history->entries(day.addDays(-1), day, student ? words : QStringList(), student ? QStringList() : words));
         for (const Recorded& r : recorded) {
             const QString text = student ? r.entry.student().toString() : r.entry.item().toString();
             if (foundBefore(text, word))
@@ -365,17 +368,18 @@ void tst_DatabaseHistory::filters_data()
 
     const QList<QString> all { "Violin #1", "Viola #10", "Drum #19", "Flute #100", "Flute #2" };
     QTest::newRow("no words") << QStringList() << QStringList() << all;
-    QTest::newRow("#1 matches 1, 10-19, 100")
-        << QStringList() << QStringList { "#1" } << QList<QString> { "Violin #1", "Viola #10", "Drum #19", "Flute #100" };
+    QTest::newRow("#1 matches 1, 10-19, 100") << QStringList() << QStringList { "#1" }
+                                              << QList<QString> { "Violin #1", "Viola #10", "Drum #19", "Flute #100" };
     QTest::newRow("ID prefix") << QStringList { "(12" } << QStringList() << QList<QString> { "Violin #1" };
     QTest::newRow("ASCII case ignored") << QStringList { "ADA" } << QStringList() << QList<QString> { "Violin #1" };
-    QTest::newRow("non-ASCII case ignored") << QStringList { "éMILE" } << QStringList() << QList<QString> { "Viola #10" };
-    QTest::newRow("accents ignored: emile") << QStringList { "emile" } << QStringList() << QList<QString> { "Viola #10" };
-    QTest::newRow("accents ignored: zoe, muller") << QStringList { "zoe", "muller" } << QStringList()
-                                                  << QList<QString> { "Flute #100" };
+    QTest::newRow("non-ASCII case ignored")
+        << QStringList { "éMILE" } << QStringList() << QList<QString> { "Viola #10" };
+    QTest::newRow("accents ignored: emile")
+        << QStringList { "emile" } << QStringList() << QList<QString> { "Viola #10" };
+    QTest::newRow("accents ignored: zoe, muller")
+        << QStringList { "zoe", "muller" } << QStringList() << QList<QString> { "Flute #100" };
     QTest::newRow("accents ignored: ZOË") << QStringList { "ZOË" } << QStringList() << QList<QString> { "Flute #100" };
-    QTest::newRow("every student word must match")
-        << QStringList { "Ada", "Bo" } << QStringList() << QList<QString>();
+    QTest::newRow("every student word must match") << QStringList { "Ada", "Bo" } << QStringList() << QList<QString>();
     QTest::newRow("student and item words")
         << QStringList { "12" } << QStringList { "Drum" } << QList<QString> { "Drum #19" };
     QTest::newRow("percent matches all") << QStringList { "%" } << QStringList() << all;
@@ -395,10 +399,10 @@ void tst_DatabaseHistory::filters()
 
     const QDateTime now = QDateTime::currentDateTime();
     backend->record({ Entry(now, Student("Ada", "123", "x"), Item("Violin", 1)),
-                      Entry(now, Student("Émile", "456", "x"), Item("Viola", 10)),
-                      Entry(now, Student("Bo", "3124", "x"), Item("Drum", 19)),
-                      Entry(now, Student("Zoë Müller", "77", "x"), Item("Flute", 100)),
-                      Entry(now, Student("Dee' OR 1=1 --", "5", "x"), Item("Flute", 2)) });
+        Entry(now, Student("Émile", "456", "x"), Item("Viola", 10)),
+        Entry(now, Student("Bo", "3124", "x"), Item("Drum", 19)),
+        Entry(now, Student("Zoë Müller", "77", "x"), Item("Flute", 100)),
+        Entry(now, Student("Dee' OR 1=1 --", "5", "x"), Item("Flute", 2)) });
 
     const QDate today = now.date();
     QCOMPARE(itemTexts(history->entries(today, today, studentWords, itemWords)), items);
@@ -408,8 +412,8 @@ void tst_DatabaseHistory::insertionOrderWhateverTheFilters()
 {
     const QDateTime now = QDateTime::currentDateTime();
     backend->record({ Entry(now, Student("Zed", "9", "x"), Item("Tuba", 3)),
-                      Entry(now.addSecs(-3600), Student("Amy", "1", "x"), Item("Tuba", 1)),
-                      Entry(now, Student("Max", "5", "x"), Item("Tuba", 2)) });
+        Entry(now.addSecs(-3600), Student("Amy", "1", "x"), Item("Tuba", 1)),
+        Entry(now, Student("Max", "5", "x"), Item("Tuba", 2)) });
     const QDate today = now.date();
     const QList<QString> order { "Tuba #3", "Tuba #1", "Tuba #2" };
     QCOMPARE(itemTexts(history->entries(today.addDays(-1), today, {}, {})), order);
@@ -466,19 +470,20 @@ void tst_DatabaseHistory::fileOfTheFirstReleaseIsUpgraded()
     history.reset();
     QFile::remove(workspace->filePath("history"));
     const QDateTime moment = QDateTime::currentDateTime().addDays(-1);
-    QVERIFY(runSql("history", {
-        "PRAGMA secure_delete = OFF",
-        "CREATE TABLE history (dateTime INTEGER, studentName TEXT, studentId TEXT, studentPassword TEXT, "
-        "itemName TEXT, itemNumber INTEGER)",
-        "CREATE INDEX historyDateTime ON history (dateTime)",
-        QString("INSERT INTO history VALUES (%1, 'Ada', '1', 'hunter2', 'Oboe', 2), (%1, 'Bo', '2', NULL, 'Harp', 1), "
+    QVERIFY(runSql("history",
+        { "PRAGMA secure_delete = OFF",
+            "CREATE TABLE history (dateTime INTEGER, studentName TEXT, studentId TEXT, studentPassword TEXT, "
+            "itemName TEXT, itemNumber INTEGER)",
+            "CREATE INDEX historyDateTime ON history (dateTime)",
+            QString(
+                "INSERT INTO history VALUES (%1, 'Ada', '1', 'hunter2', 'Oboe', 2), (%1, 'Bo', '2', NULL, 'Harp', 1), "
                 "(%2, 'Cy', '3', 'hunter2', 'Harp', 2)")
-            .arg(moment.toMSecsSinceEpoch())
-            .arg(moment.addSecs(-60).toMSecsSinceEpoch()),
-        // Pages of cleared rows, left free with their contents.
-        "INSERT INTO history WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 40) "
-        "SELECT 0, 'Dee', '4', 'dropped-secret' || hex(zeroblob(500)), 'Tuba', i FROM n",
-        "DELETE FROM history WHERE studentId = '4'" }));
+                .arg(moment.toMSecsSinceEpoch())
+                .arg(moment.addSecs(-60).toMSecsSinceEpoch()),
+            // Pages of cleared rows, left free with their contents.
+            "INSERT INTO history WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 40) "
+            "SELECT 0, 'Dee', '4', 'dropped-secret' || hex(zeroblob(500)), 'Tuba', i FROM n",
+            "DELETE FROM history WHERE studentId = '4'" }));
     QVERIFY(workspace->readFile("history").contains("dropped-secret"));
 
     QStringList notes;
@@ -506,7 +511,7 @@ void tst_DatabaseHistory::rowsWithoutNamesAreShown_data()
     QTest::addColumn<HistoryQuery::Order>("order");
     QTest::addColumn<Qt::SortOrder>("direction");
     for (auto [order, name] : { std::pair(HistoryQuery::ByTime, "time"), std::pair(HistoryQuery::ByStudent, "student"),
-                                std::pair(HistoryQuery::ByItem, "item") }) {
+             std::pair(HistoryQuery::ByItem, "item") }) {
         QTest::addRow("by %s ascending, slices would skip the NULL keys", name) << order << Qt::AscendingOrder;
         QTest::addRow("by %s descending, slices would skip the NULL keys", name) << order << Qt::DescendingOrder;
     }
@@ -522,12 +527,13 @@ void tst_DatabaseHistory::rowsWithoutNamesAreShown()
     history.reset();
     QFile::remove(workspace->filePath("history"));
     const QDateTime moment(QDate(2026, 3, 2), QTime(10, 0));
-    QVERIFY(runSql("history", { "CREATE TABLE history (dateTime INTEGER, studentName TEXT, studentId TEXT, "
-                                "studentPassword TEXT, itemName TEXT, itemNumber INTEGER)",
-                                QString("INSERT INTO history VALUES (%1, NULL, '5', NULL, 'Harp', 3), "
-                                        "(%1 + 1, 'Eve', NULL, NULL, NULL, 1), (%1 + 2, 'Fay', '6', NULL, 'Oboe', NULL), "
-                                        "(%1 + 3, 'Ada', '1', NULL, 'Cello', 1), (%1 + 4, NULL, NULL, NULL, NULL, NULL)")
-                                    .arg(moment.toMSecsSinceEpoch()) }));
+    QVERIFY(runSql("history",
+        { "CREATE TABLE history (dateTime INTEGER, studentName TEXT, studentId TEXT, "
+          "studentPassword TEXT, itemName TEXT, itemNumber INTEGER)",
+            QString("INSERT INTO history VALUES (%1, NULL, '5', NULL, 'Harp', 3), "
+                    "(%1 + 1, 'Eve', NULL, NULL, NULL, 1), (%1 + 2, 'Fay', '6', NULL, 'Oboe', NULL), "
+                    "(%1 + 3, 'Ada', '1', NULL, 'Cello', 1), (%1 + 4, NULL, NULL, NULL, NULL, NULL)")
+                .arg(moment.toMSecsSinceEpoch()) }));
     history = std::make_unique<DatabaseHistory>(clock);
 
     const HistoryQuery query { moment.date(), moment.date(), {}, {}, order, direction };

@@ -16,11 +16,11 @@
 static void addSampleData(AbstractInventory& inventory, AbstractStudentList& students)
 {
     students.setStudents({ Student("Zoë Ørsted", "1001", "a"), Student("Bo Diddley", "1002", "b"),
-                           Student("Ada Lovelace", "1815", "c"), Student("Émile Roux", "1040", QString()),
-                           Student("Niamh Byrne", "1077", "d"), Student("Mateo García", "1123", QString()) });
+        Student("Ada Lovelace", "1815", "c"), Student("Émile Roux", "1040", QString()),
+        Student("Niamh Byrne", "1077", "d"), Student("Mateo García", "1123", QString()) });
     QList<Item> items;
     for (const auto& [name, count] : { std::pair("Violin", 4), std::pair("Flute", 3), std::pair("Cello", 2),
-                                       std::pair("Trumpet", 3), std::pair("Clarinet", 2) })
+             std::pair("Trumpet", 3), std::pair("Clarinet", 2) })
         for (int number = 1; number <= count; ++number)
             items.append(Item(name, number));
     inventory.addItems(items);
@@ -33,9 +33,8 @@ static void addSampleData(AbstractInventory& inventory, AbstractStudentList& stu
         int student;
         Item item;
     } signOuts[] = { { 3 * 1440 + 60, 2, Item("Cello", 1) }, { 2 * 1440 + 180, 4, Item("Flute", 2) },
-                     { 1440 + 30, 0, Item("Violin", 3) },    { 95, 0, Item("Violin", 2) },
-                     { 62, 1, Item("Trumpet", 1) },          { 31, 2, Item("Cello", 2) },
-                     { 12, 4, Item("Flute", 1) } };
+        { 1440 + 30, 0, Item("Violin", 3) }, { 95, 0, Item("Violin", 2) }, { 62, 1, Item("Trumpet", 1) },
+        { 31, 2, Item("Cello", 2) }, { 12, 4, Item("Flute", 1) } };
     QSqlQuery insert(QSqlDatabase::database(QStringLiteral("history")));
     insert.prepare(QStringLiteral("INSERT INTO history VALUES (?, ?, ?, ?, ?, ?)"));
     for (const auto& signOut : signOuts) {
