@@ -218,10 +218,13 @@ void SignOutWidget::changeEvent(QEvent* event)
         fitPlaceholders();
         sortViewsAgain(this);
         inventoryModel->sort(0);
+    } else if (event->type() == QEvent::FontChange) {
+        fitPlaceholders();
     }
 }
 
-// The boxes keep the form's width unless a language's placeholder needs more.
+// The boxes keep the form's width unless a language's placeholder, or a
+// larger font, needs more.
 void SignOutWidget::fitPlaceholders()
 {
     for (QLineEdit* box : { ui->usernameBox, ui->passwordBox }) {
