@@ -16,41 +16,52 @@
 
 namespace {
 
-/// Inserts rows of values into \a table in statements of a few hundred rows.
+// Rows a statement: years of history go in a few hundred statements, and
+// what is held between two stays small.
+constexpr qsizetype RowsPerStatement = 5000;
+
+/// Inserts rows of values into \a table, each column of many rows bound as one array.
 class RowInserter
 {
 public:
-    RowInserter(QSqlDatabase& database, const QString& table, const QStringList& columns)
-        : database(database)
-        , head(QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(table, columns.join(QLatin1String(", "))))
-        , row(QLatin1Char('(') + repeated(QStringLiteral("?"), QStringLiteral(", "), columns.size()) + QLatin1Char(')'))
+    /// \a columns are names with their types ("name text").
+    RowInserter(PreparedStatements& statements, const QString& table, const QStringList& columns)
+        : statements(statements)
+        , pending(columns.size())
     {
+        QStringList names;
+        QStringList arrays;
+        for (const QString& column : columns) {
+            names.append(column.section(QLatin1Char(' '), 0, 0));
+            arrays.append(QStringLiteral("?::%1[]").arg(column.section(QLatin1Char(' '), 1)));
+        }
+        statement = QStringLiteral("INSERT INTO %1 (%2) SELECT * FROM unnest(%3)")
+                        .arg(table, names.join(QLatin1String(", ")), arrays.join(QLatin1String(", ")));
     }
 
     bool add(const QVariantList& values)
     {
-        pending.append(values);
-        return pending.size() < MaxRowsPerStatement || flush();
+        for (qsizetype i = 0; i < values.size(); ++i)
+            pending[i].append(values.at(i));
+        return pending.first().size() < RowsPerStatement || flush();
     }
 
     bool flush()
     {
-        if (pending.isEmpty())
+        if (pending.first().isEmpty())
             return true;
-        QSqlQuery query(database);
-        query.prepare(head + repeated(row, QStringLiteral(", "), pending.size()));
-        for (const QVariantList& values : std::as_const(pending))
-            for (const QVariant& value : values)
-                query.addBindValue(value);
-        pending.clear();
-        return execLogged(query);
+        QVariantList arrays;
+        for (QVariantList& column : pending) {
+            arrays.append(postgresArray(column));
+            column.clear();
+        }
+        return statements.run(statement, arrays) != nullptr;
     }
 
 private:
-    QSqlDatabase& database;
-    const QString head;
-    const QString row;
-    QList<QVariantList> pending;
+    PreparedStatements& statements;
+    QString statement;
+    QList<QVariantList> pending; // per column
 };
 
 } // namespace
@@ -99,12 +110,13 @@ std::pair<bool, QString> moveIntoDatabase(const QString& connection)
     QDate last;
     const bool committed = inTransaction(handle, [&] {
         bool copied = true;
-        RowInserter inventory(handle, QStringLiteral("inventory"), { "name", "number" });
+        RowInserter inventory(database.statements(), QStringLiteral("inventory"), { "name text", "number integer" });
         for (const Item& item : items)
             copied = copied && inventory.add({ textValue(item.name()), item.number() });
         copied = copied && inventory.flush();
 
-        RowInserter students(handle, QStringLiteral("students"), { "id", "name", "password" });
+        RowInserter students(
+            database.statements(), QStringLiteral("students"), { "id text", "name text", "password text" });
         for (int i = 0; i < studentFile.count(); ++i) {
             const Student student = studentFile.at(i);
             registered += student.password().isNull() ? 0 : 1;
@@ -115,8 +127,9 @@ std::pair<bool, QString> moveIntoDatabase(const QString& connection)
         // One item out once a day holds from now on; a day that broke it before
         // keeps its rows, the extra ones without a day.
         QSet<QString> itemDays;
-        RowInserter history(handle, QStringLiteral("history"),
-            { "dateTime", "day", "studentName", "studentId", "itemName", "itemNumber" });
+        RowInserter history(database.statements(), QStringLiteral("history"),
+            { "dateTime bigint", "day date", "studentName text", "studentId text", "itemName text",
+                "itemNumber integer" });
         const bool read = historyFile.forEachEntry([&](const Entry& entry) {
             const QDate day = entry.date();
             const QString itemDay = entry.item().toString() + QLatin1Char('\n') + day.toString(Qt::ISODate);

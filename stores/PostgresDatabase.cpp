@@ -38,6 +38,7 @@ static QString withTimeouts(const QString& connection)
 
 PostgresDatabase::PostgresDatabase(const QString& connection)
     : handle(QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName()))
+    , prepared(handle)
 {
     handle.setConnectOptions(withTimeouts(connection));
     watchdog.setInterval(std::chrono::seconds(2));
@@ -49,6 +50,7 @@ PostgresDatabase::PostgresDatabase(const QString& connection)
 PostgresDatabase::~PostgresDatabase()
 {
     const QString name = handle.connectionName();
+    prepared.forget();
     handle.close();
     handle = QSqlDatabase();
     QSqlDatabase::removeDatabase(name);
@@ -61,6 +63,7 @@ bool PostgresDatabase::open()
 
 bool PostgresDatabase::connect()
 {
+    prepared.forget();
     reached = handle.open();
     if (!reached) {
         // The details are for whoever reads the log, not for the person at the kiosk.
@@ -103,8 +106,7 @@ QString PostgresDatabase::channel()
 
 bool PostgresDatabase::notify(const QString& topic)
 {
-    QSqlQuery query(handle);
-    return execLogged(query, QStringLiteral("SELECT pg_notify(?, ?)"), { Channel, topic });
+    return prepared.run(QStringLiteral("SELECT pg_notify(?, ?)"), { Channel, topic }) != nullptr;
 }
 
 // A server that went away is noticed within the watchdog's interval, even

@@ -27,6 +27,8 @@ private slots:
     void changesReachTheOtherKiosks();
     void serverOutageIsSurvived();
     void importUndoneOnAnotherKiosk();
+    void listsRoundTrip_data();
+    void listsRoundTrip();
 
 private:
     std::unique_ptr<StoreBackend> backend; // a fresh database for each test
@@ -198,6 +200,41 @@ void tst_PostgresKiosks::importUndoneOnAnotherKiosk()
     QCOMPARE(QList<Student>({ there.at(0), there.at(1) }), before);
     QTRY_COMPARE_WITH_TIMEOUT(here.student("1"), before.first(), 1000);
     QVERIFY(!here.canUndoImport());
+}
+
+void tst_PostgresKiosks::listsRoundTrip_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("double quote") << QString("Ada \"Bo\"");
+    QTest::newRow("backslash") << QString("Back\\slash\\");
+    QTest::newRow("comma and braces") << QString("{a,b},}");
+    QTest::newRow("the word NULL") << QString("NULL");
+    QTest::newRow("single quote") << QString("O'Brien");
+    QTest::newRow("empty") << QString("");
+    QTest::newRow("spaces around") << QString("  Zoë  ");
+}
+
+// Lists go to the database as arrays: no text may break out of its element
+// or come back changed, and a missing password stays NULL.
+void tst_PostgresKiosks::listsRoundTrip()
+{
+    QFETCH(QString, text);
+    PostgresDatabase database(StoreBackend::connection());
+    PostgresStudentList students(database);
+    PostgresInventory inventory(database);
+    const QList<Student> list { Student(text, "1", text), Student(text, text + "2", {}) };
+    QVERIFY(students.setStudents(list));
+    QVERIFY(inventory.addItems({ Item(text, 1), Item("Harp", 2), Item(text, 1) }));
+
+    PostgresDatabase other(StoreBackend::connection());
+    PostgresStudentList reread(other);
+    QCOMPARE(QList<Student>({ reread.student("1"), reread.student(text + "2") }), list);
+    QVERIFY(reread.student(text + "2").password().isNull());
+    QCOMPARE(PostgresInventory(other).items(), QList<Item>({ Item(text, 1), Item("Harp", 2) }));
+    QVERIFY(inventory.removeItems({ Item(text, 1) }));
+    QCOMPARE(PostgresInventory(other).items(), QList<Item>({ Item("Harp", 2) }));
+    QVERIFY(students.clearPasswords({ "1" }));
+    QVERIFY(PostgresStudentList(other).student("1").password().isNull());
 }
 
 int main(int argc, char* argv[])

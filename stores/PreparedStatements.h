@@ -1,0 +1,38 @@
+#ifndef PREPAREDSTATEMENTS_H
+#define PREPAREDSTATEMENTS_H
+
+#include <QHash>
+#include <QSqlDatabase>
+#include <QVariantList>
+
+#include <memory>
+
+class QSqlQuery;
+
+/// The statements of one connection, run with values bound to their "?"
+/// placeholders, never written into their texts. On PostgreSQL each text is
+/// prepared once per connection and kept, so that the server parses and plans
+/// it once; SQLite prepares in the process, cheaply, and a statement kept
+/// there would hold its read open.
+class PreparedStatements
+{
+public:
+    explicit PreparedStatements(QSqlDatabase& database);
+    ~PreparedStatements();
+
+    /// Executes \a statement with \a values; null when it fails,
+    /// which is logged (never the values). On PostgreSQL the rows are to be
+    /// read before the same statement runs again.
+    std::shared_ptr<QSqlQuery> run(const QString& statement, const QVariantList& values = {});
+    /// Drops the kept statements: a new session of the server has none of them.
+    void forget();
+    QSqlDatabase& database() { return handle; }
+
+private:
+    std::shared_ptr<QSqlQuery> prepared(const QString& statement);
+
+    QSqlDatabase& handle;
+    QHash<QString, std::shared_ptr<QSqlQuery>> kept;
+};
+
+#endif
