@@ -44,7 +44,9 @@ private:
     bool open();
     bool connect();
     bool createSchema();
+    void refuseSetUp(const QString& reason);
     void checkConnection();
+    bool reconnectNow();
     void heard(const QString& channel, QSqlDriver::NotificationSource source, const QVariant& payload);
 
     QSqlDatabase handle;

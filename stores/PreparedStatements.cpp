@@ -1,5 +1,6 @@
 #include "stores/PreparedStatements.h"
 
+#include "stores/postgresSession.h"
 #include "stores/sqlExec.h"
 
 #include <QSqlDriver>
@@ -34,7 +35,7 @@ std::shared_ptr<QSqlQuery> PreparedStatements::prepared(const QString& statement
     return query;
 }
 
-std::shared_ptr<QSqlQuery> PreparedStatements::run(const QString& statement, const QVariantList& values)
+std::shared_ptr<QSqlQuery> PreparedStatements::attempt(const QString& statement, const QVariantList& values)
 {
     const std::shared_ptr<QSqlQuery> query = prepared(statement);
     if (!query)
@@ -42,6 +43,17 @@ std::shared_ptr<QSqlQuery> PreparedStatements::run(const QString& statement, con
     for (qsizetype i = 0; i < values.size(); ++i)
         query->bindValue(int(i), values.at(i));
     return execLogged(*query) ? query : nullptr;
+}
+
+// Inside a transaction the statement is not run again: the work before it
+// went with the session.
+std::shared_ptr<QSqlQuery> PreparedStatements::run(const QString& statement, const QVariantList& values)
+{
+    const bool repeatable = reconnectNow && outsideTransaction(handle);
+    std::shared_ptr<QSqlQuery> query = attempt(statement, values);
+    if (!query && repeatable && sessionLost(handle) && reconnectNow())
+        query = attempt(statement, values);
+    return query;
 }
 
 void PreparedStatements::forget()

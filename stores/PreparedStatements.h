@@ -5,6 +5,7 @@
 #include <QSqlDatabase>
 #include <QVariantList>
 
+#include <functional>
 #include <memory>
 
 class QSqlQuery;
@@ -26,13 +27,18 @@ public:
     std::shared_ptr<QSqlQuery> run(const QString& statement, const QVariantList& values = {});
     /// Drops the kept statements: a new session of the server has none of them.
     void forget();
+    /// A statement outside a transaction that finds the server's session gone
+    /// asks \a reconnect to connect again at once, and runs once more when it did.
+    void setReconnect(const std::function<bool()>& reconnect) { reconnectNow = reconnect; }
     QSqlDatabase& database() { return handle; }
 
 private:
     std::shared_ptr<QSqlQuery> prepared(const QString& statement);
+    std::shared_ptr<QSqlQuery> attempt(const QString& statement, const QVariantList& values);
 
     QSqlDatabase& handle;
     QHash<QString, std::shared_ptr<QSqlQuery>> kept;
+    std::function<bool()> reconnectNow;
 };
 
 #endif
