@@ -66,6 +66,10 @@ private:
 
 } // namespace
 
+// Any fixed number, another than the schema's: two copies started at once
+// take turns, and the second one finds the first one's data.
+static constexpr qint64 CopyLock = 7262011;
+
 static bool holdsData(QSqlDatabase& database)
 {
     QSqlQuery query(database);
@@ -91,9 +95,12 @@ std::pair<bool, QString> moveIntoDatabase(const QString& connection)
     if (!database.problem().isEmpty())
         return { false, database.problem() };
     QSqlDatabase& handle = database.database();
+    const auto holdsDataAlready = [] {
+        return std::make_pair(false,
+            QCoreApplication::translate("moveIntoDatabase", "The database holds data already: nothing was copied."));
+    };
     if (holdsData(handle))
-        return { false,
-            QCoreApplication::translate("moveIntoDatabase", "The database holds data already: nothing was copied.") };
+        return holdsDataAlready();
 
     SystemClock clock;
     DatabaseInventory inventoryFile;
@@ -108,7 +115,16 @@ std::pair<bool, QString> moveIntoDatabase(const QString& connection)
     qsizetype signOuts = 0;
     QDate first;
     QDate last;
-    const bool committed = inTransaction(handle, [&] {
+    // Years of history take longer than a kiosk's statements may, and a
+    // second copy waits for the first one to end (below).
+    const bool unlimited = execAllLogged(handle, { QStringLiteral("SET statement_timeout = 0") });
+    bool heldData = false;
+    const bool committed = unlimited && inTransaction(handle, [&] {
+        if (!database.statements().run(QStringLiteral("SELECT pg_advisory_xact_lock(?)"), { CopyLock }))
+            return false;
+        heldData = holdsData(handle);
+        if (heldData)
+            return false;
         bool copied = true;
         RowInserter inventory(database.statements(), QStringLiteral("inventory"), { "name text", "number integer" });
         for (const Item& item : items)
@@ -149,14 +165,20 @@ std::pair<bool, QString> moveIntoDatabase(const QString& connection)
             copied = copied && database.notify(QString::fromLatin1(topic));
         return copied;
     });
+    if (heldData)
+        return holdsDataAlready();
     if (!committed)
         return { false,
             QCoreApplication::translate(
                 "moveIntoDatabase", "The copy failed, and nothing was copied; the log says why.") };
     // Years of history arrived at once: the server's statistics and visibility
     // map would only catch up later, and plans made meanwhile would be poor.
+    // Only the kiosk's own tables: the others are not the copy's to tidy
+    // (the server would warn of each one that only a superuser may).
     QSqlQuery tidy(handle);
-    execLogged(tidy, QStringLiteral("VACUUM ANALYZE"));
+    execLogged(tidy,
+        QStringLiteral("VACUUM (ANALYZE) inventory, students, studentsBeforeImport, importKept, history, historyDays, "
+                       "historyStudents, historyItems"));
     return { true,
         QCoreApplication::translate(
             "moveIntoDatabase", "Copied %1 items, %2 students (%3 with a registered password) and %4 sign-outs%5.")
