@@ -25,8 +25,8 @@ class RowInserter
 {
 public:
     /// \a columns are names with their types ("name text").
-    RowInserter(PreparedStatements& statements, const QString& table, const QStringList& columns)
-        : statements(statements)
+    RowInserter(PreparedStatements& prepared, const QString& table, const QStringList& columns)
+        : statements(prepared)
         , pending(columns.size())
     {
         QStringList names;

@@ -84,9 +84,9 @@ private:
 
 } // namespace
 
-HistoryReader::HistoryReader(PreparedStatements& statements, Planner planner)
-    : statements(statements)
-    , planner(planner)
+HistoryReader::HistoryReader(PreparedStatements& prepared, Planner plan)
+    : statements(prepared)
+    , planner(plan)
 {
 }
 

@@ -7,8 +7,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-PreparedStatements::PreparedStatements(QSqlDatabase& database)
-    : handle(database)
+PreparedStatements::PreparedStatements(QSqlDatabase& connection)
+    : handle(connection)
 {
 }
 

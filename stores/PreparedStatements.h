@@ -18,7 +18,7 @@ class QSqlQuery;
 class PreparedStatements
 {
 public:
-    explicit PreparedStatements(QSqlDatabase& database);
+    explicit PreparedStatements(QSqlDatabase& connection);
     ~PreparedStatements();
 
     /// Executes \a statement with \a values; null when it fails,
