@@ -136,7 +136,7 @@ static QString kioskFolder(const TestWorkspace& workspace, const QString& name)
 void tst_moveIntoDatabase::twoCopiesAtOnce()
 {
     QList<std::shared_ptr<QProcess>> copies;
-    for (const QString& name : { "A", "B" }) {
+    for (const char* name : { "A", "B" }) {
         auto copy = std::make_shared<QProcess>();
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("COPY_FOLDER", kioskFolder(*workspace, name));
