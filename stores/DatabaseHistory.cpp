@@ -12,7 +12,8 @@ DatabaseHistory::DatabaseHistory(const Clock& clockSource, const ProgressNote& u
     : clock(clockSource)
     , table(QStringLiteral("history"), historyColumns(), historySchema(), upgradeNote)
     , database(table.database())
-    , historyReader(database, HistoryReader::Planner::Sqlite)
+    , statements(database)
+    , historyReader(statements, HistoryReader::Planner::Sqlite)
 {
 }
 

@@ -2,6 +2,7 @@
 #define DATABASEHISTORY_H
 
 #include "stores/HistoryReader.h"
+#include "stores/PreparedStatements.h"
 #include "stores/SqlHistory.h"
 #include "stores/SqliteTable.h"
 #include "stores/safeguard.h"
@@ -38,6 +39,7 @@ private:
     const Clock& clock;
     SqliteTable table;
     QSqlDatabase& database;
+    PreparedStatements statements;
     HistoryReader historyReader;
     Safeguard safeguard;
 };

@@ -373,7 +373,7 @@ void tst_DatabaseHistory::filters_data()
     QTest::addColumn<QStringList>("itemWords");
     QTest::addColumn<QList<QString>>("items");
 
-    const QList<QString> all { "Violin #1", "Viola #10", "Drum #19", "Flute #100", "Flute #2" };
+    const QList<QString> all { "Violin #1", "Viola #10", "Drum #19", "Flute #100", "Flute #2", "Harp #3" };
     QTest::newRow("no words") << QStringList() << QStringList() << all;
     QTest::newRow("#1 matches 1, 10-19, 100") << QStringList() << QStringList { "#1" }
                                               << QList<QString> { "Violin #1", "Viola #10", "Drum #19", "Flute #100" };
@@ -396,6 +396,11 @@ void tst_DatabaseHistory::filters_data()
     QTest::newRow("quotes and comment are literal")
         << QStringList { "' OR 1=1 --" } << QStringList() << QList<QString> { "Flute #2" };
     QTest::newRow("name and ID together") << QStringList { "Bo (3" } << QStringList() << QList<QString> { "Drum #19" };
+    QTest::newRow("second word with quotes is literal")
+        << QStringList { "Dee'", "1=1 --" } << QStringList() << QList<QString> { "Flute #2" };
+    QTest::newRow("backslash is literal") << QStringList { "k\\s" } << QStringList() << QList<QString> { "Harp #3" };
+    QTest::newRow("exclamation mark is literal")
+        << QStringList { "h!" } << QStringList() << QList<QString> { "Harp #3" };
 }
 
 void tst_DatabaseHistory::filters()
@@ -409,7 +414,8 @@ void tst_DatabaseHistory::filters()
         Entry(now, Student("Émile", "456", "x"), Item("Viola", 10)),
         Entry(now, Student("Bo", "3124", "x"), Item("Drum", 19)),
         Entry(now, Student("Zoë Müller", "77", "x"), Item("Flute", 100)),
-        Entry(now, Student("Dee' OR 1=1 --", "5", "x"), Item("Flute", 2)) });
+        Entry(now, Student("Dee' OR 1=1 --", "5", "x"), Item("Flute", 2)),
+        Entry(now, Student("Back\\slash!", "6", "x"), Item("Harp", 3)) });
 
     const QDate today = now.date();
     QCOMPARE(itemTexts(history->entries(today, today, studentWords, itemWords)), items);
