@@ -27,10 +27,12 @@ const QStringList& backupFileNames()
 
 namespace {
 
-// About a megabyte a step: a sign-out's commit waits for one step at most.
+// About a megabyte a step.
 constexpr int PagesPerStep = 256;
 // A source changed by the kiosk between two steps makes SQLite start the
-// copy again; after this many restarts the rest is copied in one step.
+// copy again; after this many restarts the rest is copied in one step, in
+// one snapshot of the kiosk's write-ahead-logged file that keeps no sign-out
+// waiting (a file that could not be switched to the log would hold it up).
 constexpr int RestartsBeforeOneStep = 3;
 
 const QFileDevice::Permissions OwnerFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
@@ -102,14 +104,20 @@ QString copyDatabase(const QString& source, const QString& target)
             && ++restarts >= RestartsBeforeOneStep)
             pages = -1;
         remaining = sqlite3_backup_remaining(backup);
-        // Between steps the source is free, so that a waiting sign-out goes first.
+        // Between steps the source is free, so that a waiting writer goes first.
         if (result != SQLITE_DONE)
             QThread::msleep(result == SQLITE_OK ? 1 : 5);
     } while (result == SQLITE_OK || result == SQLITE_BUSY || result == SQLITE_LOCKED);
     const int finished = sqlite3_backup_finish(backup);
     if (result != SQLITE_DONE)
         return QString::fromUtf8(sqlite3_errstr(result));
-    return finished == SQLITE_OK ? QString() : QString::fromUtf8(sqlite3_errstr(finished));
+    if (finished != SQLITE_OK)
+        return QString::fromUtf8(sqlite3_errstr(finished));
+    // The copy takes the source's write-ahead-log mode along; a set is one
+    // file per database, which a read-only check leaves without a log beside it.
+    return to.value(QStringLiteral("PRAGMA journal_mode = DELETE")).toString() == QLatin1String("delete")
+        ? QString()
+        : QString::fromUtf8(sqlite3_errmsg(to.handle()));
 }
 
 QByteArray sha256(const QString& fileName)

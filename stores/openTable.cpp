@@ -18,6 +18,12 @@ QSqlDatabase openTable(const QString& name, const QString& columns)
     database.setDatabaseName(name);
     if (!database.open())
         qWarning("Cannot open the database \"%s\": %s", qPrintable(name), qPrintable(database.lastError().text()));
+    // With a write-ahead log a reader keeps its snapshot while the kiosk
+    // writes, and neither waits for the other: a backup copying years of
+    // history never holds up a sign-out, nor restarts because of one. The
+    // mode stays in the file; a closing kiosk folds the log back into it.
+    QSqlQuery walMode(database);
+    execLogged(walMode, QStringLiteral("PRAGMA journal_mode = WAL"));
 
     if (!database.tables(QSql::Tables).contains(name)) {
         QSqlQuery create(database);
