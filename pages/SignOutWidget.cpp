@@ -39,17 +39,17 @@ static bool requireInput(QWidget* widget, bool condition, const QString& message
     return false;
 }
 
-SignOutWidget::SignOutWidget(AbstractInventory* inventory, AbstractHistory* history, AbstractStudentList* students,
-    AbstractVerifier* verifier, const Clock& clock)
+SignOutWidget::SignOutWidget(AbstractInventory* inventory, AbstractHistory* historyStore, AbstractStudentList* students,
+    AbstractVerifier* passwordVerifier, const Clock& clockSource)
     : ui(new Ui::SignOutWidget)
-    , history(history)
-    , verifier(verifier)
-    , clock(clock)
-    , logDate(clock.today())
+    , history(historyStore)
+    , verifier(passwordVerifier)
+    , clock(clockSource)
+    , logDate(clockSource.today())
     , inventoryModel(new InventoryModel(inventory))
     , itemModel(new ItemAvailabilityModel(inventoryModel.get(), history, clock))
     , historyModel(new HistoryModel(
-          history, HistoryModel::TimeColumn | HistoryModel::StudentColumn | HistoryModel::ItemColumn, logDate))
+          historyStore, HistoryModel::TimeColumn | HistoryModel::StudentColumn | HistoryModel::ItemColumn, logDate))
     , noticeTimer(new QTimer(this))
     // A school's cards carry digits, or IDs as the list has them; anything
     // else typed at a scanner's pace is text for the field it was typed in.

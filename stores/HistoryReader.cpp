@@ -87,9 +87,9 @@ static bool execute(QSqlQuery& query, const SqlPart& statement)
     return execLogged(query, statement.text, statement.values);
 }
 
-HistoryReader::HistoryReader(QSqlDatabase& database, Planner planner)
-    : database(database)
-    , planner(planner)
+HistoryReader::HistoryReader(QSqlDatabase& db, Planner plan)
+    : database(db)
+    , planner(plan)
 {
 }
 

@@ -25,7 +25,7 @@ public:
     /// index for a long range, which PostgreSQL's judges for itself.
     enum class Planner { Sqlite, Postgres };
 
-    HistoryReader(QSqlDatabase& database, Planner planner);
+    HistoryReader(QSqlDatabase& db, Planner plan);
 
     QList<Entry> entries(const QDate& from, const QDate& to, const QStringList& studentFilters,
         const QStringList& itemFilters, bool* ok);

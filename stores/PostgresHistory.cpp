@@ -8,10 +8,10 @@
 
 #include <QSqlQuery>
 
-PostgresHistory::PostgresHistory(PostgresDatabase& database, const Clock& clock)
-    : database(database)
-    , clock(clock)
-    , historyReader(database.database(), HistoryReader::Planner::Postgres)
+PostgresHistory::PostgresHistory(PostgresDatabase& db, const Clock& clockSource)
+    : database(db)
+    , clock(clockSource)
+    , historyReader(db.database(), HistoryReader::Planner::Postgres)
 {
     connect(&database, &PostgresDatabase::changedElsewhere, this, [this](const QString& topic) {
         if (topic == QLatin1String("history"))

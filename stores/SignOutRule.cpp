@@ -5,11 +5,11 @@
 #include "stores/itemOut.h"
 #include "stores/passwordHash.h"
 
-SignOutRule::SignOutRule(AbstractStudentList* students, AbstractHistory* history, const Clock& clock)
-    : students(students)
-    , history(history)
-    , clock(clock)
-    , gate(clock)
+SignOutRule::SignOutRule(AbstractStudentList* studentList, AbstractHistory* historyStore, const Clock& clockSource)
+    : students(studentList)
+    , history(historyStore)
+    , clock(clockSource)
+    , gate(clockSource)
 {
 }
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <tuple>
 
-FakeHistory::FakeHistory(const Clock& clock)
-    : clock(clock)
+FakeHistory::FakeHistory(const Clock& clockSource)
+    : clock(clockSource)
 {
 }
 

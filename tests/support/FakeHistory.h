@@ -14,7 +14,7 @@ class FakeHistory : public AbstractHistory
     Q_OBJECT
 
 public:
-    explicit FakeHistory(const Clock& clock);
+    explicit FakeHistory(const Clock& clockSource);
 
     struct Query
     {
