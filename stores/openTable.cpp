@@ -3,6 +3,7 @@
 #include "stores/sqlExec.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
@@ -18,12 +19,6 @@ QSqlDatabase openTable(const QString& name, const QString& columns)
     database.setDatabaseName(name);
     if (!database.open())
         qWarning("Cannot open the database \"%s\": %s", qPrintable(name), qPrintable(database.lastError().text()));
-    // With a write-ahead log a reader keeps its snapshot while the kiosk
-    // writes, and neither waits for the other: a backup copying years of
-    // history never holds up a sign-out, nor restarts because of one. The
-    // mode stays in the file; a closing kiosk folds the log back into it.
-    QSqlQuery walMode(database);
-    execLogged(walMode, QStringLiteral("PRAGMA journal_mode = WAL"));
 
     if (!database.tables(QSql::Tables).contains(name)) {
         QSqlQuery create(database);
@@ -32,9 +27,25 @@ QSqlDatabase openTable(const QString& name, const QString& columns)
     return database;
 }
 
+void useWriteAheadLog(QSqlDatabase& database)
+{
+    const QFileInfo file(database.databaseName());
+    if (!database.isOpen() || !file.isWritable() || !QFileInfo(file.absolutePath()).isWritable())
+        return;
+    QSqlQuery walMode(database);
+    execLogged(walMode, QStringLiteral("PRAGMA journal_mode = WAL"));
+}
+
 void closeTable(QSqlDatabase& database)
 {
     const QString name = database.connectionName();
+    // A file at rest is one file with its rollback journal, as older releases
+    // and a read-only copy of the folder expect.
+    if (QSqlQuery mode(database); database.isOpen() && mode.exec(QStringLiteral("PRAGMA journal_mode")) && mode.next()
+        && mode.value(0).toString() == QLatin1String("wal")) {
+        mode.finish();
+        execLogged(mode, QStringLiteral("PRAGMA journal_mode = DELETE"));
+    }
     database.close();
     database = QSqlDatabase();
     QSqlDatabase::removeDatabase(name);
