@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <optional>
+
 /// The record of sign-outs. Changes return whether they were stored and emit
 /// modified() once afterwards, stored or not.
 class AbstractHistory : public QObject
@@ -35,6 +37,10 @@ public:
     virtual qsizetype count(const HistoryQuery& query) = 0;
     /// Up to \a limit entries of \a query from position \a offset on, in its order.
     virtual QList<Entry> slice(const HistoryQuery& query, qsizetype offset, qsizetype limit) = 0;
+    /// Whether \a item was signed out on the local day \a day; nothing when
+    /// the history cannot be read, so that a caller refuses rather than lets
+    /// it out twice. A sign-out asks it, so it costs the same all day long.
+    virtual std::optional<bool> isOut(const Item& item, const QDate& day) = 0;
 
 signals:
     void modified();

@@ -31,6 +31,7 @@ public:
         const QStringList& itemFilters, bool* ok);
     qsizetype count(const HistoryQuery& query);
     QList<Entry> slice(const HistoryQuery& query, qsizetype offset, qsizetype limit);
+    std::optional<bool> isOut(const Item& item, const QDate& day);
     /// The history has changed: what was read may have moved.
     void forget();
     /// Hands every entry to \a take in the order of recording, without holding

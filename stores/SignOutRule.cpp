@@ -1,8 +1,8 @@
 #include "stores/SignOutRule.h"
 
+#include "stores/AbstractHistory.h"
 #include "stores/AbstractStudentList.h"
 #include "stores/Clock.h"
-#include "stores/itemOut.h"
 #include "stores/passwordHash.h"
 
 SignOutRule::SignOutRule(AbstractStudentList* studentList, AbstractHistory* historyStore, const Clock& clockSource)
@@ -18,7 +18,7 @@ SignOutRule::Decision SignOutRule::decide(const QString& id, const QString& pass
     if (!students->contains(id))
         return { Outcome::UnknownStudent, Student() };
     const Student record = students->student(id);
-    const std::optional<bool> signedOut = isItemOut(*history, item, clock.today());
+    const std::optional<bool> signedOut = history->isOut(item, clock.today());
     // Unread, the item could be out already: better no sign-out than two.
     if (!signedOut)
         return { Outcome::HistoryUnreadable, Student() };

@@ -17,3 +17,8 @@ QList<Entry> SqlHistory::slice(const HistoryQuery& query, qsizetype offset, qsiz
 {
     return reader().slice(query, offset, limit);
 }
+
+std::optional<bool> SqlHistory::isOut(const Item& item, const QDate& day)
+{
+    return reader().isOut(item, day);
+}

@@ -16,6 +16,7 @@ public:
         const QStringList& itemFilters, bool* ok = nullptr) override;
     qsizetype count(const HistoryQuery& query) override;
     QList<Entry> slice(const HistoryQuery& query, qsizetype offset, qsizetype limit) override;
+    std::optional<bool> isOut(const Item& item, const QDate& day) override;
 
 protected:
     virtual HistoryReader& reader() = 0;

@@ -62,6 +62,16 @@ qsizetype FakeHistory::count(const HistoryQuery& query)
     return reading ? found(query).size() : -1;
 }
 
+std::optional<bool> FakeHistory::isOut(const Item& item, const QDate& day)
+{
+    bool read = false;
+    const QList<Entry> ofTheDay = entries(day, day, {}, {}, &read);
+    if (!read)
+        return std::nullopt;
+    return std::any_of(
+        ofTheDay.cbegin(), ofTheDay.cend(), [&item](const Entry& entry) { return entry.item() == item; });
+}
+
 QList<Entry> FakeHistory::slice(const HistoryQuery& query, qsizetype offset, qsizetype limit)
 {
     return reading ? found(query).mid(offset, limit) : QList<Entry>();

@@ -33,6 +33,8 @@ public:
     /// Each call counts as one query.
     qsizetype count(const HistoryQuery& query) override;
     QList<Entry> slice(const HistoryQuery& query, qsizetype offset, qsizetype limit) override;
+    /// Counts as a query of the day.
+    std::optional<bool> isOut(const Item& item, const QDate& day) override;
 
     /// Stores \a entry as a sign-out would and reports the change.
     void record(const Entry& entry);
