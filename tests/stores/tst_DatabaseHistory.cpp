@@ -45,6 +45,7 @@ private slots:
     void failedChangesAreReportedAndStillEmit();
     void rowsSurviveARestart();
     void fileOfTheFirstReleaseIsUpgraded();
+    void backupsSnapshotHoldsUpNoSignOut();
     void rowsWithoutNamesAreShown_data();
     void rowsWithoutNamesAreShown();
 
@@ -471,6 +472,31 @@ void tst_DatabaseHistory::rowsSurviveARestart()
     history = backend->makeHistory(clock);
     const QDate today = QDate::currentDate();
     QCOMPARE(itemTexts(history->entries(today, today, {}, {})), QList<QString>({ "Oboe #2" }));
+}
+
+// A backup reads the whole file in one snapshot while the kiosk keeps signing out.
+void tst_DatabaseHistory::backupsSnapshotHoldsUpNoSignOut()
+{
+    if (StoreBackend::isPostgres())
+        QSKIP("About history files");
+    QVERIFY(history->add(Student("Ada", "1", "pw"), Item("Oboe", 1)));
+    {
+        QSqlDatabase reader = QSqlDatabase::addDatabase("QSQLITE", "reader");
+        reader.setDatabaseName("history");
+        reader.setConnectOptions("QSQLITE_OPEN_READONLY");
+        QVERIFY(reader.open());
+        QVERIFY(reader.transaction());
+        QSqlQuery rows(reader);
+        QVERIFY(rows.exec("SELECT count(*) FROM history") && rows.next());
+        QCOMPARE(rows.value(0).toInt(), 1);
+        rows.finish();
+        QVERIFY(history->add(Student("Ada", "1", "pw"), Item("Oboe", 2)));
+        QVERIFY(rows.exec("SELECT count(*) FROM history") && rows.next());
+        QCOMPARE(rows.value(0).toInt(), 1);
+        rows.finish();
+        QVERIFY(reader.commit());
+    }
+    QSqlDatabase::removeDatabase("reader");
 }
 
 // As the first release left it: no schema version, passwords in the rows and
