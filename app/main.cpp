@@ -57,6 +57,8 @@ int main(int argc, char* argv[])
     quitOnSystemShutdown(application);
 
     QSplashScreen splash(QPixmap(QStringLiteral(":/MainWindow/Icon.png")));
+    // The logo, for a screen reader.
+    splash.setAccessibleName(QCoreApplication::translate("main", "Brindlow is starting"));
     splash.show();
 
     Kiosk kiosk([&splash](const QString& note) {

@@ -972,6 +972,10 @@ Trying again...</source>
         <translation>%1
 Neuer Versuch …</translation>
     </message>
+    <message>
+        <source>Brindlow is starting</source>
+        <translation>Brindlow wird gestartet</translation>
+    </message>
 </context>
 <context>
     <name>moveIntoDatabase</name>

@@ -972,6 +972,10 @@ Trying again...</source>
         <translation>%1
 Reintentando…</translation>
     </message>
+    <message>
+        <source>Brindlow is starting</source>
+        <translation>Brindlow se está iniciando</translation>
+    </message>
 </context>
 <context>
     <name>moveIntoDatabase</name>

@@ -972,6 +972,10 @@ Trying again...</source>
         <translation>%1
 Nouvelle tentative…</translation>
     </message>
+    <message>
+        <source>Brindlow is starting</source>
+        <translation>Brindlow démarre</translation>
+    </message>
 </context>
 <context>
     <name>moveIntoDatabase</name>

@@ -972,6 +972,10 @@ Trying again...</source>
         <translation>%1
 Prøver igjen …</translation>
     </message>
+    <message>
+        <source>Brindlow is starting</source>
+        <translation>Brindlow starter</translation>
+    </message>
 </context>
 <context>
     <name>moveIntoDatabase</name>

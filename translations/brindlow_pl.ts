@@ -977,6 +977,10 @@ Trying again...</source>
         <translation>%1
 Ponowna próba…</translation>
     </message>
+    <message>
+        <source>Brindlow is starting</source>
+        <translation>Brindlow uruchamia się</translation>
+    </message>
 </context>
 <context>
     <name>moveIntoDatabase</name>
