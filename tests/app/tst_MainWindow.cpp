@@ -109,6 +109,7 @@ private slots:
     void idFieldHasTheFocus();
     void studentListWrittenAfterTeardown();
     void everyControlHasAnAccessibleName();
+    void everyControlIsReachedByTab();
     void languageSwitchChangesEveryText_data();
     void languageSwitchChangesEveryText();
     void everyPageFits_data();
@@ -829,6 +830,26 @@ void tst_MainWindow::everyControlHasAnAccessibleName()
     });
     unnamed.removeDuplicates();
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+}
+
+// No control needs a mouse: each one shown takes the focus from Tab.
+void tst_MainWindow::everyControlIsReachedByTab()
+{
+    storePassword(QString());
+    QStringList mouseOnly;
+    showEveryPage([&](const QString& page) {
+        for (QWidget* widget : kiosk->window.findChildren<QWidget*>()) {
+            // A view's header is part of the view, which takes the focus.
+            const bool control = qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget)
+                || qobject_cast<QComboBox*>(widget) || qobject_cast<QAbstractSpinBox*>(widget)
+                || (qobject_cast<QAbstractItemView*>(widget) && !qobject_cast<QHeaderView*>(widget));
+            if (control && widget->isVisible() && widget->isEnabled() && !(widget->focusPolicy() & Qt::TabFocus)
+                && !widget->objectName().startsWith("qt_"))
+                mouseOnly << page + ": " + widget->objectName() + " (" + widget->metaObject()->className() + ")";
+        }
+    });
+    mouseOnly.removeDuplicates();
+    QVERIFY2(mouseOnly.isEmpty(), qPrintable(mouseOnly.join(", ")));
 }
 
 void tst_MainWindow::languageSwitchChangesEveryText_data()
