@@ -3,6 +3,8 @@
 
 #include "stores/Entry.h"
 #include "stores/HistoryQuery.h"
+#include "stores/Usage.h"
+#include "stores/UsageQuery.h"
 
 #include <QList>
 #include <QObject>
@@ -35,6 +37,8 @@ public:
     virtual qsizetype count(const HistoryQuery& query) = 0;
     /// Up to \a limit entries of \a query from position \a offset on, in its order.
     virtual QList<Entry> slice(const HistoryQuery& query, qsizetype offset, qsizetype limit) = 0;
+    /// The sums of \a query for the usage page, counted by the store.
+    virtual Usage usage(const UsageQuery& query) = 0;
 
 signals:
     void modified();

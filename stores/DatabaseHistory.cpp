@@ -13,6 +13,7 @@ DatabaseHistory::DatabaseHistory(const Clock& clock, const ProgressNote& upgrade
     , table(QStringLiteral("history"), historyColumns(), historySchema(), upgradeNote)
     , database(table.database())
     , historyReader(database, HistoryReader::Planner::Sqlite)
+    , historyUsage(database, historyReader, HistoryReader::Planner::Sqlite)
 {
 }
 

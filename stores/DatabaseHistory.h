@@ -3,6 +3,7 @@
 
 #include "stores/SqlHistory.h"
 #include "stores/HistoryReader.h"
+#include "stores/UsageReader.h"
 #include "stores/SqliteTable.h"
 
 class Clock;
@@ -31,11 +32,13 @@ public:
 
 private:
     HistoryReader& reader() override { return historyReader; }
+    UsageReader& usageReader() override { return historyUsage; }
 
     const Clock& clock;
     SqliteTable table;
     QSqlDatabase& database;
     HistoryReader historyReader;
+    UsageReader historyUsage;
 };
 
 #endif

@@ -12,6 +12,7 @@ PostgresHistory::PostgresHistory(PostgresDatabase& database, const Clock& clock)
     : database(database)
     , clock(clock)
     , historyReader(database.database(), HistoryReader::Planner::Postgres)
+    , historyUsage(database.database(), historyReader, HistoryReader::Planner::Postgres)
 {
     connect(&database, &PostgresDatabase::changedElsewhere, this, [this](const QString& topic) {
         if (topic == QLatin1String("history"))

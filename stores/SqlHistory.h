@@ -4,6 +4,7 @@
 #include "stores/AbstractHistory.h"
 
 class HistoryReader;
+class UsageReader;
 
 /// A history kept in SQL tables, whichever database holds them, and read
 /// through its HistoryReader.
@@ -16,9 +17,11 @@ public:
                          const QStringList& itemFilters, bool* ok = nullptr) override;
     qsizetype count(const HistoryQuery& query) override;
     QList<Entry> slice(const HistoryQuery& query, qsizetype offset, qsizetype limit) override;
+    Usage usage(const UsageQuery& query) override;
 
 protected:
     virtual HistoryReader& reader() = 0;
+    virtual UsageReader& usageReader() = 0;
 };
 
 #endif

@@ -101,9 +101,43 @@ static bool fillMissingTexts(QSqlDatabase& database, const ProgressNote&)
         && foldNewTexts(database);
 }
 
+QString localDaySql(const QString& moment)
+{
+    return QStringLiteral("(CAST(strftime('%s', %1 / 1000, 'unixepoch', 'localtime') AS INTEGER) / 86400)").arg(moment);
+}
+
+// The usage page sums years of sign-outs per instrument and day, and per hour,
+// from counts kept as rows come in. The day is the local day of the kiosk
+// that recorded the row; the hour is counted in UTC and made local on reading.
+static bool countUsage(QSqlDatabase& database, const ProgressNote& note)
+{
+    note(QCoreApplication::translate("historySchema", "Counting the history's sign-outs for the usage page"));
+    const QString day = localDaySql(QStringLiteral("new.dateTime"));
+    return execAllLogged(database,
+        { QStringLiteral("CREATE TABLE historyItemDays (itemName TEXT NOT NULL, day INTEGER NOT NULL, "
+                         "entries INTEGER NOT NULL, PRIMARY KEY (itemName, day))"),
+          QStringLiteral("CREATE INDEX historyItemDaysByDay ON historyItemDays (day, itemName, entries)"),
+          QStringLiteral("CREATE TABLE historyHours (hour INTEGER PRIMARY KEY, entries INTEGER NOT NULL)"),
+          // The different students of each instrument, read in order.
+          QStringLiteral("CREATE INDEX historyItemStudents ON history (itemName, studentId, dateTime)"),
+          QStringLiteral("CREATE TRIGGER historyCounted AFTER INSERT ON history WHEN new.dateTime IS NOT NULL BEGIN "
+                         "INSERT INTO historyItemDays SELECT coalesce(new.itemName, ''), %1, 1 WHERE true "
+                         "ON CONFLICT (itemName, day) DO UPDATE SET entries = entries + 1; "
+                         "INSERT INTO historyHours SELECT new.dateTime / 3600000, 1 WHERE true "
+                         "ON CONFLICT (hour) DO UPDATE SET entries = entries + 1; "
+                         "END")
+              .arg(day),
+          QStringLiteral("INSERT INTO historyItemDays SELECT itemName, %1, count(*) FROM history "
+                         "WHERE dateTime IS NOT NULL GROUP BY 1, 2")
+              .arg(localDaySql(QStringLiteral("dateTime"))),
+          QStringLiteral("INSERT INTO historyHours SELECT dateTime / 3600000, count(*) FROM history "
+                         "WHERE dateTime IS NOT NULL GROUP BY 1") });
+}
+
 QList<SchemaStep> historySchema()
 {
-    return { indexDateTime, prepareForLargeReads, { clearPasswords, SchemaStep::RewriteFile }, fillMissingTexts };
+    return { indexDateTime, prepareForLargeReads, { clearPasswords, SchemaStep::RewriteFile }, fillMissingTexts,
+             countUsage };
 }
 
 static bool foldTexts(QSqlDatabase& database, const QString& table, const QString& text)

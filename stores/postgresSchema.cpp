@@ -39,7 +39,29 @@ static const QStringList Version1 {
     QStringLiteral("CREATE TRIGGER historyAdded AFTER INSERT ON history FOR EACH ROW EXECUTE FUNCTION historyAdded()"),
 };
 
-static const QList<QStringList> Versions { Version1 };
+// Version 2: counts per instrument name and local day (the kiosk's), and per
+// hour in UTC, for the usage page; kept by a trigger of their own.
+static const QStringList Version2 {
+    QStringLiteral("CREATE TABLE historyItemDays (itemName text COLLATE \"C\" NOT NULL, day bigint NOT NULL, "
+                   "entries bigint NOT NULL, PRIMARY KEY (itemName, day))"),
+    QStringLiteral("CREATE INDEX historyItemDaysByDay ON historyItemDays (day, itemName, entries)"),
+    QStringLiteral("CREATE TABLE historyHours (hour bigint PRIMARY KEY, entries bigint NOT NULL)"),
+    QStringLiteral("CREATE INDEX historyItemStudents ON history (itemName, studentId, dateTime)"),
+    QStringLiteral("CREATE FUNCTION historyCounted() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
+                   "INSERT INTO historyItemDays VALUES (NEW.itemName, "
+                   "coalesce(NEW.day - DATE '1970-01-01', floor(NEW.dateTime / 86400000.0)::bigint), 1) "
+                   "ON CONFLICT (itemName, day) DO UPDATE SET entries = historyItemDays.entries + 1; "
+                   "INSERT INTO historyHours VALUES (NEW.dateTime / 3600000, 1) "
+                   "ON CONFLICT (hour) DO UPDATE SET entries = historyHours.entries + 1; "
+                   "RETURN NULL; END $$"),
+    QStringLiteral("CREATE TRIGGER historyCounted AFTER INSERT ON history FOR EACH ROW EXECUTE FUNCTION historyCounted()"),
+    QStringLiteral("INSERT INTO historyItemDays SELECT itemName, "
+                   "coalesce(day - DATE '1970-01-01', floor(dateTime / 86400000.0)::bigint), count(*) "
+                   "FROM history GROUP BY 1, 2"),
+    QStringLiteral("INSERT INTO historyHours SELECT dateTime / 3600000, count(*) FROM history GROUP BY 1"),
+};
+
+static const QList<QStringList> Versions { Version1, Version2 };
 
 /// The version recorded in the database, 0 for an empty one; -1 when unknown.
 static int versionOf(QSqlDatabase& database)

@@ -25,7 +25,8 @@ static void emptyDatabase()
         if (!query.exec(QStringLiteral("SELECT to_regclass('brindlowschema') IS NOT NULL")) || !query.next()
             || (query.value(0).toBool()
                 && !query.exec(QStringLiteral("TRUNCATE inventory, students, studentsBeforeImport, importKept, history, "
-                                              "historyDays, historyStudents, historyItems RESTART IDENTITY"))))
+                                              "historyDays, historyStudents, historyItems, historyItemDays, historyHours "
+                                              "RESTART IDENTITY"))))
             qFatal("Cannot empty the test database: %s", qPrintable(query.lastError().text()));
     }
     QSqlDatabase::removeDatabase(name);
