@@ -4,12 +4,14 @@
 #include "pages/InventoryWidget.h"
 #include "pages/PrintWidget.h"
 #include "pages/StudentWidget.h"
+#include "pages/UsageWidget.h"
 
 SettingsWidget::SettingsWidget(AbstractInventory* inventory, AbstractHistory* history, AbstractStudentList* students,
                                const Clock& clock)
     : inventoryWidget(new InventoryWidget(inventory))
     , studentWidget(new StudentWidget(history, students, clock))
     , printWidget(new PrintWidget(history, clock))
+    , usageWidget(new UsageWidget(history, inventory, clock))
     , ui(std::make_unique<Ui::SettingsWidget>())
 {
     // The form shows "Settings Home" on every sub-page and hides it on its own click.
@@ -18,6 +20,7 @@ SettingsWidget::SettingsWidget(AbstractInventory* inventory, AbstractHistory* hi
     connect(ui->inventoryButton, &QCommandLinkButton::clicked, this, &SettingsWidget::inventoryButtonClicked);
     connect(ui->studentsButton, &QCommandLinkButton::clicked, this, &SettingsWidget::studentsButtonClicked);
     connect(ui->printingButton, &QCommandLinkButton::clicked, this, &SettingsWidget::printingButtonClicked);
+    connect(ui->usageButton, &QCommandLinkButton::clicked, this, &SettingsWidget::usageButtonClicked);
     connect(ui->homeButton, &QCommandLinkButton::clicked, this, &SettingsWidget::homeButtonClicked);
 
     ui->settingsStack->setCurrentIndex(0);
@@ -26,6 +29,7 @@ SettingsWidget::SettingsWidget(AbstractInventory* inventory, AbstractHistory* hi
     ui->inventoryPageLayout->addWidget(inventoryWidget);
     ui->studentsPageLayout->addWidget(studentWidget);
     ui->printingPageLayout->addWidget(printWidget);
+    ui->usagePageLayout->addWidget(usageWidget);
 }
 
 // Deleted before the stores they point to, in the order they were made.
@@ -34,6 +38,7 @@ SettingsWidget::~SettingsWidget()
     delete inventoryWidget;
     delete studentWidget;
     delete printWidget;
+    delete usageWidget;
 }
 
 void SettingsWidget::setDataDescription(const QString& description)
@@ -68,4 +73,9 @@ void SettingsWidget::studentsButtonClicked()
 void SettingsWidget::printingButtonClicked()
 {
     ui->settingsStack->setCurrentIndex(3);
+}
+
+void SettingsWidget::usageButtonClicked()
+{
+    ui->settingsStack->setCurrentIndex(4);
 }

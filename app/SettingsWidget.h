@@ -12,13 +12,14 @@ class Clock;
 class InventoryWidget;
 class PrintWidget;
 class StudentWidget;
+class UsageWidget;
 
 namespace Ui {
 class SettingsWidget;
 }
 
-/// The administration area: a home page leading to the inventory, students and
-/// printing pages, and a "Settings Home" button leading back.
+/// The administration area: a home page leading to the inventory, students,
+/// printing and usage pages, and a "Settings Home" button leading back.
 class SettingsWidget : public QWidget
 {
     Q_OBJECT
@@ -39,11 +40,13 @@ private slots:
     void inventoryButtonClicked();
     void studentsButtonClicked();
     void printingButtonClicked();
+    void usageButtonClicked();
 
 private:
     InventoryWidget* inventoryWidget;
     StudentWidget* studentWidget;
     PrintWidget* printWidget;
+    UsageWidget* usageWidget;
     std::unique_ptr<Ui::SettingsWidget> ui;
 };
 

@@ -1,0 +1,304 @@
+#include "pages/UsageWidget.h"
+
+#include "ui_UsageWidget.h"
+
+#include "models/UsageTableModel.h"
+#include "models/usageCsv.h"
+#include "models/usageTables.h"
+#include "pages/dialogs.h"
+#include "pages/searchWords.h"
+#include "stores/AbstractHistory.h"
+#include "stores/AbstractInventory.h"
+#include "stores/Clock.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineSeries>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QTextDocument>
+#include <QTreeView>
+#include <QValueAxis>
+
+// A term, about.
+static constexpr int DefaultDays = 120;
+
+static QChartView* makeChartView(QLayout* layout, const QString& name)
+{
+    auto* view = new QChartView;
+    view->setObjectName(name);
+    view->setMinimumHeight(220);
+    view->setRenderHint(QPainter::Antialiasing);
+    layout->addWidget(view);
+    return view;
+}
+
+UsageWidget::UsageWidget(AbstractHistory* history, AbstractInventory* inventory, const Clock& clock)
+    : ui(new Ui::UsageWidget)
+    , history(history)
+    , inventory(inventory)
+    , clock(clock)
+    , defaultTo(clock.today())
+    , instrumentModel(new UsageTableModel)
+    , weekModel(new UsageTableModel)
+    , hourModel(new UsageTableModel)
+    , idleModel(new UsageTableModel)
+    , studentModel(new UsageTableModel)
+{
+    ui->setupUi(this);
+    instrumentChart = makeChartView(ui->instrumentChartLayout, QStringLiteral("instrumentChart"));
+    weekChart = makeChartView(ui->weekChartLayout, QStringLiteral("weekChart"));
+    // A chart is a picture to a screen reader: its numbers are in the table below it.
+    instrumentChart->setAccessibleName(tr("Chart of the sign-outs per instrument; the table below holds its numbers"));
+    weekChart->setAccessibleName(tr("Chart of the sign-outs per week; the table below holds its numbers"));
+    ui->instrumentView->setModel(instrumentModel.get());
+    ui->weekView->setModel(weekModel.get());
+    ui->hourView->setModel(hourModel.get());
+    ui->idleView->setModel(idleModel.get());
+    ui->studentView->setModel(studentModel.get());
+    for (QTreeView* view : { ui->instrumentView, ui->weekView, ui->hourView, ui->idleView, ui->studentView })
+        view->sortByColumn(0, Qt::AscendingOrder);
+    // A chart shows its table's rows in the order the table shows them.
+    connect(instrumentModel.get(), &QAbstractItemModel::layoutChanged, this, &UsageWidget::drawCharts);
+    connect(weekModel.get(), &QAbstractItemModel::layoutChanged, this, &UsageWidget::drawCharts);
+    ui->problemLabel->hide();
+
+    ui->fromDate->setDate(defaultTo.addDays(1 - DefaultDays));
+    ui->toDate->setDate(defaultTo);
+    connect(ui->fromDate, &QDateEdit::dateChanged, this, &UsageWidget::filterChanged);
+    connect(ui->toDate, &QDateEdit::dateChanged, this, &UsageWidget::filterChanged);
+    connect(ui->studentBox, &QLineEdit::textChanged, this, &UsageWidget::filterChanged);
+    connect(ui->itemBox, &QLineEdit::textChanged, this, &UsageWidget::filterChanged);
+    connect(ui->idleWeeksBox, &QSpinBox::valueChanged, this, &UsageWidget::filterChanged);
+    connect(ui->fromDate, &QDateEdit::dateChanged, this, &UsageWidget::fromDateChanged);
+    connect(ui->toDate, &QDateEdit::dateChanged, this, &UsageWidget::toDateChanged);
+    connect(ui->printButton, &QPushButton::clicked, this, &UsageWidget::printUsage);
+    connect(ui->exportButton, &QPushButton::clicked, this, &UsageWidget::exportUsage);
+    connect(history, &AbstractHistory::modified, this, &UsageWidget::storeChanged);
+    connect(inventory, &AbstractInventory::modified, this, &UsageWidget::storeChanged);
+    connect(&clock, &Clock::dayChanged, this, &UsageWidget::followToday);
+}
+
+UsageWidget::~UsageWidget() = default;
+
+void UsageWidget::showEvent(QShowEvent* event)
+{
+    if (stale)
+        refresh();
+    QWidget::showEvent(event);
+}
+
+void UsageWidget::filterChanged()
+{
+    stale = true;
+    if (isVisible())
+        refresh();
+}
+
+void UsageWidget::fromDateChanged()
+{
+    if (ui->fromDate->date() > ui->toDate->date())
+        ui->toDate->setDate(ui->fromDate->date());
+}
+
+void UsageWidget::toDateChanged()
+{
+    if (ui->toDate->date() < ui->fromDate->date())
+        ui->fromDate->setDate(ui->toDate->date());
+}
+
+// Sign-outs happen while the settings are closed: then this only marks the
+// page to be read again when it is next shown.
+void UsageWidget::storeChanged()
+{
+    filterChanged();
+}
+
+// The opening range moves on with the calendar; a range somebody chose stays.
+void UsageWidget::followToday()
+{
+    const bool onDefault
+        = ui->toDate->date() == defaultTo && ui->fromDate->date() == defaultTo.addDays(1 - DefaultDays);
+    defaultTo = clock.today();
+    if (!onDefault)
+        return filterChanged();
+    ui->toDate->setDate(defaultTo);
+    ui->fromDate->setDate(defaultTo.addDays(1 - DefaultDays));
+}
+
+void UsageWidget::refresh()
+{
+    stale = false;
+    const UsageQuery query { ui->fromDate->date(), ui->toDate->date(), searchWords(ui->studentBox->text()),
+        searchWords(ui->itemBox->text()) };
+    const Usage usage = history->usage(query);
+    ui->problemLabel->setText(tr("The history could not be read; the page shows nothing."));
+    ui->problemLabel->setVisible(!usage.ok);
+    const UsageTables tables = usageTables(usage, inventory->items(), clock.today(), ui->idleWeeksBox->value());
+    instrumentModel->setTable(tables.instruments);
+    weekModel->setTable(tables.weeks);
+    hourModel->setTable(tables.hours);
+    idleModel->setTable(tables.idle);
+    studentModel->setTable(tables.students);
+    drawCharts();
+}
+
+static QChart* chartInPalette(const QPalette& palette, const QString& title)
+{
+    auto* chart = new QChart;
+    chart->setTitle(title);
+    chart->setBackgroundBrush(palette.base());
+    chart->setTitleBrush(palette.text());
+    chart->legend()->setLabelColor(palette.color(QPalette::Text));
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    return chart;
+}
+
+static void addAxes(QChart* chart, const QPalette& palette, const QStringList& categories)
+{
+    auto* categoryAxis = new QBarCategoryAxis;
+    categoryAxis->append(categories);
+    categoryAxis->setLabelsAngle(categories.size() > 12 ? -90 : 0);
+    auto* valueAxis = new QValueAxis;
+    valueAxis->setLabelFormat(QStringLiteral("%d"));
+    for (QAbstractAxis* axis : { static_cast<QAbstractAxis*>(categoryAxis), static_cast<QAbstractAxis*>(valueAxis) }) {
+        axis->setLabelsBrush(palette.text());
+        axis->setGridLineColor(palette.color(QPalette::Mid));
+        axis->setLinePenColor(palette.color(QPalette::Mid));
+    }
+    chart->addAxis(categoryAxis, Qt::AlignBottom);
+    chart->addAxis(valueAxis, Qt::AlignLeft);
+    for (QAbstractSeries* series : chart->series()) {
+        series->attachAxis(categoryAxis);
+        series->attachAxis(valueAxis);
+    }
+    valueAxis->applyNiceNumbers();
+}
+
+// The charts draw the tables' own numbers, column by column, row by row as shown.
+void UsageWidget::drawCharts()
+{
+    const QPalette& colors = palette();
+    const UsageTable& instruments = instrumentModel->table();
+    const UsageTable& weekly = weekModel->table();
+    QStringList names;
+    auto* signOuts = new QBarSet(instruments.headers.value(2));
+    signOuts->setColor(colors.color(QPalette::Highlight));
+    for (const auto& row : std::as_const(instruments.rows)) {
+        names.append(row.at(0).text);
+        signOuts->append(row.at(2).value.toDouble());
+    }
+    auto* bars = new QBarSeries;
+    bars->append(signOuts);
+    QChart* byInstrument = chartInPalette(colors, instruments.title);
+    byInstrument->addSeries(bars);
+    byInstrument->legend()->hide();
+    addAxes(byInstrument, colors, names);
+    instrumentChart->setChart(byInstrument); // deletes the chart it showed
+
+    QStringList weeks;
+    auto* all = new QBarSet(weekly.headers.value(1));
+    all->setColor(colors.color(QPalette::Highlight));
+    QList<QLineSeries*> lines;
+    for (qsizetype column = 2; column < weekly.headers.size(); ++column) {
+        lines.append(new QLineSeries);
+        lines.last()->setName(weekly.headers.at(column));
+    }
+    for (qsizetype row = 0; row < weekly.rows.size(); ++row) {
+        const auto& cells = weekly.rows.at(row);
+        weeks.append(cells.at(0).text);
+        all->append(cells.at(1).value.toDouble());
+        for (qsizetype line = 0; line < lines.size(); ++line)
+            lines.at(line)->append(double(row), cells.at(line + 2).value.toDouble());
+    }
+    auto* weekBars = new QBarSeries;
+    weekBars->append(all);
+    QChart* perWeek = chartInPalette(colors, weekly.title);
+    perWeek->addSeries(weekBars);
+    for (QLineSeries* line : std::as_const(lines))
+        perWeek->addSeries(line);
+    addAxes(perWeek, colors, weeks);
+    weekChart->setChart(perWeek);
+}
+
+static QString tableHtml(const UsageTable& table)
+{
+    QString html = QStringLiteral("<h2>%1</h2><table border=1 cellspacing=0 cellpadding=3 width=100%><tr>")
+                       .arg(table.title.toHtmlEscaped());
+    for (const QString& header : table.headers)
+        html += QStringLiteral("<th>%1</th>").arg(header.toHtmlEscaped());
+    html += QLatin1String("</tr>");
+    for (const auto& row : table.rows) {
+        html += QLatin1String("<tr>");
+        for (const UsageTable::Cell& cell : row)
+            html += QStringLiteral("<td>%1</td>").arg(cell.text.toHtmlEscaped());
+        html += QLatin1String("</tr>");
+    }
+    return html + QLatin1String("</table>");
+}
+
+static QString chartHtml(QTextDocument& document, QChartView* view)
+{
+    const QUrl name(QStringLiteral("chart:%1").arg(view->objectName()));
+    document.addResource(QTextDocument::ImageResource, name,
+        view->grab(QRect(QPoint(), view->size().expandedTo(QSize(640, 240)))).toImage());
+    return QStringLiteral("<p><img src=\"%1\"></p>").arg(name.toString());
+}
+
+QString UsageWidget::documentHtml(QTextDocument& document) const
+{
+    QString html = QStringLiteral("<html><h1>%1</h1>")
+                       .arg(tr("Usage from %1 to %2")
+                                .arg(QLocale().toString(ui->fromDate->date(), QLocale::LongFormat),
+                                    QLocale().toString(ui->toDate->date(), QLocale::LongFormat))
+                                .toHtmlEscaped());
+    const QStringList words = searchWords(ui->studentBox->text()) + searchWords(ui->itemBox->text());
+    if (!words.isEmpty())
+        html += QStringLiteral("<p>%1</p>").arg(tr("Words: %1").arg(words.join(QLatin1Char(' '))).toHtmlEscaped());
+    html += chartHtml(document, instrumentChart) + tableHtml(instrumentModel->table());
+    html += chartHtml(document, weekChart) + tableHtml(weekModel->table());
+    for (const UsageTableModel* model : { hourModel.get(), idleModel.get(), studentModel.get() })
+        html += tableHtml(model->table());
+    return html + QLatin1String("</html>");
+}
+
+QList<const UsageTable*> UsageWidget::shownTables() const
+{
+    return { &instrumentModel->table(), &weekModel->table(), &hourModel->table(), &idleModel->table(),
+        &studentModel->table() };
+}
+
+void UsageWidget::printUsage()
+{
+    if (stale)
+        refresh();
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QTextDocument document;
+    document.setHtml(documentHtml(document));
+    document.print(&printer);
+}
+
+void UsageWidget::exportUsage()
+{
+    if (stale)
+        refresh();
+    const QString fileName = QFileDialog::getSaveFileName(this, QString(), QString(), tr("Csv Files (*.csv)"));
+    if (fileName.isNull())
+        return;
+    // Nothing reaches the file's name before every table is written.
+    QSaveFile file(fileName);
+    const QString shownName = QDir::toNativeSeparators(fileName);
+    if (file.open(QIODevice::WriteOnly) && writeUsageCsv(file, shownTables()) && file.commit())
+        showInformation(tr("The usage was exported to %1.").arg(shownName));
+    else
+        showError(this, tr("%1 could not be written: %2").arg(shownName, file.errorString()));
+}
