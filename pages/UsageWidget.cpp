@@ -5,6 +5,7 @@
 #include "models/UsageTableModel.h"
 #include "models/usageCsv.h"
 #include "models/usageTables.h"
+#include "pages/dateRange.h"
 #include "pages/dialogs.h"
 #include "pages/searchWords.h"
 #include "stores/AbstractHistory.h"
@@ -76,8 +77,10 @@ UsageWidget::UsageWidget(AbstractHistory* history, AbstractInventory* inventory,
     connect(ui->studentBox, &QLineEdit::textChanged, this, &UsageWidget::filterChanged);
     connect(ui->itemBox, &QLineEdit::textChanged, this, &UsageWidget::filterChanged);
     connect(ui->idleWeeksBox, &QSpinBox::valueChanged, this, &UsageWidget::filterChanged);
-    connect(ui->fromDate, &QDateEdit::dateChanged, this, &UsageWidget::fromDateChanged);
-    connect(ui->toDate, &QDateEdit::dateChanged, this, &UsageWidget::toDateChanged);
+    connect(ui->fromDate, &QDateEdit::dateChanged, this,
+        [this] { keepRangeInOrder(ui->fromDate, ui->fromDate, ui->toDate); });
+    connect(
+        ui->toDate, &QDateEdit::dateChanged, this, [this] { keepRangeInOrder(ui->toDate, ui->fromDate, ui->toDate); });
     connect(ui->printButton, &QPushButton::clicked, this, &UsageWidget::printUsage);
     connect(ui->exportButton, &QPushButton::clicked, this, &UsageWidget::exportUsage);
     connect(history, &AbstractHistory::modified, this, &UsageWidget::storeChanged);
@@ -99,18 +102,6 @@ void UsageWidget::filterChanged()
     stale = true;
     if (isVisible())
         refresh();
-}
-
-void UsageWidget::fromDateChanged()
-{
-    if (ui->fromDate->date() > ui->toDate->date())
-        ui->toDate->setDate(ui->fromDate->date());
-}
-
-void UsageWidget::toDateChanged()
-{
-    if (ui->toDate->date() < ui->fromDate->date())
-        ui->fromDate->setDate(ui->toDate->date());
 }
 
 // Sign-outs happen while the settings are closed: then this only marks the

@@ -36,8 +36,6 @@ protected:
 
 private slots:
     void filterChanged();
-    void fromDateChanged();
-    void toDateChanged();
     void storeChanged();
     void followToday();
     void printUsage();
