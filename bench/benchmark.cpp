@@ -3,8 +3,8 @@
 // copied with --copy-folder-to-database):
 //   benchmark FOLDER [REPEATS [PART...]]
 // Every figure is the median of REPEATS runs (default 7) after one warm-up run.
-// PARTs (startup, signout, scan, history, students, inventory, export on the
-// files; startup, signout, history, race on a database; default all) narrow
+// PARTs (startup, signout, scan, history, usage, students, inventory, export on
+// the files; startup, signout, history, usage, race on a database; default all) narrow
 // the run down, e.g. for a profiler.
 // Beside every database operation stands its floor: the same SQL run directly
 // through the database's C API (SQLite's on the same file, or libpq), reading
@@ -20,6 +20,7 @@
 #include "app/openStores.h"
 #include "pages/HistoryWidget.h"
 #include "pages/SignOutWidget.h"
+#include "pages/UsageWidget.h"
 #include "stores/FileStudentList.h"
 #include "stores/ImportPreview.h"
 #include "stores/fileAccess.h"
@@ -29,9 +30,11 @@
 #include "stores/studentCsv.h"
 
 #include <QAbstractItemModel>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCommandLinkButton>
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
@@ -43,6 +46,8 @@
 #include <QSaveFile>
 #include <QScrollBar>
 #include <QSettings>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimeZone>
 #include <QTreeView>
@@ -233,6 +238,42 @@ void measureScan(Table& table, Kiosk& kiosk, int repeats)
 
 /// The history page over years of data: each change timed from the click to
 /// the first screen of rows drawn (the view reads the rows it draws).
+/// The usage page on each of its tabs, from a change (the idle weeks, which
+/// reads everything again) to the tab drawn, over all years and over a term.
+void measureUsagePage(Table& table, Kiosk& kiosk, int repeats)
+{
+    child<QAction>(&kiosk.window, "actionSettings")->trigger();
+    child<QCommandLinkButton>(&kiosk.window, "usageButton")->click();
+    QCoreApplication::processEvents();
+    auto* page = child<UsageWidget>(&kiosk.window);
+    auto* fromDate = child<QDateEdit>(page, "fromDate");
+    auto* studentBox = child<QLineEdit>(page, "studentBox");
+    auto* idleWeeks = child<QSpinBox>(page, "idleWeeksBox");
+    auto* tabs = child<QTabWidget>(page, "usageTabs");
+    const QDate today = kiosk.clock.today();
+    const auto drawn = [&] {
+        return nanoseconds([&] {
+            idleWeeks->setValue(idleWeeks->value() == 8 ? 9 : 8);
+            page->repaint();
+        });
+    };
+    const QList<std::pair<QString, QDate>> ranges { { "all years", today.addYears(-10) },
+        { "a term (120 days)", today.addDays(-119) } };
+    for (const auto& [range, from] : ranges) {
+        fromDate->setDate(from);
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            tabs->setCurrentIndex(tab);
+            table.time(QString("usage page: %1, %2").arg(range, tabs->tabText(tab).toLower()), medianMs(repeats, drawn),
+                from.daysTo(today) > 120 ? "< 200 ms" : "< 50 ms");
+        }
+    }
+    tabs->setCurrentIndex(0);
+    fromDate->setDate(today.addYears(-10));
+    studentBox->setText(QStringLiteral("Nowak"));
+    table.time("usage page: all years, student word \"Nowak\"", medianMs(repeats, drawn), "< 200 ms");
+    studentBox->clear();
+}
+
 void measureHistoryPage(Table& table, Kiosk& kiosk, FloorConnection& history, int repeats, const QString& word)
 {
     child<QCheckBox>(&kiosk.window, "historyButton")->click();
@@ -546,9 +587,9 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Ostmere"));
     const QStringList arguments = application.arguments();
     if (arguments.size() < 2) {
-        std::fprintf(
-            stderr,
-            "usage: benchmark FOLDER [REPEATS [startup|signout|scan|history|students|inventory|export|race]...]\n");
+        std::fprintf(stderr,
+            "usage: benchmark FOLDER [REPEATS "
+            "[startup|signout|scan|history|usage|students|inventory|export|race]...]\n");
         return 2;
     }
     const QString folder = QDir(arguments.at(1)).absolutePath();
@@ -558,8 +599,8 @@ int main(int argc, char* argv[])
     const QString connection = QSettings().value(DatabaseKey).toString();
     const bool onDatabase = !connection.isEmpty();
     const QStringList allParts = onDatabase
-        ? QStringList { "startup", "signout", "history", "export", "race" }
-        : QStringList { "startup", "signout", "scan", "history", "students", "inventory", "export" };
+        ? QStringList { "startup", "signout", "history", "usage", "export", "race" }
+        : QStringList { "startup", "signout", "scan", "history", "usage", "students", "inventory", "export" };
     const auto measured
         = [&](const char* part) { return allParts.contains(part) && (parts.isEmpty() || parts.contains(part)); };
     const QByteArray loadBefore = loadAverage();
@@ -591,6 +632,8 @@ int main(int argc, char* argv[])
             measureScan(table, kiosk, repeats);
         if (measured("history"))
             measureHistoryPage(table, kiosk, *history, repeats, QStringLiteral("Nowak"));
+        if (measured("usage"))
+            measureUsagePage(table, kiosk, repeats);
         if (measured("students"))
             measureStudents(table, kiosk, repeats);
         if (measured("inventory")) {
