@@ -16,11 +16,11 @@
 static void addSampleData(AbstractInventory& inventory, AbstractStudentList& students)
 {
     students.setStudents({ Student("Zoë Ørsted", "1001", "a"), Student("Bo Diddley", "1002", "b"),
-                           Student("Ada Lovelace", "1815", "c"), Student("Émile Roux", "1040", QString()),
-                           Student("Niamh Byrne", "1077", "d"), Student("Mateo García", "1123", QString()) });
+        Student("Ada Lovelace", "1815", "c"), Student("Émile Roux", "1040", QString()),
+        Student("Niamh Byrne", "1077", "d"), Student("Mateo García", "1123", QString()) });
     QList<Item> items;
     for (const auto& [name, count] : { std::pair("Violin", 4), std::pair("Flute", 3), std::pair("Cello", 2),
-                                       std::pair("Trumpet", 3), std::pair("Clarinet", 2) })
+             std::pair("Trumpet", 3), std::pair("Clarinet", 2) })
         for (int number = 1; number <= count; ++number)
             items.append(Item(name, number));
     inventory.addItems(items);
@@ -33,9 +33,8 @@ static void addSampleData(AbstractInventory& inventory, AbstractStudentList& stu
         int student;
         Item item;
     } signOuts[] = { { 3 * 1440 + 60, 2, Item("Cello", 1) }, { 2 * 1440 + 180, 4, Item("Flute", 2) },
-                     { 1440 + 30, 0, Item("Violin", 3) },    { 95, 0, Item("Violin", 2) },
-                     { 62, 1, Item("Trumpet", 1) },          { 31, 2, Item("Cello", 2) },
-                     { 12, 4, Item("Flute", 1) } };
+        { 1440 + 30, 0, Item("Violin", 3) }, { 95, 0, Item("Violin", 2) }, { 62, 1, Item("Trumpet", 1) },
+        { 31, 2, Item("Cello", 2) }, { 12, 4, Item("Flute", 1) } };
     QSqlQuery insert(QSqlDatabase::database(QStringLiteral("history")));
     insert.prepare(QStringLiteral("INSERT INTO history VALUES (?, ?, ?, ?, ?, ?)"));
     for (const auto& signOut : signOuts) {
@@ -47,6 +46,28 @@ static void addSampleData(AbstractInventory& inventory, AbstractStudentList& stu
         insert.addBindValue(signOut.item.name());
         insert.addBindValue(signOut.item.number());
         insert.exec();
+    }
+
+    // A term of school days before them, for the usage page: busier before
+    // the concert weeks, the cellos mostly at home, one trumpet never out.
+    QDate day = now.date().addDays(-110);
+    for (int n = 0; day < now.date().addDays(-4); day = day.addDays(1)) {
+        if (day.dayOfWeek() > 5)
+            continue;
+        const int perDay = 3 + (day.weekNumber() % 5 == 0 ? 4 : 0) + day.dayOfWeek() % 3;
+        for (int i = 0; i < perDay; ++i, ++n) {
+            const Item item = items.at((n * 7 + i * 3) % items.size());
+            if (item == Item("Trumpet", 3) || (item.name() == "Cello" && n % 4))
+                continue;
+            const Student student = students.at(n % students.count());
+            insert.addBindValue(QDateTime(day, QTime(8 + (n * 5) % 8, (n * 13) % 60)).toMSecsSinceEpoch());
+            insert.addBindValue(student.name());
+            insert.addBindValue(student.id());
+            insert.addBindValue(QVariant(QMetaType::fromType<QString>()));
+            insert.addBindValue(item.name());
+            insert.addBindValue(item.number());
+            insert.exec();
+        }
     }
 }
 
@@ -98,5 +119,8 @@ int main(int argc, char* argv[])
     click("homeButton");
     click("printingButton");
     shoot("printing");
+    click("homeButton");
+    click("usageButton");
+    shoot("usage");
     return 0;
 }
