@@ -246,8 +246,8 @@ void measureUsagePage(Table& table, Kiosk& kiosk, int repeats)
     child<QCommandLinkButton>(&kiosk.window, "usageButton")->click();
     QCoreApplication::processEvents();
     auto* page = child<UsageWidget>(&kiosk.window);
-    auto* fromDate = child<QDateEdit>(page, "fromDate");
-    auto* studentBox = child<QLineEdit>(page, "studentBox");
+    auto* fromDate = child<QDateEdit>(page, "usageFromDate");
+    auto* studentBox = child<QLineEdit>(page, "usageStudentBox");
     auto* idleWeeks = child<QSpinBox>(page, "idleWeeksBox");
     auto* tabs = child<QTabWidget>(page, "usageTabs");
     const QDate today = kiosk.clock.today();

@@ -19,6 +19,7 @@
 #include <QChartView>
 #include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLineSeries>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -34,7 +35,7 @@ static QChartView* makeChartView(QLayout* layout, const QString& name)
 {
     auto* view = new QChartView;
     view->setObjectName(name);
-    view->setMinimumHeight(220);
+    view->setMinimumHeight(120);
     view->setRenderHint(QPainter::Antialiasing);
     layout->addWidget(view);
     return view;
@@ -55,6 +56,10 @@ UsageWidget::UsageWidget(AbstractHistory* history, AbstractInventory* inventory,
     ui->setupUi(this);
     instrumentChart = makeChartView(ui->instrumentChartLayout, QStringLiteral("instrumentChart"));
     weekChart = makeChartView(ui->weekChartLayout, QStringLiteral("weekChart"));
+    ui->instrumentTabLayout->setStretch(0, 3);
+    ui->instrumentTabLayout->setStretch(1, 2);
+    ui->weekTabLayout->setStretch(0, 3);
+    ui->weekTabLayout->setStretch(1, 2);
     // A chart is a picture to a screen reader: its numbers are in the table below it.
     instrumentChart->setAccessibleName(tr("Chart of the sign-outs per instrument; the table below holds its numbers"));
     weekChart->setAccessibleName(tr("Chart of the sign-outs per week; the table below holds its numbers"));
@@ -62,27 +67,27 @@ UsageWidget::UsageWidget(AbstractHistory* history, AbstractInventory* inventory,
     ui->weekView->setModel(weekModel.get());
     ui->hourView->setModel(hourModel.get());
     ui->idleView->setModel(idleModel.get());
-    ui->studentView->setModel(studentModel.get());
-    for (QTreeView* view : { ui->instrumentView, ui->weekView, ui->hourView, ui->idleView, ui->studentView })
+    ui->borrowerView->setModel(studentModel.get());
+    for (QTreeView* view : { ui->instrumentView, ui->weekView, ui->hourView, ui->idleView, ui->borrowerView })
         view->sortByColumn(0, Qt::AscendingOrder);
     // A chart shows its table's rows in the order the table shows them.
     connect(instrumentModel.get(), &QAbstractItemModel::layoutChanged, this, &UsageWidget::drawCharts);
     connect(weekModel.get(), &QAbstractItemModel::layoutChanged, this, &UsageWidget::drawCharts);
     ui->problemLabel->hide();
 
-    ui->fromDate->setDate(defaultTo.addDays(1 - DefaultDays));
-    ui->toDate->setDate(defaultTo);
-    connect(ui->fromDate, &QDateEdit::dateChanged, this, &UsageWidget::filterChanged);
-    connect(ui->toDate, &QDateEdit::dateChanged, this, &UsageWidget::filterChanged);
-    connect(ui->studentBox, &QLineEdit::textChanged, this, &UsageWidget::filterChanged);
-    connect(ui->itemBox, &QLineEdit::textChanged, this, &UsageWidget::filterChanged);
+    ui->usageFromDate->setDate(defaultTo.addDays(1 - DefaultDays));
+    ui->usageToDate->setDate(defaultTo);
+    connect(ui->usageFromDate, &QDateEdit::dateChanged, this, &UsageWidget::filterChanged);
+    connect(ui->usageToDate, &QDateEdit::dateChanged, this, &UsageWidget::filterChanged);
+    connect(ui->usageStudentBox, &QLineEdit::textChanged, this, &UsageWidget::filterChanged);
+    connect(ui->usageItemBox, &QLineEdit::textChanged, this, &UsageWidget::filterChanged);
     connect(ui->idleWeeksBox, &QSpinBox::valueChanged, this, &UsageWidget::filterChanged);
-    connect(ui->fromDate, &QDateEdit::dateChanged, this,
-        [this] { keepRangeInOrder(ui->fromDate, ui->fromDate, ui->toDate); });
-    connect(
-        ui->toDate, &QDateEdit::dateChanged, this, [this] { keepRangeInOrder(ui->toDate, ui->fromDate, ui->toDate); });
-    connect(ui->printButton, &QPushButton::clicked, this, &UsageWidget::printUsage);
-    connect(ui->exportButton, &QPushButton::clicked, this, &UsageWidget::exportUsage);
+    connect(ui->usageFromDate, &QDateEdit::dateChanged, this,
+        [this] { keepRangeInOrder(ui->usageFromDate, ui->usageFromDate, ui->usageToDate); });
+    connect(ui->usageToDate, &QDateEdit::dateChanged, this,
+        [this] { keepRangeInOrder(ui->usageToDate, ui->usageFromDate, ui->usageToDate); });
+    connect(ui->usagePrintButton, &QPushButton::clicked, this, &UsageWidget::printUsage);
+    connect(ui->usageExportButton, &QPushButton::clicked, this, &UsageWidget::exportUsage);
     connect(history, &AbstractHistory::modified, this, &UsageWidget::storeChanged);
     connect(inventory, &AbstractInventory::modified, this, &UsageWidget::storeChanged);
     connect(&clock, &Clock::dayChanged, this, &UsageWidget::followToday);
@@ -115,19 +120,19 @@ void UsageWidget::storeChanged()
 void UsageWidget::followToday()
 {
     const bool onDefault
-        = ui->toDate->date() == defaultTo && ui->fromDate->date() == defaultTo.addDays(1 - DefaultDays);
+        = ui->usageToDate->date() == defaultTo && ui->usageFromDate->date() == defaultTo.addDays(1 - DefaultDays);
     defaultTo = clock.today();
     if (!onDefault)
         return filterChanged();
-    ui->toDate->setDate(defaultTo);
-    ui->fromDate->setDate(defaultTo.addDays(1 - DefaultDays));
+    ui->usageToDate->setDate(defaultTo);
+    ui->usageFromDate->setDate(defaultTo.addDays(1 - DefaultDays));
 }
 
 void UsageWidget::refresh()
 {
     stale = false;
-    const UsageQuery query { ui->fromDate->date(), ui->toDate->date(), searchWords(ui->studentBox->text()),
-        searchWords(ui->itemBox->text()) };
+    const UsageQuery query { ui->usageFromDate->date(), ui->usageToDate->date(),
+        searchWords(ui->usageStudentBox->text()), searchWords(ui->usageItemBox->text()) };
     const Usage usage = history->usage(query);
     ui->problemLabel->setText(tr("The history could not be read; the page shows nothing."));
     ui->problemLabel->setVisible(!usage.ok);
@@ -137,6 +142,8 @@ void UsageWidget::refresh()
     hourModel->setTable(tables.hours);
     idleModel->setTable(tables.idle);
     studentModel->setTable(tables.students);
+    for (QTreeView* view : { ui->instrumentView, ui->weekView, ui->hourView, ui->idleView, ui->borrowerView })
+        view->header()->resizeSections(QHeaderView::ResizeToContents);
     drawCharts();
 }
 
@@ -246,10 +253,10 @@ QString UsageWidget::documentHtml(QTextDocument& document) const
 {
     QString html = QStringLiteral("<html><h1>%1</h1>")
                        .arg(tr("Usage from %1 to %2")
-                                .arg(QLocale().toString(ui->fromDate->date(), QLocale::LongFormat),
-                                    QLocale().toString(ui->toDate->date(), QLocale::LongFormat))
+                                .arg(QLocale().toString(ui->usageFromDate->date(), QLocale::LongFormat),
+                                    QLocale().toString(ui->usageToDate->date(), QLocale::LongFormat))
                                 .toHtmlEscaped());
-    const QStringList words = searchWords(ui->studentBox->text()) + searchWords(ui->itemBox->text());
+    const QStringList words = searchWords(ui->usageStudentBox->text()) + searchWords(ui->usageItemBox->text());
     if (!words.isEmpty())
         html += QStringLiteral("<p>%1</p>").arg(tr("Words: %1").arg(words.join(QLatin1Char(' '))).toHtmlEscaped());
     html += chartHtml(document, instrumentChart) + tableHtml(instrumentModel->table());

@@ -100,7 +100,7 @@ void tst_UsageWidget::printHoldsTheTables()
     const QString pdf = workspace->filePath("usage.pdf");
     DialogAnswerer answerer;
     answerer.printToPdf(pdf);
-    namedChild<QPushButton>(page.get(), "printButton")->click();
+    namedChild<QPushButton>(page.get(), "usagePrintButton")->click();
     QCOMPARE(answerer.pending(), 0);
     const QString text = runTool("pdftotext", { "-layout", pdf, "-" }).simplified();
     for (const char* expected : { "By instrument", "Tuba 2 20", "Oboe 1 10", "Harp 1 0", "Harp #3 never", "Idle copies",
