@@ -161,9 +161,9 @@ void MainWindow::changePassword()
     if (password->isEmpty()) {
         // An empty password switches the protection off: only on purpose.
         if (askYesNo(this,
-                     tr("Without a password, anyone at the kiosk can open the settings and close Brindlow. "
-                        "Remove the administrator password?"),
-                     Answer::No))
+                tr("Without a password, anyone at the kiosk can open the settings and close Brindlow. "
+                   "Remove the administrator password?"),
+                Answer::No))
             settings.setValue(PasswordKey, QStringLiteral(""));
         return;
     }

@@ -6,8 +6,8 @@
 #include "pages/StudentWidget.h"
 #include "pages/UsageWidget.h"
 
-SettingsWidget::SettingsWidget(AbstractInventory* inventory, AbstractHistory* history, AbstractStudentList* students,
-                               const Clock& clock)
+SettingsWidget::SettingsWidget(
+    AbstractInventory* inventory, AbstractHistory* history, AbstractStudentList* students, const Clock& clock)
     : inventoryWidget(new InventoryWidget(inventory))
     , studentWidget(new StudentWidget(history, students, clock))
     , printWidget(new PrintWidget(history, clock))

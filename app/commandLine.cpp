@@ -4,8 +4,8 @@
 #include "app/openStores.h"
 
 #include <QCommandLineParser>
-#include <QRegularExpression>
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QSettings>
 
 #include <cstdio>
@@ -29,9 +29,9 @@ static int useDatabase(const QString& connection)
     QSettings settings;
     if (givesPassword(connection)) {
         say(QCoreApplication::translate("commandLine",
-                                        "Please give the connection as keywords (host=... dbname=... user=...) "
-                                        "without a password: libpq takes the password from a password file "
-                                        "(~/.pgpass) or a service file."));
+            "Please give the connection as keywords (host=... dbname=... user=...) "
+            "without a password: libpq takes the password from a password file "
+            "(~/.pgpass) or a service file."));
         return 1;
     }
     if (connection.isEmpty())
@@ -66,17 +66,15 @@ int runCommandLine(const QStringList& arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate("commandLine", "Brindlow, the instrument kiosk"));
     parser.addHelpOption();
-    const QCommandLineOption database(
-        QStringLiteral("database"),
+    const QCommandLineOption database(QStringLiteral("database"),
         QCoreApplication::translate("commandLine",
-                                    "Keep the data in the PostgreSQL database of this libpq connection string, "
-                                    "shared with other kiosks (an empty string: in this folder's files)."),
+            "Keep the data in the PostgreSQL database of this libpq connection string, "
+            "shared with other kiosks (an empty string: in this folder's files)."),
         QStringLiteral("connection"));
-    const QCommandLineOption copy(
-        QStringLiteral("copy-folder-to-database"),
+    const QCommandLineOption copy(QStringLiteral("copy-folder-to-database"),
         QCoreApplication::translate("commandLine",
-                                    "Copy the inventory, history and student list of this folder into that "
-                                    "database, which must be empty."));
+            "Copy the inventory, history and student list of this folder into that "
+            "database, which must be empty."));
     parser.addOption(database);
     parser.addOption(copy);
     parser.process(arguments);

@@ -17,7 +17,7 @@ static bool waitForData(const Kiosk& kiosk, QSplashScreen& splash)
 {
     while (!kiosk.problem().isEmpty() && kiosk.stores->waitsForServer() && !systemShutdownRequested()) {
         splash.showMessage(QCoreApplication::translate("main", "%1\nTrying again...").arg(kiosk.problem()),
-                           Qt::AlignTop | Qt::AlignHCenter | Qt::TextWordWrap, Qt::white);
+            Qt::AlignTop | Qt::AlignHCenter | Qt::TextWordWrap, Qt::white);
         QEventLoop waiting;
         QTimer::singleShot(500, &waiting, &QEventLoop::quit);
         waiting.exec();

@@ -63,8 +63,9 @@ private:
 static bool holdsData(QSqlDatabase& database)
 {
     QSqlQuery query(database);
-    return !execLogged(query, QStringLiteral("SELECT EXISTS (SELECT 1 FROM inventory) OR EXISTS (SELECT 1 FROM history) "
-                                             "OR EXISTS (SELECT 1 FROM students)"))
+    return !execLogged(query,
+               QStringLiteral("SELECT EXISTS (SELECT 1 FROM inventory) OR EXISTS (SELECT 1 FROM history) "
+                              "OR EXISTS (SELECT 1 FROM students)"))
         || !query.next() || query.value(0).toBool();
 }
 
@@ -117,17 +118,17 @@ std::pair<bool, QString> moveIntoDatabase(const QString& connection)
     QSet<QString> itemDays;
     QDate first;
     QDate last;
-    RowInserter history(handle, QStringLiteral("history"),
-                        { "dateTime", "day", "studentName", "studentId", "itemName", "itemNumber" });
+    RowInserter history(
+        handle, QStringLiteral("history"), { "dateTime", "day", "studentName", "studentId", "itemName", "itemNumber" });
     const bool read = historyFile.forEachEntry([&](const Entry& entry) {
         const QDate day = entry.date();
         const QString itemDay = entry.item().toString() + QLatin1Char('\n') + day.toString(Qt::ISODate);
         const bool firstOfDay = !itemDays.contains(itemDay);
         itemDays.insert(itemDay);
         copied = copied
-            && history.add({ entry.msecsSinceEpoch(), firstOfDay ? QVariant(day) : QVariant(QMetaType::fromType<QDate>()),
-                             textValue(entry.student().name()), textValue(entry.student().id()),
-                             textValue(entry.item().name()), entry.item().number() });
+            && history.add({ entry.msecsSinceEpoch(),
+                firstOfDay ? QVariant(day) : QVariant(QMetaType::fromType<QDate>()), textValue(entry.student().name()),
+                textValue(entry.student().id()), textValue(entry.item().name()), entry.item().number() });
         first = first.isValid() ? std::min(first, day) : day;
         last = std::max(last, day);
         ++signOuts;
@@ -143,11 +144,12 @@ std::pair<bool, QString> moveIntoDatabase(const QString& connection)
     // map would only catch up later, and plans made meanwhile would be poor.
     QSqlQuery tidy(handle);
     execLogged(tidy, QStringLiteral("VACUUM ANALYZE"));
-    return { true, translated("Copied %1 items, %2 students (%3 with a registered password) and %4 sign-outs%5.")
-                       .arg(items.size())
-                       .arg(studentFile.count())
-                       .arg(registered)
-                       .arg(signOuts)
-                       .arg(signOuts ? translated(" from %1 to %2").arg(first.toString(Qt::ISODate), last.toString(Qt::ISODate))
-                                     : QString()) };
+    return { true,
+        translated("Copied %1 items, %2 students (%3 with a registered password) and %4 sign-outs%5.")
+            .arg(items.size())
+            .arg(studentFile.count())
+            .arg(registered)
+            .arg(signOuts)
+            .arg(signOuts ? translated(" from %1 to %2").arg(first.toString(Qt::ISODate), last.toString(Qt::ISODate))
+                          : QString()) };
 }

@@ -58,8 +58,7 @@ void quitOnSystemShutdown(QGuiApplication& application)
 {
     // exit() rather than quit(): quit() first tries to close the window, whose
     // password prompt would hold up the logout.
-    QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,
-                     [](QSessionManager&) { quit(); });
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &application, [](QSessionManager&) { quit(); });
 #ifdef Q_OS_UNIX
     quitOnTerminationSignals(application);
 #endif

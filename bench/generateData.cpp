@@ -33,19 +33,17 @@ struct Scale
 const Scale Small { 10'000, 20, 365, 20, 10, 1'000 };
 const Scale Large { 1'000'000, 50, 5 * 365, 50, 100, 20'000 };
 
-const char* const FirstNames[] = { "Émile", "Zoë", "Łukasz", "Ana", "Søren", "José", "Chloé", "Niamh", "Björn",
-                                   "Aoife", "Mateo", "Ingrid", "Raphaël", "Noémie", "Jürgen", "Ada", "Bo", "Cy" };
+const char* const FirstNames[] = { "Émile", "Zoë", "Łukasz", "Ana", "Søren", "José", "Chloé", "Niamh", "Björn", "Aoife",
+    "Mateo", "Ingrid", "Raphaël", "Noémie", "Jürgen", "Ada", "Bo", "Cy" };
 const char* const LastNames[] = { "Ørsted", "Müller", "García", "Nowak", "Dvořák", "O'Brien", "Lefèvre", "Ålund",
-                                  "Smith", "Çelik", "Nguyễn", "Kowalski", "Brontë", "Żak", "Lovelace", "Diddley" };
-const char* const Instruments[] = { "Violin", "Viola", "Cello", "Double Bass", "Flute", "Piccolo", "Oboe",
-                                    "Clarinet", "Bassoon", "Saxophone", "Trumpet", "Cornet", "Trombone",
-                                    "French Horn", "Tuba", "Euphonium", "Snare Drum", "Glockenspiel", "Xylophone",
-                                    "Harp", "Ukulele", "Guitar", "Bass Guitar", "Recorder", "Keyboard" };
+    "Smith", "Çelik", "Nguyễn", "Kowalski", "Brontë", "Żak", "Lovelace", "Diddley" };
+const char* const Instruments[] = { "Violin", "Viola", "Cello", "Double Bass", "Flute", "Piccolo", "Oboe", "Clarinet",
+    "Bassoon", "Saxophone", "Trumpet", "Cornet", "Trombone", "French Horn", "Tuba", "Euphonium", "Snare Drum",
+    "Glockenspiel", "Xylophone", "Harp", "Ukulele", "Guitar", "Bass Guitar", "Recorder", "Keyboard" };
 
 QRandomGenerator random(20261207);
 
-template <typename T, size_t N>
-const char* pick(T (&names)[N])
+template <typename T, size_t N> const char* pick(T (&names)[N])
 {
     return names[random.bounded(int(N))];
 }
@@ -61,7 +59,8 @@ QList<Student> makeStudents(int count)
 {
     QList<Student> students;
     for (int i = 0; i < count; ++i) {
-        const QString name = QString::fromUtf8(pick(FirstNames)) + QLatin1Char(' ') + QString::fromUtf8(pick(LastNames));
+        const QString name
+            = QString::fromUtf8(pick(FirstNames)) + QLatin1Char(' ') + QString::fromUtf8(pick(LastNames));
         const QString password = i % 2 ? QStringLiteral("pw%1").arg(i) : QString();
         students.append(Student(name, QString::number(100000 + i), password));
     }
@@ -122,11 +121,11 @@ void writeInventory(const QString& folder, const Scale& scale)
 void writeHistory(const QString& folder, const Scale& scale, const QList<Student>& students)
 {
     sqlite3* database = createDatabase(folder + "/history",
-                                       "CREATE TABLE history (dateTime INTEGER, studentName TEXT, studentId TEXT, "
-                                       "studentPassword TEXT, itemName TEXT, itemNumber INTEGER)");
+        "CREATE TABLE history (dateTime INTEGER, studentName TEXT, studentId TEXT, "
+        "studentPassword TEXT, itemName TEXT, itemNumber INTEGER)");
     sqlite3_stmt* insert = nullptr;
-    check(sqlite3_prepare_v2(database, "INSERT INTO history VALUES (?, ?, ?, ?, ?, ?)", -1, &insert, nullptr),
-          database);
+    check(
+        sqlite3_prepare_v2(database, "INSERT INTO history VALUES (?, ?, ?, ?, ?, ?)", -1, &insert, nullptr), database);
     const qint64 todayStart = QDate::currentDate().startOfDay().toMSecsSinceEpoch();
     const qint64 firstDay = QDate::currentDate().addDays(-scale.days).startOfDay().toMSecsSinceEpoch();
     const int pastRows = scale.historyRows - scale.historyToday;
@@ -189,7 +188,7 @@ int main(int argc, char* argv[])
     writeHistory(folder, scale, students);
     writeStudentFiles(folder, students);
     std::printf("%s data in %s: %d history rows (%d today), %d items, %d students\n", qPrintable(arguments.at(1)),
-                qPrintable(folder), scale.historyRows, scale.historyToday, scale.itemNames * scale.itemsPerName,
-                scale.students);
+        qPrintable(folder), scale.historyRows, scale.historyToday, scale.itemNames * scale.itemsPerName,
+        scale.students);
     return 0;
 }

@@ -45,8 +45,8 @@ HistoryModel::HistoryModel(AbstractHistory* history, int columnFlags, const QDat
     connect(history, &AbstractHistory::modified, this, &HistoryModel::refresh);
 }
 
-void HistoryModel::setFilter(const QDate& from, const QDate& to, const QStringList& studentWords,
-                             const QStringList& itemWords)
+void HistoryModel::setFilter(
+    const QDate& from, const QDate& to, const QStringList& studentWords, const QStringList& itemWords)
 {
     query.from = from;
     query.to = to;

@@ -26,8 +26,7 @@ public:
     /// Starts on the entries of \a day, with no words, in time order.
     HistoryModel(AbstractHistory* history, int columnFlags, const QDate& day);
 
-    void setFilter(const QDate& from, const QDate& to, const QStringList& studentWords,
-                   const QStringList& itemWords);
+    void setFilter(const QDate& from, const QDate& to, const QStringList& studentWords, const QStringList& itemWords);
 
     QModelIndex index(int row, int column, const QModelIndex& parent = QModelIndex()) const override;
     QModelIndex parent(const QModelIndex& child) const override;

@@ -71,8 +71,8 @@ SignOutWidget::SignOutWidget(AbstractInventory* inventory, AbstractHistory* hist
     // its first row again; nobody chose that one, so the choice is cleared instead
     // (connected after the box's own reset handling, so this runs last).
     ui->itemBox->setModel(itemModel.get());
-    connect(itemModel.get(), &QAbstractItemModel::modelReset, ui->itemBox,
-        [this] { ui->itemBox->setCurrentIndex(-1); });
+    connect(
+        itemModel.get(), &QAbstractItemModel::modelReset, ui->itemBox, [this] { ui->itemBox->setCurrentIndex(-1); });
 
     // Sorting is on already, so the view sorts by its indicator: latest first.
     ui->entryView->setModel(historyModel.get());
@@ -131,8 +131,8 @@ void SignOutWidget::signOutItem()
     if (!history->add(student, item)) {
         // Another kiosk of a shared database may have signed it out a moment ago.
         showInformation(isItemOut(*history, item, clock.today()).value_or(false)
-                            ? tr("The item is already signed out.")
-                            : tr("The sign-out could not be recorded. Please tell a member of staff."));
+                ? tr("The item is already signed out.")
+                : tr("The sign-out could not be recorded. Please tell a member of staff."));
         return;
     }
     ui->usernameBox->clear();
@@ -186,8 +186,8 @@ bool SignOutWidget::validateInput()
 {
     return requireInput(ui->usernameBox, !ui->usernameBox->text().isEmpty(), tr("The student ID cannot be empty."))
         // Trimmed, as it is checked and registered: spaces alone are no password.
-        && requireInput(ui->passwordBox, !ui->passwordBox->text().trimmed().isEmpty(),
-                        tr("The password cannot be empty."))
+        && requireInput(
+            ui->passwordBox, !ui->passwordBox->text().trimmed().isEmpty(), tr("The password cannot be empty."))
         && requireInput(ui->itemBox, ui->itemBox->currentIndex() >= 0, tr("Please choose an instrument."));
 }
 

@@ -7,7 +7,6 @@
 #include "stores/itemOut.h"
 #include "stores/passwordHash.h"
 
-
 StudentVerifier::StudentVerifier(AbstractStudentList* students, AbstractHistory* history, const Clock& clock)
     : students(students)
     , history(history)
@@ -59,7 +58,7 @@ bool StudentVerifier::checkPassword(const Student& record, const QString& passwo
     if (const std::chrono::seconds wait = throttle.wait(id); wait.count() > 0) {
         showInformation(tr("Too many wrong passwords for this student ID. "
                            "Please wait %n seconds or ask a member of staff.",
-                           nullptr, int(wait.count())));
+            nullptr, int(wait.count())));
         return false;
     }
     if (!passwordMatches(record.password(), password)) {

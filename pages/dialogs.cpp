@@ -31,14 +31,14 @@ void showInformation(const QString& text)
 void showError(QWidget* parent, const QString& text)
 {
     QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("dialogs", "Error"), text, QMessageBox::Ok,
-                    parentOrActiveWindow(parent));
+        parentOrActiveWindow(parent));
     execAboveKiosk(box);
 }
 
 bool askYesNo(QWidget* parent, const QString& question, Answer defaultAnswer)
 {
-    QMessageBox box(QMessageBox::Question, Title, question, QMessageBox::Yes | QMessageBox::No,
-                    parentOrActiveWindow(parent));
+    QMessageBox box(
+        QMessageBox::Question, Title, question, QMessageBox::Yes | QMessageBox::No, parentOrActiveWindow(parent));
     box.setDefaultButton(defaultAnswer == Answer::Yes ? QMessageBox::Yes : QMessageBox::No);
     return execAboveKiosk(box) == QMessageBox::Yes;
 }

@@ -27,7 +27,7 @@ public:
     /// in the order they were recorded. What could be read; \a ok, when given,
     /// tells whether that was all.
     virtual QList<Entry> entries(const QDate& from, const QDate& to, const QStringList& studentFilters,
-                                 const QStringList& itemFilters, bool* ok = nullptr)
+        const QStringList& itemFilters, bool* ok = nullptr)
         = 0;
 
     // A view of any range reads only what it shows: how many entries there

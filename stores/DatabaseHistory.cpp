@@ -48,4 +48,3 @@ bool DatabaseHistory::add(const Student& student, const Item& item)
     emit modified();
     return stored;
 }
-

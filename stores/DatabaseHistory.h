@@ -1,10 +1,10 @@
 #ifndef DATABASEHISTORY_H
 #define DATABASEHISTORY_H
 
-#include "stores/SqlHistory.h"
 #include "stores/HistoryReader.h"
-#include "stores/UsageReader.h"
+#include "stores/SqlHistory.h"
 #include "stores/SqliteTable.h"
+#include "stores/UsageReader.h"
 
 class Clock;
 

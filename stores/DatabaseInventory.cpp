@@ -12,8 +12,8 @@
 /// Runs \a statement on consecutive chunks of \a items (SQLite allows at most
 /// 500 terms in a compound select); several chunks share one transaction, so
 /// the change is all or nothing.
-static bool inChunks(QSqlDatabase& database, const QList<Item>& items,
-                     const std::function<bool(const QList<Item>&)>& statement)
+static bool inChunks(
+    QSqlDatabase& database, const QList<Item>& items, const std::function<bool(const QList<Item>&)>& statement)
 {
     if (items.size() <= MaxRowsPerStatement)
         return statement(items);
@@ -41,16 +41,16 @@ DatabaseInventory::~DatabaseInventory() = default;
 
 bool DatabaseInventory::addItems(const QList<Item>& items)
 {
-    const bool stored = items.isEmpty()
-        || inChunks(database, items, [this](const QList<Item>& chunk) { return insertOnce(chunk); });
+    const bool stored
+        = items.isEmpty() || inChunks(database, items, [this](const QList<Item>& chunk) { return insertOnce(chunk); });
     emit modified();
     return stored;
 }
 
 bool DatabaseInventory::removeItems(const QList<Item>& items)
 {
-    const bool stored = items.isEmpty()
-        || inChunks(database, items, [this](const QList<Item>& chunk) { return deleteAll(chunk); });
+    const bool stored
+        = items.isEmpty() || inChunks(database, items, [this](const QList<Item>& chunk) { return deleteAll(chunk); });
     emit modified();
     return stored;
 }
@@ -77,9 +77,9 @@ bool DatabaseInventory::insertOnce(const QList<Item>& items)
 {
     QSqlQuery query(database);
     query.prepare(QLatin1String("INSERT OR IGNORE INTO inventory ")
-                  + repeated(QStringLiteral("SELECT ?, ? WHERE NOT EXISTS "
-                                            "(SELECT * FROM inventory WHERE name = ? AND number = ?)"),
-                             QStringLiteral(" UNION "), items.size()));
+        + repeated(QStringLiteral("SELECT ?, ? WHERE NOT EXISTS "
+                                  "(SELECT * FROM inventory WHERE name = ? AND number = ?)"),
+            QStringLiteral(" UNION "), items.size()));
     for (const Item& item : items) {
         query.addBindValue(textValue(item.name()));
         query.addBindValue(item.number());
@@ -93,7 +93,7 @@ bool DatabaseInventory::deleteAll(const QList<Item>& items)
 {
     QSqlQuery query(database);
     query.prepare(QLatin1String("DELETE FROM inventory WHERE ")
-                  + repeated(QStringLiteral("name = ? AND number = ?"), QStringLiteral(" OR "), items.size()));
+        + repeated(QStringLiteral("name = ? AND number = ?"), QStringLiteral(" OR "), items.size()));
     for (const Item& item : items) {
         query.addBindValue(textValue(item.name()));
         query.addBindValue(item.number());

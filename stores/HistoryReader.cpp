@@ -39,9 +39,9 @@ public:
     Entry entry(const QSqlQuery& query) const
     {
         return Entry(query.value(dateTime).toLongLong(),
-                     Student(query.value(studentName).toString(), query.value(studentId).toString(),
-                             studentPassword < 0 ? QString() : query.value(studentPassword).toString()),
-                     Item(query.value(itemName).toString(), query.value(itemNumber).toInt()));
+            Student(query.value(studentName).toString(), query.value(studentId).toString(),
+                studentPassword < 0 ? QString() : query.value(studentPassword).toString()),
+            Item(query.value(itemName).toString(), query.value(itemNumber).toInt()));
     }
 
 private:
@@ -105,8 +105,8 @@ bool HistoryReader::foldNewTextsAtOnce()
     return false;
 }
 
-QList<Entry> HistoryReader::entries(const QDate& from, const QDate& to, const QStringList& studentFilters,
-                                      const QStringList& itemFilters, bool* ok)
+QList<Entry> HistoryReader::entries(
+    const QDate& from, const QDate& to, const QStringList& studentFilters, const QStringList& itemFilters, bool* ok)
 {
     QList<Entry> result;
     if (ok)
@@ -149,7 +149,7 @@ qsizetype HistoryReader::count(const HistoryQuery& query)
     } else if (const auto spans = spansOf(query.from, query.to)) {
         reading.spans = *spans;
         reading.count = std::accumulate(spans->cbegin(), spans->cend(), qsizetype(0),
-                                        [](qsizetype sum, const Span& span) { return sum + span.entries; });
+            [](qsizetype sum, const Span& span) { return sum + span.entries; });
     }
     return reading.count;
 }
@@ -168,8 +168,8 @@ QList<Entry> HistoryReader::slice(const HistoryQuery& query, qsizetype offset, q
 
 HistoryReader::Reading& HistoryReader::readingOf(const HistoryQuery& query)
 {
-    const auto found = std::find_if(readings.begin(), readings.end(),
-                                    [&query](const Reading& reading) { return reading.query == query; });
+    const auto found = std::find_if(
+        readings.begin(), readings.end(), [&query](const Reading& reading) { return reading.query == query; });
     if (found != readings.end()) {
         readings.move(found - readings.begin(), 0);
         return readings.first();
@@ -222,10 +222,12 @@ std::optional<QList<HistoryReader::Span>> HistoryReader::spansOf(const QDate& fr
         return QList<Span> { { start, end, entries } };
     }
 
-    QList<Span> spans { { start, firstWholeDay * MSecsPerDay, countRows(database, start, firstWholeDay * MSecsPerDay) } };
+    QList<Span> spans { { start, firstWholeDay * MSecsPerDay,
+        countRows(database, start, firstWholeDay * MSecsPerDay) } };
     QSqlQuery days(database);
-    if (!execute(days, { QStringLiteral("SELECT day, entries FROM historyDays WHERE day >= ? AND day < ? ORDER BY day"),
-                         { firstWholeDay, endOfWholeDays } }))
+    if (!execute(days,
+            { QStringLiteral("SELECT day, entries FROM historyDays WHERE day >= ? AND day < ? ORDER BY day"),
+                { firstWholeDay, endOfWholeDays } }))
         return std::nullopt;
     while (days.next()) {
         const qint64 day = days.value(0).toLongLong();
@@ -270,12 +272,10 @@ std::optional<QList<qint64>> HistoryReader::matchingRows(const HistoryQuery& que
 QList<Entry> HistoryReader::sliceInOrder(Reading& reading, qsizetype offset, qsizetype limit)
 {
     const HistoryQuery& query = reading.query;
-    const auto endsAt = [offset](const Slice& slice) {
-        return slice.offset + slice.size == offset && !slice.lastKey.isEmpty();
-    };
-    const auto startsAt = [offset, limit](const Slice& slice) {
-        return slice.offset == offset + limit && !slice.firstKey.isEmpty();
-    };
+    const auto endsAt
+        = [offset](const Slice& slice) { return slice.offset + slice.size == offset && !slice.lastKey.isEmpty(); };
+    const auto startsAt
+        = [offset, limit](const Slice& slice) { return slice.offset == offset + limit && !slice.firstKey.isEmpty(); };
     const auto previous = std::find_if(reading.slices.cbegin(), reading.slices.cend(), endsAt);
     const auto next = std::find_if(reading.slices.cbegin(), reading.slices.cend(), startsAt);
 
@@ -318,8 +318,7 @@ QList<Entry> HistoryReader::sliceInOrder(Reading& reading, qsizetype offset, qsi
     const auto rowsBetween = [&](qint64 from, qint64 until) {
         SqlPart statement { QStringLiteral("SELECT rowid, * FROM history WHERE "), {} };
         statement += momentRange(from, until,
-                                 planner == Planner::Sqlite && query.order != HistoryQuery::ByTime
-                                     && reading.count > LongRange);
+            planner == Planner::Sqlite && query.order != HistoryQuery::ByTime && reading.count > LongRange);
         statement += wordConditions(query.studentWords, query.itemWords);
         statement += afterSlice;
         statement.text += orderBy(query.order, readOrder) + QLatin1String(" LIMIT ? OFFSET ?");
@@ -377,7 +376,7 @@ QList<Entry> HistoryReader::rowsInOrder(const QList<qint64>& rows)
         return {};
     SqlPart statement { QStringLiteral("SELECT rowid, * FROM history WHERE rowid IN (%1)")
                             .arg(QStringList(rows.size(), QStringLiteral("?")).join(QLatin1Char(','))),
-                        {} };
+        {} };
     for (qint64 row : rows)
         statement.values.append(row);
     QSqlQuery query(database);

@@ -28,7 +28,7 @@ public:
     HistoryReader(QSqlDatabase& database, Planner planner);
 
     QList<Entry> entries(const QDate& from, const QDate& to, const QStringList& studentFilters,
-                         const QStringList& itemFilters, bool* ok);
+        const QStringList& itemFilters, bool* ok);
     qsizetype count(const HistoryQuery& query);
     QList<Entry> slice(const HistoryQuery& query, qsizetype offset, qsizetype limit);
     /// The history has changed: what was read may have moved.

@@ -26,7 +26,7 @@ static QString withTimeouts(const QString& connection)
 {
     QString options = connection;
     for (const char* setting : { "connect_timeout=5", "keepalives=1", "keepalives_idle=5", "keepalives_interval=2",
-                                 "keepalives_count=2", "tcp_user_timeout=5000" }) {
+             "keepalives_count=2", "tcp_user_timeout=5000" }) {
         const QString name = QString::fromLatin1(setting).section(QLatin1Char('='), 0, 0);
         if (!options.contains(name))
             options += QLatin1Char(' ') + QLatin1String(setting);
@@ -67,8 +67,7 @@ bool PostgresDatabase::connect()
         return false;
     }
     refusal.clear();
-    QObject::connect(handle.driver(), &QSqlDriver::notification, this, &PostgresDatabase::heard,
-                     Qt::UniqueConnection);
+    QObject::connect(handle.driver(), &QSqlDriver::notification, this, &PostgresDatabase::heard, Qt::UniqueConnection);
     // Subscriptions end with the server's session.
     return handle.driver()->subscribeToNotification(Channel);
 }
@@ -86,12 +85,11 @@ bool PostgresDatabase::createSchema()
         return true;
     handle.rollback();
     tooNew = upgrade == SchemaUpgrade::TooNew;
-    refusal = tooNew
-        ? QCoreApplication::translate("PostgresDatabase",
-                                      "The database was set up by a newer version of Brindlow. "
-                                      "Please install that version on this computer too.")
-        : QCoreApplication::translate("PostgresDatabase", "The database could not be set up: %1")
-              .arg(handle.lastError().text());
+    refusal = tooNew ? QCoreApplication::translate("PostgresDatabase",
+                  "The database was set up by a newer version of Brindlow. "
+                  "Please install that version on this computer too.")
+                     : QCoreApplication::translate("PostgresDatabase", "The database could not be set up: %1")
+                           .arg(handle.lastError().text());
     qWarning("%s", qPrintable(refusal));
     return false;
 }
@@ -124,8 +122,8 @@ void PostgresDatabase::checkConnection()
         watchdog.setInterval(std::chrono::seconds(2));
         emit reconnected();
     } else {
-        watchdog.setInterval(std::min<std::chrono::milliseconds>(watchdog.intervalAsDuration() * 2,
-                                                                 std::chrono::seconds(10)));
+        watchdog.setInterval(
+            std::min<std::chrono::milliseconds>(watchdog.intervalAsDuration() * 2, std::chrono::seconds(10)));
     }
 }
 

@@ -26,8 +26,8 @@ bool PostgresHistory::clear()
     QSqlDatabase& handle = database.database();
     // No sign-out of another kiosk may come between the rows and what describes them.
     bool stored = handle.transaction()
-        && execAllLogged(handle, QStringList { QStringLiteral("LOCK TABLE history IN EXCLUSIVE MODE") }
-                                     + historyDeletion())
+        && execAllLogged(
+            handle, QStringList { QStringLiteral("LOCK TABLE history IN EXCLUSIVE MODE") } + historyDeletion())
         && database.notify(QStringLiteral("history")) && handle.commit();
     if (!stored)
         handle.rollback();
@@ -41,14 +41,13 @@ bool PostgresHistory::add(const Student& student, const Item& item)
     // The notice to the other kiosks in the same statement: sent when, and
     // only when, the row is there.
     QSqlQuery query(database.database());
-    const bool stored
-        = execLogged(query,
-                     QStringLiteral("WITH added AS (INSERT INTO history (dateTime, day, studentName, studentId, "
-                                    "itemName, itemNumber) VALUES (?, ?, ?, ?, ?, ?) "
-                                    "ON CONFLICT (itemName, itemNumber, day) DO NOTHING RETURNING rowid) "
-                                    "SELECT pg_notify(?, 'history') FROM added"),
-                     { now.toMSecsSinceEpoch(), now.date(), textValue(student.name()), textValue(student.id()),
-                       textValue(item.name()), item.number(), PostgresDatabase::channel() })
+    const bool stored = execLogged(query,
+                            QStringLiteral("WITH added AS (INSERT INTO history (dateTime, day, studentName, studentId, "
+                                           "itemName, itemNumber) VALUES (?, ?, ?, ?, ?, ?) "
+                                           "ON CONFLICT (itemName, itemNumber, day) DO NOTHING RETURNING rowid) "
+                                           "SELECT pg_notify(?, 'history') FROM added"),
+                            { now.toMSecsSinceEpoch(), now.date(), textValue(student.name()), textValue(student.id()),
+                                textValue(item.name()), item.number(), PostgresDatabase::channel() })
         && query.next();
     changed();
     return stored;

@@ -1,8 +1,8 @@
 #ifndef POSTGRESHISTORY_H
 #define POSTGRESHISTORY_H
 
-#include "stores/SqlHistory.h"
 #include "stores/HistoryReader.h"
+#include "stores/SqlHistory.h"
 #include "stores/UsageReader.h"
 
 class Clock;

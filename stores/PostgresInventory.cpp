@@ -29,10 +29,10 @@ bool PostgresInventory::addItems(const QList<Item>& items)
     return change(items, [this](const QList<Item>& chunk) {
         QSqlQuery query(database.database());
         return execLogged(query,
-                          QLatin1String("INSERT INTO inventory (name, number) VALUES ")
-                              + repeated(QStringLiteral("(?, ?)"), QStringLiteral(", "), chunk.size())
-                              + QLatin1String(" ON CONFLICT DO NOTHING"),
-                          nameNumberValues(chunk));
+            QLatin1String("INSERT INTO inventory (name, number) VALUES ")
+                + repeated(QStringLiteral("(?, ?)"), QStringLiteral(", "), chunk.size())
+                + QLatin1String(" ON CONFLICT DO NOTHING"),
+            nameNumberValues(chunk));
     });
 }
 
@@ -41,10 +41,9 @@ bool PostgresInventory::removeItems(const QList<Item>& items)
     return change(items, [this](const QList<Item>& chunk) {
         QSqlQuery query(database.database());
         return execLogged(query,
-                          QLatin1String("DELETE FROM inventory WHERE ")
-                              + repeated(QStringLiteral("(name = ? AND number = ?)"), QStringLiteral(" OR "),
-                                         chunk.size()),
-                          nameNumberValues(chunk));
+            QLatin1String("DELETE FROM inventory WHERE ")
+                + repeated(QStringLiteral("(name = ? AND number = ?)"), QStringLiteral(" OR "), chunk.size()),
+            nameNumberValues(chunk));
     });
 }
 

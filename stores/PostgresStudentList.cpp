@@ -40,7 +40,8 @@ void PostgresStudentList::reloadPassword(const QString& id)
 {
     QSqlQuery query(database.database());
     const auto found = find(id);
-    if (execLogged(query, QStringLiteral("SELECT password FROM students WHERE id = ?"), { id }) && query.next() && found != students.end())
+    if (execLogged(query, QStringLiteral("SELECT password FROM students WHERE id = ?"), { id }) && query.next()
+        && found != students.end())
         found->setPassword(query.value(0).toString());
 }
 
@@ -71,10 +72,10 @@ bool PostgresStudentList::importStudents(const QList<Student>& list)
 {
     return changeList([this, &list] {
         return execAllLogged(database.database(),
-                             { QStringLiteral("DELETE FROM studentsBeforeImport"),
-                               QStringLiteral("INSERT INTO studentsBeforeImport SELECT id, name, password FROM students"),
-                               QStringLiteral("DELETE FROM importKept"),
-                               QStringLiteral("INSERT INTO importKept VALUES (true)") })
+                   { QStringLiteral("DELETE FROM studentsBeforeImport"),
+                       QStringLiteral("INSERT INTO studentsBeforeImport SELECT id, name, password FROM students"),
+                       QStringLiteral("DELETE FROM importKept"),
+                       QStringLiteral("INSERT INTO importKept VALUES (true)") })
             && replaceWith(sortedById(list));
     });
 }
@@ -91,9 +92,9 @@ bool PostgresStudentList::undoImport()
         // Another kiosk may have undone it a moment ago.
         return execLogged(kept, QStringLiteral("DELETE FROM importKept RETURNING kept")) && kept.next()
             && execAllLogged(database.database(),
-                             { QStringLiteral("DELETE FROM students"),
-                               QStringLiteral("INSERT INTO students SELECT id, name, password FROM studentsBeforeImport"),
-                               QStringLiteral("DELETE FROM studentsBeforeImport") });
+                { QStringLiteral("DELETE FROM students"),
+                    QStringLiteral("INSERT INTO students SELECT id, name, password FROM studentsBeforeImport"),
+                    QStringLiteral("DELETE FROM studentsBeforeImport") });
     });
 }
 
@@ -119,9 +120,9 @@ bool PostgresStudentList::replaceWith(const QList<Student>& replacing)
         for (const Student& student : chunk)
             values << student.id() << textValue(student.name()) << student.password();
         stored = execLogged(query,
-                            QLatin1String("INSERT INTO students (id, name, password) VALUES ")
-                                + repeated(QStringLiteral("(?, ?, ?)"), QStringLiteral(", "), chunk.size()),
-                            values);
+            QLatin1String("INSERT INTO students (id, name, password) VALUES ")
+                + repeated(QStringLiteral("(?, ?, ?)"), QStringLiteral(", "), chunk.size()),
+            values);
     }
     return stored;
 }
@@ -129,7 +130,8 @@ bool PostgresStudentList::replaceWith(const QList<Student>& replacing)
 bool PostgresStudentList::setPassword(const QString& id, const QString& password)
 {
     QSqlQuery query(database.database());
-    const bool stored = execLogged(query, QStringLiteral("UPDATE students SET password = ? WHERE id = ?"), { password, id })
+    const bool stored
+        = execLogged(query, QStringLiteral("UPDATE students SET password = ? WHERE id = ?"), { password, id })
         && query.numRowsAffected() == 1 && database.notify(PasswordOf + id);
     if (const auto found = find(id); stored && found != students.end())
         found->setPassword(password);
@@ -141,7 +143,7 @@ AbstractStudentList::Registration PostgresStudentList::registerPassword(const QS
 {
     QSqlQuery query(database.database());
     if (!execLogged(query, QStringLiteral("UPDATE students SET password = ? WHERE id = ? AND password IS NULL"),
-                    { password, id }))
+            { password, id }))
         return Registration::NotStored;
     if (query.numRowsAffected() == 0) {
         reloadPassword(id);
@@ -161,9 +163,9 @@ bool PostgresStudentList::clearPasswords(const QStringList& ids)
     for (qsizetype start = 0; stored && start < ids.size(); start += MaxRowsPerStatement) {
         const QStringList chunk = ids.mid(start, MaxRowsPerStatement);
         stored = execLogged(query,
-                            QStringLiteral("UPDATE students SET password = NULL WHERE id IN (%1)")
-                                .arg(repeated(QStringLiteral("?"), QStringLiteral(", "), chunk.size())),
-                            QVariantList(chunk.cbegin(), chunk.cend()));
+            QStringLiteral("UPDATE students SET password = NULL WHERE id IN (%1)")
+                .arg(repeated(QStringLiteral("?"), QStringLiteral(", "), chunk.size())),
+            QVariantList(chunk.cbegin(), chunk.cend()));
     }
     stored = stored && database.notify(Passwords) && handle.commit();
     if (!stored)
@@ -171,4 +173,3 @@ bool PostgresStudentList::clearPasswords(const QStringList& ids)
     reload();
     return stored;
 }
-

@@ -3,8 +3,8 @@
 #include "stores/HistoryReader.h"
 #include "stores/UsageReader.h"
 
-QList<Entry> SqlHistory::entries(const QDate& from, const QDate& to, const QStringList& studentFilters,
-                                 const QStringList& itemFilters, bool* ok)
+QList<Entry> SqlHistory::entries(
+    const QDate& from, const QDate& to, const QStringList& studentFilters, const QStringList& itemFilters, bool* ok)
 {
     return reader().entries(from, to, studentFilters, itemFilters, ok);
 }

@@ -14,7 +14,7 @@ class SqlHistory : public AbstractHistory
 
 public:
     QList<Entry> entries(const QDate& from, const QDate& to, const QStringList& studentFilters,
-                         const QStringList& itemFilters, bool* ok = nullptr) override;
+        const QStringList& itemFilters, bool* ok = nullptr) override;
     qsizetype count(const HistoryQuery& query) override;
     QList<Entry> slice(const HistoryQuery& query, qsizetype offset, qsizetype limit) override;
     Usage usage(const UsageQuery& query) override;

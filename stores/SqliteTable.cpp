@@ -36,11 +36,11 @@ static StepResult applyStep(QSqlDatabase& database, const SchemaStep& step, int 
         return StepResult::Applied;
     QSqlQuery vacuum(database);
     return execLogged(vacuum, QStringLiteral("VACUUM")) && setVersion(database, version) ? StepResult::Applied
-                                                                                          : StepResult::RewriteFailed;
+                                                                                         : StepResult::RewriteFailed;
 }
 
-SqliteTable::SqliteTable(const QString& name, const QString& columns, const QList<SchemaStep>& schema,
-                         const ProgressNote& note)
+SqliteTable::SqliteTable(
+    const QString& name, const QString& columns, const QList<SchemaStep>& schema, const ProgressNote& note)
     : handle(openTable(name, columns))
 {
     int version = schemaVersion(handle);
@@ -48,8 +48,8 @@ SqliteTable::SqliteTable(const QString& name, const QString& columns, const QLis
         // Not a database (damaged, or another program's file): every sign-out
         // would fail, so staff must hear of it now, not one refusal at a time.
         refusal = QCoreApplication::translate("SqliteTable",
-                                              "The file \"%1\" cannot be read as a database (is it damaged?). "
-                                              "Please tell a member of staff.")
+            "The file \"%1\" cannot be read as a database (is it damaged?). "
+            "Please tell a member of staff.")
                       .arg(name);
         qWarning("%s", qPrintable(refusal));
         return;
@@ -58,23 +58,24 @@ SqliteTable::SqliteTable(const QString& name, const QString& columns, const QLis
         // Its tables may mean something this release does not know; writing
         // to them could spoil the newer kiosk's data.
         refusal = QCoreApplication::translate("SqliteTable",
-                                              "The file \"%1\" was written by a newer version of Brindlow. "
-                                              "Please install that version on this computer too.")
+            "The file \"%1\" was written by a newer version of Brindlow. "
+            "Please install that version on this computer too.")
                       .arg(name);
         qWarning("%s", qPrintable(refusal));
         handle.close();
         return;
     }
     for (; version < schema.size(); ++version) {
-        const StepResult result = applyStep(handle, schema.at(version), version + 1, note ? note : [](const QString&) {});
+        const StepResult result = applyStep(
+            handle, schema.at(version), version + 1, note ? note : [](const QString&) {});
         if (result == StepResult::RewriteFailed) {
             // The change itself is committed and the file is sound; only its
             // old bytes may linger in free pages. The steps after it wait for
             // the rewrite, which the next start tries again.
             notes = QCoreApplication::translate("SqliteTable",
-                                                "The file \"%1\" could not be rewritten to remove old data from "
-                                                "its free space (is the disk full?). Brindlow tries again at its "
-                                                "next start.")
+                "The file \"%1\" could not be rewritten to remove old data from "
+                "its free space (is the disk full?). Brindlow tries again at its "
+                "next start.")
                         .arg(name);
             qWarning("%s", qPrintable(notes));
             return;
@@ -82,8 +83,8 @@ SqliteTable::SqliteTable(const QString& name, const QString& columns, const QLis
         if (result == StepResult::Failed) {
             // Half brought up to date, the file would show less than it holds.
             refusal = QCoreApplication::translate("SqliteTable",
-                                                  "The file \"%1\" could not be brought up to date (is the disk full "
-                                                  "or the folder read-only?). Please tell a member of staff.")
+                "The file \"%1\" could not be brought up to date (is the disk full "
+                "or the folder read-only?). Please tell a member of staff.")
                           .arg(name);
             qWarning("Cannot bring the database \"%s\" to version %d", qPrintable(name), version + 1);
             return;

@@ -26,7 +26,7 @@ struct SchemaStep
 
     /// From any callable that takes the database and the note.
     template <typename Change,
-              typename = std::enable_if_t<std::is_invocable_r_v<bool, Change&, QSqlDatabase&, const ProgressNote&>>>
+        typename = std::enable_if_t<std::is_invocable_r_v<bool, Change&, QSqlDatabase&, const ProgressNote&>>>
     SchemaStep(Change change, Afterwards afterwards = Nothing)
         : change(std::move(change))
         , afterwards(afterwards)
@@ -46,8 +46,8 @@ class SqliteTable
 public:
     /// Opens the file \a name (creating \a name with \a columns when missing)
     /// and applies the steps of \a schema that it has not had yet.
-    SqliteTable(const QString& name, const QString& columns, const QList<SchemaStep>& schema,
-                const ProgressNote& note = {});
+    SqliteTable(
+        const QString& name, const QString& columns, const QList<SchemaStep>& schema, const ProgressNote& note = {});
     ~SqliteTable();
 
     SqliteTable(const SqliteTable&) = delete;

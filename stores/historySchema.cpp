@@ -28,7 +28,8 @@ static QString dayOfSql(const QString& moment)
 static bool indexDateTime(QSqlDatabase& database, const ProgressNote&)
 {
     // Every sign-out reads today's rows; without an index that scans years of history.
-    return execAllLogged(database, { QStringLiteral("CREATE INDEX IF NOT EXISTS historyDateTime ON history (dateTime)") });
+    return execAllLogged(
+        database, { QStringLiteral("CREATE INDEX IF NOT EXISTS historyDateTime ON history (dateTime)") });
 }
 
 static bool prepareForLargeReads(QSqlDatabase& database, const ProgressNote& note)
@@ -74,10 +75,11 @@ static bool prepareForLargeReads(QSqlDatabase& database, const ProgressNote& not
 static bool clearPasswords(QSqlDatabase& database, const ProgressNote& note)
 {
     note(QCoreApplication::translate("historySchema", "Clearing old passwords from the history"));
-    return execAllLogged(database, { QStringLiteral("PRAGMA secure_delete = ON"),
-                                     QStringLiteral("UPDATE history SET studentPassword = NULL "
-                                                    "WHERE studentPassword IS NOT NULL"),
-                                     QStringLiteral("PRAGMA secure_delete = OFF") });
+    return execAllLogged(database,
+        { QStringLiteral("PRAGMA secure_delete = ON"),
+            QStringLiteral("UPDATE history SET studentPassword = NULL "
+                           "WHERE studentPassword IS NOT NULL"),
+            QStringLiteral("PRAGMA secure_delete = OFF") });
 }
 
 // Rows without a name or a number (older files, other programs) are counted,
@@ -90,14 +92,14 @@ static bool fillMissingTexts(QSqlDatabase& database, const ProgressNote&)
     return execAllLogged(database,
                { QStringLiteral("INSERT OR IGNORE INTO historyStudents (name, id) SELECT DISTINCT "
                                 "coalesce(studentName, ''), coalesce(studentId, '') FROM history WHERE %1")
-                     .arg(missingStudent),
-                 QStringLiteral("INSERT OR IGNORE INTO historyItems (name, number) SELECT DISTINCT "
-                                "coalesce(itemName, ''), coalesce(itemNumber, 0) FROM history WHERE %1")
-                     .arg(missingItem),
-                 QStringLiteral("UPDATE history SET studentName = coalesce(studentName, ''), "
-                                "studentId = coalesce(studentId, ''), itemName = coalesce(itemName, ''), "
-                                "itemNumber = coalesce(itemNumber, 0) WHERE %1 OR %2")
-                     .arg(missingStudent, missingItem) })
+                       .arg(missingStudent),
+                   QStringLiteral("INSERT OR IGNORE INTO historyItems (name, number) SELECT DISTINCT "
+                                  "coalesce(itemName, ''), coalesce(itemNumber, 0) FROM history WHERE %1")
+                       .arg(missingItem),
+                   QStringLiteral("UPDATE history SET studentName = coalesce(studentName, ''), "
+                                  "studentId = coalesce(studentId, ''), itemName = coalesce(itemName, ''), "
+                                  "itemNumber = coalesce(itemNumber, 0) WHERE %1 OR %2")
+                       .arg(missingStudent, missingItem) })
         && foldNewTexts(database);
 }
 
@@ -116,28 +118,28 @@ static bool countUsage(QSqlDatabase& database, const ProgressNote& note)
     return execAllLogged(database,
         { QStringLiteral("CREATE TABLE historyItemDays (itemName TEXT NOT NULL, day INTEGER NOT NULL, "
                          "entries INTEGER NOT NULL, PRIMARY KEY (itemName, day))"),
-          QStringLiteral("CREATE INDEX historyItemDaysByDay ON historyItemDays (day, itemName, entries)"),
-          QStringLiteral("CREATE TABLE historyHours (hour INTEGER PRIMARY KEY, entries INTEGER NOT NULL)"),
-          // The different students of each instrument, read in order.
-          QStringLiteral("CREATE INDEX historyItemStudents ON history (itemName, studentId, dateTime)"),
-          QStringLiteral("CREATE TRIGGER historyCounted AFTER INSERT ON history WHEN new.dateTime IS NOT NULL BEGIN "
-                         "INSERT INTO historyItemDays SELECT coalesce(new.itemName, ''), %1, 1 WHERE true "
-                         "ON CONFLICT (itemName, day) DO UPDATE SET entries = entries + 1; "
-                         "INSERT INTO historyHours SELECT new.dateTime / 3600000, 1 WHERE true "
-                         "ON CONFLICT (hour) DO UPDATE SET entries = entries + 1; "
-                         "END")
-              .arg(day),
-          QStringLiteral("INSERT INTO historyItemDays SELECT itemName, %1, count(*) FROM history "
-                         "WHERE dateTime IS NOT NULL GROUP BY 1, 2")
-              .arg(localDaySql(QStringLiteral("dateTime"))),
-          QStringLiteral("INSERT INTO historyHours SELECT dateTime / 3600000, count(*) FROM history "
-                         "WHERE dateTime IS NOT NULL GROUP BY 1") });
+            QStringLiteral("CREATE INDEX historyItemDaysByDay ON historyItemDays (day, itemName, entries)"),
+            QStringLiteral("CREATE TABLE historyHours (hour INTEGER PRIMARY KEY, entries INTEGER NOT NULL)"),
+            // The different students of each instrument, read in order.
+            QStringLiteral("CREATE INDEX historyItemStudents ON history (itemName, studentId, dateTime)"),
+            QStringLiteral("CREATE TRIGGER historyCounted AFTER INSERT ON history WHEN new.dateTime IS NOT NULL BEGIN "
+                           "INSERT INTO historyItemDays SELECT coalesce(new.itemName, ''), %1, 1 WHERE true "
+                           "ON CONFLICT (itemName, day) DO UPDATE SET entries = entries + 1; "
+                           "INSERT INTO historyHours SELECT new.dateTime / 3600000, 1 WHERE true "
+                           "ON CONFLICT (hour) DO UPDATE SET entries = entries + 1; "
+                           "END")
+                .arg(day),
+            QStringLiteral("INSERT INTO historyItemDays SELECT itemName, %1, count(*) FROM history "
+                           "WHERE dateTime IS NOT NULL GROUP BY 1, 2")
+                .arg(localDaySql(QStringLiteral("dateTime"))),
+            QStringLiteral("INSERT INTO historyHours SELECT dateTime / 3600000, count(*) FROM history "
+                           "WHERE dateTime IS NOT NULL GROUP BY 1") });
 }
 
 QList<SchemaStep> historySchema()
 {
     return { indexDateTime, prepareForLargeReads, { clearPasswords, SchemaStep::RewriteFile }, fillMissingTexts,
-             countUsage };
+        countUsage };
 }
 
 static bool foldTexts(QSqlDatabase& database, const QString& table, const QString& text)
@@ -155,10 +157,10 @@ static bool foldTexts(QSqlDatabase& database, const QString& table, const QStrin
         const QVariantList chunk = values.mid(start, perStatement);
         QSqlQuery update(database);
         if (!execLogged(update,
-                        QStringLiteral("WITH texts (row, folded) AS (VALUES %2) "
-                                       "UPDATE %1 SET folded = texts.folded FROM texts WHERE %1.rowid = texts.row")
-                            .arg(table, repeated(QStringLiteral("(?, ?)"), QStringLiteral(", "), chunk.size() / 2)),
-                        chunk))
+                QStringLiteral("WITH texts (row, folded) AS (VALUES %2) "
+                               "UPDATE %1 SET folded = texts.folded FROM texts WHERE %1.rowid = texts.row")
+                    .arg(table, repeated(QStringLiteral("(?, ?)"), QStringLiteral(", "), chunk.size() / 2)),
+                chunk))
             return false;
     }
     return true;

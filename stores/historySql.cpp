@@ -15,7 +15,7 @@ SqlPart momentRange(qint64 start, qint64 end, bool walkOrderIndex)
 {
     return { walkOrderIndex ? QStringLiteral("+dateTime >= ? AND +dateTime < ?")
                             : QStringLiteral("dateTime >= ? AND dateTime < ?"),
-             { start, end } };
+        { start, end } };
 }
 
 std::pair<qint64, qint64> momentsOf(const QDate& from, const QDate& to)
@@ -59,9 +59,9 @@ static SqlPart matching(const QString& columns, const QString& table, const QStr
 SqlPart wordConditions(const QStringList& studentWords, const QStringList& itemWords)
 {
     SqlPart part = matching(QStringLiteral("studentName, studentId"), QStringLiteral("historyStudents"),
-                            QStringLiteral("name, id"), studentWords);
+        QStringLiteral("name, id"), studentWords);
     part += matching(QStringLiteral("itemName, itemNumber"), QStringLiteral("historyItems"),
-                     QStringLiteral("name, number"), itemWords);
+        QStringLiteral("name, number"), itemWords);
     return part;
 }
 
@@ -98,8 +98,8 @@ SqlPart after(HistoryQuery::Order order, Qt::SortOrder direction, const QVariant
     const QStringList columns = orderColumns(order);
     return { QStringLiteral(" AND (%1) %2 (%3)")
                  .arg(columns.join(QLatin1String(", ")), beyond,
-                      QStringList(columns.size(), QStringLiteral("?")).join(QLatin1String(", "))),
-             key };
+                     QStringList(columns.size(), QStringLiteral("?")).join(QLatin1String(", "))),
+        key };
 }
 
 void narrowTo(const QVariantList& key, Qt::SortOrder direction, qint64& start, qint64& end)
@@ -114,8 +114,8 @@ void narrowTo(const QVariantList& key, Qt::SortOrder direction, qint64& start, q
 QStringList historyDeletion()
 {
     return { QStringLiteral("DELETE FROM history"), QStringLiteral("DELETE FROM historyDays"),
-             QStringLiteral("DELETE FROM historyStudents"), QStringLiteral("DELETE FROM historyItems"),
-             QStringLiteral("DELETE FROM historyItemDays"), QStringLiteral("DELETE FROM historyHours") };
+        QStringLiteral("DELETE FROM historyStudents"), QStringLiteral("DELETE FROM historyItems"),
+        QStringLiteral("DELETE FROM historyItemDays"), QStringLiteral("DELETE FROM historyHours") };
 }
 
 Qt::SortOrder reversed(Qt::SortOrder direction)

@@ -54,7 +54,8 @@ static const QStringList Version2 {
                    "INSERT INTO historyHours VALUES (NEW.dateTime / 3600000, 1) "
                    "ON CONFLICT (hour) DO UPDATE SET entries = historyHours.entries + 1; "
                    "RETURN NULL; END $$"),
-    QStringLiteral("CREATE TRIGGER historyCounted AFTER INSERT ON history FOR EACH ROW EXECUTE FUNCTION historyCounted()"),
+    QStringLiteral(
+        "CREATE TRIGGER historyCounted AFTER INSERT ON history FOR EACH ROW EXECUTE FUNCTION historyCounted()"),
     QStringLiteral("INSERT INTO historyItemDays SELECT itemName, "
                    "coalesce(day - DATE '1970-01-01', floor(dateTime / 86400000.0)::bigint), count(*) "
                    "FROM history GROUP BY 1, 2"),
@@ -72,7 +73,9 @@ static int versionOf(QSqlDatabase& database)
     if (!execLogged(query, QStringLiteral("SELECT to_regclass('brindlowschema') IS NOT NULL")) || !query.next())
         return -1;
     if (!query.value(0).toBool())
-        return execAllLogged(database, { QStringLiteral("CREATE TABLE brindlowSchema (version integer NOT NULL)") }) ? 0 : -1;
+        return execAllLogged(database, { QStringLiteral("CREATE TABLE brindlowSchema (version integer NOT NULL)") })
+            ? 0
+            : -1;
     if (!execLogged(query, QStringLiteral("SELECT coalesce(max(version), 0) FROM brindlowSchema")) || !query.next())
         return -1;
     return query.value(0).toInt();

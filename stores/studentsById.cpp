@@ -19,6 +19,6 @@ QList<Student> sortedById(const QList<Student>& list)
 QList<Student>::iterator findById(QList<Student>& students, const QString& id)
 {
     const auto found = std::lower_bound(students.begin(), students.end(), id,
-                                        [](const Student& student, const QString& key) { return student.id() < key; });
+        [](const Student& student, const QString& key) { return student.id() < key; });
     return found != students.end() && found->id() == id ? found : students.end();
 }

@@ -3,9 +3,9 @@
 #include "stores/passwordHash.h"
 #include "support/DialogAnswerer.h"
 #include "support/TestWorkspace.h"
-#include "support/sqliteFile.h"
-#include "support/namedChild.h"
 #include "support/clickButton.h"
+#include "support/namedChild.h"
+#include "support/sqliteFile.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -16,7 +16,6 @@
 #include <QDateEdit>
 #include <QFileDialog>
 #include <QImage>
-#include <QLineEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -34,8 +33,8 @@ const QString PasswordKey = QStringLiteral("settings/password");
 const QString VerifyPrompt = QStringLiteral("Please verify the administrator password.");
 const QString NewPrompt = QStringLiteral("Please enter the new password.");
 const QString AgainPrompt = QStringLiteral("Please enter the new password again.");
-const QString RemovePrompt = QStringLiteral(
-    "Without a password, anyone at the kiosk can open the settings and close Brindlow. Remove the administrator password?");
+const QString RemovePrompt = QStringLiteral("Without a password, anyone at the kiosk can open the settings and close "
+                                            "Brindlow. Remove the administrator password?");
 const QString Invalid = QStringLiteral("Invalid password.");
 
 /// A null \a password removes it from the settings.
@@ -402,11 +401,10 @@ void tst_MainWindow::changePassword_data()
         << "old" << QStringList { "new", "neW" } << enter << "old"
         << QStringList { "The passwords did not match. The administrator password has not been changed." };
     QTest::newRow("cancelled") << "old" << QStringList { none } << enter << "old" << QStringList();
-    QTest::newRow("second prompt cancelled") << "old" << QStringList { "new", none } << enter << "old"
-                                             << QStringList();
+    QTest::newRow("second prompt cancelled") << "old" << QStringList { "new", none } << enter << "old" << QStringList();
     QTest::newRow("emptied on purpose") << "old" << QStringList { "" } << QMessageBox::Yes << "" << QStringList();
-    QTest::newRow("emptied by Enter: No is the default") << "old" << QStringList { "" } << enter << "old"
-                                                         << QStringList();
+    QTest::newRow("emptied by Enter: No is the default")
+        << "old" << QStringList { "" } << enter << "old" << QStringList();
 }
 
 void tst_MainWindow::changePassword()
@@ -565,20 +563,33 @@ void tst_MainWindow::idleAdministrationCancelsEveryDialog_data()
         leaveOpen(answerer, idle);
     };
 
-    QTest::newRow("gate, from Sign Out") << "signOut" << "actionSettings" << Answers(leaveOpen);
-    QTest::newRow("gate, from History") << "history" << "actionToggle_Fullscreen" << Answers(leaveOpen);
-    QTest::newRow("Change Password, from Sign Out") << "signOut" << "actionChange_Password" << Answers(afterGate({}));
+    QTest::newRow("gate, from Sign Out") << "signOut"
+                                         << "actionSettings" << Answers(leaveOpen);
+    QTest::newRow("gate, from History") << "history"
+                                        << "actionToggle_Fullscreen" << Answers(leaveOpen);
+    QTest::newRow("Change Password, from Sign Out") << "signOut"
+                                                    << "actionChange_Password" << Answers(afterGate({}));
     QTest::newRow("Change Password again, from History")
-        << "history" << "actionChange_Password" << Answers(afterGate({ "new one" }));
-    QTest::newRow("Change Password, from Settings") << "students" << "actionChange_Password" << Answers(afterGate({}));
-    QTest::newRow("File not found over the file dialog") << "students" << "openStudentListButton" << fileNotFound;
-    QTest::newRow("import preview") << "students" << "openStudentListButton" << chooseList;
-    QTest::newRow("undo question") << "students" << "undoImportButton" << Answers(leaveOpen);
-    QTest::newRow("export range") << "students" << "exportHistoryButton" << Answers(leaveOpen);
-    QTest::newRow("export file dialog") << "students" << "exportHistoryButton" << Answers(pressing("Export..."));
-    QTest::newRow("print dialog") << "printing" << "printButton" << Answers(leaveOpen);
-    QTest::newRow("label print dialog") << "inventory" << "printLabelsButton" << Answers(leaveOpen);
-    QTest::newRow("delete question") << "inventory" << "removeButton" << Answers(leaveOpen);
+        << "history"
+        << "actionChange_Password" << Answers(afterGate({ "new one" }));
+    QTest::newRow("Change Password, from Settings") << "students"
+                                                    << "actionChange_Password" << Answers(afterGate({}));
+    QTest::newRow("File not found over the file dialog") << "students"
+                                                         << "openStudentListButton" << fileNotFound;
+    QTest::newRow("import preview") << "students"
+                                    << "openStudentListButton" << chooseList;
+    QTest::newRow("undo question") << "students"
+                                   << "undoImportButton" << Answers(leaveOpen);
+    QTest::newRow("export range") << "students"
+                                  << "exportHistoryButton" << Answers(leaveOpen);
+    QTest::newRow("export file dialog") << "students"
+                                        << "exportHistoryButton" << Answers(pressing("Export..."));
+    QTest::newRow("print dialog") << "printing"
+                                  << "printButton" << Answers(leaveOpen);
+    QTest::newRow("label print dialog") << "inventory"
+                                        << "printLabelsButton" << Answers(leaveOpen);
+    QTest::newRow("delete question") << "inventory"
+                                     << "removeButton" << Answers(leaveOpen);
 }
 
 // The administrator called away: whatever was open must not wait for the
@@ -633,8 +644,8 @@ void tst_MainWindow::pagesFollowANewTimeZone()
     const QDateTime late(QDate::currentDate(), QTime(23, 0));
     if (QDateTime::currentDateTime().secsTo(late) < 3600)
         QSKIP("Too near midnight twelve hours behind UTC");
-    QVERIFY(runSql("history", { QString("INSERT INTO history VALUES (%1, 'Ada', '1', NULL, 'Flute', 1)")
-                                    .arg(late.toMSecsSinceEpoch()) }));
+    QVERIFY(runSql("history",
+        { QString("INSERT INTO history VALUES (%1, 'Ada', '1', NULL, 'Flute', 1)").arg(late.toMSecsSinceEpoch()) }));
     kiosk = std::make_unique<Kiosk>();
     auto* log = namedChild<QAbstractItemView>(child<QWidget>("signOutPage"), "entryView");
     QCOMPARE(log->model()->rowCount(), 1);

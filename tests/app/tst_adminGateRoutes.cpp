@@ -91,21 +91,23 @@ void tst_adminGateRoutes::everyRouteAsks_data()
     const QList<std::pair<const char*, std::function<void(MainWindow&)>>> routes {
         { "Settings entry", [](MainWindow& w) { namedChild<QAction>(&w, "actionSettings")->trigger(); } },
         { "Toggle Fullscreen entry",
-          [](MainWindow& w) { namedChild<QAction>(&w, "actionToggle_Fullscreen")->trigger(); } },
+            [](MainWindow& w) { namedChild<QAction>(&w, "actionToggle_Fullscreen")->trigger(); } },
         { "Change Password entry", [](MainWindow& w) { namedChild<QAction>(&w, "actionChange_Password")->trigger(); } },
         { "F11", [](MainWindow& w) { QTest::keyClick(&w, Qt::Key_F11); } },
         { "close()", [](MainWindow& w) { w.close(); } },
         { "platform close (title bar, Alt+F4)", [](MainWindow& w) { w.windowHandle()->close(); } },
-        { "close event", [](MainWindow& w) {
-             QCloseEvent event;
-             QApplication::sendEvent(&w, &event);
-         } },
-        { "Admin menu by keyboard", [](MainWindow& w) {
-             QMenuBar* bar = w.menuBar();
-             bar->setActiveAction(bar->actions().first());
-             QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Up); // last entry: Settings
-             QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
-         } },
+        { "close event",
+            [](MainWindow& w) {
+                QCloseEvent event;
+                QApplication::sendEvent(&w, &event);
+            } },
+        { "Admin menu by keyboard",
+            [](MainWindow& w) {
+                QMenuBar* bar = w.menuBar();
+                bar->setActiveAction(bar->actions().first());
+                QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Up); // last entry: Settings
+                QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+            } },
     };
     for (const auto& [name, route] : routes) {
         QTest::newRow(QByteArray(name) + ", cancelled") << route << false;

@@ -79,8 +79,8 @@ void tst_kioskEndToEnd::addViolins()
     QTest::keyClicks(namedChild<QLineEdit>(child<QWidget>("InventoryWidget"), "itemBox"), "Violin");
     child<QSpinBox>("toBox")->setValue(3);
     click("addButton");
-    QCOMPARE(columnTexts(child<QTreeView>("itemView")->model(), 0),
-             QStringList({ "Violin #3", "Violin #2", "Violin #1" }));
+    QCOMPARE(
+        columnTexts(child<QTreeView>("itemView")->model(), 0), QStringList({ "Violin #3", "Violin #2", "Violin #1" }));
 }
 
 void tst_kioskEndToEnd::signOut(const QString& id, const QString& password, const QString& item)
@@ -125,7 +125,7 @@ void tst_kioskEndToEnd::firstMorning()
     log = namedChild<QTreeView>(child<QWidget>("SignOutWidget"), "entryView");
     QCOMPARE(columnTexts(log->model(), 2), QStringList { "Violin #2" });
     QCOMPARE(columnTexts(namedChild<QTreeView>(child<QWidget>("HistoryWidget"), "entryView")->model(), 1),
-             QStringList { "Zoë Ørsted (1001)" });
+        QStringList { "Zoë Ørsted (1001)" });
 
     // The registered password still counts after the restart.
     answerer.answerMessage(QMessageBox::Ok);
@@ -175,7 +175,7 @@ void tst_kioskEndToEnd::teardownOrder()
         connect(object, &QObject::destroyed, [&destroyed, name] { destroyed.append(name); });
     };
     for (const char* page :
-         { "SignOutWidget", "HistoryWidget", "SettingsWidget", "InventoryWidget", "StudentWidget", "PrintWidget" })
+        { "SignOutWidget", "HistoryWidget", "SettingsWidget", "InventoryWidget", "StudentWidget", "PrintWidget" })
         record(child<QWidget>(page), page);
     record(&kiosk->window, "window");
     record(&kiosk->students, "students");
@@ -185,8 +185,8 @@ void tst_kioskEndToEnd::teardownOrder()
 
     kiosk.reset();
     QCOMPARE(destroyed,
-             QStringList({ "SignOutWidget", "HistoryWidget", "InventoryWidget", "StudentWidget", "PrintWidget",
-                           "SettingsWidget", "window", "students", "history", "inventory", "clock" }));
+        QStringList({ "SignOutWidget", "HistoryWidget", "InventoryWidget", "StudentWidget", "PrintWidget",
+            "SettingsWidget", "window", "students", "history", "inventory", "clock" }));
 }
 
 QTEST_MAIN(tst_kioskEndToEnd)

@@ -159,8 +159,8 @@ void tst_kioskProcess::filesAreTheKioskUsersAlone()
 
 void tst_kioskProcess::refusesAFileOfANewerRelease()
 {
-    QVERIFY(runSql(workspace->filePath("history"), { "CREATE TABLE history (dateTime INTEGER)",
-                                                       "PRAGMA user_version = 1000" }));
+    QVERIFY(runSql(
+        workspace->filePath("history"), { "CREATE TABLE history (dateTime INTEGER)", "PRAGMA user_version = 1000" }));
     const QByteArray before = workspace->readFile("history");
     QProcess kiosk;
     startKiosk(kiosk);

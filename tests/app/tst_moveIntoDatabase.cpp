@@ -51,8 +51,8 @@ void tst_moveIntoDatabase::copiesEverythingOnce()
         DatabaseHistory history(clock);
         FileStudentList students("students.lst");
         inventory.addItems({ Item("Violin", 2), Item("Flöte", 10) });
-        students.setStudents({ Student("Zoë", "1", "$argon2id$v=19$m=19456,t=2,p=1$c2FsdA$aGFzaA"),
-                               Student("Bo", "2", {}) });
+        students.setStudents(
+            { Student("Zoë", "1", "$argon2id$v=19$m=19456,t=2,p=1$c2FsdA$aGFzaA"), Student("Bo", "2", {}) });
         for (const Entry& entry : signOuts) {
             clock.set(entry.dateTime());
             history.add(entry.student(), entry.item());
@@ -63,7 +63,7 @@ void tst_moveIntoDatabase::copiesEverythingOnce()
     const auto [copied, report] = moveIntoDatabase(StoreBackend::connection());
     QVERIFY2(copied, qPrintable(report));
     QVERIFY2(report.contains("2 items") && report.contains("2 students (1 with") && report.contains("3 sign-outs"),
-             qPrintable(report));
+        qPrintable(report));
 
     FakeClock clock;
     PostgresDatabase database(StoreBackend::connection());
@@ -91,8 +91,9 @@ void tst_moveIntoDatabase::kioskRoleMayNotAlterTheTables()
     PostgresDatabase asOwner(StoreBackend::connection());
     QSqlQuery owner(asOwner.database());
     const QStringList grants { "DROP ROLE IF EXISTS kiosk", "CREATE ROLE kiosk LOGIN",
-                               "GRANT USAGE ON SCHEMA public TO kiosk", "GRANT SELECT, INSERT, UPDATE, DELETE ON ALL TABLES IN SCHEMA public TO kiosk",
-                               "GRANT USAGE ON ALL SEQUENCES IN SCHEMA public TO kiosk" };
+        "GRANT USAGE ON SCHEMA public TO kiosk",
+        "GRANT SELECT, INSERT, UPDATE, DELETE ON ALL TABLES IN SCHEMA public TO kiosk",
+        "GRANT USAGE ON ALL SEQUENCES IN SCHEMA public TO kiosk" };
     for (const QString& grant : grants)
         QVERIFY2(owner.exec(grant), qPrintable(grant));
 

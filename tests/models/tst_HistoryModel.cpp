@@ -4,8 +4,8 @@
 #include "support/FakeClock.h"
 #include "support/FakeHistory.h"
 #include "support/ItemViews.h"
-#include "support/TestWorkspace.h"
 #include "support/StoreBackend.h"
+#include "support/TestWorkspace.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
@@ -110,8 +110,8 @@ void tst_HistoryModel::sortKeys_data()
                                        << QStringList { "Violin #10", "Viola #1", "violin #1", "Violin #2" };
     QTest::newRow("items: numbers as numbers, code units")
         << 14 << 2 << Qt::AscendingOrder << QStringList { "Viola #1", "Violin #2", "Violin #10", "violin #1" };
-    QTest::newRow("items descending")
-        << 14 << 2 << Qt::DescendingOrder << QStringList { "violin #1", "Violin #10", "Violin #2", "Viola #1" };
+    QTest::newRow("items descending") << 14 << 2 << Qt::DescendingOrder
+                                      << QStringList { "violin #1", "Violin #10", "Violin #2", "Viola #1" };
     QTest::newRow("student name alone") << 14 << 1 << Qt::AscendingOrder
                                         << QStringList { "Violin #2", "Violin #10", "Viola #1", "violin #1" };
 }
@@ -125,8 +125,10 @@ void tst_HistoryModel::sortKeys()
 
     const QDate today = QDate::currentDate();
     StoreBackend().record({ Entry(QDateTime(today, QTime(23, 0)), Student("Bea", "9", "x"), Item("Violin", 2)) });
-    StoreBackend().record({ Entry(QDateTime(today.addDays(-1), QTime(1, 0)), Student("Cy", "1", "x"), Item("Viola", 1)) });
-    StoreBackend().record({ Entry(QDateTime(today.addDays(-2), QTime(22, 0)), Student("Bo", "2", "x"), Item("Violin", 10)) });
+    StoreBackend().record(
+        { Entry(QDateTime(today.addDays(-1), QTime(1, 0)), Student("Cy", "1", "x"), Item("Viola", 1)) });
+    StoreBackend().record(
+        { Entry(QDateTime(today.addDays(-2), QTime(22, 0)), Student("Bo", "2", "x"), Item("Violin", 10)) });
     StoreBackend().record({ Entry(QDateTime(today, QTime(9, 0)), Student("al", "0", "x"), Item("violin", 1)) });
 
     HistoryModel model(history.get(), flags, clock.today());
@@ -153,10 +155,10 @@ void tst_HistoryModel::timeSortsByInstantAcrossTheClockChange()
     model.sort(0, Qt::AscendingOrder);
     QCOMPARE(columnTexts(&model, 0), QStringList({ "02:30:00.000", "02:15:00.000", "02:45:00.000" }));
     QCOMPARE(columnTexts(&model, 2),
-             QStringList({ "first, 02:30 summer time #1", "second, 02:15 winter time #1", "third, 02:45 winter time #1" }));
+        QStringList({ "first, 02:30 summer time #1", "second, 02:15 winter time #1", "third, 02:45 winter time #1" }));
     model.sort(0, Qt::DescendingOrder);
     QCOMPARE(columnTexts(&model, 2),
-             QStringList({ "third, 02:45 winter time #1", "second, 02:15 winter time #1", "first, 02:30 summer time #1" }));
+        QStringList({ "third, 02:45 winter time #1", "second, 02:15 winter time #1", "first, 02:30 summer time #1" }));
 }
 
 void tst_HistoryModel::invertedRangeIsEmpty()
@@ -171,7 +173,8 @@ void tst_HistoryModel::invertedRangeIsEmpty()
 void tst_HistoryModel::eachModelReloadsWithItsOwnFilter()
 {
     const QDate today = QDate::currentDate();
-    StoreBackend().record({ Entry(QDateTime(today.addDays(-3), QTime(12, 0)), Student("Ada", "1", "x"), Item("Harp", 1)) });
+    StoreBackend().record(
+        { Entry(QDateTime(today.addDays(-3), QTime(12, 0)), Student("Ada", "1", "x"), Item("Harp", 1)) });
     HistoryModel log(history.get(), 14, clock.today());
     HistoryModel page(history.get(), 13, clock.today());
     page.setFilter(today.addDays(-7), today, { "Ada" }, {});

@@ -386,8 +386,8 @@ void tst_InventoryWidget::printsOneLabelPerCopy()
                     .save(labels.last()));
         codes.append(itemCode(labelled.at(i)));
     }
-    QCOMPARE(runTool("zbarimg", QStringList { "--nodbus", "--raw", "-q" } + labels).split('\n', Qt::SkipEmptyParts),
-        codes);
+    QCOMPARE(
+        runTool("zbarimg", QStringList { "--nodbus", "--raw", "-q" } + labels).split('\n', Qt::SkipEmptyParts), codes);
 }
 
 QTEST_MAIN(tst_InventoryWidget)

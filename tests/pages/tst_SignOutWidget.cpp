@@ -3,6 +3,7 @@
 #include "stores/DatabaseHistory.h"
 #include "stores/DatabaseInventory.h"
 #include "stores/FileStudentList.h"
+#include "stores/itemCode.h"
 #include "stores/passwordHash.h"
 #include "support/DialogAnswerer.h"
 #include "support/FakeClock.h"
@@ -12,7 +13,6 @@
 #include "support/TestWorkspace.h"
 #include "support/namedChild.h"
 #include "support/typeKeys.h"
-#include "stores/itemCode.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,17 +1,17 @@
 #include "pages/StudentVerifier.h"
 #include "stores/DatabaseHistory.h"
 #include "stores/FileStudentList.h"
-#include "stores/passwordHash.h"
 #include "stores/SystemClock.h"
+#include "stores/passwordHash.h"
 #include "support/DialogAnswerer.h"
 #include "support/FakeClock.h"
 #include "support/FakeHistory.h"
-#include "support/TestWorkspace.h"
 #include "support/StoreBackend.h"
+#include "support/TestWorkspace.h"
 
-#include <QTest>
 #include <QAbstractButton>
 #include <QInputDialog>
+#include <QTest>
 #include <QWidget>
 
 #include <memory>
@@ -60,7 +60,7 @@ void tst_StudentVerifier::init()
     students = std::make_unique<FileStudentList>("students.lst");
     // Ada's password is plain, as older releases kept it.
     students->setStudents({ Student("Ada", "ada", "secret"), Student("Newcomer", "new", QString()),
-                            Student("Damaged", "cut", "$argon2id$v=19$m=19456,t=2,p=1$c2FsdHNhbHQ") });
+        Student("Damaged", "cut", "$argon2id$v=19$m=19456,t=2,p=1$c2FsdHNhbHQ") });
     verifier = std::make_unique<StudentVerifier>(students.get(), history.get(), clock);
 }
 
@@ -91,13 +91,20 @@ void tst_StudentVerifier::refusals_data()
     QTest::addColumn<QString>("password");
     QTest::addColumn<bool>("oboeOutToday");
     QTest::addColumn<QString>("message");
-    QTest::newRow("unknown ID before a taken item") << "nobody" << "secret" << true << "Invalid username.";
-    QTest::newRow("ID is case-sensitive") << "ADA" << "secret" << false << "Invalid username.";
-    QTest::newRow("taken item before the password") << "ada" << "wrong" << true << "The item is already signed out.";
-    QTest::newRow("taken item before registering") << "new" << "pw" << true << "The item is already signed out.";
-    QTest::newRow("wrong password") << "ada" << "Secret" << false << "Invalid password.";
-    QTest::newRow("password is not trimmed") << "ada" << "secret " << false << "Invalid password.";
-    QTest::newRow("cut-off hash refuses, never crashes") << "cut" << "pw" << false << "Invalid password.";
+    QTest::newRow("unknown ID before a taken item") << "nobody"
+                                                    << "secret" << true << "Invalid username.";
+    QTest::newRow("ID is case-sensitive") << "ADA"
+                                          << "secret" << false << "Invalid username.";
+    QTest::newRow("taken item before the password") << "ada"
+                                                    << "wrong" << true << "The item is already signed out.";
+    QTest::newRow("taken item before registering") << "new"
+                                                   << "pw" << true << "The item is already signed out.";
+    QTest::newRow("wrong password") << "ada"
+                                    << "Secret" << false << "Invalid password.";
+    QTest::newRow("password is not trimmed") << "ada"
+                                             << "secret " << false << "Invalid password.";
+    QTest::newRow("cut-off hash refuses, never crashes") << "cut"
+                                                         << "pw" << false << "Invalid password.";
 }
 
 void tst_StudentVerifier::refusals()
@@ -145,7 +152,8 @@ void tst_StudentVerifier::wrongPasswordsHoldOneIdOnly()
 {
     FakeClock fakeClock;
     StudentVerifier verifying(students.get(), history.get(), fakeClock);
-    const QString held = "Too many wrong passwords for this student ID. Please wait 30 seconds or ask a member of staff.";
+    const QString held
+        = "Too many wrong passwords for this student ID. Please wait 30 seconds or ask a member of staff.";
     DialogAnswerer dialogs;
     for (int i = 0; i < 5; ++i) {
         dialogs.answerMessage();
@@ -179,12 +187,16 @@ void tst_StudentVerifier::firstPassword_data()
     QTest::addColumn<QString>("confirmation"); // null: the dialog is cancelled
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<QStringList>("messages");
-    QTest::newRow("confirmed") << "pw" << "pw" << true << QStringList();
-    QTest::newRow("mismatched") << "pw" << "pW" << false << QStringList { "The passwords did not match." };
+    QTest::newRow("confirmed") << "pw"
+                               << "pw" << true << QStringList();
+    QTest::newRow("mismatched") << "pw"
+                                << "pW" << false << QStringList { "The passwords did not match." };
     // The page trims the password typed first; the confirmation likewise.
-    QTest::newRow("surrounding spaces trimmed like the password") << "pw" << " pw " << true << QStringList();
+    QTest::newRow("surrounding spaces trimmed like the password") << "pw"
+                                                                  << " pw " << true << QStringList();
     QTest::newRow("cancelled") << "pw" << QString() << false << QStringList();
-    QTest::newRow("empty password") << "" << "" << true << QStringList();
+    QTest::newRow("empty password") << ""
+                                    << "" << true << QStringList();
 }
 
 void tst_StudentVerifier::firstPassword()
@@ -239,8 +251,7 @@ void tst_StudentVerifier::unsavedFirstPasswordIsReported()
     dialogs.answerInput("pw");
     dialogs.answerMessage();
     QVERIFY(verifying.verify("new", "pw", oboe).first);
-    QCOMPARE(dialogs.shownTexts().last(),
-             QString("Your password could not be saved. Please tell a member of staff."));
+    QCOMPARE(dialogs.shownTexts().last(), QString("Your password could not be saved. Please tell a member of staff."));
     QVERIFY(passwordMatches(unsaved.student("new").password(), "pw"));
 }
 
@@ -248,8 +259,10 @@ void tst_StudentVerifier::unreadHistoryLetsNothingThrough_data()
 {
     QTest::addColumn<QString>("id");
     QTest::addColumn<QString>("password");
-    QTest::newRow("registered student") << "ada" << "secret";
-    QTest::newRow("first sign-out, not asked to confirm") << "new" << "pw";
+    QTest::newRow("registered student") << "ada"
+                                        << "secret";
+    QTest::newRow("first sign-out, not asked to confirm") << "new"
+                                                          << "pw";
 }
 
 // Today's history could not be read, so the item may be out already.
@@ -264,8 +277,8 @@ void tst_StudentVerifier::unreadHistoryLetsNothingThrough()
     DialogAnswerer dialogs;
     dialogs.answerMessage();
     checkRefused(verifying.verify(id, password, oboe));
-    QCOMPARE(dialogs.shownTexts(),
-             QStringList { "The sign-out could not be recorded. Please tell a member of staff." });
+    QCOMPARE(
+        dialogs.shownTexts(), QStringList { "The sign-out could not be recorded. Please tell a member of staff." });
     QVERIFY(students->student("new").password().isNull());
 }
 
@@ -285,7 +298,8 @@ void tst_StudentVerifier::blockedOnlyForTheSameItemToday()
     QFETCH(Item, taken);
     QFETCH(int, daysAgo);
     QFETCH(bool, blocked);
-    StoreBackend().record({ Entry(QDateTime::currentDateTime().addDays(-daysAgo), Student("Other", "other", "x"), taken) });
+    StoreBackend().record(
+        { Entry(QDateTime::currentDateTime().addDays(-daysAgo), Student("Other", "other", "x"), taken) });
 
     DialogAnswerer dialogs;
     if (blocked)

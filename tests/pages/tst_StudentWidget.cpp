@@ -311,9 +311,10 @@ void tst_StudentWidget::exportsTheChosenRange_data()
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("written") << "history.csv" << "The history was exported to %1.";
-    QTest::newRow("folder missing: reported, nothing written")
-        << "no such folder/history.csv" << "%1 could not be written: ";
+    QTest::newRow("written") << "history.csv"
+                             << "The history was exported to %1.";
+    QTest::newRow("folder missing: reported, nothing written") << "no such folder/history.csv"
+                                                               << "%1 could not be written: ";
 }
 
 void tst_StudentWidget::exportsTheChosenRange()

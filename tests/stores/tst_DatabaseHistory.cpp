@@ -1,10 +1,10 @@
 #include "stores/DatabaseHistory.h"
 #include "stores/SystemClock.h"
 #include "stores/searchFolding.h"
+#include "support/FakeHistory.h"
+#include "support/StoreBackend.h"
 #include "support/TestWorkspace.h"
 #include "support/sqliteFile.h"
-#include "support/StoreBackend.h"
-#include "support/FakeHistory.h"
 
 #include <QRandomGenerator>
 #include <QSet>
@@ -91,8 +91,8 @@ void tst_DatabaseHistory::firstRunCreatesTableAndIndex()
     QVERIFY(query.exec("SELECT sql FROM sqlite_master WHERE type = 'table' AND name = 'history'"));
     QVERIFY(query.next());
     QCOMPARE(query.value(0).toString(),
-             QString("CREATE TABLE history (dateTime INTEGER, studentName TEXT, studentId TEXT, "
-                     "studentPassword TEXT, itemName TEXT, itemNumber INTEGER)"));
+        QString("CREATE TABLE history (dateTime INTEGER, studentName TEXT, studentId TEXT, "
+                "studentPassword TEXT, itemName TEXT, itemNumber INTEGER)"));
     // One index per order the history page shows, and the usage page's students per instrument.
     QVERIFY(query.exec("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND tbl_name = 'history'"));
     QVERIFY(query.next());
@@ -170,9 +170,9 @@ void tst_DatabaseHistory::dayBoundaries()
     QFETCH(QDate, day);
     const QDateTime start = day.startOfDay();
     const QDateTime nextStart = day.addDays(1).startOfDay();
-    backend->record({ Entry(start.addMSecs(-1), Student(), Item("before", 1)), Entry(start, Student(), Item("first", 1)),
-                      Entry(nextStart.addMSecs(-1), Student(), Item("last", 1)),
-                      Entry(nextStart, Student(), Item("after", 1)) });
+    backend->record(
+        { Entry(start.addMSecs(-1), Student(), Item("before", 1)), Entry(start, Student(), Item("first", 1)),
+            Entry(nextStart.addMSecs(-1), Student(), Item("last", 1)), Entry(nextStart, Student(), Item("after", 1)) });
 
     QCOMPARE(itemTexts(history->entries(day, day, {}, {})), QList<QString>({ "first #1", "last #1" }));
     QCOMPARE(itemTexts(history->entries(day.addDays(-1), day.addDays(-1), {}, {})), QList<QString>({ "before #1" }));
@@ -208,8 +208,10 @@ QList<Recorded> recordVariedHistory(StoreBackend& backend, qsizetype rows = 150)
     QList<Recorded> recorded;
     for (qsizetype row = 0; row < rows; ++row) {
         const QDateTime moment = clockChange.addSecs(qint64(random.bounded(8)) * 1800 - 7200);
-        recorded.append({ row, Entry(moment, Student(names.at(random.bounded(names.size())), ids.at(random.bounded(ids.size())), {}),
-                                     Item(items.at(row % items.size()), QList<int> { 1, 2, 10 }.at(row / items.size() % 3) + int(row / 12) * 10)) });
+        recorded.append({ row,
+            Entry(moment, Student(names.at(random.bounded(names.size())), ids.at(random.bounded(ids.size())), {}),
+                Item(items.at(row % items.size()),
+                    QList<int> { 1, 2, 10 }.at(row / items.size() % 3) + int(row / 12) * 10)) });
     }
     QList<Entry> entries;
     for (const Recorded& r : recorded)
@@ -277,9 +279,8 @@ void tst_DatabaseHistory::slicesInEveryOrder_data()
     QTest::addColumn<int>("rows");
     QTest::addColumn<QString>("word");
 
-    const QList<std::pair<HistoryQuery::Order, const char*>> orders {
-        { HistoryQuery::ByTime, "time" }, { HistoryQuery::ByStudent, "student" }, { HistoryQuery::ByItem, "item" }
-    };
+    const QList<std::pair<HistoryQuery::Order, const char*>> orders { { HistoryQuery::ByTime, "time" },
+        { HistoryQuery::ByStudent, "student" }, { HistoryQuery::ByItem, "item" } };
     for (const auto& [order, name] : orders) {
         for (Qt::SortOrder direction : { Qt::AscendingOrder, Qt::DescendingOrder }) {
             const char* way = direction == Qt::AscendingOrder ? "ascending" : "descending";
@@ -288,13 +289,14 @@ void tst_DatabaseHistory::slicesInEveryOrder_data()
             // Searches that find few rows read them at once; many, slice by slice.
             QTest::addRow("%s %s, few found, jumps", name, way) << order << direction << "jumps" << 150 << "o";
         }
-        QTest::addRow("%s, many found, scrolled up", name) << order << Qt::DescendingOrder << "scrolled up" << 5100
-                                                           << "%";
+        QTest::addRow("%s, many found, scrolled up", name)
+            << order << Qt::DescendingOrder << "scrolled up" << 5100 << "%";
     }
     // In time order many matches are read from a window at either end of the
     // range; these rows all lie in its middle day.
     for (Qt::SortOrder direction : { Qt::AscendingOrder, Qt::DescendingOrder })
-        QTest::addRow("time %s, many found, scrolled down", direction == Qt::AscendingOrder ? "ascending" : "descending")
+        QTest::addRow(
+            "time %s, many found, scrolled down", direction == Qt::AscendingOrder ? "ascending" : "descending")
             << HistoryQuery::ByTime << direction << "scrolled down" << 5100 << "%";
 }
 
@@ -309,8 +311,9 @@ void tst_DatabaseHistory::slicesInEveryOrder()
     const QList<Recorded> recorded = recordVariedHistory(*backend, rows);
     const QStringList words = word.isEmpty() ? QStringList() : QStringList { word };
     QList<Recorded> found;
-    std::copy_if(recorded.cbegin(), recorded.cend(), std::back_inserter(found),
-                 [&word](const Recorded& r) { return foldForSearch(r.entry.student().toString()).contains(word) || word == "%"; });
+    std::copy_if(recorded.cbegin(), recorded.cend(), std::back_inserter(found), [&word](const Recorded& r) {
+        return foldForSearch(r.entry.student().toString()).contains(word) || word == "%";
+    });
     const QList<Entry> expected = sortedAsBefore(found, order, direction);
     const HistoryQuery query { QDate(2026, 10, 24), QDate(2026, 10, 26), words, {}, order, direction };
     QCOMPARE(history->count(query), expected.size());
@@ -343,8 +346,8 @@ void tst_DatabaseHistory::searchFindsAllTheOldSearchFound()
     const QDate day(2026, 10, 25);
     for (bool student : { true, false }) {
         const QStringList words { word };
-        const QStringList found = texts(history->entries(day.addDays(-1), day, student ? words : QStringList(),
-                                                         student ? QStringList() : words));
+        const QStringList found = texts(
+            history->entries(day.addDays(-1), day, student ? words : QStringList(), student ? QStringList() : words));
         for (const Recorded& r : recorded) {
             const QString text = student ? r.entry.student().toString() : r.entry.item().toString();
             if (foundBefore(text, word))
@@ -368,17 +371,18 @@ void tst_DatabaseHistory::filters_data()
 
     const QList<QString> all { "Violin #1", "Viola #10", "Drum #19", "Flute #100", "Flute #2" };
     QTest::newRow("no words") << QStringList() << QStringList() << all;
-    QTest::newRow("#1 matches 1, 10-19, 100")
-        << QStringList() << QStringList { "#1" } << QList<QString> { "Violin #1", "Viola #10", "Drum #19", "Flute #100" };
+    QTest::newRow("#1 matches 1, 10-19, 100") << QStringList() << QStringList { "#1" }
+                                              << QList<QString> { "Violin #1", "Viola #10", "Drum #19", "Flute #100" };
     QTest::newRow("ID prefix") << QStringList { "(12" } << QStringList() << QList<QString> { "Violin #1" };
     QTest::newRow("ASCII case ignored") << QStringList { "ADA" } << QStringList() << QList<QString> { "Violin #1" };
-    QTest::newRow("non-ASCII case ignored") << QStringList { "éMILE" } << QStringList() << QList<QString> { "Viola #10" };
-    QTest::newRow("accents ignored: emile") << QStringList { "emile" } << QStringList() << QList<QString> { "Viola #10" };
-    QTest::newRow("accents ignored: zoe, muller") << QStringList { "zoe", "muller" } << QStringList()
-                                                  << QList<QString> { "Flute #100" };
+    QTest::newRow("non-ASCII case ignored")
+        << QStringList { "éMILE" } << QStringList() << QList<QString> { "Viola #10" };
+    QTest::newRow("accents ignored: emile")
+        << QStringList { "emile" } << QStringList() << QList<QString> { "Viola #10" };
+    QTest::newRow("accents ignored: zoe, muller")
+        << QStringList { "zoe", "muller" } << QStringList() << QList<QString> { "Flute #100" };
     QTest::newRow("accents ignored: ZOË") << QStringList { "ZOË" } << QStringList() << QList<QString> { "Flute #100" };
-    QTest::newRow("every student word must match")
-        << QStringList { "Ada", "Bo" } << QStringList() << QList<QString>();
+    QTest::newRow("every student word must match") << QStringList { "Ada", "Bo" } << QStringList() << QList<QString>();
     QTest::newRow("student and item words")
         << QStringList { "12" } << QStringList { "Drum" } << QList<QString> { "Drum #19" };
     QTest::newRow("percent matches all") << QStringList { "%" } << QStringList() << all;
@@ -398,10 +402,10 @@ void tst_DatabaseHistory::filters()
 
     const QDateTime now = QDateTime::currentDateTime();
     backend->record({ Entry(now, Student("Ada", "123", "x"), Item("Violin", 1)),
-                      Entry(now, Student("Émile", "456", "x"), Item("Viola", 10)),
-                      Entry(now, Student("Bo", "3124", "x"), Item("Drum", 19)),
-                      Entry(now, Student("Zoë Müller", "77", "x"), Item("Flute", 100)),
-                      Entry(now, Student("Dee' OR 1=1 --", "5", "x"), Item("Flute", 2)) });
+        Entry(now, Student("Émile", "456", "x"), Item("Viola", 10)),
+        Entry(now, Student("Bo", "3124", "x"), Item("Drum", 19)),
+        Entry(now, Student("Zoë Müller", "77", "x"), Item("Flute", 100)),
+        Entry(now, Student("Dee' OR 1=1 --", "5", "x"), Item("Flute", 2)) });
 
     const QDate today = now.date();
     QCOMPARE(itemTexts(history->entries(today, today, studentWords, itemWords)), items);
@@ -411,8 +415,8 @@ void tst_DatabaseHistory::insertionOrderWhateverTheFilters()
 {
     const QDateTime now = QDateTime::currentDateTime();
     backend->record({ Entry(now, Student("Zed", "9", "x"), Item("Tuba", 3)),
-                      Entry(now.addSecs(-3600), Student("Amy", "1", "x"), Item("Tuba", 1)),
-                      Entry(now, Student("Max", "5", "x"), Item("Tuba", 2)) });
+        Entry(now.addSecs(-3600), Student("Amy", "1", "x"), Item("Tuba", 1)),
+        Entry(now, Student("Max", "5", "x"), Item("Tuba", 2)) });
     const QDate today = now.date();
     const QList<QString> order { "Tuba #3", "Tuba #1", "Tuba #2" };
     QCOMPARE(itemTexts(history->entries(today.addDays(-1), today, {}, {})), order);
@@ -469,19 +473,20 @@ void tst_DatabaseHistory::fileOfTheFirstReleaseIsUpgraded()
     history.reset();
     QFile::remove(workspace->filePath("history"));
     const QDateTime moment = QDateTime::currentDateTime().addDays(-1);
-    QVERIFY(runSql("history", {
-        "PRAGMA secure_delete = OFF",
-        "CREATE TABLE history (dateTime INTEGER, studentName TEXT, studentId TEXT, studentPassword TEXT, "
-        "itemName TEXT, itemNumber INTEGER)",
-        "CREATE INDEX historyDateTime ON history (dateTime)",
-        QString("INSERT INTO history VALUES (%1, 'Ada', '1', 'hunter2', 'Oboe', 2), (%1, 'Bo', '2', NULL, 'Harp', 1), "
+    QVERIFY(runSql("history",
+        { "PRAGMA secure_delete = OFF",
+            "CREATE TABLE history (dateTime INTEGER, studentName TEXT, studentId TEXT, studentPassword TEXT, "
+            "itemName TEXT, itemNumber INTEGER)",
+            "CREATE INDEX historyDateTime ON history (dateTime)",
+            QString(
+                "INSERT INTO history VALUES (%1, 'Ada', '1', 'hunter2', 'Oboe', 2), (%1, 'Bo', '2', NULL, 'Harp', 1), "
                 "(%2, 'Cy', '3', 'hunter2', 'Harp', 2)")
-            .arg(moment.toMSecsSinceEpoch())
-            .arg(moment.addSecs(-60).toMSecsSinceEpoch()),
-        // Pages of cleared rows, left free with their contents.
-        "INSERT INTO history WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 40) "
-        "SELECT 0, 'Dee', '4', 'dropped-secret' || hex(zeroblob(500)), 'Tuba', i FROM n",
-        "DELETE FROM history WHERE studentId = '4'" }));
+                .arg(moment.toMSecsSinceEpoch())
+                .arg(moment.addSecs(-60).toMSecsSinceEpoch()),
+            // Pages of cleared rows, left free with their contents.
+            "INSERT INTO history WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 40) "
+            "SELECT 0, 'Dee', '4', 'dropped-secret' || hex(zeroblob(500)), 'Tuba', i FROM n",
+            "DELETE FROM history WHERE studentId = '4'" }));
     QVERIFY(workspace->readFile("history").contains("dropped-secret"));
 
     QStringList notes;
@@ -511,7 +516,7 @@ void tst_DatabaseHistory::rowsWithoutNamesAreShown_data()
     QTest::addColumn<HistoryQuery::Order>("order");
     QTest::addColumn<Qt::SortOrder>("direction");
     for (auto [order, name] : { std::pair(HistoryQuery::ByTime, "time"), std::pair(HistoryQuery::ByStudent, "student"),
-                                std::pair(HistoryQuery::ByItem, "item") }) {
+             std::pair(HistoryQuery::ByItem, "item") }) {
         QTest::addRow("by %s ascending, slices would skip the NULL keys", name) << order << Qt::AscendingOrder;
         QTest::addRow("by %s descending, slices would skip the NULL keys", name) << order << Qt::DescendingOrder;
     }
@@ -527,12 +532,13 @@ void tst_DatabaseHistory::rowsWithoutNamesAreShown()
     history.reset();
     QFile::remove(workspace->filePath("history"));
     const QDateTime moment(QDate(2026, 3, 2), QTime(10, 0));
-    QVERIFY(runSql("history", { "CREATE TABLE history (dateTime INTEGER, studentName TEXT, studentId TEXT, "
-                                "studentPassword TEXT, itemName TEXT, itemNumber INTEGER)",
-                                QString("INSERT INTO history VALUES (%1, NULL, '5', NULL, 'Harp', 3), "
-                                        "(%1 + 1, 'Eve', NULL, NULL, NULL, 1), (%1 + 2, 'Fay', '6', NULL, 'Oboe', NULL), "
-                                        "(%1 + 3, 'Ada', '1', NULL, 'Cello', 1), (%1 + 4, NULL, NULL, NULL, NULL, NULL)")
-                                    .arg(moment.toMSecsSinceEpoch()) }));
+    QVERIFY(runSql("history",
+        { "CREATE TABLE history (dateTime INTEGER, studentName TEXT, studentId TEXT, "
+          "studentPassword TEXT, itemName TEXT, itemNumber INTEGER)",
+            QString("INSERT INTO history VALUES (%1, NULL, '5', NULL, 'Harp', 3), "
+                    "(%1 + 1, 'Eve', NULL, NULL, NULL, 1), (%1 + 2, 'Fay', '6', NULL, 'Oboe', NULL), "
+                    "(%1 + 3, 'Ada', '1', NULL, 'Cello', 1), (%1 + 4, NULL, NULL, NULL, NULL, NULL)")
+                .arg(moment.toMSecsSinceEpoch()) }));
     history = std::make_unique<DatabaseHistory>(clock);
 
     const HistoryQuery query { moment.date(), moment.date(), {}, {}, order, direction };
@@ -558,17 +564,28 @@ void tst_DatabaseHistory::usageMatchesANaiveCount_data()
     QTest::addColumn<QString>("studentWord");
     QTest::addColumn<QString>("itemWord");
     const QDate first(2026, 9, 1);
-    QTest::newRow("all of it") << first.addDays(-30) << first.addDays(200) << "" << "";
-    QTest::newRow("one day") << first.addDays(10) << first.addDays(10) << "" << "";
-    QTest::newRow("the week of the 25-hour day") << QDate(2026, 10, 22) << QDate(2026, 10, 28) << "" << "";
-    QTest::newRow("cut through the middle of the rows") << first.addDays(33) << first.addDays(77) << "" << "";
-    QTest::newRow("before every row") << first.addDays(-60) << first.addDays(-1) << "" << "";
-    QTest::newRow("inverted") << first.addDays(50) << first.addDays(40) << "" << "";
-    QTest::newRow("student word") << first << first.addDays(120) << "nowak" << "";
-    QTest::newRow("item word on whole names") << first.addDays(20) << first.addDays(90) << "" << "cello";
-    QTest::newRow("item word on some copies") << first << first.addDays(120) << "" << "#1";
-    QTest::newRow("both words") << first << first.addDays(120) << "ada" << "viol";
-    QTest::newRow("word found nowhere") << first << first.addDays(120) << "zzz" << "";
+    QTest::newRow("all of it") << first.addDays(-30) << first.addDays(200) << ""
+                               << "";
+    QTest::newRow("one day") << first.addDays(10) << first.addDays(10) << ""
+                             << "";
+    QTest::newRow("the week of the 25-hour day") << QDate(2026, 10, 22) << QDate(2026, 10, 28) << ""
+                                                 << "";
+    QTest::newRow("cut through the middle of the rows") << first.addDays(33) << first.addDays(77) << ""
+                                                        << "";
+    QTest::newRow("before every row") << first.addDays(-60) << first.addDays(-1) << ""
+                                      << "";
+    QTest::newRow("inverted") << first.addDays(50) << first.addDays(40) << ""
+                              << "";
+    QTest::newRow("student word") << first << first.addDays(120) << "nowak"
+                                  << "";
+    QTest::newRow("item word on whole names") << first.addDays(20) << first.addDays(90) << ""
+                                              << "cello";
+    QTest::newRow("item word on some copies") << first << first.addDays(120) << ""
+                                              << "#1";
+    QTest::newRow("both words") << first << first.addDays(120) << "ada"
+                                << "viol";
+    QTest::newRow("word found nowhere") << first << first.addDays(120) << "zzz"
+                                        << "";
 }
 
 // The sums the database keeps (counts per day and name, per hour) and those
@@ -586,8 +603,8 @@ void tst_DatabaseHistory::usageMatchesANaiveCount()
     QSet<QString> outThatDay; // each item once a day, as the shared database insists
     // 120 days from September 1 across the clock change, at any hour.
     for (int i = 0; i < 900; ++i) {
-        const QDateTime moment(QDate(2026, 9, 1).addDays(random.bounded(120)),
-                               QTime(random.bounded(24), random.bounded(60)));
+        const QDateTime moment(
+            QDate(2026, 9, 1).addDays(random.bounded(120)), QTime(random.bounded(24), random.bounded(60)));
         const int student = random.bounded(int(students.size()));
         const Item item(names.at(random.bounded(int(names.size()))), 1 + random.bounded(12));
         if (!outThatDay.contains(item.toString() + moment.date().toString()))
@@ -596,7 +613,7 @@ void tst_DatabaseHistory::usageMatchesANaiveCount()
     }
     backend->record(naive.stored);
     const UsageQuery query { from, to, studentWord.isEmpty() ? QStringList() : QStringList { studentWord },
-                             itemWord.isEmpty() ? QStringList() : QStringList { itemWord } };
+        itemWord.isEmpty() ? QStringList() : QStringList { itemWord } };
     const Usage found = history->usage(query);
     const Usage expected = naive.usage(query);
     QVERIFY(found.ok);
@@ -606,6 +623,6 @@ void tst_DatabaseHistory::usageMatchesANaiveCount()
     QCOMPARE(found.students, expected.students);
     QCOMPARE(found.weeks, expected.weeks);
     QCOMPARE(QList<qsizetype>(found.hours.cbegin(), found.hours.cend()),
-             QList<qsizetype>(expected.hours.cbegin(), expected.hours.cend()));
+        QList<qsizetype>(expected.hours.cbegin(), expected.hours.cend()));
     QCOMPARE(found.lastSignOuts, expected.lastSignOuts);
 }

@@ -73,11 +73,11 @@ void tst_DatabaseInventory::add_data()
     QTest::addColumn<Items>("expected");
     QTest::newRow("skips held numbers") << Items { Item("Flute", 2) } << run("Flute", 1, 3)
                                         << Items { Item("Flute", 2), Item("Flute", 1), Item("Flute", 3) };
-    QTest::newRow("repeat within the list") << Items() << Items { Item("Oboe", 1), Item("Oboe", 1) }
-                                            << Items { Item("Oboe", 1) };
+    QTest::newRow("repeat within the list")
+        << Items() << Items { Item("Oboe", 1), Item("Oboe", 1) } << Items { Item("Oboe", 1) };
     QTest::newRow("all held") << run("Harp", 1, 2) << run("Harp", 1, 2) << run("Harp", 1, 2);
-    QTest::newRow("names differ by case") << Items { Item("Drum", 1) } << Items { Item("drum", 1) }
-                                          << Items { Item("Drum", 1), Item("drum", 1) };
+    QTest::newRow("names differ by case")
+        << Items { Item("Drum", 1) } << Items { Item("drum", 1) } << Items { Item("Drum", 1), Item("drum", 1) };
     QTest::newRow("empty name") << Items() << Items { Item(QString(), 1), Item("", 1) } << Items { Item("", 1) };
     QTest::newRow("quotes and semicolons are literal")
         << Items() << Items { Item("Tuba'); DROP TABLE inventory; --", 1) }

@@ -100,8 +100,8 @@ void tst_FileStudentList::layout_data()
         << length(1) + length(22) + utf16("Ada Lovelac") + length(8) + utf16("1815") + nullString;
     QTest::newRow("empty password is registered")
         << Students { Student("", "7", "") } << length(1) + length(0) + string("7") + length(0);
-    QTest::newRow("outside the basic plane") << Students { Student("Zoë 🎻", "x", "pw") }
-                                             << length(1) + string("Zoë 🎻") + string("x") + string("pw");
+    QTest::newRow("outside the basic plane")
+        << Students { Student("Zoë 🎻", "x", "pw") } << length(1) + string("Zoë 🎻") + string("x") + string("pw");
 }
 
 void tst_FileStudentList::layout()
@@ -140,12 +140,12 @@ void tst_FileStudentList::load_data()
                                          << Students { Student("Ada", "1", "pw"), Student() };
     // Qt 6 reads a cut-off length prefix as an empty string; it must stay null,
     // or the student would count as having registered an empty password.
-    QTest::newRow("cut inside a length prefix") << length(2) + ada + string("Bo") + string("2") + length(0).left(2)
-                                                << Students { Student("Ada", "1", "pw"), Student("Bo", "2", QString()) };
+    QTest::newRow("cut inside a length prefix") << length(2) + ada + string("Bo") + string("2")
+            + length(0).left(2) << Students { Student("Ada", "1", "pw"), Student("Bo", "2", QString()) };
     QTest::newRow("odd string length") << length(1) + string("Ada") + length(3) + "abc"
                                        << Students { Student("Ada", QString(), QString()) };
-    QTest::newRow("huge count, one record") << QByteArray::fromHex("ffffffff") + ada
-                                            << Students { Student("Ada", "1", "pw") };
+    QTest::newRow("huge count, one record")
+        << QByteArray::fromHex("ffffffff") + ada << Students { Student("Ada", "1", "pw") };
 }
 
 void tst_FileStudentList::load()
@@ -167,8 +167,9 @@ void tst_FileStudentList::missingFileIsCreatedEmptyAtTheEnd()
 
 void tst_FileStudentList::unsortedAndRepeatedIdsAreSortedOnSave()
 {
-    workspace->writeFile("students.lst", length(3) + string("Cy") + string("3") + nullString + string("Old")
-                             + string("1") + nullString + string("New") + string("1") + string("pw"));
+    workspace->writeFile("students.lst",
+        length(3) + string("Cy") + string("3") + nullString + string("Old") + string("1") + nullString + string("New")
+            + string("1") + string("pw"));
     {
         FileStudentList list("students.lst");
         QCOMPARE(list.count(), 2);
@@ -176,7 +177,7 @@ void tst_FileStudentList::unsortedAndRepeatedIdsAreSortedOnSave()
         QCOMPARE(list.at(1), Student("Cy", "3", QString()));
     }
     QCOMPARE(workspace->readFile("students.lst"),
-             length(2) + string("New") + string("1") + string("pw") + string("Cy") + string("3") + nullString);
+        length(2) + string("New") + string("1") + string("pw") + string("Cy") + string("3") + nullString);
 }
 
 void tst_FileStudentList::repeatedIdInOrderKeepsTheLast()
@@ -223,7 +224,7 @@ void tst_FileStudentList::passwordChangesAreSavedAtOnce()
     QCOMPARE(list.student("1").password(), QString("new"));
     // A kiosk may be switched off at any moment: the file already holds it.
     QCOMPARE(fromBytes(workspace->readFile("students.lst")),
-             (Students { Student("Ada", "1", "new"), Student("Bo", "2", QString()) }));
+        (Students { Student("Ada", "1", "new"), Student("Bo", "2", QString()) }));
 }
 
 void tst_FileStudentList::clearingPasswordsIsOneChange()
@@ -246,7 +247,7 @@ void tst_FileStudentList::importsAreSavedAtOnce()
     QCOMPARE(fromBytes(workspace->readFile("students.lst")), Students { Student("Ada", "1", QString()) });
     QVERIFY(!QFile::exists("students.lst.tmp"));
     QCOMPARE(QDir(workspace->path()).entryList(QDir::Files | QDir::Hidden).filter("students"),
-             QStringList { "students.lst" });
+        QStringList { "students.lst" });
 }
 
 // Also a file that an older release left readable by everybody.
@@ -316,8 +317,8 @@ void tst_FileStudentList::onlyAReadableKeptListCanBeUndone()
 void tst_FileStudentList::savedForTheUserAlone()
 {
     workspace->writeFile("students.lst", length(1) + string("Ada") + string("1") + nullString);
-    QVERIFY(QFile::setPermissions("students.lst", QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                      | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    QVERIFY(QFile::setPermissions("students.lst",
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
     FileStudentList list("students.lst");
     QVERIFY(list.setPassword("1", "$argon2id$"));
     QVERIFY(isOwnerOnly("students.lst"));

@@ -56,9 +56,9 @@ void tst_ImportPreview::counts_data()
         << 3 << 2 << 2 << 1
         << Students { Student("Ada Byron", "1", QString()), Student("Bo Diddley", "2", "hash2"),
                Student("Eve New", "5", QString()) };
-    QTest::newRow("repeated ID counted once, its last line decides the name")
-        << Students { unregistered("Bo Other", "2"), unregistered("Ada Lovelace", "1"), unregistered("Bo Diddley", "2") }
-        << 2 << 2 << 2 << 0 << Students { Student("Ada Lovelace", "1", "hash1"), Student("Bo Diddley", "2", "hash2") };
+    QTest::newRow("repeated ID counted once, its last line decides the name") << Students {
+        unregistered("Bo Other", "2"), unregistered("Ada Lovelace", "1"), unregistered("Bo Diddley", "2")
+    } << 2 << 2 << 2 << 0 << Students { Student("Ada Lovelace", "1", "hash1"), Student("Bo Diddley", "2", "hash2") };
     QTest::newRow("file with no student removes everyone") << Students() << 0 << 4 << 0 << 0 << Students();
 }
 

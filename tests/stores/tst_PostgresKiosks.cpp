@@ -130,9 +130,12 @@ void tst_PostgresKiosks::changesReachTheOtherKiosks_data()
 {
     QTest::addColumn<QString>("work");
     QTest::addColumn<QString>("heardBy"); // the store that shows it
-    QTest::newRow("item added") << "inventory" << "inventory";
-    QTest::newRow("sign-out") << "history" << "history";
-    QTest::newRow("student list imported") << "students" << "students";
+    QTest::newRow("item added") << "inventory"
+                                << "inventory";
+    QTest::newRow("sign-out") << "history"
+                              << "history";
+    QTest::newRow("student list imported") << "students"
+                                           << "students";
 }
 
 // Within a second, and without anyone reading the tables on a timer.
@@ -146,8 +149,8 @@ void tst_PostgresKiosks::changesReachTheOtherKiosks()
     PostgresHistory history(database, clock);
     PostgresStudentList students(database);
     QObject* store = heardBy == "inventory" ? static_cast<QObject*>(&inventory)
-        : heardBy == "history"             ? static_cast<QObject*>(&history)
-                                           : static_cast<QObject*>(&students);
+        : heardBy == "history"              ? static_cast<QObject*>(&history)
+                                            : static_cast<QObject*>(&students);
     QSignalSpy modified(store, SIGNAL(modified()));
 
     QProcess other;

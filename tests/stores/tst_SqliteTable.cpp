@@ -56,8 +56,9 @@ void tst_SqliteTable::upgrades()
     QFETCH(int, version);
     TestWorkspace workspace;
     if (startVersion >= 0)
-        QVERIFY(runSql("things", { "CREATE TABLE things (name TEXT)", "INSERT INTO things VALUES ('kept')",
-                                   QString("PRAGMA user_version = %1").arg(startVersion) }));
+        QVERIFY(runSql("things",
+            { "CREATE TABLE things (name TEXT)", "INSERT INTO things VALUES ('kept')",
+                QString("PRAGMA user_version = %1").arg(startVersion) }));
 
     QStringList stepsRan;
     {
@@ -67,7 +68,7 @@ void tst_SqliteTable::upgrades()
     QCOMPARE(stepsRan, ran);
     QCOMPARE(querySql("things", "PRAGMA user_version").toInt(), version);
     QCOMPARE(querySql("things", "SELECT count(*) FROM sqlite_master WHERE name = 'step2'").toInt(),
-             ran.contains("2") ? 1 : 0);
+        ran.contains("2") ? 1 : 0);
     QCOMPARE(querySql("things", "SELECT count(*) FROM things").toInt(), startVersion >= 0 ? 1 : 0);
 }
 
@@ -100,7 +101,7 @@ void tst_SqliteTable::failedRewriteIsToldAndTriedAgain()
              return reading->exec("SELECT 1 UNION SELECT 2") && reading->next()
                  && QSqlQuery(database).exec("CREATE TABLE IF NOT EXISTS step1 (x)");
          },
-          SchemaStep::RewriteFile },
+            SchemaStep::RewriteFile },
         [&](QSqlDatabase& database, const ProgressNote&) {
             ran.append("2");
             return QSqlQuery(database).exec("CREATE TABLE step2 (x)");
@@ -120,8 +121,8 @@ void tst_SqliteTable::failedRewriteIsToldAndTriedAgain()
                                             ran.append("1");
                                             return QSqlQuery(database).exec("CREATE TABLE IF NOT EXISTS step1 (x)");
                                         },
-                                         SchemaStep::RewriteFile },
-                                       steps.at(1) };
+                                           SchemaStep::RewriteFile },
+        steps.at(1) };
     {
         SqliteTable table("things", "name TEXT", freeDisk);
         QVERIFY(table.problem().isEmpty());

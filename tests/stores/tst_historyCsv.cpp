@@ -51,14 +51,28 @@ void tst_historyCsv::spreadsheetReadsTheRows_data()
 
     const QDateTime afternoon(day, QTime(14, 5, 9, 250));
     const QString shown = "2024-10-27T14:05:09";
-    QTest::newRow("comma would split the field") << afternoon << shown << "Smith, Jr." << "1,2" << "Bass, Double";
-    QTest::newRow("quotes would end the field") << afternoon << shown << "Bo \"Bo\" Diddley" << "\"7\"" << "Guitar \"Bo\"";
-    QTest::newRow("line breaks would end the row") << afternoon << shown << "Ada\nLovelace" << "1\r\n2" << "Cello\r";
-    QTest::newRow("outside the basic plane") << afternoon << shown << "Zoë 🎻 Ørsted 𝄞" << "𝟙" << "Harp 🎶";
+    QTest::newRow("comma would split the field") << afternoon << shown << "Smith, Jr."
+                                                 << "1,2"
+                                                 << "Bass, Double";
+    QTest::newRow("quotes would end the field") << afternoon << shown << "Bo \"Bo\" Diddley"
+                                                << "\"7\""
+                                                << "Guitar \"Bo\"";
+    QTest::newRow("line breaks would end the row") << afternoon << shown << "Ada\nLovelace"
+                                                   << "1\r\n2"
+                                                   << "Cello\r";
+    QTest::newRow("outside the basic plane") << afternoon << shown << "Zoë 🎻 Ørsted 𝄞"
+                                             << "𝟙"
+                                             << "Harp 🎶";
     // The tests run in Berlin time; the clocks went back at 03:00 that morning.
     const QDateTime utc(day, QTime(0, 59, 59), Qt::UTC);
-    QTest::newRow("last second of summer time") << utc << "2024-10-27T02:59:59" << "A" << "1" << "B";
-    QTest::newRow("hour repeated in winter time") << utc.addSecs(1) << "2024-10-27T02:00:00" << "A" << "1" << "B";
+    QTest::newRow("last second of summer time") << utc << "2024-10-27T02:59:59"
+                                                << "A"
+                                                << "1"
+                                                << "B";
+    QTest::newRow("hour repeated in winter time") << utc.addSecs(1) << "2024-10-27T02:00:00"
+                                                  << "A"
+                                                  << "1"
+                                                  << "B";
 }
 
 void tst_historyCsv::spreadsheetReadsTheRows()
@@ -92,13 +106,20 @@ void tst_historyCsv::formulasStayText_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("cell");
 
-    QTest::newRow("= would run a formula") << "=HYPERLINK(\"http://x\",\"y\")" << "'=HYPERLINK(\"http://x\",\"y\")";
-    QTest::newRow("+ would run a formula") << "+1+cmd|' /C calc'!A0" << "'+1+cmd|' /C calc'!A0";
-    QTest::newRow("- would run a formula") << "-2+3" << "'-2+3";
-    QTest::newRow("@ would run a function") << "@SUM(1)" << "'@SUM(1)";
-    QTest::newRow("tab before a formula") << "\t=1" << "'\t=1";
-    QTest::newRow("carriage return before a formula") << "\r=1" << "'\r=1";
-    QTest::newRow("= inside is plain text") << "Ada=Bo" << "Ada=Bo";
+    QTest::newRow("= would run a formula") << "=HYPERLINK(\"http://x\",\"y\")"
+                                           << "'=HYPERLINK(\"http://x\",\"y\")";
+    QTest::newRow("+ would run a formula") << "+1+cmd|' /C calc'!A0"
+                                           << "'+1+cmd|' /C calc'!A0";
+    QTest::newRow("- would run a formula") << "-2+3"
+                                           << "'-2+3";
+    QTest::newRow("@ would run a function") << "@SUM(1)"
+                                            << "'@SUM(1)";
+    QTest::newRow("tab before a formula") << "\t=1"
+                                          << "'\t=1";
+    QTest::newRow("carriage return before a formula") << "\r=1"
+                                                      << "'\r=1";
+    QTest::newRow("= inside is plain text") << "Ada=Bo"
+                                            << "Ada=Bo";
 }
 
 void tst_historyCsv::formulasStayText()

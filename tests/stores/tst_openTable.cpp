@@ -34,8 +34,8 @@ void tst_openTable::existingTables_data()
     QTest::newRow("found and kept") << "CREATE TABLE things (name TEXT, number INTEGER)"
                                     << QStringList { "name", "number" };
     QTest::newRow("other columns are not migrated") << "CREATE TABLE things (label TEXT)" << QStringList { "label" };
-    QTest::newRow("name in other case is used as it is") << "CREATE TABLE Things (label TEXT)"
-                                                         << QStringList { "label" };
+    QTest::newRow("name in other case is used as it is")
+        << "CREATE TABLE Things (label TEXT)" << QStringList { "label" };
 }
 
 void tst_openTable::existingTables()
@@ -44,8 +44,10 @@ void tst_openTable::existingTables()
     QFETCH(QStringList, columns);
     TestWorkspace workspace;
     if (!existing.isEmpty())
-        QVERIFY(runSql("things", { existing, "INSERT INTO " + existing.section(' ', 2, 2) + " VALUES ('kept'"
-                                                 + (columns.size() == 2 ? ", 1)" : ")") }));
+        QVERIFY(runSql("things",
+            { existing,
+                "INSERT INTO " + existing.section(' ', 2, 2) + " VALUES ('kept'"
+                    + (columns.size() == 2 ? ", 1)" : ")") }));
 
     {
         QSqlDatabase database = openTable("things", "name TEXT, number INTEGER");

@@ -20,12 +20,15 @@ void tst_passwordHash::hashedPasswordsMatchOnlyThemselves_data()
 {
     QTest::addColumn<QString>("password");
     QTest::addColumn<QString>("other");
-    QTest::newRow("empty is not a space") << "" << " ";
-    QTest::newRow("NUL is not the end") << QString("a") + QChar(0) + "b" << "a";
+    QTest::newRow("empty is not a space") << ""
+                                          << " ";
+    QTest::newRow("NUL is not the end") << QString("a") + QChar(0) + "b"
+                                        << "a";
     QTest::newRow("lone surrogates stay apart") << QString(QChar(0xd800)) << QString(QChar(0xd801));
     QTest::newRow("lone surrogate is no replacement character")
         << "x" + QString(QChar(0xd800)) << "x" + QString(QChar(0xfffd));
-    QTest::newRow("outside the basic plane") << "🎻" << "🎺";
+    QTest::newRow("outside the basic plane") << "🎻"
+                                             << "🎺";
     QTest::newRow("a megabyte, last character differs") << QString(1 << 20, 'p') << QString((1 << 20) - 1, 'p') + "q";
 }
 

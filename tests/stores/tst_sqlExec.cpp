@@ -20,8 +20,8 @@ private slots:
 /// A connection to the database the tests run against, a scratch file or the test server.
 static QSqlDatabase openScratch(const QString& name, const TestWorkspace& workspace)
 {
-    QSqlDatabase database
-        = QSqlDatabase::addDatabase(StoreBackend::isPostgres() ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE"), name);
+    QSqlDatabase database = QSqlDatabase::addDatabase(
+        StoreBackend::isPostgres() ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE"), name);
     if (StoreBackend::isPostgres())
         database.setConnectOptions(StoreBackend::connection());
     else
@@ -50,9 +50,9 @@ void tst_sqlExec::failuresAreLoggedWithoutTheValues()
         QVERIFY(database.isOpen());
         QSqlQuery query(database);
         QTest::ignoreMessage(QtWarningMsg,
-                             QRegularExpression(QStringLiteral("^SQL statement failed: INSERT INTO nowhere VALUES "
-                                                               "\\(\\?, \\?\\): (?!.*%1)")
-                                                    .arg(QRegularExpression::escape(value.right(6)))));
+            QRegularExpression(QStringLiteral("^SQL statement failed: INSERT INTO nowhere VALUES "
+                                              "\\(\\?, \\?\\): (?!.*%1)")
+                                   .arg(QRegularExpression::escape(value.right(6)))));
         QVERIFY(!execLogged(query, QStringLiteral("INSERT INTO nowhere VALUES (?, ?)"), { value, 42 }));
     }
     QSqlDatabase::removeDatabase(name);

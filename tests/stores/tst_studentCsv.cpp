@@ -53,24 +53,26 @@ void tst_studentCsv::parse_data()
     QTest::newRow("fourth field ignored") << QByteArray("h\nW,X,Y,Z") << Students { student("W", "X Y") };
     QTest::newRow("spaces kept in names") << QByteArray("h\nX, Y, Z\n") << Students { student("X", " Y  Z") };
     QTest::newRow("padded ID could never sign in: trimmed")
-        << QByteArray("h\n1815 ,Ada,Lovelace\n\t7\t,Bo,Diddley\n") << Students { student("1815", "Ada Lovelace"), student("7", "Bo Diddley") };
+        << QByteArray("h\n1815 ,Ada,Lovelace\n\t7\t,Bo,Diddley\n")
+        << Students { student("1815", "Ada Lovelace"), student("7", "Bo Diddley") };
     QTest::newRow("ID blank once trimmed: skipped") << QByteArray("h\n  ,Ada,Lovelace\n") << Students();
     QTest::newRow("quotes are text, commas split")
         << QByteArray("h\n\"1\",\"Smith, Jr\",Al\n") << Students { student("\"1\"", "\"Smith  Jr\"") };
     QTest::newRow("CRLF like LF") << QByteArray("h\r\nA,B,C\r\nD,E,F\r\n")
                                   << Students { student("A", "B C"), student("D", "E F") };
     QTest::newRow("lone CR does not end a line") << QByteArray("h\nA,B,C\rD\n") << Students { student("A", "B C\rD") };
-    QTest::newRow("file order, repeats kept")
-        << QByteArray("h\n2,B,B\n1,A,A\n2,C,C\n") << Students { student("2", "B B"), student("1", "A A"), student("2", "C C") };
+    QTest::newRow("file order, repeats kept") << QByteArray(
+        "h\n2,B,B\n1,A,A\n2,C,C\n") << Students { student("2", "B B"), student("1", "A A"), student("2", "C C") };
     QTest::newRow("header only") << QByteArray("id,first,last\n") << Students();
     QTest::newRow("empty file") << QByteArray() << Students();
     QTest::newRow("no header loses the first line") << QByteArray("A,B,C\nD,E,F") << Students { student("D", "E F") };
     QTest::newRow("short and empty lines skipped")
         << QByteArray("h\n\nA,B\nC\nD,E,F\n,,\n") << Students { student("D", "E F") };
     QTest::newRow("UTF-8 names") << QByteArray("h\n9,Zoë,Ørsted 🎻\n") << Students { student("9", "Zoë Ørsted 🎻") };
-    QTest::newRow("invalid UTF-8 read as Windows-1252")
-        << QByteArray("h\n1,\xff\xfe\xc3,\xe2\x82\n") << Students { student("1", u"\u00ff\u00fe\u00c3 \u00e2\u201a"_s) };
-    QTest::newRow("NUL bytes") << QByteArray("h\nA,B\0b,C\n", 11) << Students { student("A", QString("B") + QChar(0) + "b C") };
+    QTest::newRow("invalid UTF-8 read as Windows-1252") << QByteArray(
+        "h\n1,\xff\xfe\xc3,\xe2\x82\n") << Students { student("1", u"\u00ff\u00fe\u00c3 \u00e2\u201a"_s) };
+    QTest::newRow("NUL bytes") << QByteArray("h\nA,B\0b,C\n", 11)
+                               << Students { student("A", QString("B") + QChar(0) + "b C") };
 }
 
 void tst_studentCsv::parse()

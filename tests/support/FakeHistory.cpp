@@ -41,8 +41,8 @@ static bool containsAll(const QString& text, const QStringList& words)
         [&text](const QString& word) { return text.contains(word, Qt::CaseInsensitive); });
 }
 
-QList<Entry> FakeHistory::entries(const QDate& from, const QDate& to, const QStringList& studentFilters,
-                                  const QStringList& itemFilters, bool* ok)
+QList<Entry> FakeHistory::entries(
+    const QDate& from, const QDate& to, const QStringList& studentFilters, const QStringList& itemFilters, bool* ok)
 {
     queries.append({ from, to, studentFilters, itemFilters });
     if (ok)
@@ -84,11 +84,11 @@ QList<Entry> FakeHistory::found(const HistoryQuery& query) const
         const Entry& entry = row.second;
         switch (query.order) {
         case HistoryQuery::ByStudent:
-            return std::make_tuple(entry.student().name(), entry.student().id(), qint64(0), entry.msecsSinceEpoch(),
-                                   row.first);
+            return std::make_tuple(
+                entry.student().name(), entry.student().id(), qint64(0), entry.msecsSinceEpoch(), row.first);
         case HistoryQuery::ByItem:
-            return std::make_tuple(entry.item().name(), QString(), qint64(entry.item().number()),
-                                   entry.msecsSinceEpoch(), row.first);
+            return std::make_tuple(
+                entry.item().name(), QString(), qint64(entry.item().number()), entry.msecsSinceEpoch(), row.first);
         case HistoryQuery::ByTime:
             break;
         }

@@ -29,7 +29,7 @@ public:
     /// The stored entries of the days from \a from through \a to whose texts
     /// contain every word, ignoring case (no wildcards).
     QList<Entry> entries(const QDate& from, const QDate& to, const QStringList& studentFilters,
-                         const QStringList& itemFilters, bool* ok = nullptr) override;
+        const QStringList& itemFilters, bool* ok = nullptr) override;
     /// Each call counts as one query.
     qsizetype count(const HistoryQuery& query) override;
     QList<Entry> slice(const HistoryQuery& query, qsizetype offset, qsizetype limit) override;

@@ -10,7 +10,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-
 /// Empties every table of the test server's database, so each test starts on an empty one.
 static void emptyDatabase()
 {
@@ -24,9 +23,10 @@ static void emptyDatabase()
         QSqlQuery query(database);
         if (!query.exec(QStringLiteral("SELECT to_regclass('brindlowschema') IS NOT NULL")) || !query.next()
             || (query.value(0).toBool()
-                && !query.exec(QStringLiteral("TRUNCATE inventory, students, studentsBeforeImport, importKept, history, "
-                                              "historyDays, historyStudents, historyItems, historyItemDays, historyHours "
-                                              "RESTART IDENTITY"))))
+                && !query.exec(
+                    QStringLiteral("TRUNCATE inventory, students, studentsBeforeImport, importKept, history, "
+                                   "historyDays, historyStudents, historyItems, historyItemDays, historyHours "
+                                   "RESTART IDENTITY"))))
             qFatal("Cannot empty the test database: %s", qPrintable(query.lastError().text()));
     }
     QSqlDatabase::removeDatabase(name);

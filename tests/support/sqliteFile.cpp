@@ -4,8 +4,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-template <typename Work>
-static auto withConnection(const QString& fileName, Work work)
+template <typename Work> static auto withConnection(const QString& fileName, Work work)
 {
     const QString name = QStringLiteral("sqliteFile");
     decltype(work(std::declval<QSqlDatabase&>())) result {};
