@@ -3,9 +3,13 @@
 #include <QCoreApplication>
 #include <QDir>
 
-FileStores::FileStores(const Clock& clock, const ProgressNote& upgradeNote)
-    : historyFile(clock, upgradeNote)
+FileStores::FileStores(const Clock& clock, const ProgressNote& upgradeNote, std::unique_ptr<Backups> backups)
+    : backupSets(std::move(backups))
+    , historyFile(clock, upgradeNote)
 {
+    const auto safeguard = [this](const QString& action) { return backupSets->safeguard(action); };
+    historyFile.setSafeguard(safeguard);
+    studentFile.setSafeguard(safeguard);
 }
 
 QString FileStores::problem() const

@@ -2,6 +2,7 @@
 
 #include "app/kioskWindowFlags.h"
 #include "app/openStores.h"
+#include "stores/Backups.h"
 
 Kiosk::Kiosk(const ProgressNote& upgradeNote)
     : stores(openStores(clock, upgradeNote))
@@ -9,7 +10,12 @@ Kiosk::Kiosk(const ProgressNote& upgradeNote)
     , history(stores->history())
     , students(stores->students())
 {
-    window.setDataDescription(stores->description());
+    window.setDataDescription([this] { return stores->description(); });
+    QObject::connect(&window, &MainWindow::languageChosen, &window,
+        [this](const QString& language) { translations.choose(language); });
+    window.setBackups(stores->backups());
+    if (Backups* backups = stores->backups())
+        backupScheduler = std::make_unique<BackupScheduler>(*backups);
 }
 
 void Kiosk::showFullScreen()

@@ -1,8 +1,10 @@
 #ifndef KIOSK_H
 #define KIOSK_H
 
+#include "app/BackupScheduler.h"
 #include "app/KioskStores.h"
 #include "app/MainWindow.h"
+#include "app/Translations.h"
 #include "pages/StudentVerifier.h"
 #include "stores/AbstractHistory.h"
 #include "stores/AbstractInventory.h"
@@ -25,6 +27,8 @@ struct Kiosk
     /// \a upgradeNote hears how far a long upgrade of older files has come.
     explicit Kiosk(const ProgressNote& upgradeNote = {});
 
+    // First, so that the notes and refusals of opening the stores speak the kept language.
+    Translations translations;
     SystemClock clock;
     std::unique_ptr<KioskStores> stores;
     AbstractInventory& inventory;
@@ -32,6 +36,8 @@ struct Kiosk
     AbstractStudentList& students;
     StudentVerifier verifier { &students, &history, clock };
     MainWindow window { &inventory, &history, &students, &verifier, clock };
+    /// Only for a kiosk that makes its own backups.
+    std::unique_ptr<BackupScheduler> backupScheduler;
 
     /// Full screen, above all other windows and without title-bar buttons.
     void showFullScreen();

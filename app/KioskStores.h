@@ -6,6 +6,7 @@
 class AbstractHistory;
 class AbstractInventory;
 class AbstractStudentList;
+class Backups;
 
 /// A kiosk's three stores behind their interfaces: the files in its working
 /// directory, or a database that several kiosks share. They are built in the
@@ -13,7 +14,7 @@ class AbstractStudentList;
 class KioskStores
 {
 public:
-    virtual ~KioskStores();
+    virtual ~KioskStores() = default;
 
     virtual AbstractInventory& inventory() = 0;
     virtual AbstractHistory& history() = 0;
@@ -26,6 +27,8 @@ public:
     virtual bool waitsForServer() const = 0;
     /// Where the data lives, for staff.
     virtual QString description() const = 0;
+    /// The kiosk's own backups; none where the database server makes them.
+    virtual Backups* backups() { return nullptr; }
 };
 
 #endif

@@ -11,6 +11,7 @@
 
 #include <QCloseEvent>
 #include <QScopedValueRollback>
+#include <QScrollArea>
 
 static const QString PasswordKey = QStringLiteral("settings/password");
 
@@ -20,10 +21,19 @@ MainWindow::MainWindow(AbstractInventory* inventory, AbstractHistory* history, A
     , historyWidget(new HistoryWidget(history, clock))
     , settingsWidget(new SettingsWidget(inventory, history, students, clock))
     , ui(std::make_unique<Ui::MainWindow>())
-    , throttle(clock)
+    , gate(clock)
     , administrationIdleWatcher(new IdleWatcher(std::chrono::minutes(2), this))
 {
     ui->setupUi(this);
+    // Large text (twice the size on a small screen) scrolls a page rather than cutting it.
+    auto* pageScroller = new QScrollArea;
+    pageScroller->setObjectName(QStringLiteral("pageScroller"));
+    pageScroller->setFrameShape(QFrame::NoFrame);
+    pageScroller->setFocusPolicy(Qt::NoFocus);
+    pageScroller->setWidgetResizable(true);
+    pageScroller->viewport()->setAutoFillBackground(false);
+    delete ui->verticalLayout_2->replaceWidget(ui->pageStack, pageScroller);
+    pageScroller->setWidget(ui->pageStack);
 
     connect(ui->actionToggle_Fullscreen, &QAction::triggered, this, &MainWindow::toggleFullscreen);
     connect(ui->actionChange_Password, &QAction::triggered, this, &MainWindow::changePassword);
@@ -41,6 +51,7 @@ MainWindow::MainWindow(AbstractInventory* inventory, AbstractHistory* history, A
     ui->signOutPageLayout->addWidget(signOutWidget);
     ui->historyPageLayout->addWidget(historyWidget);
     ui->settingsPageLayout->addWidget(settingsWidget);
+    connect(settingsWidget, &SettingsWidget::languageChosen, this, &MainWindow::languageChosen);
 }
 
 // The pages go first and in the order they were made, while the stores they
@@ -52,9 +63,14 @@ MainWindow::~MainWindow()
     delete settingsWidget;
 }
 
-void MainWindow::setDataDescription(const QString& description)
+void MainWindow::setDataDescription(const std::function<QString()>& describe)
 {
-    settingsWidget->setDataDescription(description);
+    settingsWidget->setDataDescription(describe);
+}
+
+void MainWindow::setBackups(Backups* backups)
+{
+    settingsWidget->setBackups(backups);
 }
 
 bool MainWindow::checkAdministratorPassword()
@@ -62,7 +78,7 @@ bool MainWindow::checkAdministratorPassword()
     const QString stored = settings.value(PasswordKey, QString()).toString();
     if (stored.isEmpty())
         return true;
-    if (const std::chrono::seconds wait = throttle.wait(PasswordKey); wait.count() > 0) {
+    if (const std::chrono::seconds wait = gate.wait(PasswordKey); wait.count() > 0) {
         showInformation(
             tr("Too many wrong administrator passwords. Please wait %n seconds.", nullptr, int(wait.count())));
         return false;
@@ -72,14 +88,13 @@ bool MainWindow::checkAdministratorPassword()
     if (!entered)
         return false;
     // Compared as typed: a password with spaces must be typed with them.
-    if (!passwordMatches(stored, *entered)) {
-        throttle.failed(PasswordKey);
+    const PasswordGate::Check checked = gate.check(PasswordKey, stored, *entered);
+    if (checked.outcome != PasswordGate::Outcome::Accepted) {
         showInformation(tr("Invalid password."));
         return false;
     }
-    throttle.forget(PasswordKey);
-    if (const QString hash = renewedHash(stored, *entered); !hash.isNull())
-        settings.setValue(PasswordKey, hash);
+    if (!checked.renewedHash.isNull())
+        settings.setValue(PasswordKey, checked.renewedHash);
     return true;
 }
 
@@ -181,6 +196,13 @@ void MainWindow::changePassword()
         return;
     }
     settings.setValue(PasswordKey, hash);
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

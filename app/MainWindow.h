@@ -1,17 +1,19 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
-#include "stores/GuessThrottle.h"
+#include "stores/PasswordGate.h"
 
 #include <QMainWindow>
 #include <QSettings>
 
+#include <functional>
 #include <memory>
 
 class AbstractHistory;
 class AbstractInventory;
 class AbstractStudentList;
 class AbstractVerifier;
+class Backups;
 class Clock;
 class HistoryWidget;
 class IdleWatcher;
@@ -34,11 +36,18 @@ public:
         AbstractVerifier* verifier, const Clock& clock);
     ~MainWindow() override;
 
-    /// Tells staff in the settings where the kiosk keeps its data.
-    void setDataDescription(const QString& description);
+    /// Tells staff in the settings where the kiosk keeps its data, in words
+    /// that \a describe gives in the language of the moment.
+    void setDataDescription(const std::function<QString()>& describe);
+    /// Tells staff in the settings how the backups go; none where the database server makes them.
+    void setBackups(Backups* backups);
 
     /// Asks for the administrator password unless none is set; true when it may go ahead.
     bool checkAdministratorPassword();
+
+signals:
+    /// Staff chose \a language on the settings side (empty: the system's).
+    void languageChosen(const QString& language);
 
 private slots:
     void signOutButtonClicked();
@@ -50,6 +59,7 @@ private slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void closeIdleAdministration();
@@ -60,7 +70,7 @@ private:
     HistoryWidget* historyWidget;
     SettingsWidget* settingsWidget;
     std::unique_ptr<Ui::MainWindow> ui;
-    GuessThrottle throttle; // of the administrator password
+    PasswordGate gate; // of the administrator password
     // Closes the administration (the settings, and the dialogs of any guarded
     // action) left alone for two minutes, and goes back to Sign Out.
     IdleWatcher* administrationIdleWatcher;

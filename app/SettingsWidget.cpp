@@ -1,6 +1,8 @@
 #include "app/SettingsWidget.h"
 #include "ui_SettingsWidget.h"
 
+#include "app/Translations.h"
+#include "pages/BackupWidget.h"
 #include "pages/InventoryWidget.h"
 #include "pages/PrintWidget.h"
 #include "pages/StudentWidget.h"
@@ -26,10 +28,19 @@ SettingsWidget::SettingsWidget(
     ui->settingsStack->setCurrentIndex(0);
     ui->homeButton->hide();
 
+    // Each language by its own name, so that anyone finds theirs; the system's first.
+    ui->languageBox->addItem(tr("As the system"), QString());
+    for (const QString& language : Translations::languages())
+        ui->languageBox->addItem(Translations::nativeName(language), language);
+    ui->languageBox->setCurrentIndex(ui->languageBox->findData(Translations::chosen()));
+    connect(ui->languageBox, &QComboBox::activated, this,
+        [this](int index) { emit languageChosen(ui->languageBox->itemData(index).toString()); });
+
     ui->inventoryPageLayout->addWidget(inventoryWidget);
     ui->studentsPageLayout->addWidget(studentWidget);
     ui->printingPageLayout->addWidget(printWidget);
     ui->usagePageLayout->addWidget(usageWidget);
+    showNotes();
 }
 
 // Deleted before the stores they point to, in the order they were made.
@@ -39,15 +50,43 @@ SettingsWidget::~SettingsWidget()
     delete studentWidget;
     delete printWidget;
     delete usageWidget;
+    delete backupWidget;
 }
 
-void SettingsWidget::setDataDescription(const QString& description)
+void SettingsWidget::setDataDescription(const std::function<QString()>& describe)
 {
-    ui->dataLabel->setText(tr("Data: %1").arg(description));
+    describeData = describe;
+    showNotes();
 }
 
-void SettingsWidget::setPasswordSet(bool passwordSet)
+void SettingsWidget::setBackups(Backups* backups)
 {
+    delete backupWidget;
+    backupWidget = new BackupWidget(backups);
+    // Below where the data lives.
+    ui->actionPageLayout->addWidget(backupWidget, ui->actionPageLayout->rowCount(), 0);
+}
+
+void SettingsWidget::setPasswordSet(bool set)
+{
+    passwordSet = set;
+    showNotes();
+}
+
+void SettingsWidget::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    ui->retranslateUi(this);
+    ui->languageBox->setItemText(0, tr("As the system"));
+    showNotes();
+}
+
+void SettingsWidget::showNotes()
+{
+    ui->dataLabel->setText(describeData ? tr("Data: %1").arg(describeData()) : QString());
+    ui->versionLabel->setText(tr("Brindlow %1").arg(QStringLiteral(BRINDLOW_VERSION)));
     ui->passwordWarningLabel->setText(passwordSet
             ? QString()
             : tr("No administrator password: anyone at the kiosk can open these pages and close Brindlow. "

@@ -3,11 +3,14 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class AbstractHistory;
 class AbstractInventory;
 class AbstractStudentList;
+class BackupWidget;
+class Backups;
 class Clock;
 class InventoryWidget;
 class PrintWidget;
@@ -29,11 +32,21 @@ public:
         AbstractInventory* inventory, AbstractHistory* history, AbstractStudentList* students, const Clock& clock);
     ~SettingsWidget() override;
 
-    /// Tells staff on the home page where the kiosk keeps its data.
-    void setDataDescription(const QString& description);
+    /// Tells staff on the home page where the kiosk keeps its data, in words
+    /// that \a describe gives in the language of the moment.
+    void setDataDescription(const std::function<QString()>& describe);
+    /// Shows on the home page how the backups go; none where the database server makes them.
+    void setBackups(Backups* backups);
     /// Warns on the home page, while \a passwordSet is false, that anyone can
     /// open these pages.
     void setPasswordSet(bool passwordSet);
+
+signals:
+    /// Staff chose \a language: a code of Translations::languages(), or empty for the system's.
+    void languageChosen(const QString& language);
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private slots:
     void homeButtonClicked();
@@ -43,10 +56,15 @@ private slots:
     void usageButtonClicked();
 
 private:
+    void showNotes();
+
+    std::function<QString()> describeData;
+    bool passwordSet = true;
     InventoryWidget* inventoryWidget;
     StudentWidget* studentWidget;
     PrintWidget* printWidget;
     UsageWidget* usageWidget;
+    BackupWidget* backupWidget = nullptr;
     std::unique_ptr<Ui::SettingsWidget> ui;
 };
 

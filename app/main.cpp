@@ -1,6 +1,7 @@
 #include "app/Kiosk.h"
 #include "app/KioskLock.h"
 #include "app/commandLine.h"
+#include "app/kioskLog.h"
 #include "app/ownerOnlyFiles.h"
 #include "app/quitOnSystemShutdown.h"
 #include "pages/dialogs.h"
@@ -33,10 +34,12 @@ static void nameApplication()
 {
     QCoreApplication::setApplicationName(QStringLiteral("Brindlow"));
     QCoreApplication::setOrganizationName(QStringLiteral("Ostmere"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(BRINDLOW_VERSION));
 }
 
 int main(int argc, char* argv[])
 {
+    installKioskLog();
     if (isCommandLineTask(argc, argv)) {
         QCoreApplication application(argc, argv);
         nameApplication();

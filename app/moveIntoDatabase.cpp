@@ -16,11 +16,6 @@
 
 namespace {
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("moveIntoDatabase", text);
-}
-
 /// Inserts rows of values into \a table in statements of a few hundred rows.
 class RowInserter
 {
@@ -74,7 +69,9 @@ std::pair<bool, QString> moveIntoDatabase(const QString& connection)
     // Run in the wrong folder it would copy nothing and leave empty files behind.
     if (!QFile::exists(QStringLiteral("inventory")) && !QFile::exists(QStringLiteral("history"))
         && !QFile::exists(QStringLiteral("students.lst")))
-        return { false, translated("There is no kiosk's data in this folder: nothing was copied.") };
+        return { false,
+            QCoreApplication::translate(
+                "moveIntoDatabase", "There is no kiosk's data in this folder: nothing was copied.") };
     // A kiosk still running in it would go on changing what is being copied.
     KioskLock lock;
     if (!lock.tryAcquire())
@@ -84,7 +81,8 @@ std::pair<bool, QString> moveIntoDatabase(const QString& connection)
         return { false, database.problem() };
     QSqlDatabase& handle = database.database();
     if (holdsData(handle))
-        return { false, translated("The database holds data already: nothing was copied.") };
+        return { false,
+            QCoreApplication::translate("moveIntoDatabase", "The database holds data already: nothing was copied.") };
 
     SystemClock clock;
     DatabaseInventory inventoryFile;
@@ -94,62 +92,66 @@ std::pair<bool, QString> moveIntoDatabase(const QString& connection)
         if (!problem.isEmpty())
             return { false, problem };
 
-    if (!handle.transaction())
-        return { false, translated("The database cannot take the copy.") };
-    bool copied = true;
     const QList<Item> items = inventoryFile.items();
-    RowInserter inventory(handle, QStringLiteral("inventory"), { "name", "number" });
-    for (const Item& item : items)
-        copied = copied && inventory.add({ textValue(item.name()), item.number() });
-    copied = copied && inventory.flush();
-
     int registered = 0;
-    RowInserter students(handle, QStringLiteral("students"), { "id", "name", "password" });
-    for (int i = 0; i < studentFile.count(); ++i) {
-        const Student student = studentFile.at(i);
-        registered += student.password().isNull() ? 0 : 1;
-        copied = copied && students.add({ student.id(), textValue(student.name()), student.password() });
-    }
-    copied = copied && students.flush();
-
-    // One item out once a day holds from now on; a day that broke it before
-    // keeps its rows, the extra ones without a day.
     qsizetype signOuts = 0;
-    QSet<QString> itemDays;
     QDate first;
     QDate last;
-    RowInserter history(
-        handle, QStringLiteral("history"), { "dateTime", "day", "studentName", "studentId", "itemName", "itemNumber" });
-    const bool read = historyFile.forEachEntry([&](const Entry& entry) {
-        const QDate day = entry.date();
-        const QString itemDay = entry.item().toString() + QLatin1Char('\n') + day.toString(Qt::ISODate);
-        const bool firstOfDay = !itemDays.contains(itemDay);
-        itemDays.insert(itemDay);
-        copied = copied
-            && history.add({ entry.msecsSinceEpoch(),
-                firstOfDay ? QVariant(day) : QVariant(QMetaType::fromType<QDate>()), textValue(entry.student().name()),
-                textValue(entry.student().id()), textValue(entry.item().name()), entry.item().number() });
-        first = first.isValid() ? std::min(first, day) : day;
-        last = std::max(last, day);
-        ++signOuts;
+    const bool committed = inTransaction(handle, [&] {
+        bool copied = true;
+        RowInserter inventory(handle, QStringLiteral("inventory"), { "name", "number" });
+        for (const Item& item : items)
+            copied = copied && inventory.add({ textValue(item.name()), item.number() });
+        copied = copied && inventory.flush();
+
+        RowInserter students(handle, QStringLiteral("students"), { "id", "name", "password" });
+        for (int i = 0; i < studentFile.count(); ++i) {
+            const Student student = studentFile.at(i);
+            registered += student.password().isNull() ? 0 : 1;
+            copied = copied && students.add({ student.id(), textValue(student.name()), student.password() });
+        }
+        copied = copied && students.flush();
+
+        // One item out once a day holds from now on; a day that broke it before
+        // keeps its rows, the extra ones without a day.
+        QSet<QString> itemDays;
+        RowInserter history(handle, QStringLiteral("history"),
+            { "dateTime", "day", "studentName", "studentId", "itemName", "itemNumber" });
+        const bool read = historyFile.forEachEntry([&](const Entry& entry) {
+            const QDate day = entry.date();
+            const QString itemDay = entry.item().toString() + QLatin1Char('\n') + day.toString(Qt::ISODate);
+            const bool firstOfDay = !itemDays.contains(itemDay);
+            itemDays.insert(itemDay);
+            copied = copied
+                && history.add(
+                    { entry.msecsSinceEpoch(), firstOfDay ? QVariant(day) : QVariant(QMetaType::fromType<QDate>()),
+                        textValue(entry.student().name()), textValue(entry.student().id()),
+                        textValue(entry.item().name()), entry.item().number() });
+            first = first.isValid() ? std::min(first, day) : day;
+            last = std::max(last, day);
+            ++signOuts;
+        });
+        copied = copied && read && history.flush();
+        for (const char* topic : { "inventory", "students", "history" })
+            copied = copied && database.notify(QString::fromLatin1(topic));
+        return copied;
     });
-    copied = copied && read && history.flush();
-    for (const char* topic : { "inventory", "students", "history" })
-        copied = copied && database.notify(QString::fromLatin1(topic));
-    if (!copied || !handle.commit()) {
-        handle.rollback();
-        return { false, translated("The copy failed, and nothing was copied; the log says why.") };
-    }
+    if (!committed)
+        return { false,
+            QCoreApplication::translate(
+                "moveIntoDatabase", "The copy failed, and nothing was copied; the log says why.") };
     // Years of history arrived at once: the server's statistics and visibility
     // map would only catch up later, and plans made meanwhile would be poor.
     QSqlQuery tidy(handle);
     execLogged(tidy, QStringLiteral("VACUUM ANALYZE"));
     return { true,
-        translated("Copied %1 items, %2 students (%3 with a registered password) and %4 sign-outs%5.")
+        QCoreApplication::translate(
+            "moveIntoDatabase", "Copied %1 items, %2 students (%3 with a registered password) and %4 sign-outs%5.")
             .arg(items.size())
             .arg(studentFile.count())
             .arg(registered)
             .arg(signOuts)
-            .arg(signOuts ? translated(" from %1 to %2").arg(first.toString(Qt::ISODate), last.toString(Qt::ISODate))
+            .arg(signOuts ? QCoreApplication::translate("moveIntoDatabase", " from %1 to %2")
+                                .arg(first.toString(Qt::ISODate), last.toString(Qt::ISODate))
                           : QString()) };
 }

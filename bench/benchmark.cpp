@@ -21,6 +21,7 @@
 #include "pages/HistoryWidget.h"
 #include "pages/SignOutWidget.h"
 #include "pages/UsageWidget.h"
+#include "stores/Backups.h"
 #include "stores/FileStudentList.h"
 #include "stores/ImportPreview.h"
 #include "stores/fileAccess.h"
@@ -37,6 +38,7 @@
 #include <QCommandLinkButton>
 #include <QDateEdit>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -179,6 +181,50 @@ void measureSignOut(Table& table, Kiosk& kiosk, FloorConnection& history, int re
             });
         });
     table.againstFloor(operation, ms, floorMs, checkPassword ? "<= 2 x floor, < 150 ms" : "<= 2 x floor");
+}
+
+/// A backup of the kiosk's files on its own thread, and what a sign-out (apart
+/// from the password check) waits meanwhile, beyond its time without one.
+void measureBackup(Table& table, Kiosk& kiosk, int repeats)
+{
+    auto [student, free] = signOutCandidates(kiosk);
+    const auto signOut = [&, id = student.id()] {
+        const Item item = free.takeFirst();
+        return nanoseconds([&] {
+            if (signOutApartFromPassword(kiosk.students, kiosk.history, kiosk.clock, id, item)
+                != SignOutOutcome::Recorded)
+                qFatal("The sign-out of %s was refused", qPrintable(item.toString()));
+        });
+    };
+    std::vector<qint64> alone;
+    for (int i = 0; i < 3 * repeats; ++i)
+        alone.push_back(signOut());
+    const double aloneMs = medianMs(alone);
+    Backups& backups = *kiosk.stores->backups();
+    std::vector<qint64> backupNs;
+    std::vector<qint64> during;
+    for (int run = 0; run < repeats; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        backups.start();
+        while (backups.running() && free.size() > 1) {
+            during.push_back(signOut());
+            QCoreApplication::processEvents();
+        }
+        while (backups.running())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        backupNs.push_back(timer.nsecsElapsed());
+        if (!backups.status().failure.isEmpty())
+            qFatal("%s", qPrintable(backups.status().failure));
+    }
+    if (during.empty())
+        qFatal("No sign-out was made during a backup");
+    table.time("backup of the files (online copy, verified), start to a good set", medianMs(backupNs));
+    table.time(QString("one sign-out apart from the password check during a backup, extra wait, median (%L1 runs)")
+                   .arg(during.size()),
+        medianMs(during) - aloneMs, "< 100 ms");
+    table.time("one sign-out apart from the password check during a backup, extra wait, worst",
+        *std::max_element(during.begin(), during.end()) / 1e6 - aloneMs, "< 100 ms");
 }
 
 void measurePasswords(Table& table, Kiosk& kiosk, int repeats, bool onDatabase)
@@ -589,7 +635,7 @@ int main(int argc, char* argv[])
     if (arguments.size() < 2) {
         std::fprintf(stderr,
             "usage: benchmark FOLDER [REPEATS "
-            "[startup|signout|scan|history|usage|students|inventory|export|race]...]\n");
+            "[startup|signout|scan|history|usage|students|inventory|export|backup|race]...]\n");
         return 2;
     }
     const QString folder = QDir(arguments.at(1)).absolutePath();
@@ -600,7 +646,7 @@ int main(int argc, char* argv[])
     const bool onDatabase = !connection.isEmpty();
     const QStringList allParts = onDatabase
         ? QStringList { "startup", "signout", "history", "usage", "export", "race" }
-        : QStringList { "startup", "signout", "scan", "history", "usage", "students", "inventory", "export" };
+        : QStringList { "startup", "signout", "scan", "history", "usage", "students", "inventory", "export", "backup" };
     const auto measured
         = [&](const char* part) { return allParts.contains(part) && (parts.isEmpty() || parts.contains(part)); };
     const QByteArray loadBefore = loadAverage();
@@ -642,6 +688,8 @@ int main(int argc, char* argv[])
         }
         if (measured("export"))
             measureExport(table, kiosk, repeats);
+        if (measured("backup"))
+            measureBackup(table, kiosk, repeats);
     }
     table.add("peak resident memory (ru_maxrss)", Table::megabytes(peakResidentKb()), {}, {}, "< 150 MB");
     if (measured("race")) {

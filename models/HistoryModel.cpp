@@ -1,6 +1,5 @@
 #include "models/HistoryModel.h"
 
-#include "models/flatTable.h"
 #include "stores/AbstractHistory.h"
 
 // A few screens of rows a block; enough blocks for a view and its scrolling.
@@ -53,16 +52,6 @@ void HistoryModel::setFilter(
     query.studentWords = studentWords;
     query.itemWords = itemWords;
     refresh();
-}
-
-QModelIndex HistoryModel::index(int row, int column, const QModelIndex& parent) const
-{
-    return flatIndex(row, column, parent, [this](int r, int c) { return createIndex(r, c); });
-}
-
-QModelIndex HistoryModel::parent(const QModelIndex&) const
-{
-    return flatParent();
 }
 
 int HistoryModel::rowCount(const QModelIndex& parent) const

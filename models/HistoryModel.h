@@ -4,7 +4,7 @@
 #include "stores/Entry.h"
 #include "stores/HistoryQuery.h"
 
-#include <QAbstractItemModel>
+#include <QAbstractTableModel>
 #include <QHash>
 
 #include <optional>
@@ -15,7 +15,7 @@ class AbstractHistory;
 /// read-only table. It reads only the rows a view asks for, in blocks, so a
 /// range of years costs what a day costs; every change, filter and sort
 /// starts afresh.
-class HistoryModel : public QAbstractItemModel
+class HistoryModel : public QAbstractTableModel
 {
     Q_OBJECT
 
@@ -28,8 +28,6 @@ public:
 
     void setFilter(const QDate& from, const QDate& to, const QStringList& studentWords, const QStringList& itemWords);
 
-    QModelIndex index(int row, int column, const QModelIndex& parent = QModelIndex()) const override;
-    QModelIndex parent(const QModelIndex& child) const override;
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

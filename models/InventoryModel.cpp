@@ -1,9 +1,7 @@
 #include "models/InventoryModel.h"
 
-#include "models/flatTable.h"
+#include "models/collatedSort.h"
 #include "stores/AbstractInventory.h"
-
-#include <algorithm>
 
 InventoryModel::InventoryModel(AbstractInventory* inventory)
     : inventory(inventory)
@@ -20,16 +18,6 @@ Item InventoryModel::item(const QModelIndex& index) const
 int InventoryModel::row(const Item& item) const
 {
     return int(rows.indexOf(item));
-}
-
-QModelIndex InventoryModel::index(int row, int column, const QModelIndex& parent) const
-{
-    return flatIndex(row, column, parent, [this](int r, int c) { return createIndex(r, c); });
-}
-
-QModelIndex InventoryModel::parent(const QModelIndex&) const
-{
-    return flatParent();
 }
 
 int InventoryModel::rowCount(const QModelIndex& parent) const
@@ -56,7 +44,7 @@ QVariant InventoryModel::headerData(int, Qt::Orientation, int role) const
 
 void InventoryModel::sort(int, Qt::SortOrder order)
 {
-    rowOrder = { order };
+    rowOrder = order;
     refresh();
 }
 
@@ -64,13 +52,8 @@ void InventoryModel::refresh()
 {
     beginResetModel();
     rows = inventory->items();
-    std::sort(rows.begin(), rows.end(), rowOrder);
+    collatedSort(
+        rows, [](const Item& item) { return item.name(); },
+        [](const Item& a, const Item& b) { return a.number() < b.number(); }, rowOrder);
     endResetModel();
-}
-
-bool InventoryModel::RowOrder::operator()(const Item& a, const Item& b) const
-{
-    if (order == Qt::DescendingOrder)
-        return RowOrder { Qt::AscendingOrder }(b, a);
-    return a < b;
 }

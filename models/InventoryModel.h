@@ -3,13 +3,13 @@
 
 #include "stores/Item.h"
 
-#include <QAbstractItemModel>
+#include <QAbstractTableModel>
 
 class AbstractInventory;
 
-/// Every item of the inventory as a one-column list sorted by name, then
-/// number; re-reads the store on every change and sort.
-class InventoryModel : public QAbstractItemModel
+/// Every item of the inventory as a one-column list sorted by name as the
+/// chosen language collates it, then by number; re-reads the store on every change and sort.
+class InventoryModel : public QAbstractTableModel
 {
     Q_OBJECT
 
@@ -21,8 +21,6 @@ public:
     /// The row that shows \a item, or -1 when the inventory does not hold it.
     int row(const Item& item) const;
 
-    QModelIndex index(int row, int column, const QModelIndex& parent = QModelIndex()) const override;
-    QModelIndex parent(const QModelIndex& child) const override;
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -33,15 +31,9 @@ private slots:
     void refresh();
 
 private:
-    struct RowOrder
-    {
-        Qt::SortOrder order;
-        bool operator()(const Item& a, const Item& b) const;
-    };
-
     AbstractInventory* inventory;
     QList<Item> rows;
-    RowOrder rowOrder { Qt::AscendingOrder };
+    Qt::SortOrder rowOrder = Qt::AscendingOrder;
 };
 
 #endif

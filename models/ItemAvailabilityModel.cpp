@@ -21,6 +21,11 @@ ItemAvailabilityModel::ItemAvailabilityModel(InventoryModel* inventory, Abstract
 QVariant ItemAvailabilityModel::data(const QModelIndex& index, int role) const
 {
     switch (role) {
+    case Qt::DisplayRole:
+        // Greyed out, and said in words for whoever cannot tell the grey.
+        if (isSignedOut(index))
+            return tr("%1 (signed out today)").arg(QIdentityProxyModel::data(index, role).toString());
+        break;
     case Qt::ForegroundRole:
         if (isSignedOut(index))
             return QGuiApplication::palette().brush(QPalette::Disabled, QPalette::Text);

@@ -1,12 +1,9 @@
 #include "models/StudentListModel.h"
 
-#include "models/flatTable.h"
+#include "models/collatedSort.h"
 #include "stores/AbstractStudentList.h"
 
-#include <QCollator>
-
 #include <algorithm>
-#include <vector>
 
 StudentListModel::StudentListModel(AbstractStudentList* students)
     : students(students)
@@ -18,16 +15,6 @@ StudentListModel::StudentListModel(AbstractStudentList* students)
 Student StudentListModel::student(const QModelIndex& index) const
 {
     return rows.at(index.row());
-}
-
-QModelIndex StudentListModel::index(int row, int column, const QModelIndex& parent) const
-{
-    return flatIndex(row, column, parent, [this](int r, int c) { return createIndex(r, c); });
-}
-
-QModelIndex StudentListModel::parent(const QModelIndex&) const
-{
-    return flatParent();
 }
 
 int StudentListModel::rowCount(const QModelIndex& parent) const
@@ -80,18 +67,7 @@ void StudentListModel::sortRows()
         });
         return;
     }
-
-    // Collating names is costly, so each name's key is computed once, not once
-    // per comparison.
-    const QCollator collator;
-    std::vector<std::pair<QCollatorSortKey, Student>> keyed;
-    keyed.reserve(rows.size());
-    for (const Student& student : std::as_const(rows))
-        keyed.emplace_back(collator.sortKey(student.name()), student);
-    std::sort(keyed.begin(), keyed.end(), [descending](const auto& a, const auto& b) {
-        return descending ? b.first.compare(a.first) < 0 : a.first.compare(b.first) < 0;
-    });
-    rows.clear();
-    for (auto& [key, student] : keyed)
-        rows.append(std::move(student));
+    collatedSort(
+        rows, [](const Student& student) { return student.name(); },
+        [](const Student& a, const Student& b) { return a.id() < b.id(); }, rowOrder.order);
 }

@@ -3,14 +3,14 @@
 
 #include "stores/Student.h"
 
-#include <QAbstractItemModel>
+#include <QAbstractTableModel>
 
 class AbstractStudentList;
 
 /// The student list as a sortable two-column table, "Name" (in the locale's
 /// collation) and "Id" (in code-unit order); re-reads the list on every
 /// change and sort. Passwords are never shown.
-class StudentListModel : public QAbstractItemModel
+class StudentListModel : public QAbstractTableModel
 {
     Q_OBJECT
 
@@ -20,8 +20,6 @@ public:
     /// The student shown in the row of \a index, password included.
     Student student(const QModelIndex& index) const;
 
-    QModelIndex index(int row, int column, const QModelIndex& parent = QModelIndex()) const override;
-    QModelIndex parent(const QModelIndex& child) const override;
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

@@ -10,7 +10,7 @@
 class AbstractVerifier
 {
 public:
-    virtual ~AbstractVerifier() = 0;
+    virtual ~AbstractVerifier() = default;
 
     /// Why a sign-out was refused, where the caller treats it apart from the others.
     enum class Refusal { Other, WrongPassword };

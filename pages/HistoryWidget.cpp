@@ -4,6 +4,7 @@
 
 #include "models/HistoryModel.h"
 #include "pages/dateRange.h"
+#include "pages/languageChange.h"
 #include "pages/searchWords.h"
 #include "stores/Clock.h"
 
@@ -103,4 +104,13 @@ void HistoryWidget::followToday()
         resetClicked();
     else
         defaultDay = clock.today();
+}
+
+void HistoryWidget::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        sortViewsAgain(this);
+    }
 }

@@ -26,6 +26,7 @@ public:
     ~HistoryWidget() override;
 
 protected:
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:

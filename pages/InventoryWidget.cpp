@@ -4,6 +4,7 @@
 #include "models/InventoryModel.h"
 #include "pages/LabelSheet.h"
 #include "pages/dialogs.h"
+#include "pages/languageChange.h"
 #include "stores/AbstractInventory.h"
 
 #include <QPrintDialog>
@@ -57,10 +58,10 @@ void InventoryWidget::removeItems()
         names.append(item.toString());
     QString named = names.join(QLatin1String(", "));
     if (items.size() > NamedInQuestion)
-        named = tr("%1 and %L2 more").arg(named).arg(items.size() - NamedInQuestion);
+        named = tr("%1 and %Ln more", nullptr, int(items.size() - NamedInQuestion)).arg(named);
     const QString question = items.size() == 1
         ? tr("Are you sure you want to delete %1?").arg(named)
-        : tr("Are you sure you want to delete these %L1 copies: %2?").arg(items.size()).arg(named);
+        : tr("Are you sure you want to delete these %Ln copies: %1?", nullptr, int(items.size())).arg(named);
     // Deleting takes the copies' labels with them: only on purpose, never by Return.
     if (!askYesNo(this, question, Answer::No))
         return;
@@ -114,4 +115,13 @@ QList<Item> InventoryWidget::itemsToLabel() const
             items.append(model->item(model->index(row, 0)));
     }
     return items;
+}
+
+void InventoryWidget::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        sortViewsAgain(this);
+    }
 }

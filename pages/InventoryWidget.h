@@ -25,6 +25,9 @@ public:
     explicit InventoryWidget(AbstractInventory* inventory);
     ~InventoryWidget() override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private slots:
     void addItems();
     void removeItems();

@@ -31,8 +31,8 @@ QString PrintWidget::summaryHtml(const QDate& day) const
 
 QString PrintWidget::titleHtml(const QDate& day) const
 {
-    // The day and month names in the system's language, as in "Sun Dec 6 2026".
-    const QString date = QLocale::system().toString(day, QStringLiteral("ddd MMM d yyyy"));
+    // As in "Sun Dec 6 2026"; each language writes the day its own way.
+    const QString date = QLocale().toString(day, tr("ddd MMM d yyyy", "date format"));
     return QStringLiteral("<h1>%1</h1><hr>").arg(tr("Summary for %1").arg(date).toHtmlEscaped());
 }
 
@@ -60,8 +60,8 @@ QString PrintWidget::rowsHtml(const QDate& day) const
 QString PrintWidget::rowHtml(const Entry& entry) const
 {
     return QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
-        .arg(entry.time().toString(QStringLiteral("hh:mm:ss ap")), entry.student().toString().toHtmlEscaped(),
-            entry.item().toString().toHtmlEscaped());
+        .arg(QLocale().toString(entry.time(), tr("hh:mm:ss ap", "time format")),
+            entry.student().toString().toHtmlEscaped(), entry.item().toString().toHtmlEscaped());
 }
 
 void PrintWidget::printLog()
@@ -102,4 +102,13 @@ void PrintWidget::rebuildPreview()
     previewStale = false;
     shownDay = clock.today();
     ui->previewText->setHtml(summaryHtml(shownDay));
+}
+
+void PrintWidget::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        updateLog();
+    }
 }

@@ -34,6 +34,7 @@ public:
     QString rowHtml(const Entry& entry) const;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private slots:

@@ -9,11 +9,13 @@
 #include "pages/IdleWatcher.h"
 #include "pages/ScanFilter.h"
 #include "pages/dialogs.h"
+#include "pages/languageChange.h"
 #include "stores/AbstractHistory.h"
 #include "stores/AbstractStudentList.h"
 #include "stores/Clock.h"
 #include "stores/itemOut.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
@@ -22,6 +24,9 @@
 
 #include <algorithm>
 #include <chrono>
+
+static constexpr int FormBoxWidth = 100;
+static constexpr int PlaceholderMargin = 8;
 
 /// True when \a condition holds; otherwise tells the user \a message and puts
 /// the focus on \a widget, where the missing input belongs.
@@ -58,6 +63,7 @@ SignOutWidget::SignOutWidget(AbstractInventory* inventory, AbstractHistory* hist
     , idleWatcher(new IdleWatcher(std::chrono::minutes(1), this))
 {
     ui->setupUi(this);
+    fitPlaceholders();
     connect(ui->signOutButton, &QPushButton::clicked, this, &SignOutWidget::signOutItem);
     // The keyboard alone does it: Return after the ID moves on to the password,
     // Return after the password (or on the item box, keyPressEvent) signs out.
@@ -65,7 +71,8 @@ SignOutWidget::SignOutWidget(AbstractInventory* inventory, AbstractHistory* hist
     connect(ui->passwordBox, &QLineEdit::returnPressed, this, &SignOutWidget::signOutItem);
     connect(scanFilter, &ScanFilter::itemScanned, this, &SignOutWidget::selectItem);
     connect(scanFilter, &ScanFilter::cardScanned, this, &SignOutWidget::fillInId);
-    connect(scanFilter, &ScanFilter::labelUnreadable, this, [this] { announce(tr("Please scan the label again.")); });
+    connect(scanFilter, &ScanFilter::labelUnreadable, this,
+        [this] { announce(SignOutWidget::tr("Please scan the label again.")); });
 
     // Starts on the first item. Once the inventory changes, QComboBox would pick
     // its first row again; nobody chose that one, so the choice is cleared instead
@@ -180,6 +187,9 @@ void SignOutWidget::announce(const QString& notice)
 {
     ui->noticeLabel->setText(notice);
     noticeTimer->start();
+    // Gone in a few seconds: a screen reader must hear it now, wherever the focus is.
+    QAccessibleEvent alert(ui->noticeLabel, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 bool SignOutWidget::validateInput()
@@ -198,4 +208,24 @@ void SignOutWidget::followToday()
         return;
     logDate = date;
     historyModel->setFilter(date, date, {}, {});
+}
+
+void SignOutWidget::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        fitPlaceholders();
+        sortViewsAgain(this);
+        inventoryModel->sort(0);
+    }
+}
+
+// The boxes keep the form's width unless a language's placeholder needs more.
+void SignOutWidget::fitPlaceholders()
+{
+    for (QLineEdit* box : { ui->usernameBox, ui->passwordBox }) {
+        const int width = box->fontMetrics().horizontalAdvance(box->placeholderText()) + 2 * PlaceholderMargin;
+        box->setFixedWidth(std::max(FormBoxWidth, width));
+    }
 }

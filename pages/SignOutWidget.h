@@ -45,6 +45,7 @@ public slots:
     void signOutItem();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -53,6 +54,7 @@ private:
     void selectItem(const Item& item);
     void fillInId(const QString& id);
     void announce(const QString& notice);
+    void fitPlaceholders();
     void followToday();
     void forgetStudent();
 

@@ -112,7 +112,7 @@ void StudentImportDialog::showProblems()
     if (problems.size() > ShownProblems) {
         const qsizetype more = problems.size() - ShownProblems;
         problems.resize(ShownProblems);
-        problems.append(tr("... and %L1 more.").arg(more));
+        problems.append(tr("... and %Ln more.", nullptr, int(more)));
     }
     ui->problemView->setPlainText(problems.join(QLatin1Char('\n')));
 }

@@ -1,17 +1,9 @@
 #include "pages/StudentVerifier.h"
 
 #include "pages/dialogs.h"
-#include "stores/AbstractHistory.h"
-#include "stores/AbstractStudentList.h"
-#include "stores/Clock.h"
-#include "stores/itemOut.h"
-#include "stores/passwordHash.h"
 
 StudentVerifier::StudentVerifier(AbstractStudentList* students, AbstractHistory* history, const Clock& clock)
-    : students(students)
-    , history(history)
-    , clock(clock)
-    , throttle(clock)
+    : rule(students, history, clock)
 {
 }
 
@@ -20,86 +12,51 @@ std::pair<bool, Student> StudentVerifier::verify(
 {
     if (refusal)
         *refusal = Refusal::Other;
-    const std::pair<bool, Student> refused(false, Student());
-    if (!students->contains(id)) {
-        showInformation(tr("Invalid username."));
-        return refused;
+    SignOutRule::Decision decision = rule.decide(id, password, item);
+    if (decision.outcome == SignOutRule::Outcome::NeedsConfirmation) {
+        const std::optional<QString> confirmation = askPassword(nullptr,
+            tr("A password was not previously registered for '%1'.\nPlease re-confirm your password.")
+                .arg(decision.student.toString()));
+        if (!confirmation)
+            return { false, Student() };
+        // Trimmed as the page trims the password typed first.
+        decision = rule.confirm(decision.student, password, confirmation->trimmed());
     }
-    const Student record = students->student(id);
-    const std::optional<bool> signedOut = isItemOut(*history, item, clock.today());
-    if (!signedOut) {
-        // Unread, the item could be out already: better no sign-out than two.
-        showInformation(tr("The sign-out could not be recorded. Please tell a member of staff."));
-        return refused;
+    if (refusal) {
+        // A registered password is refused only when it is wrong; the page then empties it.
+        const bool wrong
+            = decision.outcome == SignOutRule::Outcome::WrongPassword || decision.outcome == SignOutRule::Outcome::Held;
+        *refusal = wrong ? Refusal::WrongPassword : Refusal::Other;
     }
-    if (*signedOut) {
-        showInformation(tr("The item is already signed out."));
-        return refused;
-    }
-    if (!checkPassword(record, password)) {
-        // A registered password is refused only when it is wrong; it may have
-        // been registered a moment ago, on another kiosk.
-        if (refusal && !students->student(id).password().isNull())
-            *refusal = Refusal::WrongPassword;
-        return refused;
-    }
-    // The record as read before a first password was registered: its password is still null.
-    return { true, record };
+    if (const QString message = explanation(decision); !message.isEmpty())
+        showInformation(message);
+    const bool accepted = decision.outcome == SignOutRule::Outcome::Accepted
+        || decision.outcome == SignOutRule::Outcome::AcceptedUnsaved;
+    return { accepted, accepted ? decision.student : Student() };
 }
 
-bool StudentVerifier::checkPassword(const Student& record, const QString& password)
+QString StudentVerifier::explanation(const SignOutRule::Decision& decision)
 {
-    const QString& id = record.id();
-    if (record.password().isNull()) {
-        // Reset by staff: whoever was held starts afresh.
-        throttle.forget(id);
-        return registerPassword(id, password);
-    }
-    if (const std::chrono::seconds wait = throttle.wait(id); wait.count() > 0) {
-        showInformation(tr("Too many wrong passwords for this student ID. "
-                           "Please wait %n seconds or ask a member of staff.",
-            nullptr, int(wait.count())));
-        return false;
-    }
-    if (!passwordMatches(record.password(), password)) {
-        throttle.failed(id);
-        showInformation(tr("Invalid password."));
-        return false;
-    }
-    throttle.forget(id);
-    if (const QString hash = renewedHash(record.password(), password); !hash.isNull())
-        students->setPassword(id, hash);
-    return true;
-}
-
-bool StudentVerifier::registerPassword(const QString& id, const QString& password)
-{
-    const std::optional<QString> confirmation = askPassword(nullptr,
-        tr("A password was not previously registered for '%1'.\nPlease re-confirm your password.")
-            .arg(students->student(id).toString()));
-    if (!confirmation)
-        return false;
-    // Trimmed as the page trims the password typed first.
-    if (confirmation->trimmed() != password) {
-        showInformation(tr("The passwords did not match."));
-        return false;
-    }
-    // Registered, even when empty: only a null password means "not registered".
-    const QString hash = hashPassword(password);
-    switch (hash.isNull() ? AbstractStudentList::Registration::NotStored : students->registerPassword(id, hash)) {
-    case AbstractStudentList::Registration::Registered:
-        return true;
-    case AbstractStudentList::Registration::AlreadyRegistered: {
-        // Another kiosk registered this student's first password a moment ago:
-        // that one counts, and this attempt is checked against it.
-        const Student registered = students->student(id);
-        return !registered.password().isNull() && checkPassword(registered, password);
-    }
-    case AbstractStudentList::Registration::NotStored:
+    switch (decision.outcome) {
+    case SignOutRule::Outcome::Accepted:
+    case SignOutRule::Outcome::NeedsConfirmation:
+    case SignOutRule::Outcome::ResetMeanwhile:
         break;
+    case SignOutRule::Outcome::AcceptedUnsaved:
+        return tr("Your password could not be saved. Please tell a member of staff.");
+    case SignOutRule::Outcome::UnknownStudent:
+        return tr("Invalid username.");
+    case SignOutRule::Outcome::HistoryUnreadable:
+        return tr("The sign-out could not be recorded. Please tell a member of staff.");
+    case SignOutRule::Outcome::ItemOut:
+        return tr("The item is already signed out.");
+    case SignOutRule::Outcome::WrongPassword:
+        return tr("Invalid password.");
+    case SignOutRule::Outcome::Held:
+        return tr("Too many wrong passwords for this student ID. Please wait %n seconds or ask a member of staff.",
+            nullptr, int(decision.wait.count()));
+    case SignOutRule::Outcome::ConfirmationDiffers:
+        return tr("The passwords did not match.");
     }
-    // The sign-out goes ahead, but a password the list could not keep would be
-    // gone after a restart, free for the next person to claim.
-    showInformation(tr("Your password could not be saved. Please tell a member of staff."));
-    return true;
+    return QString();
 }

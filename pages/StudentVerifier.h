@@ -2,7 +2,7 @@
 #define STUDENTVERIFIER_H
 
 #include "pages/AbstractVerifier.h"
-#include "stores/GuessThrottle.h"
+#include "stores/SignOutRule.h"
 
 #include <QCoreApplication>
 
@@ -12,8 +12,8 @@ class Clock;
 
 /// Accepts a sign-out when the ID is listed, the item is not out today and the
 /// password is right; a student's first password is registered once typed twice.
-/// Refusals are told to the student in message boxes. Guessing an ID's
-/// password is slowed down after a few wrong ones.
+/// The rule decides; this tells the student in message boxes and asks for the
+/// confirmation of a first password.
 class StudentVerifier : public AbstractVerifier
 {
     Q_DECLARE_TR_FUNCTIONS(StudentVerifier)
@@ -25,13 +25,10 @@ public:
         const QString& id, const QString& password, const Item& item, Refusal* refusal = nullptr) override;
 
 private:
-    bool checkPassword(const Student& record, const QString& password);
-    bool registerPassword(const QString& id, const QString& password);
+    /// What the student is told of \a decision; empty when nothing.
+    static QString explanation(const SignOutRule::Decision& decision);
 
-    AbstractStudentList* students;
-    AbstractHistory* history;
-    const Clock& clock;
-    GuessThrottle throttle; // by student ID
+    SignOutRule rule;
 };
 
 #endif

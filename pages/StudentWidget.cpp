@@ -5,6 +5,7 @@
 #include "pages/ExportHistoryDialog.h"
 #include "pages/StudentImportDialog.h"
 #include "pages/dialogs.h"
+#include "pages/languageChange.h"
 #include "stores/AbstractHistory.h"
 #include "stores/AbstractStudentList.h"
 #include "stores/ImportPreview.h"
@@ -151,4 +152,14 @@ void StudentWidget::updateUndoButton()
             ? tr("The list kept before the last import is damaged: the import cannot be undone.")
             : QString());
     ui->undoNoteLabel->setVisible(!ui->undoNoteLabel->text().isEmpty());
+}
+
+void StudentWidget::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        sortViewsAgain(this);
+        updateUndoButton();
+    }
 }

@@ -29,6 +29,9 @@ public:
     StudentWidget(AbstractHistory* history, AbstractStudentList* students, const Clock& clock);
     ~StudentWidget() override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private slots:
     void openStudentList();
     void undoImport();

@@ -17,7 +17,7 @@ class AbstractHistory : public QObject
     Q_OBJECT
 
 public:
-    ~AbstractHistory() override = 0;
+    ~AbstractHistory() override = default;
 
     virtual bool clear() = 0;
     /// Records that \a student signed out \a item now.

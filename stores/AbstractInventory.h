@@ -13,7 +13,7 @@ class AbstractInventory : public QObject
     Q_OBJECT
 
 public:
-    ~AbstractInventory() override = 0;
+    ~AbstractInventory() override = default;
 
     /// Adds each (name, number) pair not held yet, once.
     virtual bool addItems(const QList<Item>& items) = 0;

@@ -14,7 +14,7 @@ class AbstractStudentList : public QObject
     Q_OBJECT
 
 public:
-    ~AbstractStudentList() override = 0;
+    ~AbstractStudentList() override = default;
 
     /// Replaces the whole list (the last student of an ID wins); emits modified().
     virtual bool setStudents(const QList<Student>& students) = 0;

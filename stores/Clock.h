@@ -12,7 +12,7 @@ class Clock : public QObject
     Q_OBJECT
 
 public:
-    ~Clock() override = 0;
+    ~Clock() override = default;
 
     virtual QDateTime now() const = 0;
     QDate today() const { return now().date(); }

@@ -21,9 +21,9 @@ DatabaseHistory::~DatabaseHistory() = default;
 
 bool DatabaseHistory::clear()
 {
-    bool stored = database.transaction() && execAllLogged(database, historyDeletion()) && database.commit();
-    if (!stored)
-        database.rollback();
+    // Not without a backup to undo it from, where one is asked for.
+    const bool stored = (!safeguard || safeguard(QStringLiteral("clear-history")))
+        && inTransaction(database, [this] { return execAllLogged(database, historyDeletion()); });
     // What was read may have moved: rows came in, or all went.
     historyReader.forget();
     emit modified();

@@ -5,6 +5,7 @@
 #include "stores/SqlHistory.h"
 #include "stores/SqliteTable.h"
 #include "stores/UsageReader.h"
+#include "stores/safeguard.h"
 
 class Clock;
 
@@ -26,6 +27,8 @@ public:
     QString problem() const { return table.problem(); }
     /// What staff should know of a file the kiosk can use all the same.
     QString notice() const { return table.notice(); }
+    /// Asked before clear().
+    void setSafeguard(const Safeguard& guard) { safeguard = guard; }
     /// Hands every entry to \a take in the order of recording, without holding
     /// them all (to copy years of history); false when not all could be read.
     bool forEachEntry(const std::function<void(const Entry&)>& take) { return historyReader.forEachEntry(take); }
@@ -39,6 +42,7 @@ private:
     QSqlDatabase& database;
     HistoryReader historyReader;
     UsageReader historyUsage;
+    Safeguard safeguard;
 };
 
 #endif

@@ -10,19 +10,12 @@
 #include <functional>
 
 /// Runs \a statement on consecutive chunks of \a items (SQLite allows at most
-/// 500 terms in a compound select); several chunks share one transaction, so
-/// the change is all or nothing.
+/// 500 terms in a compound select) in one transaction, so the change is all
+/// or nothing.
 static bool inChunks(
     QSqlDatabase& database, const QList<Item>& items, const std::function<bool(const QList<Item>&)>& statement)
 {
-    if (items.size() <= MaxRowsPerStatement)
-        return statement(items);
-    if (!database.transaction())
-        return false;
-    if (forEachChunk(items, statement) && database.commit())
-        return true;
-    database.rollback();
-    return false;
+    return inTransaction(database, [&] { return forEachChunk(items, statement); });
 }
 
 // The schema's versions, each the step from the one before.
@@ -38,6 +31,11 @@ DatabaseInventory::DatabaseInventory()
 }
 
 DatabaseInventory::~DatabaseInventory() = default;
+
+int DatabaseInventory::schemaVersion()
+{
+    return int(Schema.size());
+}
 
 bool DatabaseInventory::addItems(const QList<Item>& items)
 {

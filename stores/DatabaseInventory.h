@@ -18,6 +18,9 @@ public:
     bool removeItems(const QList<Item>& items) override;
     QList<Item> items() override;
 
+    /// The version of the file this release writes.
+    static int schemaVersion();
+
     /// Why the file cannot be used; empty when it can.
     QString problem() const { return table.problem(); }
 

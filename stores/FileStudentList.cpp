@@ -62,6 +62,8 @@ bool FileStudentList::setStudents(const QList<Student>& list)
 
 bool FileStudentList::importStudents(const QList<Student>& list)
 {
+    if (safeguard && !safeguard(QStringLiteral("import")))
+        return false;
     const bool kept = writeListFile(keptFileName, students);
     // An undo must never put back a list older than the one replaced now.
     if (!kept)
@@ -82,7 +84,7 @@ bool FileStudentList::undoImport()
 {
     const auto [opened, loaded] = readListFile(keptFileName);
     const auto& [list, intact] = loaded;
-    if (!opened || !intact)
+    if (!opened || !intact || (safeguard && !safeguard(QStringLiteral("undo-import"))))
         return false;
     students = sortedById(list);
     keepFileUntilChanged = false;

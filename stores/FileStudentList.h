@@ -2,6 +2,7 @@
 #define FILESTUDENTLIST_H
 
 #include "stores/SortedStudentList.h"
+#include "stores/safeguard.h"
 
 /// The student list, kept in memory in ascending order of ID and saved to its
 /// file after every change and at destruction.
@@ -23,6 +24,9 @@ public:
     Registration registerPassword(const QString& id, const QString& password) override;
     bool clearPasswords(const QStringList& ids) override;
 
+    /// Asked before an import and its undo, which replace the list.
+    void setSafeguard(const Safeguard& guard) { safeguard = guard; }
+
 private:
     bool save();
 
@@ -31,6 +35,7 @@ private:
     // Set when the file exists but could not be read in full: it may hold
     // students this run does not know of, so only a change replaces it.
     bool keepFileUntilChanged = false;
+    Safeguard safeguard;
 };
 
 #endif

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <tuple>
 
 // SQLite cannot tell a long range from a short one: a long range in another
 // order than time is read along that order's index instead of being sorted.
@@ -30,7 +31,6 @@ public:
         : dateTime(record.indexOf(QStringLiteral("dateTime")))
         , studentName(record.indexOf(QStringLiteral("studentName")))
         , studentId(record.indexOf(QStringLiteral("studentId")))
-        , studentPassword(record.indexOf(QStringLiteral("studentPassword")))
         , itemName(record.indexOf(QStringLiteral("itemName")))
         , itemNumber(record.indexOf(QStringLiteral("itemNumber")))
     {
@@ -39,8 +39,8 @@ public:
     Entry entry(const QSqlQuery& query) const
     {
         return Entry(query.value(dateTime).toLongLong(),
-            Student(query.value(studentName).toString(), query.value(studentId).toString(),
-                studentPassword < 0 ? QString() : query.value(studentPassword).toString()),
+            // No password: rows keep none, and older ones had theirs cleared.
+            Student(query.value(studentName).toString(), query.value(studentId).toString(), QString()),
             Item(query.value(itemName).toString(), query.value(itemNumber).toInt()));
     }
 
@@ -48,7 +48,6 @@ private:
     int dateTime;
     int studentName;
     int studentId;
-    int studentPassword;
     int itemName;
     int itemNumber;
 };
@@ -97,12 +96,7 @@ HistoryReader::HistoryReader(QSqlDatabase& database, Planner planner)
 // Texts folded one by one would each be a commit of their own.
 bool HistoryReader::foldNewTextsAtOnce()
 {
-    if (!database.transaction())
-        return false;
-    if (foldNewTexts(database) && database.commit())
-        return true;
-    database.rollback();
-    return false;
+    return inTransaction(database, [this] { return foldNewTexts(database); });
 }
 
 QList<Entry> HistoryReader::entries(
@@ -279,7 +273,10 @@ QList<Entry> HistoryReader::sliceInOrder(Reading& reading, qsizetype offset, qsi
     const auto previous = std::find_if(reading.slices.cbegin(), reading.slices.cend(), endsAt);
     const auto next = std::find_if(reading.slices.cbegin(), reading.slices.cend(), startsAt);
 
-    auto [start, end] = momentsOf(query.from, query.to);
+    // Plain variables: C++17 lets no lambda capture a structured binding.
+    qint64 start = 0;
+    qint64 end = 0;
+    std::tie(start, end) = momentsOf(query.from, query.to);
     SqlPart afterSlice;
     qsizetype skipped = 0;
     bool backwards = false;

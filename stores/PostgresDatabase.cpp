@@ -1,5 +1,6 @@
 #include "stores/PostgresDatabase.h"
 
+#include "stores/connectionString.h"
 #include "stores/postgresSchema.h"
 #include "stores/sqlExec.h"
 
@@ -24,11 +25,12 @@ static QString connectionName()
 // these settings of libpq give up within seconds, unless the string sets its own.
 static QString withTimeouts(const QString& connection)
 {
+    const QStringList given = connectionKeywords(connection).value_or(QStringList());
     QString options = connection;
     for (const char* setting : { "connect_timeout=5", "keepalives=1", "keepalives_idle=5", "keepalives_interval=2",
              "keepalives_count=2", "tcp_user_timeout=5000" }) {
         const QString name = QString::fromLatin1(setting).section(QLatin1Char('='), 0, 0);
-        if (!options.contains(name))
+        if (!given.contains(name))
             options += QLatin1Char(' ') + QLatin1String(setting);
     }
     return options;
@@ -75,15 +77,15 @@ bool PostgresDatabase::connect()
 bool PostgresDatabase::createSchema()
 {
     // Several kiosks may start at once: the first one creates, the others wait and find it.
-    if (!handle.transaction())
-        return false;
-    QSqlQuery lock(handle);
-    const SchemaUpgrade upgrade = lock.exec(QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(SchemaLock))
-        ? upgradePostgresSchema(handle)
-        : SchemaUpgrade::Failed;
-    if (upgrade == SchemaUpgrade::Done && handle.commit())
+    SchemaUpgrade upgrade = SchemaUpgrade::Failed;
+    if (inTransaction(handle, [&] {
+            QSqlQuery lock(handle);
+            upgrade = lock.exec(QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(SchemaLock))
+                ? upgradePostgresSchema(handle)
+                : SchemaUpgrade::Failed;
+            return upgrade == SchemaUpgrade::Done;
+        }))
         return true;
-    handle.rollback();
     tooNew = upgrade == SchemaUpgrade::TooNew;
     refusal = tooNew ? QCoreApplication::translate("PostgresDatabase",
                   "The database was set up by a newer version of Brindlow. "

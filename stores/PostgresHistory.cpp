@@ -25,12 +25,11 @@ bool PostgresHistory::clear()
 {
     QSqlDatabase& handle = database.database();
     // No sign-out of another kiosk may come between the rows and what describes them.
-    bool stored = handle.transaction()
-        && execAllLogged(
-            handle, QStringList { QStringLiteral("LOCK TABLE history IN EXCLUSIVE MODE") } + historyDeletion())
-        && database.notify(QStringLiteral("history")) && handle.commit();
-    if (!stored)
-        handle.rollback();
+    const bool stored = inTransaction(handle, [&] {
+        return execAllLogged(
+                   handle, QStringList { QStringLiteral("LOCK TABLE history IN EXCLUSIVE MODE") } + historyDeletion())
+            && database.notify(QStringLiteral("history"));
+    });
     changed();
     return stored;
 }

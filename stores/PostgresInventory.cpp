@@ -64,12 +64,9 @@ QList<Item> PostgresInventory::items()
 bool PostgresInventory::change(const QList<Item>& items, const std::function<bool(const QList<Item>&)>& statement)
 {
     QSqlDatabase& handle = database.database();
-    bool stored = items.isEmpty();
-    if (!stored && handle.transaction()) {
-        stored = forEachChunk(items, statement) && database.notify(QStringLiteral("inventory")) && handle.commit();
-        if (!stored)
-            handle.rollback();
-    }
+    const bool stored = items.isEmpty() || inTransaction(handle, [&] {
+        return forEachChunk(items, statement) && database.notify(QStringLiteral("inventory"));
+    });
     emit modified();
     return stored;
 }

@@ -102,9 +102,7 @@ bool PostgresStudentList::undoImport()
 bool PostgresStudentList::changeList(const std::function<bool()>& change)
 {
     QSqlDatabase& handle = database.database();
-    bool stored = handle.transaction() && change() && database.notify(Students) && handle.commit();
-    if (!stored)
-        handle.rollback();
+    const bool stored = inTransaction(handle, [&] { return change() && database.notify(Students); });
     reload();
     emit modified();
     return stored;
@@ -113,18 +111,16 @@ bool PostgresStudentList::changeList(const std::function<bool()>& change)
 bool PostgresStudentList::replaceWith(const QList<Student>& replacing)
 {
     QSqlQuery query(database.database());
-    bool stored = execLogged(query, QStringLiteral("DELETE FROM students"));
-    for (qsizetype start = 0; stored && start < replacing.size(); start += MaxRowsPerStatement) {
-        const QList<Student> chunk = replacing.mid(start, MaxRowsPerStatement);
-        QVariantList values;
-        for (const Student& student : chunk)
-            values << student.id() << textValue(student.name()) << student.password();
-        stored = execLogged(query,
-            QLatin1String("INSERT INTO students (id, name, password) VALUES ")
-                + repeated(QStringLiteral("(?, ?, ?)"), QStringLiteral(", "), chunk.size()),
-            values);
-    }
-    return stored;
+    return execLogged(query, QStringLiteral("DELETE FROM students"))
+        && forEachChunk(replacing, [&query](const QList<Student>& chunk) {
+               QVariantList values;
+               for (const Student& student : chunk)
+                   values << student.id() << textValue(student.name()) << student.password();
+               return execLogged(query,
+                   QLatin1String("INSERT INTO students (id, name, password) VALUES ")
+                       + repeated(QStringLiteral("(?, ?, ?)"), QStringLiteral(", "), chunk.size()),
+                   values);
+           });
 }
 
 bool PostgresStudentList::setPassword(const QString& id, const QString& password)
@@ -158,18 +154,15 @@ AbstractStudentList::Registration PostgresStudentList::registerPassword(const QS
 bool PostgresStudentList::clearPasswords(const QStringList& ids)
 {
     QSqlDatabase& handle = database.database();
-    bool stored = handle.transaction();
-    QSqlQuery query(handle);
-    for (qsizetype start = 0; stored && start < ids.size(); start += MaxRowsPerStatement) {
-        const QStringList chunk = ids.mid(start, MaxRowsPerStatement);
-        stored = execLogged(query,
-            QStringLiteral("UPDATE students SET password = NULL WHERE id IN (%1)")
-                .arg(repeated(QStringLiteral("?"), QStringLiteral(", "), chunk.size())),
-            QVariantList(chunk.cbegin(), chunk.cend()));
-    }
-    stored = stored && database.notify(Passwords) && handle.commit();
-    if (!stored)
-        handle.rollback();
+    const bool stored = inTransaction(handle, [&] {
+        QSqlQuery query(handle);
+        return forEachChunk(ids, [&query](const QList<QString>& chunk) {
+            return execLogged(query,
+                QStringLiteral("UPDATE students SET password = NULL WHERE id IN (%1)")
+                    .arg(repeated(QStringLiteral("?"), QStringLiteral(", "), chunk.size())),
+                QVariantList(chunk.cbegin(), chunk.cend()));
+        }) && database.notify(Passwords);
+    });
     reload();
     return stored;
 }

@@ -25,13 +25,10 @@ enum class StepResult { Applied, Failed, RewriteFailed };
 // transaction; the version follows it, so a rewrite cut short is done again.
 static StepResult applyStep(QSqlDatabase& database, const SchemaStep& step, int version, const ProgressNote& note)
 {
-    if (!database.transaction())
-        return StepResult::Failed;
     const bool rewrite = step.afterwards == SchemaStep::RewriteFile;
-    if (!step.change(database, note) || (!rewrite && !setVersion(database, version)) || !database.commit()) {
-        database.rollback();
+    if (!inTransaction(
+            database, [&] { return step.change(database, note) && (rewrite || setVersion(database, version)); }))
         return StepResult::Failed;
-    }
     if (!rewrite)
         return StepResult::Applied;
     QSqlQuery vacuum(database);

@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QIODevice>
+#include <QTimeZone>
 
 #include <algorithm>
 #include <limits>
@@ -16,9 +17,7 @@ constexpr qsizetype BlockRows = 10'000;
 // Appends moments as "yyyy-MM-ddTHH:mm:ss" in local time. QDateTime asks the
 // system for the zone's offset on every conversion, a file system call on
 // Linux, so a million rows would cost a million of them; here the offset is
-// asked only where it may change. Zones change their offset on a quarter hour,
-// and never twice within six hours: an offset that is the same at the start
-// of a quarter hour and six hours later holds in between.
+// asked again only past the zone's next change of it.
 class LocalMoments
 {
 public:
@@ -41,12 +40,9 @@ public:
     }
 
 private:
-    static constexpr qint64 QuarterMSecs = 15 * 60 * 1000;
-    static constexpr qint64 SpanMSecs = 6 * 60 * 60 * 1000;
     static constexpr qint64 SecsPerDay = 24 * 60 * 60;
 
     static qint64 floorDivision(qint64 a, qint64 b) { return a / b - (a % b < 0 ? 1 : 0); }
-    static int offsetSecsOf(qint64 msecs) { return QDateTime::fromMSecsSinceEpoch(msecs).offsetFromUtc(); }
     static void appendTwoDigits(QString& text, int value)
     {
         text += QChar(u'0' + value / 10);
@@ -56,13 +52,16 @@ private:
     int offsetSecsAt(qint64 msecs)
     {
         if (msecs < knownFrom || msecs >= knownUntil) {
-            knownFrom = floorDivision(msecs, QuarterMSecs) * QuarterMSecs;
-            offsetSecs = offsetSecsOf(knownFrom);
-            const bool steady = offsetSecsOf(knownFrom + SpanMSecs) == offsetSecs;
-            knownUntil = knownFrom + (steady ? SpanMSecs : QuarterMSecs);
+            const QDateTime moment = QDateTime::fromMSecsSinceEpoch(msecs, Qt::UTC);
+            offsetSecs = zone.offsetFromUtc(moment);
+            const QTimeZone::OffsetData next = zone.nextTransition(moment);
+            knownFrom = msecs;
+            knownUntil = next.atUtc.isValid() ? next.atUtc.toMSecsSinceEpoch() : std::numeric_limits<qint64>::max();
         }
         return offsetSecs;
     }
+
+    const QTimeZone zone = QTimeZone::systemTimeZone();
 
     qint64 knownFrom = 0;
     qint64 knownUntil = 0;

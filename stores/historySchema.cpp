@@ -152,18 +152,17 @@ static bool foldTexts(QSqlDatabase& database, const QString& table, const QStrin
     while (unfolded.next())
         values << unfolded.value(0) << foldForSearch(unfolded.value(1).toString());
     // Many rows a statement: after a large history moved in there are thousands.
-    const qsizetype perStatement = 2 * MaxRowsPerStatement;
-    for (qsizetype start = 0; start < values.size(); start += perStatement) {
-        const QVariantList chunk = values.mid(start, perStatement);
-        QSqlQuery update(database);
-        if (!execLogged(update,
+    return forEachChunk(
+        values,
+        [&](const QVariantList& chunk) {
+            QSqlQuery update(database);
+            return execLogged(update,
                 QStringLiteral("WITH texts (row, folded) AS (VALUES %2) "
                                "UPDATE %1 SET folded = texts.folded FROM texts WHERE %1.rowid = texts.row")
                     .arg(table, repeated(QStringLiteral("(?, ?)"), QStringLiteral(", "), chunk.size() / 2)),
-                chunk))
-            return false;
-    }
-    return true;
+                chunk);
+        },
+        2 * MaxRowsPerStatement);
 }
 
 bool foldNewTexts(QSqlDatabase& database)

@@ -2,14 +2,6 @@
 
 #include <QStringList>
 
-bool forEachChunk(const QList<Item>& items, const std::function<bool(const QList<Item>&)>& statement)
-{
-    for (qsizetype start = 0; start < items.size(); start += MaxRowsPerStatement)
-        if (!statement(items.mid(start, MaxRowsPerStatement)))
-            return false;
-    return true;
-}
-
 QString textValue(const QString& text)
 {
     return text.isNull() ? QStringLiteral("") : text;

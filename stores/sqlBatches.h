@@ -1,11 +1,7 @@
 #ifndef SQLBATCHES_H
 #define SQLBATCHES_H
 
-#include "stores/Item.h"
-
 #include <QList>
-
-#include <functional>
 
 // Statements over many rows at once, and the values bound to them.
 
@@ -13,8 +9,16 @@
 /// lists are cut into chunks of this many.
 constexpr qsizetype MaxRowsPerStatement = 200;
 
-/// Runs \a statement on consecutive chunks of \a items until one fails.
-bool forEachChunk(const QList<Item>& items, const std::function<bool(const QList<Item>&)>& statement);
+/// Runs \a statement on consecutive chunks of \a rows, \a perChunk at most,
+/// until one fails; true when none failed.
+template <typename Row, typename Statement>
+bool forEachChunk(const QList<Row>& rows, Statement statement, qsizetype perChunk = MaxRowsPerStatement)
+{
+    for (qsizetype start = 0; start < rows.size(); start += perChunk)
+        if (!statement(rows.mid(start, perChunk)))
+            return false;
+    return true;
+}
 
 /// A null string would be bound as NULL, which never equals itself and cannot
 /// be compared to find the rows after it: the empty text is stored instead

@@ -1,5 +1,6 @@
 #include "stores/sqlExec.h"
 
+#include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlField>
@@ -71,4 +72,14 @@ bool execAllLogged(QSqlDatabase& database, const QStringList& statements)
             return false;
     }
     return true;
+}
+
+bool inTransaction(QSqlDatabase& database, const std::function<bool()>& work)
+{
+    if (!database.transaction())
+        return false;
+    if (work() && database.commit())
+        return true;
+    database.rollback();
+    return false;
 }

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QVariantList>
 
+#include <functional>
+
 class QSqlDatabase;
 class QSqlQuery;
 
@@ -16,5 +18,8 @@ bool execLogged(QSqlQuery& query, const QString& statement);
 bool execLogged(QSqlQuery& query, const QString& statement, const QVariantList& values);
 /// Executes \a statements on \a database one by one until one fails, which is logged.
 bool execAllLogged(QSqlDatabase& database, const QStringList& statements);
+/// Runs \a work in a transaction of \a database, committed when it succeeds
+/// and rolled back when it fails; true when the work is committed.
+bool inTransaction(QSqlDatabase& database, const std::function<bool()>& work);
 
 #endif

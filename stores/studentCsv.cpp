@@ -6,22 +6,21 @@
 #include <QTextStream>
 
 // Whether the rest of \a device is valid UTF-8. Read in blocks, so that a
-// large file costs no memory; a character cut by the end of a block is
-// checked with the next one.
+// large file costs no memory; the decoder carries a character cut by the end
+// of a block over to the next one.
 static bool isUtf8(QIODevice& device)
 {
-    QByteArray pending;
+    QStringDecoder decoder(QStringConverter::Utf8);
+    // decode() is lazy: the bytes are decoded only into the text it is made.
     for (QByteArray block; !(block = device.read(1 << 16)).isEmpty();) {
-        pending += block;
-        // Back to the first byte of the last character (at most four bytes).
-        qsizetype last = pending.size() - 1;
-        while (last > 0 && last > pending.size() - 4 && (uchar(pending.at(last)) & 0xc0) == 0x80)
-            --last;
-        if (!QByteArrayView(pending).first(last).isValidUtf8())
+        const QString text = decoder.decode(block);
+        if (decoder.hasError())
             return false;
-        pending.remove(0, last);
     }
-    return QByteArrayView(pending).isValidUtf8();
+    // A character cut short by the end of the file waits in the decoder; a
+    // line break after it shows it as an error.
+    const QString lineBreak = decoder.decode(QByteArrayView("\n", 1));
+    return !decoder.hasError();
 }
 
 namespace {

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Redraws the kiosk's PNG icons (tools/icons/drawIcons.cpp) and, from the
-# application icon, the Windows icon file of 256 down to 16 pixels
-# (tools/icons/makeIco.cpp).
+# application icon, the Windows icon file of 256 down to 16 pixels and the
+# same sizes for the Linux icon theme (tools/icons/makeIco.cpp). The theme's
+# scalable icon, app/linux/icons/scalable/brindlow.svg, is drawn by hand
+# after the same design.
 #
 # Usage: tools/draw-icons.sh
 #   Set ICONS_BUILD_DIR to reuse a build folder; otherwise a temporary one is used.
@@ -22,4 +24,5 @@ cmake --build "$build" >/dev/null
 
 export QT_QPA_PLATFORM=offscreen
 "$build/drawIcons" "$resources"
-"$build/makeIco" "$resources/MainWindow/Icon.png" "$(realpath "$here/../app/windows")/Brindlow.ico"
+app="$(realpath "$here/../app")"
+"$build/makeIco" "$resources/MainWindow/Icon.png" "$app/windows/Brindlow.ico" "$app/linux/icons"

@@ -10,11 +10,17 @@ packages=(
     xvfb xauth fonts-dejavu-core
     poppler-utils zbar-tools python3
     libqt6sql6-psql libpq-dev postgresql-15
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 
 # "fuzz": clang with its libFuzzer and sanitizer runtimes, for tools/fuzz.sh.
 if [ "${1:-}" = fuzz ]; then
     packages+=(clang libclang-rt-14-dev)
+fi
+
+# "package": building the Debian package and checking it, for tools/package.sh.
+if [ "${1:-}" = package ]; then
+    packages+=(dpkg-dev fakeroot lintian desktop-file-utils appstream)
 fi
 
 missing=()

@@ -2,26 +2,33 @@
 #include "pages/IdleWatcher.h"
 #include "stores/passwordHash.h"
 #include "support/DialogAnswerer.h"
+#include "support/PseudoTranslator.h"
 #include "support/TestWorkspace.h"
 #include "support/clickButton.h"
 #include "support/namedChild.h"
 #include "support/sqliteFile.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCommandLinkButton>
 #include <QDataStream>
 #include <QDateEdit>
 #include <QFileDialog>
+#include <QGroupBox>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTreeView>
 
 #include <ctime>
 #include <functional>
@@ -53,9 +60,12 @@ QString sidebarStyleSheet(const QString& image)
         + image
         + ");\n}\n\n"
           "QCheckBox::checked\n{\n"
-          "\tbackground-color: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 lightgray, stop:1 white);\n"
-          "\tborder-top: 2px solid qlineargradient(x1:0, y1:1, x2:0, y2:0, stop:0 black, stop:1 lightgray);\n"
-          "\tborder-bottom: 2px solid qlineargradient(x1:0, y1:1, x2:0, y2:0, stop:0 lightgray, stop:1 black);\n"
+          "\tbackground-color: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 palette(midlight), stop:1 "
+          "palette(base));\n"
+          "\tborder-top: 2px solid qlineargradient(x1:0, y1:1, x2:0, y2:0, stop:0 palette(shadow), stop:1 "
+          "palette(midlight));\n"
+          "\tborder-bottom: 2px solid qlineargradient(x1:0, y1:1, x2:0, y2:0, stop:0 palette(midlight), stop:1 "
+          "palette(shadow));\n"
           "}\n\n"
           "QCheckBox\n{\n\tbackground-color: none;\n\ttext-align: centre;\n}";
 }
@@ -98,8 +108,14 @@ private slots:
     void idFieldHasTheFocus_data();
     void idFieldHasTheFocus();
     void studentListWrittenAfterTeardown();
+    void everyControlHasAnAccessibleName();
+    void languageSwitchChangesEveryText_data();
+    void languageSwitchChangesEveryText();
+    void pseudoTranslationFitsEveryPage();
 
 private:
+    void showEveryPage(const std::function<void(const QString& page)>& onEach);
+    QStringList visibleTexts();
     template <typename T> T* child(const QString& name);
     void click(const QString& name);
     void answer(DialogAnswerer& answerer, const QStringList& dialogs, const QString& typed);
@@ -751,6 +767,137 @@ void tst_MainWindow::studentListWrittenAfterTeardown()
     stream << quint32(2) << QString("Ada") << QString("1") << registered << QString("Bo") << QString("2")
            << QString("x");
     QCOMPARE(workspace->readFile("students.lst"), expected);
+}
+
+/// Shows each page in turn, the settings' sub-pages included, and hands it to \a onEach.
+void tst_MainWindow::showEveryPage(const std::function<void(const QString& page)>& onEach)
+{
+    const QList<QPair<QString, QString>> pages { { "sign-out", "signOutButton" }, { "history", "historyButton" },
+        { "settings home", "actionSettings" }, { "inventory", "inventoryButton" }, { "students", "studentsButton" },
+        { "printing", "printingButton" } };
+    for (const auto& [page, button] : pages) {
+        if (page != "settings home" && child<QWidget>("homeButton")->isVisible())
+            click("homeButton");
+        click(button);
+        // The settings show the sub-page they were left on.
+        if (page == "settings home" && child<QWidget>("homeButton")->isVisible())
+            click("homeButton");
+        // Texts set on a language change lay their pages out again afterwards.
+        for (int pass = 0; pass < 3; ++pass)
+            QCoreApplication::processEvents();
+        onEach(page);
+    }
+}
+
+QStringList tst_MainWindow::visibleTexts()
+{
+    QStringList texts;
+    for (QWidget* widget : kiosk->window.findChildren<QWidget*>()) {
+        if (!widget->isVisible())
+            continue;
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            texts << label->text();
+        else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            texts << button->text() << button->accessibleName();
+        else if (auto* group = qobject_cast<QGroupBox*>(widget))
+            texts << group->title();
+        else if (auto* view = qobject_cast<QTreeView*>(widget))
+            for (int column = 0; column < view->model()->columnCount(); ++column)
+                texts << view->model()->headerData(column, Qt::Horizontal).toString();
+    }
+    for (QAction* action : child<QMenu>("menuAdmin")->actions())
+        texts << action->text();
+    texts.removeAll(QString());
+    return texts;
+}
+
+void tst_MainWindow::everyControlHasAnAccessibleName()
+{
+    storePassword(QString());
+    QStringList unnamed;
+    showEveryPage([&](const QString& page) {
+        for (QWidget* widget : kiosk->window.findChildren<QWidget*>()) {
+            // Qt's own parts of a control (a spin box's line edit) are the control's.
+            if (!widget->isVisible() || !(widget->focusPolicy() & Qt::TabFocus)
+                || widget->objectName().startsWith("qt_"))
+                continue;
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+            if (!accessible || accessible->text(QAccessible::Name).trimmed().isEmpty())
+                unnamed << page + ": " + widget->objectName() + " (" + widget->metaObject()->className() + ")";
+        }
+    });
+    unnamed.removeDuplicates();
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+}
+
+void tst_MainWindow::languageSwitchChangesEveryText_data()
+{
+    QTest::addColumn<QString>("language");
+    // Words that are the same in the language as in English (besides the program's name).
+    QTest::addColumn<QStringList>("alike");
+
+    QTest::newRow("German left in English") << "de" << QStringList { "Filter", "Name" };
+    QTest::newRow("French left in English") << "fr" << QStringList { "Date" };
+    QTest::newRow("Spanish left in English") << "es" << QStringList {};
+    QTest::newRow("Bokmål left in English") << "nb" << QStringList { "Filter" };
+    QTest::newRow("Polish left in English") << "pl" << QStringList {};
+}
+
+void tst_MainWindow::languageSwitchChangesEveryText()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, alike);
+    storePassword(QString());
+    QStringList english;
+    showEveryPage([&](const QString&) { english << visibleTexts(); });
+
+    auto* box = child<QComboBox>("languageBox");
+    const int index = box->findData(language);
+    QVERIFY2(index > 0, "the language is not offered");
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+    QCoreApplication::processEvents();
+    QStringList translated;
+    showEveryPage([&](const QString&) { translated << visibleTexts(); });
+
+    QStringList leftInEnglish;
+    for (const QString& text : std::as_const(translated))
+        // The program's name (with its release) is the same in every language.
+        if (english.contains(text) && !alike.contains(text)
+            && QString(text).remove("Brindlow").contains(QRegularExpression("[A-Za-z]{2}")))
+            leftInEnglish << text;
+    kiosk->translations.choose("en");
+    leftInEnglish.removeDuplicates();
+    QVERIFY2(leftInEnglish.isEmpty(), qPrintable(leftInEnglish.join(" | ")));
+}
+
+// Longer, accented texts show no cut text on any page of a 1024 x 768 screen.
+void tst_MainWindow::pseudoTranslationFitsEveryPage()
+{
+    storePassword(QString());
+    PseudoTranslator pseudo;
+    QCoreApplication::installTranslator(&pseudo);
+    kiosk->window.resize(1024, 768);
+    QStringList cut;
+    showEveryPage([&](const QString& page) {
+        for (QLabel* label : kiosk->window.findChildren<QLabel*>()) {
+            if (!label->isVisible() || label->text().isEmpty() || Qt::mightBeRichText(label->text()))
+                continue;
+            const bool fits = label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
+                                                : label->minimumSizeHint().width() <= label->width();
+            if (!fits)
+                cut << page + ": " + label->objectName();
+        }
+        for (QAbstractButton* button : kiosk->window.findChildren<QAbstractButton*>())
+            if (button->isVisible() && !button->text().isEmpty() && button->sizeHint().width() > button->width())
+                cut << page + ": " + button->objectName();
+        for (QLineEdit* box : kiosk->window.findChildren<QLineEdit*>())
+            if (box->isVisible()
+                && box->fontMetrics().horizontalAdvance(box->placeholderText()) > box->contentsRect().width() - 8)
+                cut << page + ": " + box->objectName();
+    });
+    QCoreApplication::removeTranslator(&pseudo);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
 }
 
 QTEST_MAIN(tst_MainWindow)

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTest>
 
@@ -23,6 +24,7 @@ private slots:
     void systemEndsItWithoutThePassword_data();
     void systemEndsItWithoutThePassword();
     void secondKioskInTheSameFolderStops();
+    void backupBesideAKioskRestoredOnlyAfterIt();
     void startsInAReadOnlyFolder();
     void filesAreTheKioskUsersAlone();
     void refusesAFileOfANewerRelease();
@@ -106,7 +108,17 @@ void tst_kioskProcess::secondKioskInTheSameFolderStops()
 
     QProcess second;
     startKiosk(second);
-    QVERIFY(QTest::qWaitFor([&] { return second.readAllStandardError().contains("already running"); }, 10000));
+    QByteArray log;
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            log += second.readAllStandardError();
+            return log.contains("already running");
+        },
+        10000));
+    // For the session's journal: the moment and the level of each line.
+    static const QRegularExpression line(
+        R"((^|\n)\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}\S* warning: [^\n]*already running)");
+    QVERIFY2(line.match(QString::fromLocal8Bit(log)).hasMatch(), log.constData());
     // Its message box waits for someone to read it; the first kiosk carries on.
     second.kill();
     second.waitForFinished();
@@ -116,6 +128,31 @@ void tst_kioskProcess::secondKioskInTheSameFolderStops()
     first.terminate();
     QVERIFY(first.waitForFinished(10000));
     QCOMPARE(first.exitCode(), 0);
+}
+
+void tst_kioskProcess::backupBesideAKioskRestoredOnlyAfterIt()
+{
+    QProcess kiosk;
+    startKiosk(kiosk);
+    QVERIFY(waitForLock());
+    QProcess tool;
+    startKiosk(tool, { "--backup-now" });
+    QVERIFY(tool.waitForFinished(30000));
+    QCOMPARE(tool.exitCode(), 0);
+    const QString set = QString::fromLocal8Bit(tool.readAllStandardOutput()).section(' ', -1).trimmed().chopped(1);
+    QVERIFY2(QFile::exists(set + "/history"), qPrintable(set));
+
+    startKiosk(tool, { "--restore-backup", set });
+    QVERIFY(tool.waitForFinished(30000));
+    QVERIFY2(tool.exitCode() != 0, "restored under a running kiosk");
+    QVERIFY(QDir(workspace->path()).entryList({ "before-restore-*" }, QDir::Dirs).isEmpty());
+
+    kiosk.terminate();
+    QVERIFY(kiosk.waitForFinished(10000));
+    startKiosk(tool, { "--restore-backup", set });
+    QVERIFY(tool.waitForFinished(30000));
+    QCOMPARE(tool.exitCode(), 0);
+    QCOMPARE(QDir(workspace->path()).entryList({ "before-restore-*" }, QDir::Dirs).size(), 1);
 }
 
 // No lock file can be made there, which is no sign of another kiosk.

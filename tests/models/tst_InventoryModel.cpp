@@ -19,6 +19,8 @@ private slots:
     void headerAndItems();
     void followsTheStore();
     void marksCopiesSignedOutToday();
+    void collation_data();
+    void collation();
 };
 
 void tst_InventoryModel::order_data()
@@ -26,7 +28,7 @@ void tst_InventoryModel::order_data()
     QTest::addColumn<int>("column");
     QTest::addColumn<Qt::SortOrder>("order");
     QTest::addColumn<QStringList>("items");
-    const QStringList ascending { "Drum #1", "Drum #2", "Drum #10", "Zither #1", "drum #1" };
+    const QStringList ascending { "drum #1", "Drum #1", "Drum #2", "Drum #10", "Zither #1" };
     QStringList descending = ascending;
     std::reverse(descending.begin(), descending.end());
     QTest::newRow("ascending") << 0 << Qt::AscendingOrder << ascending;
@@ -45,6 +47,34 @@ void tst_InventoryModel::order()
     InventoryModel model(&inventory);
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     model.sort(column, order);
+    QCOMPARE(columnTexts(&model), items);
+}
+
+// Names sort as the chosen language sorts them, not by code point.
+void tst_InventoryModel::collation_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("items");
+
+    QTest::newRow("German Ä after Z, by code point")
+        << "de" << QStringList { "Akkordeon #1", "Äolsharfe #1", "Zither #1" };
+    QTest::newRow("Swedish Ä among the A, as German sorts")
+        << "sv" << QStringList { "Akkordeon #1", "Zither #1", "Äolsharfe #1" };
+    QTest::newRow("Polish Ł after M, by code point") << "pl" << QStringList { "Lutnia #1", "Łyżki #1", "Marimba #1" };
+}
+
+void tst_InventoryModel::collation()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, items);
+    TestWorkspace workspace;
+    DatabaseInventory inventory;
+    for (const QString& text : items)
+        inventory.addItems({ Item(text.chopped(3), 1) });
+    const QLocale before;
+    QLocale::setDefault(QLocale(language));
+    InventoryModel model(&inventory);
+    QLocale::setDefault(before);
     QCOMPARE(columnTexts(&model), items);
 }
 
@@ -102,9 +132,9 @@ void tst_InventoryModel::marksCopiesSignedOutToday()
     QCOMPARE(marked(), QStringList());
 
     history.record(Entry(clock.now(), student, Item("Cello", 2)));
-    QCOMPARE(marked(), QStringList { "Cello #2" });
+    QCOMPARE(marked(), QStringList { "Cello #2 (signed out today)" });
     QVERIFY(model.index(1, 0).data(Qt::ForegroundRole) != model.index(0, 0).data(Qt::ForegroundRole));
-    QCOMPARE(columnTexts(&model), QStringList({ "Cello #1", "Cello #2", "Harp #1" }));
+    QCOMPARE(columnTexts(&model), QStringList({ "Cello #1", "Cello #2 (signed out today)", "Harp #1" }));
 
     clock.set(QDateTime(clock.today().addDays(1), QTime(0, 0)));
     QCOMPARE(marked(), QStringList());
@@ -114,7 +144,7 @@ void tst_InventoryModel::marksCopiesSignedOutToday()
     history.record(Entry(clock.now(), student, Item("Harp", 1)));
     QCOMPARE(marked(), QStringList());
     history.reading = true;
-    QCOMPARE(marked(), QStringList { "Harp #1" });
+    QCOMPARE(marked(), QStringList { "Harp #1 (signed out today)" });
 }
 
 // The marks take their colour from the application's palette.

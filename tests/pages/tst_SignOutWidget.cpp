@@ -68,6 +68,8 @@ private slots:
     void keyboardAlone();
     void scanning_data();
     void scanning();
+    void tabOrder_data();
+    void tabOrder();
 
 private:
     bool rebuildPage();
@@ -251,7 +253,7 @@ void tst_SignOutWidget::acceptedSignOut()
     QCOMPARE(history->stored.first().item(), Item("Violin", 1));
     QCOMPARE(child<QLineEdit>("usernameBox")->text(), QString());
     QCOMPARE(child<QLineEdit>("passwordBox")->text(), QString());
-    QCOMPARE(itemBox->currentText(), QStringLiteral("Violin #1"));
+    QCOMPARE(itemBox->currentText(), QStringLiteral("Violin #1 (signed out today)"));
     QCOMPARE(logColumn(1), QStringList { "Ada Lovelace (1815)" });
     QCOMPARE(logColumn(2), QStringList { "Violin #1" });
     QVERIFY(answerer.shown().isEmpty());
@@ -623,6 +625,34 @@ void tst_SignOutWidget::scanning()
     // A scanner's Return ends its scan and nothing else.
     QCOMPARE(verifier->calls.size(), attempts);
     QCOMPARE(child<QLabel>("noticeLabel")->text(), notice);
+}
+
+// The keyboard alone goes ID, password, item, Sign Out, then the log, and back.
+void tst_SignOutWidget::tabOrder_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("to");
+
+    QTest::newRow("ID skips the password") << "usernameBox" << int(Qt::Key_Tab) << "passwordBox";
+    QTest::newRow("password skips the item") << "passwordBox" << int(Qt::Key_Tab) << "itemBox";
+    QTest::newRow("item skips Sign Out") << "itemBox" << int(Qt::Key_Tab) << "signOutButton";
+    QTest::newRow("Sign Out skips the log") << "signOutButton" << int(Qt::Key_Tab) << "entryView";
+    QTest::newRow("back from the password misses the ID") << "passwordBox" << int(Qt::Key_Backtab) << "usernameBox";
+    QTest::newRow("back from the log misses Sign Out") << "entryView" << int(Qt::Key_Backtab) << "signOutButton";
+}
+
+void tst_SignOutWidget::tabOrder()
+{
+    QFETCH(QString, from);
+    QFETCH(int, key);
+    QFETCH(QString, to);
+
+    QWidget* start = child<QWidget>(qPrintable(from));
+    start->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), start);
+    QTest::keyClick(start, Qt::Key(key), key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+    QCOMPARE(QApplication::focusWidget()->objectName(), to);
 }
 
 QTEST_MAIN(tst_SignOutWidget)

@@ -1,12 +1,15 @@
 // Packs one image into a Windows icon file holding the sizes Windows asks for,
 // from 256 down to 16 pixels.
 //
-// Usage: makeIco <input image> <output .ico>
+// Usage: makeIco <input image> <output .ico> [<icon theme folder>]
+// With a third argument, each size is also written as a PNG file
+// <folder>/<size>x<size>/brindlow.png for the freedesktop icon theme.
 // The 256-pixel image is stored as PNG, the smaller ones as 32-bit bitmaps with
 // an alpha channel and a matching mask, which every Windows version reads.
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -102,8 +105,8 @@ int main(int argc, char* argv[])
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList args = app.arguments();
-    if (args.size() != 3) {
-        err << "usage: makeIco <input image> <output .ico>\n";
+    if (args.size() != 3 && args.size() != 4) {
+        err << "usage: makeIco <input image> <output .ico> [<icon theme folder>]\n";
         return 2;
     }
     const QImage source(args.at(1));
@@ -116,6 +119,13 @@ int main(int argc, char* argv[])
     for (int size : Sizes) {
         const QImage image = squareImage(source, size);
         images.append(size >= 256 ? png(image) : bitmap(image));
+        if (args.size() == 4) {
+            const QString folder = QStringLiteral("%1/%2x%2").arg(args.at(3)).arg(size);
+            if (!QDir().mkpath(folder) || !image.save(folder + QStringLiteral("/brindlow.png"), "PNG")) {
+                err << "cannot write into " << folder << "\n";
+                return 1;
+            }
+        }
     }
 
     QByteArray ico;

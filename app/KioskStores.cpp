@@ -1,3 +1,0 @@
-#include "app/KioskStores.h"
-
-KioskStores::~KioskStores() = default;

@@ -1,3 +1,0 @@
-#include "pages/AbstractVerifier.h"
-
-AbstractVerifier::~AbstractVerifier() = default;

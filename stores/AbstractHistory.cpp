@@ -1,3 +1,0 @@
-#include "stores/AbstractHistory.h"
-
-AbstractHistory::~AbstractHistory() = default;

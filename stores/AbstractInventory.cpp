@@ -1,3 +1,0 @@
-#include "stores/AbstractInventory.h"
-
-AbstractInventory::~AbstractInventory() = default;

@@ -1,3 +1,0 @@
-#include "stores/AbstractStudentList.h"
-
-AbstractStudentList::~AbstractStudentList() = default;

@@ -1,3 +1,0 @@
-#include "stores/Clock.h"
-
-Clock::~Clock() = default;
