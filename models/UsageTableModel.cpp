@@ -1,7 +1,5 @@
 #include "models/UsageTableModel.h"
 
-#include "models/flatTable.h"
-
 #include <QColor>
 #include <QGuiApplication>
 #include <QPalette>
@@ -18,16 +16,6 @@ void UsageTableModel::setTable(const UsageTable& table)
             largest = std::max(largest, cell.value.toLongLong());
     applySort();
     endResetModel();
-}
-
-QModelIndex UsageTableModel::index(int row, int column, const QModelIndex& parent) const
-{
-    return flatIndex(row, column, parent, [this](int r, int c) { return createIndex(r, c); });
-}
-
-QModelIndex UsageTableModel::parent(const QModelIndex&) const
-{
-    return flatParent();
 }
 
 int UsageTableModel::rowCount(const QModelIndex& parent) const

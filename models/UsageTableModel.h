@@ -3,11 +3,11 @@
 
 #include "models/UsageTable.h"
 
-#include <QAbstractItemModel>
+#include <QAbstractTableModel>
 
 /// One table of the usage page as a sortable read-only model; its numbers
 /// sort as numbers.
-class UsageTableModel : public QAbstractItemModel
+class UsageTableModel : public QAbstractTableModel
 {
     Q_OBJECT
 
@@ -15,8 +15,6 @@ public:
     void setTable(const UsageTable& table);
     const UsageTable& table() const { return shown; }
 
-    QModelIndex index(int row, int column, const QModelIndex& parent = QModelIndex()) const override;
-    QModelIndex parent(const QModelIndex& child) const override;
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
