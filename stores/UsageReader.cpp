@@ -15,7 +15,6 @@
 static constexpr qint64 MondayBeforeEpoch = 3;
 static constexpr qint64 MSecsPerHour = 3600000;
 static const QDate Epoch(1970, 1, 1);
-// Longer ranges than this read the different students along their index.
 static constexpr qint64 LongRangeDays = 366;
 
 static qint64 dayNumber(const QDate& date)
@@ -41,6 +40,11 @@ static bool eachRow(QSqlDatabase& database, const SqlPart& statement, const std:
     return !query.lastError().isValid();
 }
 
+static qint64 number(const QSqlQuery& row, int column)
+{
+    return row.value(column).toLongLong();
+}
+
 static SqlPart wrapped(const QString& head, const SqlPart& source, const QString& tail)
 {
     SqlPart statement { head + QLatin1Char('('), {} };
@@ -58,26 +62,31 @@ static SqlPart matchingRows(const QString& columns, const UsageQuery& query, con
     return statement;
 }
 
+// The local day of a row, as the kiosk that recorded it counted it.
+QString UsageReader::rowDay() const
+{
+    return planner == HistoryReader::Planner::Sqlite
+        ? localDaySql(QStringLiteral("dateTime"))
+        : QStringLiteral("coalesce(day - DATE '1970-01-01', floor(dateTime / 86400000.0)::bigint)");
+}
+
 // itemName, day, entries: the local days as the kiosk recorded them.
 SqlPart UsageReader::itemDays(const UsageQuery& query) const
 {
     if (!query.hasWords())
         return { QStringLiteral("SELECT itemName, day, entries FROM historyItemDays WHERE day >= ? AND day <= ?"),
             { dayNumber(query.from), dayNumber(query.to) } };
-    const QString day = planner == HistoryReader::Planner::Sqlite
-        ? localDaySql(QStringLiteral("dateTime"))
-        : QStringLiteral("coalesce(day - DATE '1970-01-01', floor(dateTime / 86400000.0)::bigint)");
-    return matchingRows(
-        QStringLiteral("itemName, %1 AS day, count(*) AS entries").arg(day), query, QStringLiteral(" GROUP BY 1, 2"));
+    return matchingRows(QStringLiteral("itemName, %1 AS day, count(*) AS entries").arg(rowDay()), query,
+        QStringLiteral(" GROUP BY 1, 2"));
 }
 
-// itemName, itemNumber, entries. Without words each copy's rows of the range
-// are counted in the item index, one copy after the other.
-SqlPart UsageReader::copyCounts(const UsageQuery& query) const
+// itemName, itemNumber, entries, without words: each copy's rows of the range
+// are counted in the item index, one copy after the other; over the whole
+// history its count is kept.
+SqlPart UsageReader::copyCounts(const UsageQuery& query, bool wholeHistory) const
 {
-    if (query.hasWords())
-        return matchingRows(
-            QStringLiteral("itemName, itemNumber, count(*)"), query, QStringLiteral(" GROUP BY itemName, itemNumber"));
+    if (wholeHistory)
+        return { QStringLiteral("SELECT itemName, itemNumber, entries FROM historyCopies"), {} };
     const auto [start, end] = momentsOf(query.from, query.to);
     return { QStringLiteral(
                  "SELECT name, number, (SELECT count(*) FROM history WHERE itemName = historyItems.name "
@@ -85,20 +94,21 @@ SqlPart UsageReader::copyCounts(const UsageQuery& query) const
         { start, end } };
 }
 
-// itemName, students. The pairs of instrument and student come in the order
-// of their index, so no database gathers and sorts the rows of years; a short
-// range is read through the moments' index instead.
-SqlPart UsageReader::studentCounts(const UsageQuery& query) const
+// itemName, students. Over the whole history the counts are kept. Otherwise
+// the range's pairs of instrument and student come from the moments' index
+// that holds them, or with words from the words' own index (which SQLite
+// is kept from passing over for the moments').
+SqlPart UsageReader::studentCounts(const UsageQuery& query, bool wholeHistory) const
 {
-    const bool longRange = query.from.daysTo(query.to) > LongRangeDays;
-    SqlPart statement { QStringLiteral(
-                            "SELECT itemName, count(*) FROM (SELECT DISTINCT itemName, studentId FROM history "
-                            "WHERE "),
+    if (wholeHistory && !query.hasWords())
+        return { QStringLiteral("SELECT itemName, students FROM historyItemStudents"), {} };
+    SqlPart statement { QStringLiteral("SELECT itemName, count(DISTINCT studentId) FROM history "
+                                       "WHERE itemName IS NOT NULL AND "),
         {} };
     const auto [start, end] = momentsOf(query.from, query.to);
-    statement += momentRange(start, end, longRange && planner == HistoryReader::Planner::Sqlite);
+    statement += momentRange(start, end, query.hasWords() && planner == HistoryReader::Planner::Sqlite);
     statement += wordConditions(query.studentWords, query.itemWords);
-    statement.text += QLatin1String(") pairs GROUP BY itemName");
+    statement.text += QLatin1String(" GROUP BY itemName");
     return statement;
 }
 
@@ -148,42 +158,92 @@ bool UsageReader::readHours(const UsageQuery& query, Usage& usage)
     return true;
 }
 
+bool UsageReader::coversHistory(const UsageQuery& query, bool& covers)
+{
+    const auto [start, end] = momentsOf(query.from, query.to);
+    // Two look-ups into the moments' index (one min and max together would scan it).
+    return eachRow(database,
+        { QStringLiteral("SELECT (SELECT min(dateTime) FROM history), (SELECT max(dateTime) FROM history)"), {} },
+        [&, start = start, end = end](const QSqlQuery& row) {
+            covers = row.value(0).isNull() || (row.value(0).toLongLong() >= start && row.value(1).toLongLong() < end);
+        });
+}
+
+// With words the matching rows (their instrument and day, from the words'
+// index) are read once, into a table of the statement's own, and counted
+// three ways from there: 2 for a copy's sign-outs, 1 for the days out of a
+// name, 0 for the school days (in that order, which gives PostgreSQL the
+// columns' types first).
+bool UsageReader::readInstruments(const UsageQuery& query, bool wholeHistory, Usage& usage)
+{
+    const auto copyCount = [&usage](const QSqlQuery& row, int column) {
+        if (number(row, column + 2) > 0)
+            usage.signOutsPerCopy.insert(
+                Item(row.value(column).toString(), row.value(column + 1).toInt()), number(row, column + 2));
+    };
+    if (query.hasWords()) {
+        SqlPart statement { QStringLiteral("WITH counted AS MATERIALIZED ("), {} };
+        statement += matchingRows(QStringLiteral("itemName, itemNumber, %1 AS day").arg(rowDay()), query, QString());
+        statement.text
+            += QLatin1String(") SELECT 2, itemName, itemNumber, count(*) FROM counted GROUP BY itemName, itemNumber "
+                             "UNION ALL SELECT 1, itemName, NULL, count(DISTINCT day) FROM counted GROUP BY itemName "
+                             "UNION ALL SELECT 0, NULL, NULL, count(DISTINCT day) FROM counted");
+        return eachRow(database, statement, [&](const QSqlQuery& row) {
+            const int kind = row.value(0).toInt();
+            if (kind == 0)
+                usage.schoolDays = number(row, 3);
+            else if (kind == 1)
+                usage.daysOut.insert(row.value(1).toString(), number(row, 3));
+            else
+                copyCount(row, 1);
+        });
+    }
+    const SqlPart days = itemDays(query);
+    // A long range walks the names in their own order rather than sorting them.
+    const QString walkNames = query.from.daysTo(query.to) > LongRangeDays ? QStringLiteral("+") : QString();
+    return eachRow(database,
+               wrapped(
+                   QStringLiteral("SELECT count(*) FROM (SELECT day FROM "), days, QStringLiteral(" GROUP BY day) d")),
+               [&](const QSqlQuery& row) { usage.schoolDays = number(row, 0); })
+        && eachRow(database,
+            { QStringLiteral("SELECT itemName, count(*) FROM historyItemDays WHERE %1day >= ? AND %1day <= ? "
+                             "GROUP BY itemName")
+                    .arg(walkNames),
+                { dayNumber(query.from), dayNumber(query.to) } },
+            [&](const QSqlQuery& row) { usage.daysOut.insert(row.value(0).toString(), number(row, 1)); })
+        && eachRow(database, copyCounts(query, wholeHistory), [&](const QSqlQuery& row) { copyCount(row, 0); });
+}
+
+bool UsageReader::readWeeks(const UsageQuery& query, Usage& usage)
+{
+    return eachRow(database,
+        wrapped(QStringLiteral("SELECT (day + %1) / 7, itemName, sum(entries) FROM ").arg(MondayBeforeEpoch),
+            itemDays(query), QStringLiteral(" GROUP BY 1, 2")),
+        [&](const QSqlQuery& row) {
+            const QDate monday = Epoch.addDays(number(row, 0) * 7 - MondayBeforeEpoch);
+            usage.weeks[monday].insert(row.value(1).toString(), number(row, 2));
+        });
+}
+
 Usage UsageReader::usage(const UsageQuery& query)
 {
     Usage usage;
     if (query.hasWords() && !history.foldNewTextsAtOnce())
         return usage;
-    const SqlPart days = itemDays(query);
-    const auto number = [](const QSqlQuery& row, int column) { return row.value(column).toLongLong(); };
-    const bool read = eachRow(database, wrapped(QStringLiteral("SELECT count(DISTINCT day) FROM "), days, QString()),
-                          [&](const QSqlQuery& row) { usage.schoolDays = number(row, 0); })
-        && eachRow(database, wrapped(QStringLiteral("SELECT itemName, count(*) FROM "), days, " GROUP BY itemName"),
-            [&](const QSqlQuery& row) { usage.daysOut.insert(row.value(0).toString(), number(row, 1)); })
-        && eachRow(database,
-            wrapped(QStringLiteral("SELECT (day + %1) / 7, itemName, sum(entries) FROM ").arg(MondayBeforeEpoch), days,
-                QStringLiteral(" GROUP BY 1, 2")),
-            [&](const QSqlQuery& row) {
-                const QDate monday = Epoch.addDays(number(row, 0) * 7 - MondayBeforeEpoch);
-                usage.weeks[monday].insert(row.value(1).toString(), number(row, 2));
-            })
-        && eachRow(database, copyCounts(query),
-            [&](const QSqlQuery& row) {
-                if (number(row, 2) > 0)
-                    usage.signOutsPerCopy.insert(Item(row.value(0).toString(), row.value(1).toInt()), number(row, 2));
-            })
-        && eachRow(database, studentCounts(query),
-            [&](const QSqlQuery& row) { usage.students.insert(row.value(0).toString(), number(row, 1)); })
-        && readHours(query, usage)
-        // One look into the index per copy ever signed out.
-        && eachRow(database,
-            { QStringLiteral("SELECT name, number, (SELECT max(dateTime) FROM history "
-                             "WHERE itemName = historyItems.name AND itemNumber = historyItems.number) "
-                             "FROM historyItems"),
-                {} },
-            [&](const QSqlQuery& row) {
-                if (!row.value(2).isNull())
+    const auto wanted = [&query](UsageQuery::Part part) { return (query.parts & part) != 0; };
+    bool wholeHistory = false;
+    const bool read = (query.hasWords() || coversHistory(query, wholeHistory))
+        && (!wanted(UsageQuery::PerInstrument) || readInstruments(query, wholeHistory, usage))
+        && (!wanted(UsageQuery::PerWeek) || readWeeks(query, usage))
+        && (!wanted(UsageQuery::PerHour) || readHours(query, usage))
+        && (!wanted(UsageQuery::Students)
+            || eachRow(database, studentCounts(query, wholeHistory),
+                [&](const QSqlQuery& row) { usage.students.insert(row.value(0).toString(), number(row, 1)); }))
+        && (!wanted(UsageQuery::LastSignOuts)
+            || eachRow(database, { QStringLiteral("SELECT itemName, itemNumber, lastDateTime FROM historyCopies"), {} },
+                [&](const QSqlQuery& row) {
                     usage.lastSignOuts.insert(Item(row.value(0).toString(), row.value(1).toInt()), number(row, 2));
-            });
+                }));
     if (!read)
         return Usage();
     usage.ok = true;
