@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QSet>
+#include <QTimeZone>
 
 #include <algorithm>
 #include <limits>
@@ -31,7 +32,7 @@ static QMap<QString, qsizetype> signOutsPerName(const Usage& usage)
     return sums;
 }
 
-static UsageTable instrumentTable(const Usage& usage, const QList<Item>& inventory)
+UsageTable instrumentTable(const Usage& usage, const QList<Item>& inventory)
 {
     UsageTable table { tr("By instrument"),
         { tr("Instrument"), tr("Copies"), tr("Sign-outs"), tr("Days with a copy out"), tr("Busiest copy"),
@@ -72,9 +73,12 @@ static UsageTable instrumentTable(const Usage& usage, const QList<Item>& invento
     return table;
 }
 
-static UsageTable weekTable(const Usage& usage, int lines)
+UsageTable weekTable(const Usage& usage, int lines)
 {
-    const QMap<QString, qsizetype> sums = signOutsPerName(usage);
+    QMap<QString, qsizetype> sums;
+    for (const auto& week : usage.weeks)
+        for (auto name = week.cbegin(); name != week.cend(); ++name)
+            sums[name.key()] += *name;
     QStringList chosen = sums.keys();
     std::stable_sort(chosen.begin(), chosen.end(),
         [&sums](const QString& a, const QString& b) { return sums.value(a) > sums.value(b); });
@@ -93,7 +97,7 @@ static UsageTable weekTable(const Usage& usage, int lines)
     return table;
 }
 
-static UsageTable hourTable(const Usage& usage)
+UsageTable hourTable(const Usage& usage)
 {
     UsageTable table { tr("Sign-outs by weekday and hour"), { tr("Day") }, {} };
     for (int hour = 0; hour < 24; ++hour)
@@ -108,19 +112,21 @@ static UsageTable hourTable(const Usage& usage)
     return table;
 }
 
-static UsageTable idleTable(const Usage& usage, QList<Item> inventory, const QDate& today, int idleWeeks)
+UsageTable idleTable(const Usage& usage, QList<Item> inventory, const QDate& today, int idleWeeks)
 {
     UsageTable table { tr("Idle copies (not signed out for %1 weeks)").arg(idleWeeks),
         { tr("Item"), tr("Last sign-out"), tr("Weeks idle") }, {} };
     std::sort(inventory.begin(), inventory.end());
     const QDate lastIdleDay = today.addDays(-7 * qint64(idleWeeks));
+    // The zone's rules read once: local time asks the system on every conversion.
+    const QTimeZone zone = QTimeZone::systemTimeZone();
     for (const Item& item : std::as_const(inventory)) {
         const auto last = usage.lastSignOuts.constFind(item);
         if (last == usage.lastSignOuts.cend()) {
             table.rows.append({ textCell(item.toString()), { tr("never"), QVariant() }, { QString(), QVariant() } });
             continue;
         }
-        const QDateTime moment = QDateTime::fromMSecsSinceEpoch(*last);
+        const QDateTime moment = QDateTime::fromMSecsSinceEpoch(*last, zone);
         if (moment.date() > lastIdleDay)
             continue;
         table.rows.append({ textCell(item.toString()), { QLocale().toString(moment, QLocale::ShortFormat), *last },
@@ -129,16 +135,10 @@ static UsageTable idleTable(const Usage& usage, QList<Item> inventory, const QDa
     return table;
 }
 
-static UsageTable studentTable(const Usage& usage)
+UsageTable studentTable(const Usage& usage)
 {
     UsageTable table { tr("Students per instrument"), { tr("Instrument"), tr("Different students") }, {} };
     for (auto name = usage.students.cbegin(); name != usage.students.cend(); ++name)
         table.rows.append({ textCell(name.key()), numberCell(*name) });
     return table;
-}
-
-UsageTables usageTables(const Usage& usage, const QList<Item>& inventory, const QDate& today, int idleWeeks, int lines)
-{
-    return { instrumentTable(usage, inventory), weekTable(usage, lines), hourTable(usage),
-        idleTable(usage, inventory, today, idleWeeks), studentTable(usage) };
 }

@@ -30,6 +30,8 @@
 
 // A term, about.
 static constexpr int DefaultDays = 120;
+// About a year of weeks, side by side on a kiosk's screen.
+static constexpr int MostLabels = 60;
 
 static QChartView* makeChartView(QLayout* layout, const QString& name)
 {
@@ -71,8 +73,9 @@ UsageWidget::UsageWidget(AbstractHistory* history, AbstractInventory* inventory,
     for (QTreeView* view : { ui->instrumentView, ui->weekView, ui->hourView, ui->idleView, ui->borrowerView })
         view->sortByColumn(0, Qt::AscendingOrder);
     // A chart shows its table's rows in the order the table shows them.
-    connect(instrumentModel.get(), &QAbstractItemModel::layoutChanged, this, &UsageWidget::drawCharts);
-    connect(weekModel.get(), &QAbstractItemModel::layoutChanged, this, &UsageWidget::drawCharts);
+    connect(instrumentModel.get(), &QAbstractItemModel::layoutChanged, this, &UsageWidget::drawInstrumentChart);
+    connect(weekModel.get(), &QAbstractItemModel::layoutChanged, this, &UsageWidget::drawWeekChart);
+    ui->problemLabel->setText(tr("The history could not be read; the page shows nothing."));
     ui->problemLabel->hide();
 
     ui->usageFromDate->setDate(defaultTo.addDays(1 - DefaultDays));
@@ -88,8 +91,14 @@ UsageWidget::UsageWidget(AbstractHistory* history, AbstractInventory* inventory,
         [this] { keepRangeInOrder(ui->usageToDate, ui->usageFromDate, ui->usageToDate); });
     connect(ui->usagePrintButton, &QPushButton::clicked, this, &UsageWidget::printUsage);
     connect(ui->usageExportButton, &QPushButton::clicked, this, &UsageWidget::exportUsage);
-    connect(history, &AbstractHistory::modified, this, &UsageWidget::storeChanged);
-    connect(inventory, &AbstractInventory::modified, this, &UsageWidget::storeChanged);
+    connect(ui->usageTabs, &QTabWidget::currentChanged, this, [this] {
+        if (isVisible())
+            readShownTab();
+    });
+    // Sign-outs happen while the settings are closed: then a change only marks
+    // the page to be read again when it is next shown.
+    connect(history, &AbstractHistory::modified, this, &UsageWidget::filterChanged);
+    connect(inventory, &AbstractInventory::modified, this, &UsageWidget::filterChanged);
     connect(&clock, &Clock::dayChanged, this, &UsageWidget::followToday);
 }
 
@@ -97,23 +106,16 @@ UsageWidget::~UsageWidget() = default;
 
 void UsageWidget::showEvent(QShowEvent* event)
 {
-    if (stale)
-        refresh();
+    readShownTab();
     QWidget::showEvent(event);
 }
 
 void UsageWidget::filterChanged()
 {
-    stale = true;
+    readParts = 0;
+    ui->problemLabel->hide();
     if (isVisible())
-        refresh();
-}
-
-// Sign-outs happen while the settings are closed: then this only marks the
-// page to be read again when it is next shown.
-void UsageWidget::storeChanged()
-{
-    filterChanged();
+        readShownTab();
 }
 
 // The opening range moves on with the calendar; a range somebody chose stays.
@@ -128,23 +130,54 @@ void UsageWidget::followToday()
     ui->usageFromDate->setDate(defaultTo.addDays(1 - DefaultDays));
 }
 
-void UsageWidget::refresh()
+void UsageWidget::readShownTab()
 {
-    stale = false;
-    const UsageQuery query { ui->usageFromDate->date(), ui->usageToDate->date(),
-        searchWords(ui->usageStudentBox->text()), searchWords(ui->usageItemBox->text()) };
-    const Usage usage = history->usage(query);
-    ui->problemLabel->setText(tr("The history could not be read; the page shows nothing."));
-    ui->problemLabel->setVisible(!usage.ok);
-    const UsageTables tables = usageTables(usage, inventory->items(), clock.today(), ui->idleWeeksBox->value());
-    instrumentModel->setTable(tables.instruments);
-    weekModel->setTable(tables.weeks);
-    hourModel->setTable(tables.hours);
-    idleModel->setTable(tables.idle);
-    studentModel->setTable(tables.students);
-    for (QTreeView* view : { ui->instrumentView, ui->weekView, ui->hourView, ui->idleView, ui->borrowerView })
-        view->header()->resizeSections(QHeaderView::ResizeToContents);
-    drawCharts();
+    const QWidget* tab = ui->usageTabs->currentWidget();
+    read(tab == ui->instrumentTab ? UsageQuery::PerInstrument
+            : tab == ui->weekTab  ? UsageQuery::PerWeek
+            : tab == ui->hourTab  ? UsageQuery::PerHour
+            : tab == ui->idleTab  ? UsageQuery::LastSignOuts
+                                  : UsageQuery::Students);
+}
+
+static void fitColumns(QTreeView* view)
+{
+    view->header()->resizeSections(QHeaderView::ResizeToContents);
+}
+
+void UsageWidget::read(int parts)
+{
+    UsageQuery query { ui->usageFromDate->date(), ui->usageToDate->date(), searchWords(ui->usageStudentBox->text()),
+        searchWords(ui->usageItemBox->text()) };
+    query.parts = parts & ~readParts;
+    if (!query.parts)
+        return;
+    const Usage found = history->usage(query);
+    if (!found.ok)
+        ui->problemLabel->show();
+    readParts |= query.parts;
+    if (query.parts & UsageQuery::PerInstrument) {
+        instrumentModel->setTable(instrumentTable(found, inventory->items()));
+        fitColumns(ui->instrumentView);
+        drawInstrumentChart();
+    }
+    if (query.parts & UsageQuery::PerWeek) {
+        weekModel->setTable(weekTable(found));
+        fitColumns(ui->weekView);
+        drawWeekChart();
+    }
+    if (query.parts & UsageQuery::PerHour) {
+        hourModel->setTable(hourTable(found));
+        fitColumns(ui->hourView);
+    }
+    if (query.parts & UsageQuery::LastSignOuts) {
+        idleModel->setTable(idleTable(found, inventory->items(), clock.today(), ui->idleWeeksBox->value()));
+        fitColumns(ui->idleView);
+    }
+    if (query.parts & UsageQuery::Students) {
+        studentModel->setTable(studentTable(found));
+        fitColumns(ui->borrowerView);
+    }
 }
 
 static QChart* chartInPalette(const QPalette& palette, const QString& title)
@@ -163,6 +196,15 @@ static void addAxes(QChart* chart, const QPalette& palette, const QStringList& c
     auto* categoryAxis = new QBarCategoryAxis;
     categoryAxis->append(categories);
     categoryAxis->setLabelsAngle(categories.size() > 12 ? -90 : 0);
+    // Shortening a label measures it again and again; a long range's weeks,
+    // more than fit side by side, show their first and last only (the table
+    // below lists them all).
+    categoryAxis->setTruncateLabels(false);
+    if (categories.size() > MostLabels) {
+        categoryAxis->setLabelsVisible(false);
+        categoryAxis->setTitleText(QStringLiteral("%1 – %2").arg(categories.first(), categories.last()));
+        categoryAxis->setTitleBrush(palette.text());
+    }
     auto* valueAxis = new QValueAxis;
     valueAxis->setLabelFormat(QStringLiteral("%d"));
     for (QAbstractAxis* axis : { static_cast<QAbstractAxis*>(categoryAxis), static_cast<QAbstractAxis*>(valueAxis) }) {
@@ -180,11 +222,10 @@ static void addAxes(QChart* chart, const QPalette& palette, const QStringList& c
 }
 
 // The charts draw the tables' own numbers, column by column, row by row as shown.
-void UsageWidget::drawCharts()
+void UsageWidget::drawInstrumentChart()
 {
     const QPalette& colors = palette();
     const UsageTable& instruments = instrumentModel->table();
-    const UsageTable& weekly = weekModel->table();
     QStringList names;
     auto* signOuts = new QBarSet(instruments.headers.value(2));
     signOuts->setColor(colors.color(QPalette::Highlight));
@@ -199,7 +240,12 @@ void UsageWidget::drawCharts()
     byInstrument->legend()->hide();
     addAxes(byInstrument, colors, names);
     instrumentChart->setChart(byInstrument); // deletes the chart it showed
+}
 
+void UsageWidget::drawWeekChart()
+{
+    const QPalette& colors = palette();
+    const UsageTable& weekly = weekModel->table();
     QStringList weeks;
     auto* all = new QBarSet(weekly.headers.value(1));
     all->setColor(colors.color(QPalette::Highlight));
@@ -274,8 +320,7 @@ QList<const UsageTable*> UsageWidget::shownTables() const
 
 void UsageWidget::printUsage()
 {
-    if (stale)
-        refresh();
+    read(UsageQuery::AllParts);
     QPrinter printer;
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
@@ -287,8 +332,7 @@ void UsageWidget::printUsage()
 
 void UsageWidget::exportUsage()
 {
-    if (stale)
-        refresh();
+    read(UsageQuery::AllParts);
     const QString fileName = QFileDialog::getSaveFileName(this, QString(), QString(), tr("Csv Files (*.csv)"));
     if (fileName.isNull())
         return;

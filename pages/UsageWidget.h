@@ -36,14 +36,17 @@ protected:
 
 private slots:
     void filterChanged();
-    void storeChanged();
     void followToday();
     void printUsage();
     void exportUsage();
-    void drawCharts();
+    void drawInstrumentChart();
+    void drawWeekChart();
 
 private:
-    void refresh();
+    /// Reads the sums of \a parts (UsageQuery::Part) not read since the last
+    /// change, and fills their tables and charts.
+    void read(int parts);
+    void readShownTab();
     /// The page as a document to print, its charts as images added to \a document.
     QString documentHtml(QTextDocument& document) const;
     /// The tables as the page shows them, each in its view's order.
@@ -54,8 +57,9 @@ private:
     AbstractInventory* inventory;
     const Clock& clock;
     QDate defaultTo;
-    // Read when shown, not at every change: a hidden page costs a sign-out nothing.
-    bool stale = true;
+    // Read when shown, not at every change: a hidden page costs a sign-out
+    // nothing, and a hidden tab costs the tab shown nothing.
+    int readParts = 0;
     std::unique_ptr<UsageTableModel> instrumentModel;
     std::unique_ptr<UsageTableModel> weekModel;
     std::unique_ptr<UsageTableModel> hourModel;

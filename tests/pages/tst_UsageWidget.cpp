@@ -11,12 +11,15 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChartView>
+#include <QDateEdit>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTreeView>
 
 #include <memory>
+#include <numeric>
 
 class tst_UsageWidget : public QObject
 {
@@ -26,6 +29,7 @@ private slots:
     void init();
     void chartsDrawTheTablesNumbers_data();
     void chartsDrawTheTablesNumbers();
+    void tabHiddenDuringAChangeIsReadAgain();
     void printHoldsTheTables();
 
 private:
@@ -62,26 +66,33 @@ QList<double> tst_UsageWidget::column(const QString& view, int column)
 
 void tst_UsageWidget::chartsDrawTheTablesNumbers_data()
 {
+    QTest::addColumn<QString>("tab");
     QTest::addColumn<QString>("chart");
     QTest::addColumn<QString>("view");
     QTest::addColumn<int>("series");
     QTest::addColumn<int>("column");
-    QTest::newRow("sign-outs per instrument") << "instrumentChart"
+    QTest::newRow("sign-outs per instrument") << "instrumentTab"
+                                              << "instrumentChart"
                                               << "instrumentView" << 0 << 2;
-    QTest::newRow("all sign-outs per week") << "weekChart"
+    QTest::newRow("all sign-outs per week") << "weekTab"
+                                            << "weekChart"
                                             << "weekView" << 0 << 1;
-    QTest::newRow("the busiest instrument per week") << "weekChart"
+    QTest::newRow("the busiest instrument per week") << "weekTab"
+                                                     << "weekChart"
                                                      << "weekView" << 1 << 2;
-    QTest::newRow("the next instrument per week") << "weekChart"
+    QTest::newRow("the next instrument per week") << "weekTab"
+                                                  << "weekChart"
                                                   << "weekView" << 2 << 3;
 }
 
 void tst_UsageWidget::chartsDrawTheTablesNumbers()
 {
+    QFETCH(QString, tab);
     QFETCH(QString, chart);
     QFETCH(QString, view);
     QFETCH(int, series);
     QFETCH(int, column);
+    namedChild<QTabWidget>(page.get(), "usageTabs")->setCurrentWidget(namedChild<QWidget>(page.get(), tab));
     const QList<QAbstractSeries*> drawn = namedChild<QChartView>(page.get(), chart)->chart()->series();
     QList<double> values;
     if (auto* bars = qobject_cast<QBarSeries*>(drawn.value(series))) {
@@ -93,6 +104,21 @@ void tst_UsageWidget::chartsDrawTheTablesNumbers()
     }
     QVERIFY(!values.isEmpty());
     QCOMPARE(values, this->column(view, column));
+}
+
+// Only the tab shown is read; one read before a change of range and hidden
+// during it shows the new range once shown again, not its old numbers.
+void tst_UsageWidget::tabHiddenDuringAChangeIsReadAgain()
+{
+    auto* tabs = namedChild<QTabWidget>(page.get(), "usageTabs");
+    const auto sum = [](const QList<double>& values) { return std::accumulate(values.cbegin(), values.cend(), 0.0); };
+    tabs->setCurrentWidget(namedChild<QWidget>(page.get(), "weekTab"));
+    QCOMPARE(sum(column("weekView", 1)), 30.0);
+    tabs->setCurrentWidget(namedChild<QWidget>(page.get(), "instrumentTab"));
+    namedChild<QDateEdit>(page.get(), "usageFromDate")->setDate(QDate(2026, 11, 21));
+    QCOMPARE(sum(column("instrumentView", 2)), 10.0);
+    tabs->setCurrentWidget(namedChild<QWidget>(page.get(), "weekTab"));
+    QCOMPARE(sum(column("weekView", 1)), 10.0);
 }
 
 void tst_UsageWidget::printHoldsTheTables()
