@@ -38,7 +38,7 @@ static QChartView* makeChartView(QLayout* layout, const QString& name)
     auto* view = new QChartView;
     view->setObjectName(name);
     view->setMinimumHeight(120);
-    view->setRenderHint(QPainter::Antialiasing);
+    view->setRenderHint(QPainter::Antialiasing, false);
     layout->addWidget(view);
     return view;
 }
@@ -221,6 +221,14 @@ static void addAxes(QChart* chart, const QPalette& palette, const QStringList& c
     valueAxis->applyNiceNumbers();
 }
 
+// A chart view releases the chart it showed without deleting it: every
+// change would keep one more.
+static void showChart(QChartView* view, QChart* chart)
+{
+    const std::unique_ptr<QChart> shown(view->chart());
+    view->setChart(chart);
+}
+
 // The charts draw the tables' own numbers, column by column, row by row as shown.
 void UsageWidget::drawInstrumentChart()
 {
@@ -239,7 +247,7 @@ void UsageWidget::drawInstrumentChart()
     byInstrument->addSeries(bars);
     byInstrument->legend()->hide();
     addAxes(byInstrument, colors, names);
-    instrumentChart->setChart(byInstrument); // deletes the chart it showed
+    showChart(instrumentChart, byInstrument);
 }
 
 void UsageWidget::drawWeekChart()
@@ -268,7 +276,7 @@ void UsageWidget::drawWeekChart()
     for (QLineSeries* line : std::as_const(lines))
         perWeek->addSeries(line);
     addAxes(perWeek, colors, weeks);
-    weekChart->setChart(perWeek);
+    showChart(weekChart, perWeek);
 }
 
 static QString tableHtml(const UsageTable& table)

@@ -70,14 +70,11 @@ QString UsageReader::rowDay() const
         : QStringLiteral("coalesce(day - DATE '1970-01-01', floor(dateTime / 86400000.0)::bigint)");
 }
 
-// itemName, day, entries: the local days as the kiosk recorded them.
-SqlPart UsageReader::itemDays(const UsageQuery& query) const
+// itemName, day, entries without words: the local days as the kiosk recorded them.
+static SqlPart itemDays(const UsageQuery& query)
 {
-    if (!query.hasWords())
-        return { QStringLiteral("SELECT itemName, day, entries FROM historyItemDays WHERE day >= ? AND day <= ?"),
-            { dayNumber(query.from), dayNumber(query.to) } };
-    return matchingRows(QStringLiteral("itemName, %1 AS day, count(*) AS entries").arg(rowDay()), query,
-        QStringLiteral(" GROUP BY 1, 2"));
+    return { QStringLiteral("SELECT itemName, day, entries FROM historyItemDays WHERE day >= ? AND day <= ?"),
+        { dayNumber(query.from), dayNumber(query.to) } };
 }
 
 // itemName, itemNumber, entries, without words: each copy's rows of the range
@@ -214,15 +211,19 @@ bool UsageReader::readInstruments(const UsageQuery& query, bool wholeHistory, Us
         && eachRow(database, copyCounts(query, wholeHistory), [&](const QSqlQuery& row) { copyCount(row, 0); });
 }
 
+// With words the matching rows are counted per week at once, without
+// counting them per day first.
 bool UsageReader::readWeeks(const UsageQuery& query, Usage& usage)
 {
-    return eachRow(database,
-        wrapped(QStringLiteral("SELECT (day + %1) / 7, itemName, sum(entries) FROM ").arg(MondayBeforeEpoch),
-            itemDays(query), QStringLiteral(" GROUP BY 1, 2")),
-        [&](const QSqlQuery& row) {
-            const QDate monday = Epoch.addDays(number(row, 0) * 7 - MondayBeforeEpoch);
-            usage.weeks[monday].insert(row.value(1).toString(), number(row, 2));
-        });
+    const SqlPart statement = query.hasWords()
+        ? matchingRows(QStringLiteral("(%1 + %2) / 7, itemName, count(*)").arg(rowDay()).arg(MondayBeforeEpoch), query,
+            QStringLiteral(" GROUP BY 1, 2"))
+        : wrapped(QStringLiteral("SELECT (day + %1) / 7, itemName, sum(entries) FROM ").arg(MondayBeforeEpoch),
+            itemDays(query), QStringLiteral(" GROUP BY 1, 2"));
+    return eachRow(database, statement, [&](const QSqlQuery& row) {
+        const QDate monday = Epoch.addDays(number(row, 0) * 7 - MondayBeforeEpoch);
+        usage.weeks[monday].insert(row.value(1).toString(), number(row, 2));
+    });
 }
 
 Usage UsageReader::usage(const UsageQuery& query)

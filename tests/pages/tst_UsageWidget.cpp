@@ -13,6 +13,7 @@
 #include <QChartView>
 #include <QDateEdit>
 #include <QLineSeries>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -30,6 +31,7 @@ private slots:
     void chartsDrawTheTablesNumbers_data();
     void chartsDrawTheTablesNumbers();
     void tabHiddenDuringAChangeIsReadAgain();
+    void redrawnChartFreesTheOld();
     void printHoldsTheTables();
 
 private:
@@ -119,6 +121,15 @@ void tst_UsageWidget::tabHiddenDuringAChangeIsReadAgain()
     QCOMPARE(sum(column("instrumentView", 2)), 10.0);
     tabs->setCurrentWidget(namedChild<QWidget>(page.get(), "weekTab"));
     QCOMPARE(sum(column("weekView", 1)), 10.0);
+}
+
+// Every change redraws the chart shown; the one it replaces must go, or a
+// page left open grows with each sign-out.
+void tst_UsageWidget::redrawnChartFreesTheOld()
+{
+    const QPointer<QChart> old = namedChild<QChartView>(page.get(), "instrumentChart")->chart();
+    namedChild<QDateEdit>(page.get(), "usageFromDate")->setDate(QDate(2026, 11, 21));
+    QVERIFY(old.isNull());
 }
 
 void tst_UsageWidget::printHoldsTheTables()
