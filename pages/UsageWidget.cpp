@@ -229,53 +229,46 @@ static void showChart(QChartView* view, QChart* chart)
     view->setChart(chart);
 }
 
-// The charts draw the tables' own numbers, column by column, row by row as shown.
-void UsageWidget::drawInstrumentChart()
+// The charts draw the tables' own numbers, column by column, row by row as
+// shown: bars of one column, labelled by the first.
+static QChart* barChart(const UsageTable& table, int column, const QPalette& palette, QStringList& categories)
 {
-    const QPalette& colors = palette();
-    const UsageTable& instruments = instrumentModel->table();
-    QStringList names;
-    auto* signOuts = new QBarSet(instruments.headers.value(2));
-    signOuts->setColor(colors.color(QPalette::Highlight));
-    for (const auto& row : std::as_const(instruments.rows)) {
-        names.append(row.at(0).text);
-        signOuts->append(row.at(2).value.toDouble());
+    auto* set = new QBarSet(table.headers.value(column));
+    set->setColor(palette.color(QPalette::Highlight));
+    for (const auto& row : table.rows) {
+        categories.append(row.at(0).text);
+        set->append(row.at(column).value.toDouble());
     }
     auto* bars = new QBarSeries;
-    bars->append(signOuts);
-    QChart* byInstrument = chartInPalette(colors, instruments.title);
-    byInstrument->addSeries(bars);
+    bars->append(set);
+    QChart* chart = chartInPalette(palette, table.title);
+    chart->addSeries(bars);
+    return chart;
+}
+
+void UsageWidget::drawInstrumentChart()
+{
+    QStringList names;
+    QChart* byInstrument = barChart(instrumentModel->table(), 2, palette(), names);
     byInstrument->legend()->hide();
-    addAxes(byInstrument, colors, names);
+    addAxes(byInstrument, palette(), names);
     showChart(instrumentChart, byInstrument);
 }
 
+// All sign-outs as bars, each busiest instrument's as a line.
 void UsageWidget::drawWeekChart()
 {
-    const QPalette& colors = palette();
     const UsageTable& weekly = weekModel->table();
     QStringList weeks;
-    auto* all = new QBarSet(weekly.headers.value(1));
-    all->setColor(colors.color(QPalette::Highlight));
-    QList<QLineSeries*> lines;
+    QChart* perWeek = barChart(weekly, 1, palette(), weeks);
     for (qsizetype column = 2; column < weekly.headers.size(); ++column) {
-        lines.append(new QLineSeries);
-        lines.last()->setName(weekly.headers.at(column));
-    }
-    for (qsizetype row = 0; row < weekly.rows.size(); ++row) {
-        const auto& cells = weekly.rows.at(row);
-        weeks.append(cells.at(0).text);
-        all->append(cells.at(1).value.toDouble());
-        for (qsizetype line = 0; line < lines.size(); ++line)
-            lines.at(line)->append(double(row), cells.at(line + 2).value.toDouble());
-    }
-    auto* weekBars = new QBarSeries;
-    weekBars->append(all);
-    QChart* perWeek = chartInPalette(colors, weekly.title);
-    perWeek->addSeries(weekBars);
-    for (QLineSeries* line : std::as_const(lines))
+        auto* line = new QLineSeries;
+        line->setName(weekly.headers.at(column));
+        for (qsizetype row = 0; row < weekly.rows.size(); ++row)
+            line->append(double(row), weekly.rows.at(row).at(column).value.toDouble());
         perWeek->addSeries(line);
-    addAxes(perWeek, colors, weeks);
+    }
+    addAxes(perWeek, palette(), weeks);
     showChart(weekChart, perWeek);
 }
 
