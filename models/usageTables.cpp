@@ -9,11 +9,6 @@
 #include <algorithm>
 #include <limits>
 
-static QString tr(const char* text)
-{
-    return QCoreApplication::translate("usageTables", text);
-}
-
 static UsageTable::Cell textCell(const QString& text)
 {
     return { text, text };
@@ -34,9 +29,13 @@ static QMap<QString, qsizetype> signOutsPerName(const Usage& usage)
 
 UsageTable instrumentTable(const Usage& usage, const QList<Item>& inventory)
 {
-    UsageTable table { tr("By instrument"),
-        { tr("Instrument"), tr("Copies"), tr("Sign-outs"), tr("Days with a copy out"), tr("Busiest copy"),
-            tr("Copies never signed out") },
+    UsageTable table { QCoreApplication::translate("usageTables", "By instrument"),
+        { QCoreApplication::translate("usageTables", "Instrument"),
+            QCoreApplication::translate("usageTables", "Copies"),
+            QCoreApplication::translate("usageTables", "Sign-outs"),
+            QCoreApplication::translate("usageTables", "Days with a copy out"),
+            QCoreApplication::translate("usageTables", "Busiest copy"),
+            QCoreApplication::translate("usageTables", "Copies never signed out") },
         {} };
     QMap<QString, QList<int>> copies;
     for (const Item& item : inventory)
@@ -63,11 +62,15 @@ UsageTable instrumentTable(const Usage& usage, const QList<Item>& inventory)
         const qsizetype days = usage.daysOut.value(name.key());
         const double share = usage.schoolDays ? 100.0 * double(days) / double(usage.schoolDays) : 0.0;
         table.rows.append({ textCell(name.key()), numberCell(name->size()), numberCell(sums.value(name.key())),
-            { tr("%1% (%2 of %3 days)")
+            { QCoreApplication::translate("usageTables", "%1% (%2 of %3 days)")
                     .arg(QLocale().toString(share, 'f', 0), QLocale().toString(days),
                         QLocale().toString(usage.schoolDays)),
                 share },
-            most ? UsageTable::Cell { tr("#%1 (%2)").arg(busiest.number()).arg(most), most } : textCell(QString()),
+            most ? UsageTable::Cell { QCoreApplication::translate("usageTables", "#%1 (%2)")
+                                          .arg(busiest.number())
+                                          .arg(most),
+                most }
+                 : textCell(QString()),
             { never.join(QLatin1String(", ")), never.size() } });
     }
     return table;
@@ -83,7 +86,11 @@ UsageTable weekTable(const Usage& usage, int lines)
     std::stable_sort(chosen.begin(), chosen.end(),
         [&sums](const QString& a, const QString& b) { return sums.value(a) > sums.value(b); });
     chosen = chosen.mid(0, lines);
-    UsageTable table { tr("Sign-outs per week"), QStringList { tr("Week of"), tr("All instruments") } + chosen, {} };
+    UsageTable table { QCoreApplication::translate("usageTables", "Sign-outs per week"),
+        QStringList { QCoreApplication::translate("usageTables", "Week of"),
+            QCoreApplication::translate("usageTables", "All instruments") }
+            + chosen,
+        {} };
     for (auto week = usage.weeks.cbegin(); week != usage.weeks.cend(); ++week) {
         qsizetype all = 0;
         for (qsizetype count : *week)
@@ -99,7 +106,8 @@ UsageTable weekTable(const Usage& usage, int lines)
 
 UsageTable hourTable(const Usage& usage)
 {
-    UsageTable table { tr("Sign-outs by weekday and hour"), { tr("Day") }, {} };
+    UsageTable table { QCoreApplication::translate("usageTables", "Sign-outs by weekday and hour"),
+        { QCoreApplication::translate("usageTables", "Day") }, {} };
     for (int hour = 0; hour < 24; ++hour)
         table.headers.append(QStringLiteral("%1").arg(hour, 2, 10, QLatin1Char('0')));
     for (int day = 0; day < 7; ++day) {
@@ -114,8 +122,13 @@ UsageTable hourTable(const Usage& usage)
 
 UsageTable idleTable(const Usage& usage, QList<Item> inventory, const QDate& today, int idleWeeks)
 {
-    UsageTable table { tr("Idle copies (not signed out for %1 weeks)").arg(idleWeeks),
-        { tr("Item"), tr("Last sign-out"), tr("Weeks idle") }, {} };
+    UsageTable table {
+        QCoreApplication::translate("usageTables", "Idle copies (not signed out for %1 weeks)").arg(idleWeeks),
+        { QCoreApplication::translate("usageTables", "Item"),
+            QCoreApplication::translate("usageTables", "Last sign-out"),
+            QCoreApplication::translate("usageTables", "Weeks idle") },
+        {}
+    };
     std::sort(inventory.begin(), inventory.end());
     const QDate lastIdleDay = today.addDays(-7 * qint64(idleWeeks));
     // The zone's rules read once: local time asks the system on every conversion.
@@ -123,7 +136,8 @@ UsageTable idleTable(const Usage& usage, QList<Item> inventory, const QDate& tod
     for (const Item& item : std::as_const(inventory)) {
         const auto last = usage.lastSignOuts.constFind(item);
         if (last == usage.lastSignOuts.cend()) {
-            table.rows.append({ textCell(item.toString()), { tr("never"), QVariant() }, { QString(), QVariant() } });
+            table.rows.append({ textCell(item.toString()),
+                { QCoreApplication::translate("usageTables", "never"), QVariant() }, { QString(), QVariant() } });
             continue;
         }
         const QDateTime moment = QDateTime::fromMSecsSinceEpoch(*last, zone);
@@ -137,7 +151,10 @@ UsageTable idleTable(const Usage& usage, QList<Item> inventory, const QDate& tod
 
 UsageTable studentTable(const Usage& usage)
 {
-    UsageTable table { tr("Students per instrument"), { tr("Instrument"), tr("Different students") }, {} };
+    UsageTable table { QCoreApplication::translate("usageTables", "Students per instrument"),
+        { QCoreApplication::translate("usageTables", "Instrument"),
+            QCoreApplication::translate("usageTables", "Different students") },
+        {} };
     for (auto name = usage.students.cbegin(); name != usage.students.cend(); ++name)
         table.rows.append({ textCell(name.key()), numberCell(*name) });
     return table;

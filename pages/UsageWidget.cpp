@@ -62,9 +62,7 @@ UsageWidget::UsageWidget(AbstractHistory* history, AbstractInventory* inventory,
     ui->instrumentTabLayout->setStretch(1, 2);
     ui->weekTabLayout->setStretch(0, 3);
     ui->weekTabLayout->setStretch(1, 2);
-    // A chart is a picture to a screen reader: its numbers are in the table below it.
-    instrumentChart->setAccessibleName(tr("Chart of the sign-outs per instrument; the table below holds its numbers"));
-    weekChart->setAccessibleName(tr("Chart of the sign-outs per week; the table below holds its numbers"));
+    translateTexts();
     ui->instrumentView->setModel(instrumentModel.get());
     ui->weekView->setModel(weekModel.get());
     ui->hourView->setModel(hourModel.get());
@@ -75,7 +73,6 @@ UsageWidget::UsageWidget(AbstractHistory* history, AbstractInventory* inventory,
     // A chart shows its table's rows in the order the table shows them.
     connect(instrumentModel.get(), &QAbstractItemModel::layoutChanged, this, &UsageWidget::drawInstrumentChart);
     connect(weekModel.get(), &QAbstractItemModel::layoutChanged, this, &UsageWidget::drawWeekChart);
-    ui->problemLabel->setText(tr("The history could not be read; the page shows nothing."));
     ui->problemLabel->hide();
 
     ui->usageFromDate->setDate(defaultTo.addDays(1 - DefaultDays));
@@ -103,6 +100,26 @@ UsageWidget::UsageWidget(AbstractHistory* history, AbstractInventory* inventory,
 }
 
 UsageWidget::~UsageWidget() = default;
+
+void UsageWidget::translateTexts()
+{
+    // A chart is a picture to a screen reader: its numbers are in the table below it.
+    instrumentChart->setAccessibleName(tr("Chart of the sign-outs per instrument; the table below holds its numbers"));
+    weekChart->setAccessibleName(tr("Chart of the sign-outs per week; the table below holds its numbers"));
+    ui->problemLabel->setText(tr("The history could not be read; the page shows nothing."));
+}
+
+// The tables and charts are written in the language they were read in: they
+// are read again.
+void UsageWidget::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    ui->retranslateUi(this);
+    translateTexts();
+    filterChanged();
+}
 
 void UsageWidget::showEvent(QShowEvent* event)
 {

@@ -32,6 +32,7 @@ public:
     ~UsageWidget() override;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private slots:
@@ -47,6 +48,7 @@ private:
     /// change, and fills their tables and charts.
     void read(int parts);
     void readShownTab();
+    void translateTexts();
     /// The page as a document to print, its charts as images added to \a document.
     QString documentHtml(QTextDocument& document) const;
     /// The tables as the page shows them, each in its view's order.
