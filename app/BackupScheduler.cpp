@@ -3,8 +3,8 @@
 #include "pages/IdleWatcher.h"
 #include "stores/Backups.h"
 
-BackupScheduler::BackupScheduler(Backups& backups, std::chrono::milliseconds quiet)
-    : backups(backups)
+BackupScheduler::BackupScheduler(Backups& backupStore, std::chrono::milliseconds quiet)
+    : backups(backupStore)
     , watcher(new IdleWatcher(quiet, this))
 {
     connect(watcher, &IdleWatcher::idle, this, &BackupScheduler::idle);

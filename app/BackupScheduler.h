@@ -17,7 +17,7 @@ class BackupScheduler : public QObject
 
 public:
     /// \a quiet: how long nobody must have touched the kiosk for a moment to be idle.
-    explicit BackupScheduler(Backups& backups, std::chrono::milliseconds quiet = std::chrono::minutes(1));
+    explicit BackupScheduler(Backups& backupStore, std::chrono::milliseconds quiet = std::chrono::minutes(1));
 
 private:
     void idle();

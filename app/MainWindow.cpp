@@ -44,8 +44,8 @@ MainWindow::MainWindow(AbstractInventory* inventory, AbstractHistory* history, A
     administrationIdleWatcher->setObjectName(QStringLiteral("settingsIdleWatcher"));
     connect(administrationIdleWatcher, &IdleWatcher::idle, this, &MainWindow::closeIdleAdministration);
 
-    ui->titleStack->setCurrentIndex(2);
-    ui->pageStack->setCurrentIndex(0);
+    ui->titleStack->setCurrentWidget(ui->signOutTitlePage);
+    ui->pageStack->setCurrentWidget(ui->signOutPage);
 
     // Adding a page to a layout also makes its page of the stack its parent.
     ui->signOutPageLayout->addWidget(signOutWidget);
@@ -100,12 +100,12 @@ bool MainWindow::checkAdministratorPassword()
 
 void MainWindow::signOutButtonClicked()
 {
-    showSection(true, false, 1, 0);
+    showSection(true, false, ui->signOutTitlePage, ui->signOutPage);
 }
 
 void MainWindow::historyButtonClicked()
 {
-    showSection(false, true, 2, 1);
+    showSection(false, true, ui->historyTitlePage, ui->historyPage);
 }
 
 void MainWindow::viewSettings()
@@ -114,7 +114,7 @@ void MainWindow::viewSettings()
     if (!checkAdministratorPassword())
         return;
     updatePasswordWarning();
-    showSection(false, false, 3, 2);
+    showSection(false, false, ui->settingsTitlePage, ui->settingsPage);
     administrationIdleWatcher->restart();
 }
 
@@ -130,7 +130,7 @@ void MainWindow::updatePasswordWarning()
 // Each dialog is cancelled, so what it would have done is not done.
 void MainWindow::closeIdleAdministration()
 {
-    const bool settingsShown = ui->pageStack->currentIndex() == 2;
+    const bool settingsShown = ui->pageStack->currentWidget() == ui->settingsPage;
     if (!administering && !settingsShown)
         return;
     cancelModalDialogs();
@@ -140,12 +140,12 @@ void MainWindow::closeIdleAdministration()
 
 // Both check states are set every time: a click on the checked button has
 // already unchecked it.
-void MainWindow::showSection(bool signOutChecked, bool historyChecked, int titleFromEnd, int page)
+void MainWindow::showSection(bool signOutChecked, bool historyChecked, QWidget* title, QWidget* page)
 {
     ui->signOutButton->setChecked(signOutChecked);
     ui->historyButton->setChecked(historyChecked);
-    ui->titleStack->setCurrentIndex(ui->titleStack->count() - titleFromEnd);
-    ui->pageStack->setCurrentIndex(page);
+    ui->titleStack->setCurrentWidget(title);
+    ui->pageStack->setCurrentWidget(page);
 }
 
 void MainWindow::toggleFullscreen()

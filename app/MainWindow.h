@@ -63,7 +63,7 @@ protected:
 
 private:
     void closeIdleAdministration();
-    void showSection(bool signOutChecked, bool historyChecked, int titleFromEnd, int page);
+    void showSection(bool signOutChecked, bool historyChecked, QWidget* title, QWidget* page);
 
     QSettings settings;
     SignOutWidget* signOutWidget;

@@ -3,9 +3,9 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
-PostgresStores::PostgresStores(const QString& connection, const Clock& clock)
-    : connection(connection)
-    , database(connection)
+PostgresStores::PostgresStores(const QString& conninfo, const Clock& clock)
+    : connection(conninfo)
+    , database(conninfo)
     , inventoryTable(database)
     , historyTable(database, clock)
     , studentTable(database)

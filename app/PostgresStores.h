@@ -11,8 +11,8 @@
 class PostgresStores final : public KioskStores
 {
 public:
-    /// \a connection: a libpq connection string.
-    PostgresStores(const QString& connection, const Clock& clock);
+    /// \a conninfo: a libpq connection string.
+    PostgresStores(const QString& conninfo, const Clock& clock);
 
     AbstractInventory& inventory() override { return inventoryTable; }
     AbstractHistory& history() override { return historyTable; }

@@ -25,7 +25,7 @@ SettingsWidget::SettingsWidget(
     connect(ui->usageButton, &QCommandLinkButton::clicked, this, &SettingsWidget::usageButtonClicked);
     connect(ui->homeButton, &QCommandLinkButton::clicked, this, &SettingsWidget::homeButtonClicked);
 
-    ui->settingsStack->setCurrentIndex(0);
+    ui->settingsStack->setCurrentWidget(ui->actionPage);
     ui->homeButton->hide();
 
     // Each language by its own name, so that anyone finds theirs; the system's first.
@@ -96,22 +96,22 @@ void SettingsWidget::showNotes()
 
 void SettingsWidget::homeButtonClicked()
 {
-    ui->settingsStack->setCurrentIndex(0);
+    ui->settingsStack->setCurrentWidget(ui->actionPage);
 }
 
 void SettingsWidget::inventoryButtonClicked()
 {
-    ui->settingsStack->setCurrentIndex(1);
+    ui->settingsStack->setCurrentWidget(ui->inventoryPage);
 }
 
 void SettingsWidget::studentsButtonClicked()
 {
-    ui->settingsStack->setCurrentIndex(2);
+    ui->settingsStack->setCurrentWidget(ui->studentsPage);
 }
 
 void SettingsWidget::printingButtonClicked()
 {
-    ui->settingsStack->setCurrentIndex(3);
+    ui->settingsStack->setCurrentWidget(ui->printingPage);
 }
 
 void SettingsWidget::usageButtonClicked()

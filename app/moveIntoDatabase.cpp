@@ -20,8 +20,8 @@ namespace {
 class RowInserter
 {
 public:
-    RowInserter(QSqlDatabase& database, const QString& table, const QStringList& columns)
-        : database(database)
+    RowInserter(QSqlDatabase& db, const QString& table, const QStringList& columns)
+        : database(db)
         , head(QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(table, columns.join(QLatin1String(", "))))
         , row(QLatin1Char('(') + repeated(QStringLiteral("?"), QStringLiteral(", "), columns.size()) + QLatin1Char(')'))
     {

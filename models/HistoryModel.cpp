@@ -34,8 +34,8 @@ static HistoryQuery::Order orderOf(HistoryModel::HistoryColumn column)
     }
 }
 
-HistoryModel::HistoryModel(AbstractHistory* history, int columnFlags, const QDate& day)
-    : history(history)
+HistoryModel::HistoryModel(AbstractHistory* historyStore, int columnFlags, const QDate& day)
+    : history(historyStore)
     , columns(columnsOf(columnFlags))
 {
     query.from = day;

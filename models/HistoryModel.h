@@ -24,7 +24,7 @@ public:
     enum HistoryColumn { DateColumn = 1, TimeColumn = 2, DateTimeColumn = 3, StudentColumn = 4, ItemColumn = 8 };
 
     /// Starts on the entries of \a day, with no words, in time order.
-    HistoryModel(AbstractHistory* history, int columnFlags, const QDate& day);
+    HistoryModel(AbstractHistory* historyStore, int columnFlags, const QDate& day);
 
     void setFilter(const QDate& from, const QDate& to, const QStringList& studentWords, const QStringList& itemWords);
 

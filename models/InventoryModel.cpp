@@ -3,8 +3,8 @@
 #include "models/collatedSort.h"
 #include "stores/AbstractInventory.h"
 
-InventoryModel::InventoryModel(AbstractInventory* inventory)
-    : inventory(inventory)
+InventoryModel::InventoryModel(AbstractInventory* inventoryStore)
+    : inventory(inventoryStore)
 {
     connect(inventory, &AbstractInventory::modified, this, &InventoryModel::refresh);
     refresh();

@@ -14,7 +14,7 @@ class InventoryModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    explicit InventoryModel(AbstractInventory* inventory);
+    explicit InventoryModel(AbstractInventory* inventoryStore);
 
     /// The item shown in the row of \a index.
     Item item(const QModelIndex& index) const;

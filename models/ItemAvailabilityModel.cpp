@@ -8,10 +8,11 @@
 #include <QGuiApplication>
 #include <QPalette>
 
-ItemAvailabilityModel::ItemAvailabilityModel(InventoryModel* inventory, AbstractHistory* history, const Clock& clock)
-    : inventory(inventory)
-    , history(history)
-    , clock(clock)
+ItemAvailabilityModel::ItemAvailabilityModel(
+    InventoryModel* inventoryModel, AbstractHistory* historyStore, const Clock& clockSource)
+    : inventory(inventoryModel)
+    , history(historyStore)
+    , clock(clockSource)
 {
     setSourceModel(inventory);
     connect(history, &AbstractHistory::modified, this, &ItemAvailabilityModel::refresh);

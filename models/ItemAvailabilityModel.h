@@ -20,7 +20,7 @@ class ItemAvailabilityModel : public QIdentityProxyModel
     Q_OBJECT
 
 public:
-    ItemAvailabilityModel(InventoryModel* inventory, AbstractHistory* history, const Clock& clock);
+    ItemAvailabilityModel(InventoryModel* inventoryModel, AbstractHistory* historyStore, const Clock& clockSource);
 
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 

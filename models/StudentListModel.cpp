@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-StudentListModel::StudentListModel(AbstractStudentList* students)
-    : students(students)
+StudentListModel::StudentListModel(AbstractStudentList* studentList)
+    : students(studentList)
 {
     connect(students, &AbstractStudentList::modified, this, &StudentListModel::refresh);
     refresh();

@@ -15,7 +15,7 @@ class StudentListModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    explicit StudentListModel(AbstractStudentList* students);
+    explicit StudentListModel(AbstractStudentList* studentList);
 
     /// The student shown in the row of \a index, password included.
     Student student(const QModelIndex& index) const;

@@ -8,9 +8,9 @@
 #include <QFileDialog>
 #include <QLocale>
 
-BackupWidget::BackupWidget(Backups* backups)
+BackupWidget::BackupWidget(Backups* backupStore)
     : ui(std::make_unique<Ui::BackupWidget>())
-    , backups(backups)
+    , backups(backupStore)
 {
     ui->setupUi(this);
     if (!backups) {

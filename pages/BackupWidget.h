@@ -19,8 +19,8 @@ class BackupWidget : public QWidget
     Q_OBJECT
 
 public:
-    /// \a backups: none for a kiosk whose data the database server backs up.
-    explicit BackupWidget(Backups* backups);
+    /// \a backupStore: none for a kiosk whose data the database server backs up.
+    explicit BackupWidget(Backups* backupStore);
     ~BackupWidget() override;
 
 protected:

@@ -7,10 +7,10 @@
 
 #include <QPushButton>
 
-ExportHistoryDialog::ExportHistoryDialog(AbstractHistory* history, const Clock& clock, QWidget* parent)
+ExportHistoryDialog::ExportHistoryDialog(AbstractHistory* historyStore, const Clock& clock, QWidget* parent)
     : QDialog(parent)
     , ui(new Ui::ExportHistoryDialog)
-    , history(history)
+    , history(historyStore)
 {
     ui->setupUi(this);
     ui->buttonBox->addButton(tr("Export..."), QDialogButtonBox::AcceptRole)->setDefault(true);

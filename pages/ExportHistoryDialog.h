@@ -22,7 +22,7 @@ class ExportHistoryDialog : public QDialog
     Q_OBJECT
 
 public:
-    ExportHistoryDialog(AbstractHistory* history, const Clock& clock, QWidget* parent);
+    ExportHistoryDialog(AbstractHistory* historyStore, const Clock& clock, QWidget* parent);
     ~ExportHistoryDialog() override;
 
     HistoryQuery query() const;

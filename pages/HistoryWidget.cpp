@@ -10,10 +10,10 @@
 
 #include <QKeyEvent>
 
-HistoryWidget::HistoryWidget(AbstractHistory* history, const Clock& clock)
+HistoryWidget::HistoryWidget(AbstractHistory* history, const Clock& clockSource)
     : ui(new Ui::HistoryWidget)
-    , clock(clock)
-    , defaultDay(clock.today())
+    , clock(clockSource)
+    , defaultDay(clockSource.today())
     , historyModel(new HistoryModel(
           history, HistoryModel::DateColumn | HistoryModel::StudentColumn | HistoryModel::ItemColumn, defaultDay))
 {

@@ -22,7 +22,7 @@ class HistoryWidget : public QWidget
     Q_OBJECT
 
 public:
-    HistoryWidget(AbstractHistory* history, const Clock& clock);
+    HistoryWidget(AbstractHistory* history, const Clock& clockSource);
     ~HistoryWidget() override;
 
 protected:

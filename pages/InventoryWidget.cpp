@@ -15,10 +15,10 @@
 // Enough to recognise a selection; a long one is counted, not listed.
 constexpr qsizetype NamedInQuestion = 10;
 
-InventoryWidget::InventoryWidget(AbstractInventory* inventory)
+InventoryWidget::InventoryWidget(AbstractInventory* inventoryStore)
     : ui(new Ui::InventoryWidget)
-    , inventory(inventory)
-    , model(new InventoryModel(inventory))
+    , inventory(inventoryStore)
+    , model(new InventoryModel(inventoryStore))
 {
     ui->setupUi(this);
     connect(ui->fromBox, &QSpinBox::valueChanged, this, &InventoryWidget::fromValueChanged);

@@ -22,7 +22,7 @@ class InventoryWidget : public QWidget
     Q_OBJECT
 
 public:
-    explicit InventoryWidget(AbstractInventory* inventory);
+    explicit InventoryWidget(AbstractInventory* inventoryStore);
     ~InventoryWidget() override;
 
 protected:

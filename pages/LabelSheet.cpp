@@ -21,8 +21,8 @@ constexpr qreal SmallestPoints = 7;
 
 } // namespace
 
-LabelSheet::LabelSheet(QPrinter* printer)
-    : printer(printer)
+LabelSheet::LabelSheet(QPrinter* target)
+    : printer(target)
 {
 }
 

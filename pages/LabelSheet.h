@@ -19,7 +19,7 @@ public:
     static constexpr int Columns = 3;
     static constexpr int Rows = 8;
 
-    explicit LabelSheet(QPrinter* printer);
+    explicit LabelSheet(QPrinter* target);
 
     /// One label per item, in order, across and then down, 24 to a page.
     /// False when the printer could not be started.

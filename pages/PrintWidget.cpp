@@ -8,10 +8,10 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-PrintWidget::PrintWidget(AbstractHistory* history, const Clock& clock)
+PrintWidget::PrintWidget(AbstractHistory* historyStore, const Clock& clockSource)
     : ui(new Ui::PrintWidget)
-    , history(history)
-    , clock(clock)
+    , history(historyStore)
+    , clock(clockSource)
 {
     ui->setupUi(this);
     connect(ui->printButton, &QPushButton::clicked, this, &PrintWidget::printLog);

@@ -21,7 +21,7 @@ class PrintWidget : public QWidget
     Q_OBJECT
 
 public:
-    PrintWidget(AbstractHistory* history, const Clock& clock);
+    PrintWidget(AbstractHistory* historyStore, const Clock& clockSource);
     ~PrintWidget() override;
 
     /// The summary document of \a day: its title, then its table.

@@ -5,9 +5,9 @@
 
 #include <zint.h>
 
-void QrCode::Deleter::operator()(zint_symbol* symbol) const
+void QrCode::Deleter::operator()(zint_symbol* made) const
 {
-    ZBarcode_Delete(symbol);
+    ZBarcode_Delete(made);
 }
 
 QrCode::QrCode(const QByteArray& data)

@@ -28,7 +28,7 @@ public:
 private:
     struct Deleter
     {
-        void operator()(zint_symbol* symbol) const;
+        void operator()(zint_symbol* made) const;
     };
     std::unique_ptr<zint_symbol, Deleter> symbol;
 };

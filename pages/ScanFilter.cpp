@@ -45,10 +45,10 @@ bool isCharacter(const QKeyEvent* key)
 
 } // namespace
 
-ScanFilter::ScanFilter(QWidget* page, std::function<bool(const QString&)> couldBeId)
-    : QObject(page)
-    , page(page)
-    , couldBeId(std::move(couldBeId))
+ScanFilter::ScanFilter(QWidget* watchedPage, std::function<bool(const QString&)> idTest)
+    : QObject(watchedPage)
+    , page(watchedPage)
+    , couldBeId(std::move(idTest))
 {
     pauseTimer.setSingleShot(true);
     connect(&pauseTimer, &QTimer::timeout, this, &ScanFilter::handOn);
@@ -114,9 +114,9 @@ bool ScanFilter::keyPressed(QWindow* window, QKeyEvent* key)
 
 // A password typed quickly must never show up in the ID field: in a password
 // field only a label's code is held back.
-bool ScanFilter::couldBeScan(const QString& typed) const
+bool ScanFilter::couldBeScan(const QString& text) const
 {
-    return beginsLikeItemCode(typed) || !typingPassword();
+    return beginsLikeItemCode(text) || !typingPassword();
 }
 
 bool ScanFilter::typingPassword() const

@@ -35,10 +35,10 @@ public:
     /// How long the rest of a label is waited for once it has begun.
     static constexpr std::chrono::milliseconds LabelPatience { 2000 };
 
-    /// Watches the keys typed into \a page's window while \a page is shown;
-    /// \a page owns the filter. A scan that is no label is a student card only
-    /// when \a couldBeId says that its text could be a student's ID.
-    ScanFilter(QWidget* page, std::function<bool(const QString&)> couldBeId);
+    /// Watches the keys typed into \a watchedPage's window while \a watchedPage is shown;
+    /// \a watchedPage owns the filter. A scan that is no label is a student card only
+    /// when \a idTest says that its text could be a student's ID.
+    ScanFilter(QWidget* watchedPage, std::function<bool(const QString&)> idTest);
     ~ScanFilter() override;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -53,8 +53,8 @@ signals:
 
 private:
     bool keyPressed(QWindow* window, QKeyEvent* key);
-    /// Whether keys typed so far as \a typed could still make a scan.
-    bool couldBeScan(const QString& typed) const;
+    /// Whether keys typed so far as \a text could still make a scan.
+    bool couldBeScan(const QString& text) const;
     bool typingPassword() const;
     /// Ends a scan at its Enter; false when the keys held were no scan.
     bool finishScan();

@@ -13,7 +13,6 @@
 #include "stores/AbstractHistory.h"
 #include "stores/AbstractStudentList.h"
 #include "stores/Clock.h"
-#include "stores/itemOut.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -39,17 +38,17 @@ static bool requireInput(QWidget* widget, bool condition, const QString& message
     return false;
 }
 
-SignOutWidget::SignOutWidget(AbstractInventory* inventory, AbstractHistory* history, AbstractStudentList* students,
-    AbstractVerifier* verifier, const Clock& clock)
+SignOutWidget::SignOutWidget(AbstractInventory* inventory, AbstractHistory* historyStore, AbstractStudentList* students,
+    AbstractVerifier* passwordVerifier, const Clock& clockSource)
     : ui(new Ui::SignOutWidget)
-    , history(history)
-    , verifier(verifier)
-    , clock(clock)
-    , logDate(clock.today())
+    , history(historyStore)
+    , verifier(passwordVerifier)
+    , clock(clockSource)
+    , logDate(clockSource.today())
     , inventoryModel(new InventoryModel(inventory))
     , itemModel(new ItemAvailabilityModel(inventoryModel.get(), history, clock))
     , historyModel(new HistoryModel(
-          history, HistoryModel::TimeColumn | HistoryModel::StudentColumn | HistoryModel::ItemColumn, logDate))
+          historyStore, HistoryModel::TimeColumn | HistoryModel::StudentColumn | HistoryModel::ItemColumn, logDate))
     , noticeTimer(new QTimer(this))
     // A school's cards carry digits, or IDs as the list has them; anything
     // else typed at a scanner's pace is text for the field it was typed in.
@@ -137,7 +136,7 @@ void SignOutWidget::signOutItem()
     followToday();
     if (!history->add(student, item)) {
         // Another kiosk of a shared database may have signed it out a moment ago.
-        showInformation(isItemOut(*history, item, clock.today()).value_or(false)
+        showInformation(history->isOut(item, clock.today()).value_or(false)
                 ? tr("The item is already signed out.")
                 : tr("The sign-out could not be recorded. Please tell a member of staff."));
         return;
@@ -218,10 +217,13 @@ void SignOutWidget::changeEvent(QEvent* event)
         fitPlaceholders();
         sortViewsAgain(this);
         inventoryModel->sort(0);
+    } else if (event->type() == QEvent::FontChange) {
+        fitPlaceholders();
     }
 }
 
-// The boxes keep the form's width unless a language's placeholder needs more.
+// The boxes keep the form's width unless a language's placeholder, or a
+// larger font, needs more.
 void SignOutWidget::fitPlaceholders()
 {
     for (QLineEdit* box : { ui->usernameBox, ui->passwordBox }) {

@@ -33,8 +33,8 @@ class SignOutWidget : public QWidget
 
 public:
     /// \a students tells which scanned texts are student cards.
-    SignOutWidget(AbstractInventory* inventory, AbstractHistory* history, AbstractStudentList* students,
-        AbstractVerifier* verifier, const Clock& clock);
+    SignOutWidget(AbstractInventory* inventory, AbstractHistory* historyStore, AbstractStudentList* students,
+        AbstractVerifier* passwordVerifier, const Clock& clockSource);
     ~SignOutWidget() override;
 
     /// How long the page waits without keyboard or mouse input before it

@@ -16,11 +16,12 @@ static QString joinedLines(const QList<int>& lines)
     return texts.join(QLatin1String(", "));
 }
 
-StudentImportDialog::StudentImportDialog(ImportPreview preview, const QString& fileName, Reader reader, QWidget* parent)
+StudentImportDialog::StudentImportDialog(
+    ImportPreview preview, const QString& fileName, Reader readFile, QWidget* parent)
     : QDialog(parent)
     , ui(new Ui::StudentImportDialog)
     , current(std::move(preview))
-    , reader(std::move(reader))
+    , reader(std::move(readFile))
 {
     ui->setupUi(this);
     ui->buttonBox->addButton(tr("Import"), QDialogButtonBox::AcceptRole);

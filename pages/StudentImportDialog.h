@@ -25,7 +25,7 @@ public:
     /// Reads the file again in an encoding; nothing when it cannot be read.
     using Reader = std::function<std::optional<ImportPreview>(StudentCsv::Encoding)>;
 
-    StudentImportDialog(ImportPreview preview, const QString& fileName, Reader reader, QWidget* parent);
+    StudentImportDialog(ImportPreview preview, const QString& fileName, Reader readFile, QWidget* parent);
     ~StudentImportDialog() override;
 
     /// The file as last read, in the encoding shown.

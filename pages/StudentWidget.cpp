@@ -17,12 +17,12 @@
 #include <QFileDialog>
 #include <QSaveFile>
 
-StudentWidget::StudentWidget(AbstractHistory* history, AbstractStudentList* students, const Clock& clock)
+StudentWidget::StudentWidget(AbstractHistory* historyStore, AbstractStudentList* studentList, const Clock& clockSource)
     : ui(new Ui::StudentWidget)
-    , history(history)
-    , students(students)
-    , clock(clock)
-    , model(new StudentListModel(students))
+    , history(historyStore)
+    , students(studentList)
+    , clock(clockSource)
+    , model(new StudentListModel(studentList))
 {
     ui->setupUi(this);
     connect(ui->openStudentListButton, &QPushButton::clicked, this, &StudentWidget::openStudentList);

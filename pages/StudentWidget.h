@@ -26,7 +26,7 @@ class StudentWidget : public QWidget
     Q_OBJECT
 
 public:
-    StudentWidget(AbstractHistory* history, AbstractStudentList* students, const Clock& clock);
+    StudentWidget(AbstractHistory* historyStore, AbstractStudentList* studentList, const Clock& clockSource);
     ~StudentWidget() override;
 
 protected:

@@ -43,11 +43,11 @@ static QChartView* makeChartView(QLayout* layout, const QString& name)
     return view;
 }
 
-UsageWidget::UsageWidget(AbstractHistory* history, AbstractInventory* inventory, const Clock& clock)
+UsageWidget::UsageWidget(AbstractHistory* historyStore, AbstractInventory* inventoryStore, const Clock& clockSource)
     : ui(new Ui::UsageWidget)
-    , history(history)
-    , inventory(inventory)
-    , clock(clock)
+    , history(historyStore)
+    , inventory(inventoryStore)
+    , clock(clockSource)
     , defaultTo(clock.today())
     , instrumentModel(new UsageTableModel)
     , weekModel(new UsageTableModel)

@@ -28,7 +28,7 @@ class UsageWidget : public QWidget
     Q_OBJECT
 
 public:
-    UsageWidget(AbstractHistory* history, AbstractInventory* inventory, const Clock& clock);
+    UsageWidget(AbstractHistory* historyStore, AbstractInventory* inventoryStore, const Clock& clockSource);
     ~UsageWidget() override;
 
 protected:

@@ -10,6 +10,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <optional>
+
 /// The record of sign-outs. Changes return whether they were stored and emit
 /// modified() once afterwards, stored or not.
 class AbstractHistory : public QObject
@@ -39,6 +41,10 @@ public:
     virtual QList<Entry> slice(const HistoryQuery& query, qsizetype offset, qsizetype limit) = 0;
     /// The sums of \a query for the usage page, counted by the store.
     virtual Usage usage(const UsageQuery& query) = 0;
+    /// Whether \a item was signed out on the local day \a day; nothing when
+    /// the history cannot be read, so that a caller refuses rather than lets
+    /// it out twice. A sign-out asks it, so it costs the same all day long.
+    virtual std::optional<bool> isOut(const Item& item, const QDate& day) = 0;
 
 signals:
     void modified();

@@ -29,9 +29,9 @@ qint64 dataBytes(const QDir& data)
 
 } // namespace
 
-Backups::Backups(const Clock& clock, const QString& dataFolder)
-    : clock(clock)
-    , dataFolder(QDir(dataFolder.isEmpty() ? QDir::currentPath() : dataFolder).absolutePath())
+Backups::Backups(const Clock& clockSource, const QString& dataDir)
+    : clock(clockSource)
+    , dataFolder(QDir(dataDir.isEmpty() ? QDir::currentPath() : dataDir).absolutePath())
 {
     const QSettings settings;
     backupFolder = settings.value(FolderKey, defaultFolder()).toString();
@@ -129,8 +129,8 @@ bool Backups::start()
     if (worker)
         return false;
     const QDateTime moment = clock.now();
-    const QString backupFolder = folder();
-    worker = QThread::create([this, moment, backupFolder] { makeAt(QString(), moment, backupFolder); });
+    const QString target = folder();
+    worker = QThread::create([this, moment, target] { makeAt(QString(), moment, target); });
     connect(worker, &QThread::finished, this, [this] {
         worker->deleteLater();
         worker = nullptr;
@@ -139,21 +139,21 @@ bool Backups::start()
     return true;
 }
 
-BackupResult Backups::makeAt(const QString& reason, const QDateTime& moment, const QString& backupFolder)
+BackupResult Backups::makeAt(const QString& reason, const QDateTime& moment, const QString& target)
 {
     const QMutexLocker one(&making);
-    if (backupFolder == defaultFolder())
-        QDir().mkdir(backupFolder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    const QStorageInfo storage(backupFolder);
+    if (target == defaultFolder())
+        QDir().mkdir(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const QStorageInfo storage(target);
     if (storage.isValid()) {
         // A set is about the size of the files; a tenth more for the journals SQLite writes beside them.
         const qint64 needed = dataBytes(QDir(dataFolder)) * 11 / 10;
-        for (const QString& set : setsToFreeSpace(listBackupSets(backupFolder), needed, storage.bytesAvailable()))
+        for (const QString& set : setsToFreeSpace(listBackupSets(target), needed, storage.bytesAvailable()))
             QDir(set).removeRecursively();
     }
-    const BackupResult result = writeBackupSet(dataFolder, backupFolder, moment, reason);
+    const BackupResult result = writeBackupSet(dataFolder, target, moment, reason);
     if (result.problem.isEmpty())
-        for (const QString& set : setsToRotateOut(listBackupSets(backupFolder), moment))
+        for (const QString& set : setsToRotateOut(listBackupSets(target), moment))
             QDir(set).removeRecursively();
     else
         qWarning("%s", qPrintable(result.problem));

@@ -18,8 +18,8 @@ class Backups : public QObject
     Q_OBJECT
 
 public:
-    /// \a dataFolder holds the kiosk's files; by default the working directory.
-    explicit Backups(const Clock& clock, const QString& dataFolder = QString());
+    /// \a dataDir holds the kiosk's files; by default the working directory.
+    explicit Backups(const Clock& clockSource, const QString& dataDir = QString());
     /// Waits for a backup under way.
     ~Backups() override;
 
@@ -59,7 +59,7 @@ signals:
     void statusChanged();
 
 private:
-    BackupResult makeAt(const QString& reason, const QDateTime& moment, const QString& backupFolder);
+    BackupResult makeAt(const QString& reason, const QDateTime& moment, const QString& target);
     void readStatus();
 
     const Clock& clock;

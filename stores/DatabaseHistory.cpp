@@ -8,8 +8,8 @@
 
 #include <QSqlQuery>
 
-DatabaseHistory::DatabaseHistory(const Clock& clock, const ProgressNote& upgradeNote)
-    : clock(clock)
+DatabaseHistory::DatabaseHistory(const Clock& clockSource, const ProgressNote& upgradeNote)
+    : clock(clockSource)
     , table(QStringLiteral("history"), historyColumns(), historySchema(), upgradeNote)
     , database(table.database())
     , historyReader(database, HistoryReader::Planner::Sqlite)

@@ -35,9 +35,9 @@ static bool writeListFile(const QString& fileName, const QList<Student>& student
     return saved;
 }
 
-FileStudentList::FileStudentList(const QString& fileName)
-    : fileName(fileName)
-    , keptFileName(fileName + QLatin1String(".before-import"))
+FileStudentList::FileStudentList(const QString& path)
+    : fileName(path)
+    , keptFileName(path + QLatin1String(".before-import"))
 {
     const auto [opened, loaded] = readListFile(fileName);
     const auto& [list, intact] = loaded;

@@ -11,7 +11,7 @@ class FileStudentList : public SortedStudentList
     Q_OBJECT
 
 public:
-    explicit FileStudentList(const QString& fileName);
+    explicit FileStudentList(const QString& path);
     ~FileStudentList() override;
 
     bool setStudents(const QList<Student>& students) override;

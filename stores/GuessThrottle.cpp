@@ -8,8 +8,8 @@ static constexpr int FreeGuesses = 5;
 static constexpr std::chrono::seconds FirstWait { 30 };
 static constexpr std::chrono::seconds LongestWait { 15 * 60 };
 
-GuessThrottle::GuessThrottle(const Clock& clock)
-    : clock(clock)
+GuessThrottle::GuessThrottle(const Clock& clockSource)
+    : clock(clockSource)
 {
 }
 

@@ -16,7 +16,7 @@ class Clock;
 class GuessThrottle
 {
 public:
-    explicit GuessThrottle(const Clock& clock);
+    explicit GuessThrottle(const Clock& clockSource);
 
     /// How long \a key must still wait before its next try; zero when it may try now.
     std::chrono::seconds wait(const QString& key) const;

@@ -19,8 +19,8 @@ struct HistoryQuery
 
     QDate from;
     QDate to;
-    QStringList studentWords;
-    QStringList itemWords;
+    QStringList studentWords {};
+    QStringList itemWords {};
     Order order = ByTime;
     Qt::SortOrder direction = Qt::AscendingOrder;
 

@@ -87,9 +87,9 @@ static bool execute(QSqlQuery& query, const SqlPart& statement)
     return execLogged(query, statement.text, statement.values);
 }
 
-HistoryReader::HistoryReader(QSqlDatabase& database, Planner planner)
-    : database(database)
-    , planner(planner)
+HistoryReader::HistoryReader(QSqlDatabase& db, Planner plan)
+    : database(db)
+    , planner(plan)
 {
 }
 
@@ -158,6 +158,23 @@ QList<Entry> HistoryReader::slice(const HistoryQuery& query, qsizetype offset, q
     if (reading.matchingRows)
         return rowsInOrder(reading.matchingRows->mid(offset, limit));
     return sliceInOrder(reading, offset, limit);
+}
+
+// One row looked up through the index on the item and the moment, however
+// full the day is.
+std::optional<bool> HistoryReader::isOut(const Item& item, const QDate& day)
+{
+    SqlPart statement { QStringLiteral("SELECT 1 FROM history WHERE itemName = ? AND itemNumber = ? AND "),
+        { item.name(), item.number() } };
+    statement += dayRange(day, day);
+    statement.text += QLatin1String(" LIMIT 1");
+    QSqlQuery query(database);
+    if (!execute(query, statement))
+        return std::nullopt;
+    const bool found = query.next();
+    if (query.lastError().isValid())
+        return std::nullopt;
+    return found;
 }
 
 HistoryReader::Reading& HistoryReader::readingOf(const HistoryQuery& query)

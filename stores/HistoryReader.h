@@ -25,12 +25,13 @@ public:
     /// index for a long range, which PostgreSQL's judges for itself.
     enum class Planner { Sqlite, Postgres };
 
-    HistoryReader(QSqlDatabase& database, Planner planner);
+    HistoryReader(QSqlDatabase& db, Planner plan);
 
     QList<Entry> entries(const QDate& from, const QDate& to, const QStringList& studentFilters,
         const QStringList& itemFilters, bool* ok);
     qsizetype count(const HistoryQuery& query);
     QList<Entry> slice(const HistoryQuery& query, qsizetype offset, qsizetype limit);
+    std::optional<bool> isOut(const Item& item, const QDate& day);
     /// The history has changed: what was read may have moved.
     void forget();
     /// Hands every entry to \a take in the order of recording, without holding

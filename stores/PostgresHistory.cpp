@@ -8,11 +8,11 @@
 
 #include <QSqlQuery>
 
-PostgresHistory::PostgresHistory(PostgresDatabase& database, const Clock& clock)
-    : database(database)
-    , clock(clock)
-    , historyReader(database.database(), HistoryReader::Planner::Postgres)
-    , historyUsage(database.database(), historyReader, HistoryReader::Planner::Postgres)
+PostgresHistory::PostgresHistory(PostgresDatabase& db, const Clock& clockSource)
+    : database(db)
+    , clock(clockSource)
+    , historyReader(db.database(), HistoryReader::Planner::Postgres)
+    , historyUsage(db.database(), historyReader, HistoryReader::Planner::Postgres)
 {
     connect(&database, &PostgresDatabase::changedElsewhere, this, [this](const QString& topic) {
         if (topic == QLatin1String("history"))

@@ -15,7 +15,7 @@ class PostgresHistory : public SqlHistory
     Q_OBJECT
 
 public:
-    PostgresHistory(PostgresDatabase& database, const Clock& clock);
+    PostgresHistory(PostgresDatabase& db, const Clock& clockSource);
 
     bool clear() override;
     /// False also when another kiosk signed the item out today first.

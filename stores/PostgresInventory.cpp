@@ -6,8 +6,8 @@
 
 #include <QSqlQuery>
 
-PostgresInventory::PostgresInventory(PostgresDatabase& database)
-    : database(database)
+PostgresInventory::PostgresInventory(PostgresDatabase& db)
+    : database(db)
 {
     connect(&database, &PostgresDatabase::changedElsewhere, this, [this](const QString& topic) {
         if (topic == QLatin1String("inventory"))

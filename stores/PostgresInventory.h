@@ -12,7 +12,7 @@ class PostgresInventory : public AbstractInventory
     Q_OBJECT
 
 public:
-    explicit PostgresInventory(PostgresDatabase& database);
+    explicit PostgresInventory(PostgresDatabase& db);
 
     bool addItems(const QList<Item>& items) override;
     bool removeItems(const QList<Item>& items) override;

@@ -13,8 +13,8 @@ static const QString Students = QStringLiteral("students");
 static const QString Passwords = QStringLiteral("passwords");
 static const QString PasswordOf = QStringLiteral("password:");
 
-PostgresStudentList::PostgresStudentList(PostgresDatabase& database)
-    : database(database)
+PostgresStudentList::PostgresStudentList(PostgresDatabase& db)
+    : database(db)
 {
     connect(&database, &PostgresDatabase::changedElsewhere, this, &PostgresStudentList::heard);
     connect(&database, &PostgresDatabase::reconnected, this, [this] { heard(Students); });

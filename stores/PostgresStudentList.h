@@ -15,7 +15,7 @@ class PostgresStudentList : public SortedStudentList
     Q_OBJECT
 
 public:
-    explicit PostgresStudentList(PostgresDatabase& database);
+    explicit PostgresStudentList(PostgresDatabase& db);
 
     bool setStudents(const QList<Student>& students) override;
     bool importStudents(const QList<Student>& students) override;

@@ -1,15 +1,15 @@
 #include "stores/SignOutRule.h"
 
+#include "stores/AbstractHistory.h"
 #include "stores/AbstractStudentList.h"
 #include "stores/Clock.h"
-#include "stores/itemOut.h"
 #include "stores/passwordHash.h"
 
-SignOutRule::SignOutRule(AbstractStudentList* students, AbstractHistory* history, const Clock& clock)
-    : students(students)
-    , history(history)
-    , clock(clock)
-    , gate(clock)
+SignOutRule::SignOutRule(AbstractStudentList* studentList, AbstractHistory* historyStore, const Clock& clockSource)
+    : students(studentList)
+    , history(historyStore)
+    , clock(clockSource)
+    , gate(clockSource)
 {
 }
 
@@ -18,7 +18,7 @@ SignOutRule::Decision SignOutRule::decide(const QString& id, const QString& pass
     if (!students->contains(id))
         return { Outcome::UnknownStudent, Student() };
     const Student record = students->student(id);
-    const std::optional<bool> signedOut = isItemOut(*history, item, clock.today());
+    const std::optional<bool> signedOut = history->isOut(item, clock.today());
     // Unread, the item could be out already: better no sign-out than two.
     if (!signedOut)
         return { Outcome::HistoryUnreadable, Student() };

@@ -18,7 +18,7 @@ class Clock;
 class SignOutRule
 {
 public:
-    SignOutRule(AbstractStudentList* students, AbstractHistory* history, const Clock& clock);
+    SignOutRule(AbstractStudentList* studentList, AbstractHistory* historyStore, const Clock& clockSource);
 
     enum class Outcome {
         Accepted,

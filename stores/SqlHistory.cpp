@@ -23,3 +23,8 @@ Usage SqlHistory::usage(const UsageQuery& query)
 {
     return usageReader().usage(query);
 }
+
+std::optional<bool> SqlHistory::isOut(const Item& item, const QDate& day)
+{
+    return reader().isOut(item, day);
+}

@@ -18,6 +18,7 @@ public:
     qsizetype count(const HistoryQuery& query) override;
     QList<Entry> slice(const HistoryQuery& query, qsizetype offset, qsizetype limit) override;
     Usage usage(const UsageQuery& query) override;
+    std::optional<bool> isOut(const Item& item, const QDate& day) override;
 
 protected:
     virtual HistoryReader& reader() = 0;

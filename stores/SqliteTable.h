@@ -27,9 +27,9 @@ struct SchemaStep
     /// From any callable that takes the database and the note.
     template <typename Change,
         typename = std::enable_if_t<std::is_invocable_r_v<bool, Change&, QSqlDatabase&, const ProgressNote&>>>
-    SchemaStep(Change change, Afterwards afterwards = Nothing)
-        : change(std::move(change))
-        , afterwards(afterwards)
+    SchemaStep(Change work, Afterwards then = Nothing)
+        : change(std::move(work))
+        , afterwards(then)
     {
     }
 

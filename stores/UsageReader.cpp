@@ -22,10 +22,10 @@ static qint64 dayNumber(const QDate& date)
     return Epoch.daysTo(date);
 }
 
-UsageReader::UsageReader(QSqlDatabase& database, HistoryReader& history, HistoryReader::Planner planner)
-    : database(database)
-    , history(history)
-    , planner(planner)
+UsageReader::UsageReader(QSqlDatabase& db, HistoryReader& reader, HistoryReader::Planner dialect)
+    : database(db)
+    , history(reader)
+    , planner(dialect)
 {
 }
 

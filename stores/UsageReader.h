@@ -15,8 +15,8 @@ struct SqlPart;
 class UsageReader
 {
 public:
-    /// \a history folds the texts of new students and items before a search.
-    UsageReader(QSqlDatabase& database, HistoryReader& history, HistoryReader::Planner planner);
+    /// \a reader folds the texts of new students and items before a search.
+    UsageReader(QSqlDatabase& db, HistoryReader& reader, HistoryReader::Planner dialect);
 
     Usage usage(const UsageQuery& query);
 

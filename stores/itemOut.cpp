@@ -2,14 +2,6 @@
 
 #include "stores/AbstractHistory.h"
 
-std::optional<bool> isItemOut(AbstractHistory& history, const Item& item, const QDate& day)
-{
-    const std::optional<std::set<Item>> out = itemsOut(history, day);
-    if (!out)
-        return std::nullopt;
-    return out->count(item) != 0;
-}
-
 std::optional<std::set<Item>> itemsOut(AbstractHistory& history, const QDate& day)
 {
     bool read = false;

@@ -8,6 +8,7 @@ cd "$(dirname "$0")/.."
 preset="${1:-default}"
 
 bash tools/install-deps.sh
-cmake --preset "$preset"
+# CI turns the warnings into errors.
+cmake --preset "$preset" ${CI:+-DBRINDLOW_WERROR=ON}
 cmake --build --preset "$preset"
 ctest --preset "$preset"

@@ -10,7 +10,7 @@ seconds="${1:-600}"
 
 bash tools/install-deps.sh fuzz
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DBRINDLOW_FUZZ=ON -DBRINDLOW_TESTS=OFF
+    -DBRINDLOW_FUZZ=ON -DBRINDLOW_TESTS=OFF ${CI:+-DBRINDLOW_WERROR=ON}
 cmake --build build-fuzz --target fuzzStudentList fuzzStudentCsv
 
 mkdir -p fuzz-findings

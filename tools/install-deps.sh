@@ -13,6 +13,11 @@ packages=(
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 
+# "format": clang-format, for tools/format.sh.
+if [ "${1:-}" = format ]; then
+    packages+=(clang-format-14)
+fi
+
 # "fuzz": clang with its libFuzzer and sanitizer runtimes, for tools/fuzz.sh.
 if [ "${1:-}" = fuzz ]; then
     packages+=(clang libclang-rt-14-dev)

@@ -111,7 +111,8 @@ private slots:
     void everyControlHasAnAccessibleName();
     void languageSwitchChangesEveryText_data();
     void languageSwitchChangesEveryText();
-    void pseudoTranslationFitsEveryPage();
+    void everyPageFits_data();
+    void everyPageFits();
 
 private:
     void showEveryPage(const std::function<void(const QString& page)>& onEach);
@@ -871,15 +872,37 @@ void tst_MainWindow::languageSwitchChangesEveryText()
     QVERIFY2(leftInEnglish.isEmpty(), qPrintable(leftInEnglish.join(" | ")));
 }
 
-// Longer, accented texts show no cut text on any page of a 1024 x 768 screen.
-void tst_MainWindow::pseudoTranslationFitsEveryPage()
+// No text is cut and the window stays within the screen: longer, accented
+// texts on 1024 x 768; doubled text, and the whole interface at a scale
+// factor of 2 (the same layout as half the screen's pixels), on 1280 x 800.
+void tst_MainWindow::everyPageFits_data()
 {
+    QTest::addColumn<bool>("longerTexts");
+    QTest::addColumn<qreal>("fontScale");
+    QTest::addColumn<QSize>("screen");
+    QTest::newRow("translation 40% longer cut on 1024 x 768") << true << 1.0 << QSize(1024, 768);
+    QTest::newRow("200% font cut on 1280 x 800") << false << 2.0 << QSize(1280, 800);
+    QTest::newRow("scale factor 2 cut on 1280 x 800") << false << 1.0 << QSize(640, 400);
+}
+
+void tst_MainWindow::everyPageFits()
+{
+    QFETCH(bool, longerTexts);
+    QFETCH(qreal, fontScale);
+    QFETCH(QSize, screen);
     storePassword(QString());
     PseudoTranslator pseudo;
-    QCoreApplication::installTranslator(&pseudo);
-    kiosk->window.resize(1024, 768);
+    if (longerTexts)
+        QCoreApplication::installTranslator(&pseudo);
+    const QFont normalFont = QApplication::font();
+    QFont font = normalFont;
+    font.setPointSizeF(normalFont.pointSizeF() * fontScale);
+    QApplication::setFont(font);
+    kiosk->window.resize(screen);
     QStringList cut;
     showEveryPage([&](const QString& page) {
+        if (kiosk->window.width() > screen.width() || kiosk->window.height() > screen.height())
+            cut << page + ": the window";
         for (QLabel* label : kiosk->window.findChildren<QLabel*>()) {
             if (!label->isVisible() || label->text().isEmpty() || Qt::mightBeRichText(label->text()))
                 continue;
@@ -896,6 +919,7 @@ void tst_MainWindow::pseudoTranslationFitsEveryPage()
                 && box->fontMetrics().horizontalAdvance(box->placeholderText()) > box->contentsRect().width() - 8)
                 cut << page + ": " + box->objectName();
     });
+    QApplication::setFont(normalFont);
     QCoreApplication::removeTranslator(&pseudo);
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
 }

@@ -185,6 +185,13 @@ void tst_DatabaseHistory::dayBoundaries()
     QCOMPARE(history->count({ day.addDays(-1), day.addDays(-1) }), 1);
     QCOMPARE(history->count({ day.addDays(-3), day.addDays(3) }), 4);
     QCOMPARE(history->count({ day.addDays(1), day }), 0);
+    // Out on its own day only; another copy of the same name is not out.
+    QCOMPARE(history->isOut(Item("first", 1), day), true);
+    QCOMPARE(history->isOut(Item("last", 1), day), true);
+    QCOMPARE(history->isOut(Item("first", 2), day), false);
+    QCOMPARE(history->isOut(Item("before", 1), day), false);
+    QCOMPARE(history->isOut(Item("after", 1), day), false);
+    QCOMPARE(history->isOut(Item("before", 1), day.addDays(-1)), true);
 }
 
 namespace {

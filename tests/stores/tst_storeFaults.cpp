@@ -46,7 +46,7 @@ void tst_storeFaults::readOnlyFolder()
         students.setStudents({ Student("Ada", "1", "pw") });
     }
     const QByteArray studentFile = workspace.readFile("students.lst");
-    for (const QString& name : { "inventory", "history", "students.lst" })
+    for (const char* name : { "inventory", "history", "students.lst" })
         QVERIFY(QFile::setPermissions(name, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     QVERIFY(QFile::setPermissions(workspace.path(), QFile::ReadOwner | QFile::ExeOwner));
     if (QFile probe("probe"); probe.open(QIODevice::WriteOnly))

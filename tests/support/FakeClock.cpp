@@ -1,7 +1,7 @@
 #include "support/FakeClock.h"
 
-FakeClock::FakeClock(const QDateTime& moment)
-    : moment(moment)
+FakeClock::FakeClock(const QDateTime& start)
+    : moment(start)
 {
 }
 

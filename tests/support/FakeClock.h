@@ -12,13 +12,13 @@ class FakeClock : public Clock
     Q_OBJECT
 
 public:
-    explicit FakeClock(const QDateTime& moment = QDateTime::currentDateTime());
+    explicit FakeClock(const QDateTime& start = QDateTime::currentDateTime());
 
     QDateTime now() const override;
     void set(const QDateTime& moment);
-    /// Moves the clock on by \a step each time it is read, as time passes
+    /// Moves the clock on by \a interval each time it is read, as time passes
     /// between two readings.
-    void tickOnEveryReading(std::chrono::milliseconds step) { this->step = step; }
+    void tickOnEveryReading(std::chrono::milliseconds interval) { step = interval; }
 
 private:
     mutable QDateTime moment;

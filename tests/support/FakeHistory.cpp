@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <tuple>
 
-FakeHistory::FakeHistory(const Clock& clock)
-    : clock(clock)
+FakeHistory::FakeHistory(const Clock& clockSource)
+    : clock(clockSource)
 {
 }
 
@@ -62,6 +62,16 @@ qsizetype FakeHistory::count(const HistoryQuery& query)
 {
     queries.append({ query.from, query.to, query.studentWords, query.itemWords });
     return reading ? found(query).size() : -1;
+}
+
+std::optional<bool> FakeHistory::isOut(const Item& item, const QDate& day)
+{
+    bool read = false;
+    const QList<Entry> ofTheDay = entries(day, day, {}, {}, &read);
+    if (!read)
+        return std::nullopt;
+    return std::any_of(
+        ofTheDay.cbegin(), ofTheDay.cend(), [&item](const Entry& entry) { return entry.item() == item; });
 }
 
 QList<Entry> FakeHistory::slice(const HistoryQuery& query, qsizetype offset, qsizetype limit)

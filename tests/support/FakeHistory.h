@@ -14,7 +14,7 @@ class FakeHistory : public AbstractHistory
     Q_OBJECT
 
 public:
-    explicit FakeHistory(const Clock& clock);
+    explicit FakeHistory(const Clock& clockSource);
 
     struct Query
     {
@@ -35,6 +35,8 @@ public:
     QList<Entry> slice(const HistoryQuery& query, qsizetype offset, qsizetype limit) override;
     /// Counted entry by entry, the plain way the database's sums are checked against.
     Usage usage(const UsageQuery& query) override;
+    /// Counts as a query of the day.
+    std::optional<bool> isOut(const Item& item, const QDate& day) override;
 
     /// Stores \a entry as a sign-out would and reports the change.
     void record(const Entry& entry);
