@@ -16,44 +16,59 @@
 
 namespace {
 
-/// Inserts rows of values into \a table in statements of a few hundred rows.
+// Rows a statement: years of history go in a few hundred statements, and
+// what is held between two stays small.
+constexpr qsizetype RowsPerStatement = 5000;
+
+/// Inserts rows of values into \a table, each column of many rows bound as one array.
 class RowInserter
 {
 public:
-    RowInserter(QSqlDatabase& db, const QString& table, const QStringList& columns)
-        : database(db)
-        , head(QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(table, columns.join(QLatin1String(", "))))
-        , row(QLatin1Char('(') + repeated(QStringLiteral("?"), QStringLiteral(", "), columns.size()) + QLatin1Char(')'))
+    /// \a columns are names with their types ("name text").
+    RowInserter(PreparedStatements& prepared, const QString& table, const QStringList& columns)
+        : statements(prepared)
+        , pending(columns.size())
     {
+        QStringList names;
+        QStringList arrays;
+        for (const QString& column : columns) {
+            names.append(column.section(QLatin1Char(' '), 0, 0));
+            arrays.append(QStringLiteral("?::%1[]").arg(column.section(QLatin1Char(' '), 1)));
+        }
+        statement = QStringLiteral("INSERT INTO %1 (%2) SELECT * FROM unnest(%3)")
+                        .arg(table, names.join(QLatin1String(", ")), arrays.join(QLatin1String(", ")));
     }
 
     bool add(const QVariantList& values)
     {
-        pending.append(values);
-        return pending.size() < MaxRowsPerStatement || flush();
+        for (qsizetype i = 0; i < values.size(); ++i)
+            pending[i].append(values.at(i));
+        return pending.first().size() < RowsPerStatement || flush();
     }
 
     bool flush()
     {
-        if (pending.isEmpty())
+        if (pending.first().isEmpty())
             return true;
-        QSqlQuery query(database);
-        query.prepare(head + repeated(row, QStringLiteral(", "), pending.size()));
-        for (const QVariantList& values : std::as_const(pending))
-            for (const QVariant& value : values)
-                query.addBindValue(value);
-        pending.clear();
-        return execLogged(query);
+        QVariantList arrays;
+        for (QVariantList& column : pending) {
+            arrays.append(postgresArray(column));
+            column.clear();
+        }
+        return statements.run(statement, arrays) != nullptr;
     }
 
 private:
-    QSqlDatabase& database;
-    const QString head;
-    const QString row;
-    QList<QVariantList> pending;
+    PreparedStatements& statements;
+    QString statement;
+    QList<QVariantList> pending; // per column
 };
 
 } // namespace
+
+// Any fixed number, another than the schema's: two copies started at once
+// take turns, and the second one finds the first one's data.
+static constexpr qint64 CopyLock = 7262011;
 
 static bool holdsData(QSqlDatabase& database)
 {
@@ -80,9 +95,12 @@ std::pair<bool, QString> moveIntoDatabase(const QString& connection)
     if (!database.problem().isEmpty())
         return { false, database.problem() };
     QSqlDatabase& handle = database.database();
+    const auto holdsDataAlready = [] {
+        return std::make_pair(false,
+            QCoreApplication::translate("moveIntoDatabase", "The database holds data already: nothing was copied."));
+    };
     if (holdsData(handle))
-        return { false,
-            QCoreApplication::translate("moveIntoDatabase", "The database holds data already: nothing was copied.") };
+        return holdsDataAlready();
 
     SystemClock clock;
     DatabaseInventory inventoryFile;
@@ -97,14 +115,24 @@ std::pair<bool, QString> moveIntoDatabase(const QString& connection)
     qsizetype signOuts = 0;
     QDate first;
     QDate last;
-    const bool committed = inTransaction(handle, [&] {
+    // Years of history take longer than a kiosk's statements may, and a
+    // second copy waits for the first one to end (below).
+    const bool unlimited = execAllLogged(handle, { QStringLiteral("SET statement_timeout = 0") });
+    bool heldData = false;
+    const bool committed = unlimited && inTransaction(handle, [&] {
+        if (!database.statements().run(QStringLiteral("SELECT pg_advisory_xact_lock(?)"), { CopyLock }))
+            return false;
+        heldData = holdsData(handle);
+        if (heldData)
+            return false;
         bool copied = true;
-        RowInserter inventory(handle, QStringLiteral("inventory"), { "name", "number" });
+        RowInserter inventory(database.statements(), QStringLiteral("inventory"), { "name text", "number integer" });
         for (const Item& item : items)
             copied = copied && inventory.add({ textValue(item.name()), item.number() });
         copied = copied && inventory.flush();
 
-        RowInserter students(handle, QStringLiteral("students"), { "id", "name", "password" });
+        RowInserter students(
+            database.statements(), QStringLiteral("students"), { "id text", "name text", "password text" });
         for (int i = 0; i < studentFile.count(); ++i) {
             const Student student = studentFile.at(i);
             registered += student.password().isNull() ? 0 : 1;
@@ -115,8 +143,9 @@ std::pair<bool, QString> moveIntoDatabase(const QString& connection)
         // One item out once a day holds from now on; a day that broke it before
         // keeps its rows, the extra ones without a day.
         QSet<QString> itemDays;
-        RowInserter history(handle, QStringLiteral("history"),
-            { "dateTime", "day", "studentName", "studentId", "itemName", "itemNumber" });
+        RowInserter history(database.statements(), QStringLiteral("history"),
+            { "dateTime bigint", "day date", "studentName text", "studentId text", "itemName text",
+                "itemNumber integer" });
         const bool read = historyFile.forEachEntry([&](const Entry& entry) {
             const QDate day = entry.date();
             const QString itemDay = entry.item().toString() + QLatin1Char('\n') + day.toString(Qt::ISODate);
@@ -136,14 +165,20 @@ std::pair<bool, QString> moveIntoDatabase(const QString& connection)
             copied = copied && database.notify(QString::fromLatin1(topic));
         return copied;
     });
+    if (heldData)
+        return holdsDataAlready();
     if (!committed)
         return { false,
             QCoreApplication::translate(
                 "moveIntoDatabase", "The copy failed, and nothing was copied; the log says why.") };
     // Years of history arrived at once: the server's statistics and visibility
     // map would only catch up later, and plans made meanwhile would be poor.
+    // Only the kiosk's own tables: the others are not the copy's to tidy
+    // (the server would warn of each one that only a superuser may).
     QSqlQuery tidy(handle);
-    execLogged(tidy, QStringLiteral("VACUUM ANALYZE"));
+    execLogged(tidy,
+        QStringLiteral("VACUUM (ANALYZE) inventory, students, studentsBeforeImport, importKept, history, historyDays, "
+                       "historyStudents, historyItems"));
     return { true,
         QCoreApplication::translate(
             "moveIntoDatabase", "Copied %1 items, %2 students (%3 with a registered password) and %4 sign-outs%5.")

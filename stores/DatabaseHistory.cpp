@@ -12,8 +12,9 @@ DatabaseHistory::DatabaseHistory(const Clock& clockSource, const ProgressNote& u
     : clock(clockSource)
     , table(QStringLiteral("history"), historyColumns(), historySchema(), upgradeNote)
     , database(table.database())
-    , historyReader(database, HistoryReader::Planner::Sqlite)
-    , historyUsage(database, historyReader, HistoryReader::Planner::Sqlite)
+    , statements(database)
+    , historyReader(statements, HistoryReader::Planner::Sqlite)
+    , historyUsage(statements, historyReader, HistoryReader::Planner::Sqlite)
 {
 }
 

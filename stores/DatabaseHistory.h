@@ -2,6 +2,7 @@
 #define DATABASEHISTORY_H
 
 #include "stores/HistoryReader.h"
+#include "stores/PreparedStatements.h"
 #include "stores/SqlHistory.h"
 #include "stores/SqliteTable.h"
 #include "stores/UsageReader.h"
@@ -40,6 +41,7 @@ private:
     const Clock& clock;
     SqliteTable table;
     QSqlDatabase& database;
+    PreparedStatements statements;
     HistoryReader historyReader;
     UsageReader historyUsage;
     Safeguard safeguard;

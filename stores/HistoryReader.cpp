@@ -1,7 +1,9 @@
 #include "stores/HistoryReader.h"
 
+#include "stores/PreparedStatements.h"
 #include "stores/historySchema.h"
 #include "stores/historySql.h"
+#include "stores/sqlBatches.h"
 #include "stores/sqlExec.h"
 
 #include <QSqlError>
@@ -82,13 +84,8 @@ private:
 
 } // namespace
 
-static bool execute(QSqlQuery& query, const SqlPart& statement)
-{
-    return execLogged(query, statement.text, statement.values);
-}
-
-HistoryReader::HistoryReader(QSqlDatabase& db, Planner plan)
-    : database(db)
+HistoryReader::HistoryReader(PreparedStatements& prepared, Planner plan)
+    : statements(prepared)
     , planner(plan)
 {
 }
@@ -96,7 +93,7 @@ HistoryReader::HistoryReader(QSqlDatabase& db, Planner plan)
 // Texts folded one by one would each be a commit of their own.
 bool HistoryReader::foldNewTextsAtOnce()
 {
-    return inTransaction(database, [this] { return foldNewTexts(database); });
+    return inTransaction(statements.database(), [this] { return foldNewTexts(statements); });
 }
 
 QList<Entry> HistoryReader::entries(
@@ -114,15 +111,15 @@ QList<Entry> HistoryReader::entries(
     // callers rely on the order of recording.
     statement.text += QLatin1String(" ORDER BY rowid");
 
-    QSqlQuery query(database);
-    if (!execute(query, statement))
+    const auto query = statements.run(statement.text, statement.values);
+    if (!query)
         return result;
-    const EntryReader reader(query.record());
-    while (query.next())
-        result.append(reader.entry(query));
+    const EntryReader reader(query->record());
+    while (query->next())
+        result.append(reader.entry(*query));
     // A read can also fail halfway (a damaged page, a lock): then next() stops early.
     if (ok)
-        *ok = !query.lastError().isValid();
+        *ok = !query->lastError().isValid();
     return result;
 }
 
@@ -168,11 +165,11 @@ std::optional<bool> HistoryReader::isOut(const Item& item, const QDate& day)
         { item.name(), item.number() } };
     statement += dayRange(day, day);
     statement.text += QLatin1String(" LIMIT 1");
-    QSqlQuery query(database);
-    if (!execute(query, statement))
+    const auto query = statements.run(statement.text, statement.values);
+    if (!query)
         return std::nullopt;
-    const bool found = query.next();
-    if (query.lastError().isValid())
+    const bool found = query->next();
+    if (query->lastError().isValid())
         return std::nullopt;
     return found;
 }
@@ -193,13 +190,13 @@ HistoryReader::Reading& HistoryReader::readingOf(const HistoryQuery& query)
 
 bool HistoryReader::forEachEntry(const std::function<void(const Entry&)>& take)
 {
-    QSqlQuery query(database);
-    if (!execute(query, { QStringLiteral("SELECT * FROM history ORDER BY rowid"), {} }))
+    const auto query = statements.run(QStringLiteral("SELECT * FROM history ORDER BY rowid"));
+    if (!query)
         return false;
-    const EntryReader reader(query.record());
-    while (query.next())
-        take(reader.entry(query));
-    return !query.lastError().isValid();
+    const EntryReader reader(query->record());
+    while (query->next())
+        take(reader.entry(*query));
+    return !query->lastError().isValid();
 }
 
 void HistoryReader::forget()
@@ -207,14 +204,20 @@ void HistoryReader::forget()
     readings.clear();
 }
 
-static qsizetype countRows(QSqlDatabase& database, qint64 start, qint64 end)
+/// The first column of the one row \a statement reads; -1 when it fails.
+static qsizetype number(PreparedStatements& statements, const SqlPart& statement)
+{
+    const auto query = statements.run(statement.text, statement.values);
+    return query && query->next() ? query->value(0).toLongLong() : -1;
+}
+
+static qsizetype countRows(PreparedStatements& statements, qint64 start, qint64 end)
 {
     if (start >= end)
         return 0;
     SqlPart statement { QStringLiteral("SELECT count(*) FROM history WHERE "), {} };
     statement += momentRange(start, end);
-    QSqlQuery query(database);
-    return execute(query, statement) && query.next() ? query.value(0).toLongLong() : -1;
+    return number(statements, statement);
 }
 
 // Whole days are counted from historyDays; only the parts of days at either
@@ -227,25 +230,27 @@ std::optional<QList<HistoryReader::Span>> HistoryReader::spansOf(const QDate& fr
     if (start >= end)
         return QList<Span>();
     if (firstWholeDay >= endOfWholeDays) {
-        const qsizetype entries = countRows(database, start, end);
+        const qsizetype entries = countRows(statements, start, end);
         if (entries < 0)
             return std::nullopt;
         return QList<Span> { { start, end, entries } };
     }
 
     QList<Span> spans { { start, firstWholeDay * MSecsPerDay,
-        countRows(database, start, firstWholeDay * MSecsPerDay) } };
-    QSqlQuery days(database);
-    if (!execute(days,
-            { QStringLiteral("SELECT day, entries FROM historyDays WHERE day >= ? AND day < ? ORDER BY day"),
-                { firstWholeDay, endOfWholeDays } }))
+        countRows(statements, start, firstWholeDay * MSecsPerDay) } };
+    const auto days
+        = statements.run(QStringLiteral("SELECT day, entries FROM historyDays WHERE day >= ? AND day < ? ORDER BY day"),
+            { firstWholeDay, endOfWholeDays });
+    if (!days)
         return std::nullopt;
-    while (days.next()) {
-        const qint64 day = days.value(0).toLongLong();
-        spans.append({ day * MSecsPerDay, (day + 1) * MSecsPerDay, days.value(1).toLongLong() });
+    while (days->next()) {
+        const qint64 day = days->value(0).toLongLong();
+        spans.append({ day * MSecsPerDay, (day + 1) * MSecsPerDay, days->value(1).toLongLong() });
     }
-    spans.append({ endOfWholeDays * MSecsPerDay, end, countRows(database, endOfWholeDays * MSecsPerDay, end) });
-    if (spans.first().entries < 0 || spans.last().entries < 0 || days.lastError().isValid())
+    if (days->lastError().isValid())
+        return std::nullopt;
+    spans.append({ endOfWholeDays * MSecsPerDay, end, countRows(statements, endOfWholeDays * MSecsPerDay, end) });
+    if (spans.first().entries < 0 || spans.last().entries < 0)
         return std::nullopt;
     return spans;
 }
@@ -255,8 +260,7 @@ qsizetype HistoryReader::countMatching(const HistoryQuery& query)
     SqlPart statement { QStringLiteral("SELECT count(*) FROM history WHERE "), {} };
     statement += dayRange(query.from, query.to);
     statement += wordConditions(query.studentWords, query.itemWords);
-    QSqlQuery rows(database);
-    return execute(rows, statement) && rows.next() ? rows.value(0).toLongLong() : -1;
+    return number(statements, statement);
 }
 
 std::optional<QList<qint64>> HistoryReader::matchingRows(const HistoryQuery& query)
@@ -265,13 +269,13 @@ std::optional<QList<qint64>> HistoryReader::matchingRows(const HistoryQuery& que
     statement += dayRange(query.from, query.to);
     statement += wordConditions(query.studentWords, query.itemWords);
     statement.text += orderBy(query.order, query.direction);
-    QSqlQuery rows(database);
-    if (!execute(rows, statement))
+    const auto rows = statements.run(statement.text, statement.values);
+    if (!rows)
         return std::nullopt;
     QList<qint64> result;
-    while (rows.next())
-        result.append(rows.value(0).toLongLong());
-    if (rows.lastError().isValid())
+    while (rows->next())
+        result.append(rows->value(0).toLongLong());
+    if (rows->lastError().isValid())
         return std::nullopt;
     return result;
 }
@@ -370,14 +374,14 @@ QList<Entry> HistoryReader::sliceInOrder(Reading& reading, qsizetype offset, qsi
 HistoryReader::Rows HistoryReader::readRows(const SqlPart& statement, HistoryQuery::Order order)
 {
     Rows rows;
-    QSqlQuery query(database);
-    if (!execute(query, statement))
+    const auto query = statements.run(statement.text, statement.values);
+    if (!query)
         return rows;
-    const EntryReader reader(query.record());
-    const KeyReader keys(query.record(), order);
-    while (query.next()) {
-        rows.entries.append(reader.entry(query));
-        rows.lastKey = keys.key(query);
+    const EntryReader reader(query->record());
+    const KeyReader keys(query->record(), order);
+    while (query->next()) {
+        rows.entries.append(reader.entry(*query));
+        rows.lastKey = keys.key(*query);
         if (rows.entries.size() == 1)
             rows.firstKey = rows.lastKey;
     }
@@ -388,18 +392,20 @@ QList<Entry> HistoryReader::rowsInOrder(const QList<qint64>& rows)
 {
     if (rows.isEmpty())
         return {};
-    SqlPart statement { QStringLiteral("SELECT rowid, * FROM history WHERE rowid IN (%1)")
-                            .arg(QStringList(rows.size(), QStringLiteral("?")).join(QLatin1Char(','))),
-        {} };
-    for (qint64 row : rows)
-        statement.values.append(row);
-    QSqlQuery query(database);
-    if (!execute(query, statement))
+    QVariantList values(rows.cbegin(), rows.cend());
+    // PostgreSQL takes the rows as one array, whatever their number.
+    const auto query = planner == Planner::Postgres
+        ? statements.run(
+            QStringLiteral("SELECT rowid, * FROM history WHERE rowid = ANY (?::bigint[])"), { postgresArray(values) })
+        : statements.run(QStringLiteral("SELECT rowid, * FROM history WHERE rowid IN (%1)")
+                             .arg(QStringList(rows.size(), QStringLiteral("?")).join(QLatin1Char(','))),
+            values);
+    if (!query)
         return {};
-    const EntryReader reader(query.record());
+    const EntryReader reader(query->record());
     QHash<qint64, Entry> byRow;
-    while (query.next())
-        byRow.insert(query.value(0).toLongLong(), reader.entry(query));
+    while (query->next())
+        byRow.insert(query->value(0).toLongLong(), reader.entry(*query));
     QList<Entry> result;
     for (qint64 row : rows)
         if (const auto found = byRow.constFind(row); found != byRow.cend())

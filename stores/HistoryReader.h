@@ -5,12 +5,12 @@
 #include "stores/HistoryQuery.h"
 
 #include <QList>
-#include <QSqlDatabase>
 #include <QVariantList>
 
 #include <functional>
 #include <optional>
 
+class PreparedStatements;
 struct SqlPart;
 
 /// Reads a history table through SQL for views of any size: it counts a
@@ -25,7 +25,7 @@ public:
     /// index for a long range, which PostgreSQL's judges for itself.
     enum class Planner { Sqlite, Postgres };
 
-    HistoryReader(QSqlDatabase& db, Planner plan);
+    HistoryReader(PreparedStatements& prepared, Planner plan);
 
     QList<Entry> entries(const QDate& from, const QDate& to, const QStringList& studentFilters,
         const QStringList& itemFilters, bool* ok);
@@ -82,7 +82,7 @@ private:
     Rows readRows(const SqlPart& statement, HistoryQuery::Order order);
     QList<Entry> rowsInOrder(const QList<qint64>& rows);
 
-    QSqlDatabase& database;
+    PreparedStatements& statements;
     const Planner planner;
     QList<Reading> readings; // the most recently used first
 };

@@ -2,6 +2,7 @@
 
 #include "stores/connectionString.h"
 #include "stores/postgresSchema.h"
+#include "stores/postgresSession.h"
 #include "stores/sqlExec.h"
 
 #include <QCoreApplication>
@@ -13,6 +14,9 @@
 static const QString Channel = QStringLiteral("brindlow");
 // Any fixed number: the kiosks agree on it to create the schema one at a time.
 static constexpr qint64 SchemaLock = 7262010;
+// A server that keeps the connection but stops answering (a commit waiting
+// for a standby that never comes) must not hold a sign-out for longer.
+static const QString StatementTimeLimit = QStringLiteral("5s");
 
 static QString connectionName()
 {
@@ -38,8 +42,10 @@ static QString withTimeouts(const QString& connection)
 
 PostgresDatabase::PostgresDatabase(const QString& connection)
     : handle(QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName()))
+    , prepared(handle)
 {
     handle.setConnectOptions(withTimeouts(connection));
+    prepared.setReconnect([this] { return reconnectNow(); });
     watchdog.setInterval(std::chrono::seconds(2));
     QObject::connect(&watchdog, &QTimer::timeout, this, &PostgresDatabase::checkConnection);
     watchdog.start();
@@ -49,6 +55,7 @@ PostgresDatabase::PostgresDatabase(const QString& connection)
 PostgresDatabase::~PostgresDatabase()
 {
     const QString name = handle.connectionName();
+    prepared.forget();
     handle.close();
     handle = QSqlDatabase();
     QSqlDatabase::removeDatabase(name);
@@ -61,6 +68,7 @@ bool PostgresDatabase::open()
 
 bool PostgresDatabase::connect()
 {
+    prepared.forget();
     reached = handle.open();
     if (!reached) {
         // The details are for whoever reads the log, not for the person at the kiosk.
@@ -70,30 +78,56 @@ bool PostgresDatabase::connect()
     }
     refusal.clear();
     QObject::connect(handle.driver(), &QSqlDriver::notification, this, &PostgresDatabase::heard, Qt::UniqueConnection);
+    // What the kiosk's statements need, whatever the server, the database or
+    // the role chose: PostgreSQL's default isolation (under serializable,
+    // kiosks signing out different items refuse each other, and kiosks
+    // starting together would not see the schema the first one created),
+    // and a time limit for every statement.
+    QSqlQuery settings(handle);
     // Subscriptions end with the server's session.
-    return handle.driver()->subscribeToNotification(Channel);
+    if (execLogged(settings,
+            QStringLiteral("SELECT set_config('default_transaction_isolation', 'read committed', false), "
+                           "set_config('statement_timeout', '%1', false)")
+                .arg(StatementTimeLimit))
+        && handle.driver()->subscribeToNotification(Channel))
+        return true;
+    refuseSetUp(serverError(handle));
+    return false;
 }
 
 bool PostgresDatabase::createSchema()
 {
     // Several kiosks may start at once: the first one creates, the others wait and find it.
     SchemaUpgrade upgrade = SchemaUpgrade::Failed;
+    QString reason;
     if (inTransaction(handle, [&] {
             QSqlQuery lock(handle);
             upgrade = lock.exec(QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(SchemaLock))
                 ? upgradePostgresSchema(handle)
                 : SchemaUpgrade::Failed;
+            // Read before the rollback, which clears it.
+            reason = serverError(handle);
             return upgrade == SchemaUpgrade::Done;
         }))
         return true;
     tooNew = upgrade == SchemaUpgrade::TooNew;
-    refusal = tooNew ? QCoreApplication::translate("PostgresDatabase",
-                  "The database was set up by a newer version of Brindlow. "
-                  "Please install that version on this computer too.")
-                     : QCoreApplication::translate("PostgresDatabase", "The database could not be set up: %1")
-                           .arg(handle.lastError().text());
-    qWarning("%s", qPrintable(refusal));
+    if (tooNew) {
+        refusal = QCoreApplication::translate("PostgresDatabase",
+            "The database was set up by a newer version of Brindlow. "
+            "Please install that version on this computer too.");
+        qWarning("%s", qPrintable(refusal));
+    } else {
+        refuseSetUp(reason);
+    }
     return false;
+}
+
+// With the server's reason: a failed begin or commit has it from the driver.
+void PostgresDatabase::refuseSetUp(const QString& reason)
+{
+    refusal = QCoreApplication::translate("PostgresDatabase", "The database could not be set up: %1")
+                  .arg(reason.isEmpty() ? handle.lastError().text() : reason);
+    qWarning("%s", qPrintable(refusal));
 }
 
 QString PostgresDatabase::channel()
@@ -103,8 +137,7 @@ QString PostgresDatabase::channel()
 
 bool PostgresDatabase::notify(const QString& topic)
 {
-    QSqlQuery query(handle);
-    return execLogged(query, QStringLiteral("SELECT pg_notify(?, ?)"), { Channel, topic });
+    return prepared.run(QStringLiteral("SELECT pg_notify(?, ?)"), { Channel, topic }) != nullptr;
 }
 
 // A server that went away is noticed within the watchdog's interval, even
@@ -127,6 +160,18 @@ void PostgresDatabase::checkConnection()
         watchdog.setInterval(
             std::min<std::chrono::milliseconds>(watchdog.intervalAsDuration() * 2, std::chrono::seconds(10)));
     }
+}
+
+// A sign-out or a read that finds the server's session gone connects again
+// at once, rather than being refused until the watchdog's next try.
+bool PostgresDatabase::reconnectNow()
+{
+    if (tooNew || !open())
+        return false;
+    watchdog.setInterval(std::chrono::seconds(2));
+    // After the statement that found the session gone, not in its middle.
+    QMetaObject::invokeMethod(this, &PostgresDatabase::reconnected, Qt::QueuedConnection);
+    return true;
 }
 
 void PostgresDatabase::heard(const QString& channel, QSqlDriver::NotificationSource source, const QVariant& payload)

@@ -1,6 +1,8 @@
 #ifndef POSTGRESDATABASE_H
 #define POSTGRESDATABASE_H
 
+#include "stores/PreparedStatements.h"
+
 #include <QObject>
 #include <QSqlDatabase>
 #include <QSqlDriver>
@@ -25,6 +27,8 @@ public:
     /// Whether the server could not be reached, rather than refused this kiosk.
     bool unreachable() const { return !reached; }
     QSqlDatabase& database() { return handle; }
+    /// The statements of this connection, each prepared once.
+    PreparedStatements& statements() { return prepared; }
     /// Tells the other kiosks that \a topic changed; in a transaction, when it commits.
     bool notify(const QString& topic);
     /// The channel the kiosks tell each other on.
@@ -40,10 +44,13 @@ private:
     bool open();
     bool connect();
     bool createSchema();
+    void refuseSetUp(const QString& reason);
     void checkConnection();
+    bool reconnectNow();
     void heard(const QString& channel, QSqlDriver::NotificationSource source, const QVariant& payload);
 
     QSqlDatabase handle;
+    PreparedStatements prepared;
     QString refusal;
     bool reached = false;
     bool tooNew = false; // set up by a newer release: never to be used by this one

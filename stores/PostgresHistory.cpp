@@ -11,8 +11,8 @@
 PostgresHistory::PostgresHistory(PostgresDatabase& db, const Clock& clockSource)
     : database(db)
     , clock(clockSource)
-    , historyReader(db.database(), HistoryReader::Planner::Postgres)
-    , historyUsage(db.database(), historyReader, HistoryReader::Planner::Postgres)
+    , historyReader(db.statements(), HistoryReader::Planner::Postgres)
+    , historyUsage(db.statements(), historyReader, HistoryReader::Planner::Postgres)
 {
     connect(&database, &PostgresDatabase::changedElsewhere, this, [this](const QString& topic) {
         if (topic == QLatin1String("history"))
@@ -39,15 +39,14 @@ bool PostgresHistory::add(const Student& student, const Item& item)
     const QDateTime now = clock.now();
     // The notice to the other kiosks in the same statement: sent when, and
     // only when, the row is there.
-    QSqlQuery query(database.database());
-    const bool stored = execLogged(query,
-                            QStringLiteral("WITH added AS (INSERT INTO history (dateTime, day, studentName, studentId, "
-                                           "itemName, itemNumber) VALUES (?, ?, ?, ?, ?, ?) "
-                                           "ON CONFLICT (itemName, itemNumber, day) DO NOTHING RETURNING rowid) "
-                                           "SELECT pg_notify(?, 'history') FROM added"),
-                            { now.toMSecsSinceEpoch(), now.date(), textValue(student.name()), textValue(student.id()),
-                                textValue(item.name()), item.number(), PostgresDatabase::channel() })
-        && query.next();
+    const auto query = database.statements().run(
+        QStringLiteral("WITH added AS (INSERT INTO history (dateTime, day, studentName, studentId, "
+                       "itemName, itemNumber) VALUES (?, ?, ?, ?, ?, ?) "
+                       "ON CONFLICT (itemName, itemNumber, day) DO NOTHING RETURNING rowid) "
+                       "SELECT pg_notify(?, 'history') FROM added"),
+        { now.toMSecsSinceEpoch(), now.date(), textValue(student.name()), textValue(student.id()),
+            textValue(item.name()), item.number(), PostgresDatabase::channel() });
+    const bool stored = query && query->next();
     changed();
     return stored;
 }

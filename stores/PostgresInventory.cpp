@@ -16,56 +16,50 @@ PostgresInventory::PostgresInventory(PostgresDatabase& db)
     connect(&database, &PostgresDatabase::reconnected, this, &AbstractInventory::modified);
 }
 
-static QVariantList nameNumberValues(const QList<Item>& items)
+// The names and the numbers, each list bound as one array.
+static QVariantList nameNumberArrays(const QList<Item>& items)
 {
-    QVariantList values;
-    for (const Item& item : items)
-        values << textValue(item.name()) << item.number();
-    return values;
+    QVariantList names;
+    QVariantList numbers;
+    for (const Item& item : items) {
+        names << textValue(item.name());
+        numbers << item.number();
+    }
+    return { postgresArray(names), postgresArray(numbers) };
 }
 
 bool PostgresInventory::addItems(const QList<Item>& items)
 {
-    return change(items, [this](const QList<Item>& chunk) {
-        QSqlQuery query(database.database());
-        return execLogged(query,
-            QLatin1String("INSERT INTO inventory (name, number) VALUES ")
-                + repeated(QStringLiteral("(?, ?)"), QStringLiteral(", "), chunk.size())
-                + QLatin1String(" ON CONFLICT DO NOTHING"),
-            nameNumberValues(chunk));
-    });
+    return change(QStringLiteral("INSERT INTO inventory (name, number) SELECT * FROM unnest(?::text[], ?::integer[]) "
+                                 "ON CONFLICT DO NOTHING"),
+        items);
 }
 
 bool PostgresInventory::removeItems(const QList<Item>& items)
 {
-    return change(items, [this](const QList<Item>& chunk) {
-        QSqlQuery query(database.database());
-        return execLogged(query,
-            QLatin1String("DELETE FROM inventory WHERE ")
-                + repeated(QStringLiteral("(name = ? AND number = ?)"), QStringLiteral(" OR "), chunk.size()),
-            nameNumberValues(chunk));
-    });
+    return change(QStringLiteral("DELETE FROM inventory WHERE (name, number) IN "
+                                 "(SELECT * FROM unnest(?::text[], ?::integer[]))"),
+        items);
 }
 
 QList<Item> PostgresInventory::items()
 {
     QList<Item> result;
-    QSqlQuery query(database.database());
-    query.setForwardOnly(true);
-    if (!execLogged(query, QStringLiteral("SELECT name, number FROM inventory ORDER BY rowid")))
+    const auto query = database.statements().run(QStringLiteral("SELECT name, number FROM inventory ORDER BY rowid"));
+    if (!query)
         return result;
-    while (query.next())
-        result.append(Item(query.value(0).toString(), query.value(1).toInt()));
+    while (query->next())
+        result.append(Item(query->value(0).toString(), query->value(1).toInt()));
     return result;
 }
 
-// All chunks and the notice to the other kiosks in one transaction: every
+// The change and the notice to the other kiosks in one transaction: every
 // kiosk sees the whole change or none of it.
-bool PostgresInventory::change(const QList<Item>& items, const std::function<bool(const QList<Item>&)>& statement)
+bool PostgresInventory::change(const QString& statement, const QList<Item>& items)
 {
-    QSqlDatabase& handle = database.database();
-    const bool stored = items.isEmpty() || inTransaction(handle, [&] {
-        return forEachChunk(items, statement) && database.notify(QStringLiteral("inventory"));
+    const bool stored = items.isEmpty() || inTransaction(database.database(), [&] {
+        return database.statements().run(statement, nameNumberArrays(items))
+            && database.notify(QStringLiteral("inventory"));
     });
     emit modified();
     return stored;

@@ -19,7 +19,7 @@ public:
     QList<Item> items() override;
 
 private:
-    bool change(const QList<Item>& items, const std::function<bool(const QList<Item>&)>& statement);
+    bool change(const QString& statement, const QList<Item>& items);
 
     PostgresDatabase& database;
 };

@@ -38,25 +38,24 @@ void PostgresStudentList::heard(const QString& topic)
 // A registration on another kiosk costs the others one row, not the school's list.
 void PostgresStudentList::reloadPassword(const QString& id)
 {
-    QSqlQuery query(database.database());
+    const auto query = database.statements().run(QStringLiteral("SELECT password FROM students WHERE id = ?"), { id });
     const auto found = find(id);
-    if (execLogged(query, QStringLiteral("SELECT password FROM students WHERE id = ?"), { id }) && query.next()
-        && found != students.end())
-        found->setPassword(query.value(0).toString());
+    if (query && query->next() && found != students.end())
+        found->setPassword(query->value(0).toString());
 }
 
 bool PostgresStudentList::reload()
 {
-    QSqlQuery query(database.database());
-    query.setForwardOnly(true);
-    if (!execLogged(query, QStringLiteral("SELECT name, id, password FROM students")))
+    PreparedStatements& statements = database.statements();
+    const auto query = statements.run(QStringLiteral("SELECT name, id, password FROM students"));
+    if (!query)
         return false;
     QList<Student> read;
-    while (query.next())
-        read.append(Student(query.value(0).toString(), query.value(1).toString(), query.value(2).toString()));
+    while (query->next())
+        read.append(Student(query->value(0).toString(), query->value(1).toString(), query->value(2).toString()));
     students = sortedById(read);
-    undoable = execLogged(query, QStringLiteral("SELECT EXISTS (SELECT 1 FROM importKept)")) && query.next()
-        && query.value(0).toBool();
+    const auto kept = statements.run(QStringLiteral("SELECT EXISTS (SELECT 1 FROM importKept)"));
+    undoable = kept && kept->next() && kept->value(0).toBool();
     return true;
 }
 
@@ -88,9 +87,9 @@ AbstractStudentList::KeptList PostgresStudentList::keptList()
 bool PostgresStudentList::undoImport()
 {
     return undoable && changeList([this] {
-        QSqlQuery kept(database.database());
         // Another kiosk may have undone it a moment ago.
-        return execLogged(kept, QStringLiteral("DELETE FROM importKept RETURNING kept")) && kept.next()
+        const auto kept = database.statements().run(QStringLiteral("DELETE FROM importKept RETURNING kept"));
+        return kept && kept->next()
             && execAllLogged(database.database(),
                 { QStringLiteral("DELETE FROM students"),
                     QStringLiteral("INSERT INTO students SELECT id, name, password FROM studentsBeforeImport"),
@@ -110,25 +109,26 @@ bool PostgresStudentList::changeList(const std::function<bool()>& change)
 
 bool PostgresStudentList::replaceWith(const QList<Student>& replacing)
 {
-    QSqlQuery query(database.database());
-    return execLogged(query, QStringLiteral("DELETE FROM students"))
-        && forEachChunk(replacing, [&query](const QList<Student>& chunk) {
-               QVariantList values;
-               for (const Student& student : chunk)
-                   values << student.id() << textValue(student.name()) << student.password();
-               return execLogged(query,
-                   QLatin1String("INSERT INTO students (id, name, password) VALUES ")
-                       + repeated(QStringLiteral("(?, ?, ?)"), QStringLiteral(", "), chunk.size()),
-                   values);
-           });
+    QVariantList ids;
+    QVariantList names;
+    QVariantList passwords;
+    for (const Student& student : replacing) {
+        ids << student.id();
+        names << textValue(student.name());
+        passwords << student.password();
+    }
+    PreparedStatements& statements = database.statements();
+    return statements.run(QStringLiteral("DELETE FROM students"))
+        && statements.run(QStringLiteral("INSERT INTO students (id, name, password) "
+                                         "SELECT * FROM unnest(?::text[], ?::text[], ?::text[])"),
+            { postgresArray(ids), postgresArray(names), postgresArray(passwords) });
 }
 
 bool PostgresStudentList::setPassword(const QString& id, const QString& password)
 {
-    QSqlQuery query(database.database());
-    const bool stored
-        = execLogged(query, QStringLiteral("UPDATE students SET password = ? WHERE id = ?"), { password, id })
-        && query.numRowsAffected() == 1 && database.notify(PasswordOf + id);
+    const auto query
+        = database.statements().run(QStringLiteral("UPDATE students SET password = ? WHERE id = ?"), { password, id });
+    const bool stored = query && query->numRowsAffected() == 1 && database.notify(PasswordOf + id);
     if (const auto found = find(id); stored && found != students.end())
         found->setPassword(password);
     return stored;
@@ -137,11 +137,11 @@ bool PostgresStudentList::setPassword(const QString& id, const QString& password
 // The database lets only the first of two kiosks registering at once win.
 AbstractStudentList::Registration PostgresStudentList::registerPassword(const QString& id, const QString& password)
 {
-    QSqlQuery query(database.database());
-    if (!execLogged(query, QStringLiteral("UPDATE students SET password = ? WHERE id = ? AND password IS NULL"),
-            { password, id }))
+    const auto query = database.statements().run(
+        QStringLiteral("UPDATE students SET password = ? WHERE id = ? AND password IS NULL"), { password, id });
+    if (!query)
         return Registration::NotStored;
-    if (query.numRowsAffected() == 0) {
+    if (query->numRowsAffected() == 0) {
         reloadPassword(id);
         return student(id).password().isNull() ? Registration::NotStored : Registration::AlreadyRegistered;
     }
@@ -153,15 +153,11 @@ AbstractStudentList::Registration PostgresStudentList::registerPassword(const QS
 
 bool PostgresStudentList::clearPasswords(const QStringList& ids)
 {
-    QSqlDatabase& handle = database.database();
-    const bool stored = inTransaction(handle, [&] {
-        QSqlQuery query(handle);
-        return forEachChunk(ids, [&query](const QList<QString>& chunk) {
-            return execLogged(query,
-                QStringLiteral("UPDATE students SET password = NULL WHERE id IN (%1)")
-                    .arg(repeated(QStringLiteral("?"), QStringLiteral(", "), chunk.size())),
-                QVariantList(chunk.cbegin(), chunk.cend()));
-        }) && database.notify(Passwords);
+    const bool stored = inTransaction(database.database(), [&] {
+        return database.statements().run(
+                   QStringLiteral("UPDATE students SET password = NULL WHERE id = ANY (?::text[])"),
+                   { postgresArray(QVariantList(ids.cbegin(), ids.cend())) })
+            && database.notify(Passwords);
     });
     reload();
     return stored;

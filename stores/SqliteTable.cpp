@@ -75,7 +75,7 @@ SqliteTable::SqliteTable(
                 "next start.")
                         .arg(name);
             qWarning("%s", qPrintable(notes));
-            return;
+            break;
         }
         if (result == StepResult::Failed) {
             // Half brought up to date, the file would show less than it holds.
@@ -87,6 +87,9 @@ SqliteTable::SqliteTable(
             return;
         }
     }
+    // Only now: a refused file stays untouched, and an upgrade overwrites
+    // old bytes in the file itself rather than in a log beside it.
+    useWriteAheadLog(handle);
 }
 
 SqliteTable::~SqliteTable()

@@ -1,8 +1,8 @@
 #include "stores/UsageReader.h"
 
+#include "stores/PreparedStatements.h"
 #include "stores/historySchema.h"
 #include "stores/historySql.h"
-#include "stores/sqlExec.h"
 
 #include <QDateTime>
 #include <QSqlError>
@@ -22,22 +22,23 @@ static qint64 dayNumber(const QDate& date)
     return Epoch.daysTo(date);
 }
 
-UsageReader::UsageReader(QSqlDatabase& db, HistoryReader& reader, HistoryReader::Planner dialect)
-    : database(db)
+UsageReader::UsageReader(PreparedStatements& prepared, HistoryReader& reader, HistoryReader::Planner dialect)
+    : statements(prepared)
     , history(reader)
     , planner(dialect)
 {
 }
 
 /// Runs \a statement and hands each row to \a take; false when not all could be read.
-static bool eachRow(QSqlDatabase& database, const SqlPart& statement, const std::function<void(const QSqlQuery&)>& take)
+static bool eachRow(
+    PreparedStatements& statements, const SqlPart& statement, const std::function<void(const QSqlQuery&)>& take)
 {
-    QSqlQuery query(database);
-    if (!execLogged(query, statement.text, statement.values))
+    const auto query = statements.run(statement.text, statement.values);
+    if (!query)
         return false;
-    while (query.next())
-        take(query);
-    return !query.lastError().isValid();
+    while (query->next())
+        take(*query);
+    return !query->lastError().isValid();
 }
 
 static qint64 number(const QSqlQuery& row, int column)
@@ -146,7 +147,7 @@ bool UsageReader::readHours(const UsageQuery& query, Usage& usage)
             { offset, offset } };
         statement += hoursOf(query, bounds.at(i), bounds.at(i + 1));
         statement.text += QLatin1String(") counted GROUP BY 1, 2");
-        const bool read = eachRow(database, statement, [&usage](const QSqlQuery& row) {
+        const bool read = eachRow(statements, statement, [&usage](const QSqlQuery& row) {
             usage.hours[row.value(0).toInt() * 24 + row.value(1).toInt()] += row.value(2).toLongLong();
         });
         if (!read)
@@ -159,7 +160,7 @@ bool UsageReader::coversHistory(const UsageQuery& query, bool& covers)
 {
     const auto [start, end] = momentsOf(query.from, query.to);
     // Two look-ups into the moments' index (one min and max together would scan it).
-    return eachRow(database,
+    return eachRow(statements,
         { QStringLiteral("SELECT (SELECT min(dateTime) FROM history), (SELECT max(dateTime) FROM history)"), {} },
         [&, start = start, end = end](const QSqlQuery& row) {
             covers = row.value(0).isNull() || (row.value(0).toLongLong() >= start && row.value(1).toLongLong() < end);
@@ -185,7 +186,7 @@ bool UsageReader::readInstruments(const UsageQuery& query, bool wholeHistory, Us
             += QLatin1String(") SELECT 2, itemName, itemNumber, count(*) FROM counted GROUP BY itemName, itemNumber "
                              "UNION ALL SELECT 1, itemName, NULL, count(DISTINCT day) FROM counted GROUP BY itemName "
                              "UNION ALL SELECT 0, NULL, NULL, count(DISTINCT day) FROM counted");
-        return eachRow(database, statement, [&](const QSqlQuery& row) {
+        return eachRow(statements, statement, [&](const QSqlQuery& row) {
             const int kind = row.value(0).toInt();
             if (kind == 0)
                 usage.schoolDays = number(row, 3);
@@ -198,17 +199,17 @@ bool UsageReader::readInstruments(const UsageQuery& query, bool wholeHistory, Us
     const SqlPart days = itemDays(query);
     // A long range walks the names in their own order rather than sorting them.
     const QString walkNames = query.from.daysTo(query.to) > LongRangeDays ? QStringLiteral("+") : QString();
-    return eachRow(database,
+    return eachRow(statements,
                wrapped(
                    QStringLiteral("SELECT count(*) FROM (SELECT day FROM "), days, QStringLiteral(" GROUP BY day) d")),
                [&](const QSqlQuery& row) { usage.schoolDays = number(row, 0); })
-        && eachRow(database,
+        && eachRow(statements,
             { QStringLiteral("SELECT itemName, count(*) FROM historyItemDays WHERE %1day >= ? AND %1day <= ? "
                              "GROUP BY itemName")
                     .arg(walkNames),
                 { dayNumber(query.from), dayNumber(query.to) } },
             [&](const QSqlQuery& row) { usage.daysOut.insert(row.value(0).toString(), number(row, 1)); })
-        && eachRow(database, copyCounts(query, wholeHistory), [&](const QSqlQuery& row) { copyCount(row, 0); });
+        && eachRow(statements, copyCounts(query, wholeHistory), [&](const QSqlQuery& row) { copyCount(row, 0); });
 }
 
 // With words the matching rows are counted per week at once, without
@@ -220,7 +221,7 @@ bool UsageReader::readWeeks(const UsageQuery& query, Usage& usage)
             QStringLiteral(" GROUP BY 1, 2"))
         : wrapped(QStringLiteral("SELECT (day + %1) / 7, itemName, sum(entries) FROM ").arg(MondayBeforeEpoch),
             itemDays(query), QStringLiteral(" GROUP BY 1, 2"));
-    return eachRow(database, statement, [&](const QSqlQuery& row) {
+    return eachRow(statements, statement, [&](const QSqlQuery& row) {
         const QDate monday = Epoch.addDays(number(row, 0) * 7 - MondayBeforeEpoch);
         usage.weeks[monday].insert(row.value(1).toString(), number(row, 2));
     });
@@ -238,10 +239,11 @@ Usage UsageReader::usage(const UsageQuery& query)
         && (!wanted(UsageQuery::PerWeek) || readWeeks(query, usage))
         && (!wanted(UsageQuery::PerHour) || readHours(query, usage))
         && (!wanted(UsageQuery::Students)
-            || eachRow(database, studentCounts(query, wholeHistory),
+            || eachRow(statements, studentCounts(query, wholeHistory),
                 [&](const QSqlQuery& row) { usage.students.insert(row.value(0).toString(), number(row, 1)); }))
         && (!wanted(UsageQuery::LastSignOuts)
-            || eachRow(database, { QStringLiteral("SELECT itemName, itemNumber, lastDateTime FROM historyCopies"), {} },
+            || eachRow(statements,
+                { QStringLiteral("SELECT itemName, itemNumber, lastDateTime FROM historyCopies"), {} },
                 [&](const QSqlQuery& row) {
                     usage.lastSignOuts.insert(Item(row.value(0).toString(), row.value(1).toInt()), number(row, 2));
                 }));

@@ -5,6 +5,7 @@
 #include "stores/Usage.h"
 #include "stores/UsageQuery.h"
 
+class PreparedStatements;
 struct SqlPart;
 
 /// Sums a history table up for the usage page in the database: without words
@@ -16,7 +17,7 @@ class UsageReader
 {
 public:
     /// \a reader folds the texts of new students and items before a search.
-    UsageReader(QSqlDatabase& db, HistoryReader& reader, HistoryReader::Planner dialect);
+    UsageReader(PreparedStatements& prepared, HistoryReader& reader, HistoryReader::Planner dialect);
 
     Usage usage(const UsageQuery& query);
 
@@ -31,7 +32,7 @@ private:
     bool readWeeks(const UsageQuery& query, Usage& usage);
     bool readHours(const UsageQuery& query, Usage& usage);
 
-    QSqlDatabase& database;
+    PreparedStatements& statements;
     HistoryReader& history;
     const HistoryReader::Planner planner;
 };

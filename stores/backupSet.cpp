@@ -15,6 +15,7 @@
 #include <QThread>
 
 #include <sqlite3.h>
+#include <unistd.h>
 
 const QString ManifestName = QStringLiteral("manifest.json");
 
@@ -27,10 +28,13 @@ const QStringList& backupFileNames()
 
 namespace {
 
-// About a megabyte a step: a sign-out's commit waits for one step at most.
+// About a megabyte a step, written out before the next: a sign-out's commit
+// on the same disk then never waits behind the write-back of the whole copy.
 constexpr int PagesPerStep = 256;
-// A source changed by the kiosk between two steps makes SQLite start the
-// copy again; after this many restarts the rest is copied in one step.
+// Without a snapshot (a file that could not be switched to the write-ahead
+// log), a source changed between two steps makes SQLite start the copy
+// again; after this many restarts the rest is copied in one step, which
+// holds up a sign-out meanwhile.
 constexpr int RestartsBeforeOneStep = 3;
 
 const QFileDevice::Permissions OwnerFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
@@ -92,6 +96,12 @@ QString copyDatabase(const QString& source, const QString& target)
     sqlite3_backup* backup = sqlite3_backup_init(to.handle(), "main", from.handle(), "main");
     if (!backup)
         return QString::fromUtf8(sqlite3_errmsg(to.handle()));
+    // One snapshot for the whole copy: in write-ahead-log mode a reader holds
+    // up no writer, and the kiosk's sign-outs no longer restart the copy.
+    const bool snapshot = from.value(QStringLiteral("PRAGMA journal_mode")).toString() == QLatin1String("wal")
+        && from.database.transaction() && from.value(QStringLiteral("SELECT count(*) FROM sqlite_schema")).isValid();
+    QFile written(target);
+    written.open(QIODevice::ReadOnly);
     int pages = PagesPerStep;
     int restarts = 0;
     int remaining = -1;
@@ -102,14 +112,24 @@ QString copyDatabase(const QString& source, const QString& target)
             && ++restarts >= RestartsBeforeOneStep)
             pages = -1;
         remaining = sqlite3_backup_remaining(backup);
-        // Between steps the source is free, so that a waiting sign-out goes first.
+        if (result == SQLITE_OK && written.isOpen())
+            ::fdatasync(written.handle());
+        // Without a snapshot the source is free between steps, so that a waiting writer goes first.
         if (result != SQLITE_DONE)
             QThread::msleep(result == SQLITE_OK ? 1 : 5);
     } while (result == SQLITE_OK || result == SQLITE_BUSY || result == SQLITE_LOCKED);
     const int finished = sqlite3_backup_finish(backup);
+    if (snapshot)
+        from.database.commit();
     if (result != SQLITE_DONE)
         return QString::fromUtf8(sqlite3_errstr(result));
-    return finished == SQLITE_OK ? QString() : QString::fromUtf8(sqlite3_errstr(finished));
+    if (finished != SQLITE_OK)
+        return QString::fromUtf8(sqlite3_errstr(finished));
+    // The copy takes the source's write-ahead-log mode along; a set is one
+    // file per database, which a read-only check leaves without a log beside it.
+    return to.value(QStringLiteral("PRAGMA journal_mode = DELETE")).toString() == QLatin1String("delete")
+        ? QString()
+        : QString::fromUtf8(sqlite3_errmsg(to.handle()));
 }
 
 QByteArray sha256(const QString& fileName)

@@ -1,10 +1,12 @@
 #include "stores/historySchema.h"
 
+#include "stores/PreparedStatements.h"
 #include "stores/searchFolding.h"
 #include "stores/sqlBatches.h"
 #include "stores/sqlExec.h"
 
 #include <QCoreApplication>
+#include <QSqlDriver>
 #include <QSqlQuery>
 
 QString historyColumns()
@@ -17,6 +19,13 @@ qint64 dayOf(qint64 msecsSinceEpoch)
 {
     // Rounded down, also before 1970.
     return msecsSinceEpoch / MSecsPerDay - (msecsSinceEpoch % MSecsPerDay < 0);
+}
+
+// An upgrade's step runs on the file's connection, outside any store.
+static bool foldNewTextsOf(QSqlDatabase& database)
+{
+    PreparedStatements statements(database);
+    return foldNewTexts(statements);
 }
 
 // The same rounding in SQL, where % also keeps the sign of the dividend.
@@ -64,7 +73,7 @@ static bool prepareForLargeReads(QSqlDatabase& database, const ProgressNote& not
     }
     note(QCoreApplication::translate("historySchema", "Preparing the history for fast searching: %1%")
              .arg(100 * statements.size() / (statements.size() + 1)));
-    return foldNewTexts(database);
+    return foldNewTextsOf(database);
 }
 
 // Older releases kept each student's password in every row, readable by
@@ -100,7 +109,7 @@ static bool fillMissingTexts(QSqlDatabase& database, const ProgressNote&)
                                   "studentId = coalesce(studentId, ''), itemName = coalesce(itemName, ''), "
                                   "itemNumber = coalesce(itemNumber, 0) WHERE %1 OR %2")
                        .arg(missingStudent, missingItem) })
-        && foldNewTexts(database);
+        && foldNewTextsOf(database);
 }
 
 QString localDaySql(const QString& moment)
@@ -168,31 +177,46 @@ QList<SchemaStep> historySchema()
         countUsage };
 }
 
-static bool foldTexts(QSqlDatabase& database, const QString& table, const QString& text)
+static bool foldTexts(PreparedStatements& statements, const QString& table, const QString& text)
 {
-    QSqlQuery unfolded(database);
-    unfolded.setForwardOnly(true);
-    if (!execLogged(unfolded, QStringLiteral("SELECT rowid, %1 FROM %2 WHERE folded IS NULL").arg(text, table)))
+    const auto unfolded
+        = statements.run(QStringLiteral("SELECT rowid, %1 FROM %2 WHERE folded IS NULL").arg(text, table));
+    if (!unfolded)
         return false;
+    QVariantList rows;
+    QVariantList folded;
     QVariantList values; // row, folded text, row, ...
-    while (unfolded.next())
-        values << unfolded.value(0) << foldForSearch(unfolded.value(1).toString());
-    // Many rows a statement: after a large history moved in there are thousands.
+    while (unfolded->next()) {
+        rows << unfolded->value(0);
+        folded << foldForSearch(unfolded->value(1).toString());
+        values << rows.last() << folded.last();
+    }
+    if (rows.isEmpty())
+        return true;
+    // All rows in one statement where arrays can be bound; else many rows a
+    // statement, as after a large history moved in there are thousands.
+    if (statements.database().driver()->dbmsType() == QSqlDriver::PostgreSQL)
+        return statements.run(QStringLiteral("UPDATE %1 SET folded = texts.folded "
+                                             "FROM unnest(?::bigint[], ?::text[]) AS texts (row, folded) "
+                                             "WHERE %1.rowid = texts.row")
+                                  .arg(table),
+                   { postgresArray(rows), postgresArray(folded) })
+            != nullptr;
     return forEachChunk(
         values,
         [&](const QVariantList& chunk) {
-            QSqlQuery update(database);
-            return execLogged(update,
-                QStringLiteral("WITH texts (row, folded) AS (VALUES %2) "
-                               "UPDATE %1 SET folded = texts.folded FROM texts WHERE %1.rowid = texts.row")
-                    .arg(table, repeated(QStringLiteral("(?, ?)"), QStringLiteral(", "), chunk.size() / 2)),
-                chunk);
+            return statements.run(
+                       QStringLiteral("WITH texts (row, folded) AS (VALUES %2) "
+                                      "UPDATE %1 SET folded = texts.folded FROM texts WHERE %1.rowid = texts.row")
+                           .arg(table, repeated(QStringLiteral("(?, ?)"), QStringLiteral(", "), chunk.size() / 2)),
+                       chunk)
+                != nullptr;
         },
         2 * MaxRowsPerStatement);
 }
 
-bool foldNewTexts(QSqlDatabase& database)
+bool foldNewTexts(PreparedStatements& statements)
 {
-    return foldTexts(database, QStringLiteral("historyStudents"), QStringLiteral("name || ' (' || id || ')'"))
-        && foldTexts(database, QStringLiteral("historyItems"), QStringLiteral("name || ' #' || number"));
+    return foldTexts(statements, QStringLiteral("historyStudents"), QStringLiteral("name || ' (' || id || ')'"))
+        && foldTexts(statements, QStringLiteral("historyItems"), QStringLiteral("name || ' #' || number"));
 }

@@ -3,6 +3,8 @@
 
 #include "stores/SqliteTable.h"
 
+class PreparedStatements;
+
 // The history file: its table, and beside it what lets a view of years of
 // history read only what it shows: an index per order, the number of entries
 // of each day, and the distinct students and items with their texts folded
@@ -17,7 +19,7 @@ QList<SchemaStep> historySchema();
 
 /// Folds the texts of students and items that came without them (added since
 /// the last search, or by other programs), so that every one can be found.
-bool foldNewTexts(QSqlDatabase& database);
+bool foldNewTexts(PreparedStatements& statements);
 
 /// SQL for the local day of a moment (in this process's time zone), in whole
 /// days since 1970-01-01 as historyItemDays counts it.

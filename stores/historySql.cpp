@@ -31,13 +31,14 @@ SqlPart dayRange(const QDate& from, const QDate& to)
 
 // A "_" stands for any characters, not just one: folding may turn one
 // character into two ("ﬁ") or none (a combining accent), and a word must
-// still find every text it found before the folding. A backslash is the
-// escape character (PostgreSQL's default, declared for SQLite too), so it
-// is escaped itself.
+// still find every text it found before the folding. The escape character
+// is "!", declared on both databases and escaped itself: a backslash in the
+// statement's text would mean something else on a PostgreSQL server with
+// standard_conforming_strings off.
 QString searchPattern(const QString& word)
 {
     QString pattern = foldForSearch(word);
-    pattern.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('_'), QLatin1Char('%'));
+    pattern.replace(QLatin1Char('!'), QLatin1String("!!")).replace(QLatin1Char('_'), QLatin1Char('%'));
     return QLatin1Char('%') + pattern + QLatin1Char('%');
 }
 
@@ -49,7 +50,7 @@ static SqlPart matching(const QString& columns, const QString& table, const QStr
         return {};
     SqlPart part { QStringLiteral(" AND (%1) IN (SELECT %2 FROM %3 WHERE ").arg(columns, keys, table), {} };
     for (qsizetype i = 0; i < words.size(); ++i) {
-        part.text += (i ? QLatin1String(" AND ") : QLatin1String("")) + QLatin1String("folded LIKE ? ESCAPE '\\'");
+        part.text += (i ? QLatin1String(" AND ") : QLatin1String("")) + QLatin1String("folded LIKE ? ESCAPE '!'");
         part.values.append(searchPattern(words.at(i)));
     }
     part.text += QLatin1Char(')');

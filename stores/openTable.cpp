@@ -3,6 +3,7 @@
 #include "stores/sqlExec.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
@@ -26,9 +27,25 @@ QSqlDatabase openTable(const QString& name, const QString& columns)
     return database;
 }
 
+void useWriteAheadLog(QSqlDatabase& database)
+{
+    const QFileInfo file(database.databaseName());
+    if (!database.isOpen() || !file.isWritable() || !QFileInfo(file.absolutePath()).isWritable())
+        return;
+    QSqlQuery walMode(database);
+    execLogged(walMode, QStringLiteral("PRAGMA journal_mode = WAL"));
+}
+
 void closeTable(QSqlDatabase& database)
 {
     const QString name = database.connectionName();
+    // A file at rest is one file with its rollback journal, as older releases
+    // and a read-only copy of the folder expect.
+    if (QSqlQuery mode(database); database.isOpen() && mode.exec(QStringLiteral("PRAGMA journal_mode")) && mode.next()
+        && mode.value(0).toString() == QLatin1String("wal")) {
+        mode.finish();
+        execLogged(mode, QStringLiteral("PRAGMA journal_mode = DELETE"));
+    }
     database.close();
     database = QSqlDatabase();
     QSqlDatabase::removeDatabase(name);

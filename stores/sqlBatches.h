@@ -2,6 +2,7 @@
 #define SQLBATCHES_H
 
 #include <QList>
+#include <QVariant>
 
 // Statements over many rows at once, and the values bound to them.
 
@@ -24,6 +25,11 @@ bool forEachChunk(const QList<Row>& rows, Statement statement, qsizetype perChun
 /// be compared to find the rows after it: the empty text is stored instead
 /// (an empty name box, for one, gives a null string).
 QString textValue(const QString& text);
+
+/// A PostgreSQL array of \a values as text ("{...}"), bound as one value
+/// where a list is passed, so that the statement's text stays the same for
+/// any number of values: a null (a null string too) is NULL.
+QString postgresArray(const QVariantList& values);
 
 /// \a term \a count times, joined by \a separator.
 QString repeated(const QString& term, const QString& separator, qsizetype count);

@@ -13,9 +13,6 @@ class QSqlQuery;
 bool execLogged(QSqlQuery& query);
 /// Executes \a statement on \a query; a failure is logged.
 bool execLogged(QSqlQuery& query, const QString& statement);
-/// Executes \a statement with \a values for its "?" placeholders, forward
-/// only; a failure is logged.
-bool execLogged(QSqlQuery& query, const QString& statement, const QVariantList& values);
 /// Executes \a statements on \a database one by one until one fails, which is logged.
 bool execAllLogged(QSqlDatabase& database, const QStringList& statements);
 /// Runs \a work in a transaction of \a database, committed when it succeeds

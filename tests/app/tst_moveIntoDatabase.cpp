@@ -10,8 +10,12 @@
 #include "support/StoreBackend.h"
 #include "support/TestWorkspace.h"
 
+#include <QDir>
+#include <QProcess>
 #include <QSqlQuery>
 #include <QTest>
+
+#include <cstdio>
 
 // A school that outgrows one kiosk moves its folder into the shared database
 // with one command, losing nothing.
@@ -23,6 +27,7 @@ private slots:
     void init();
     void copiesEverythingOnce();
     void kioskRoleMayNotAlterTheTables();
+    void twoCopiesAtOnce();
 
 private:
     std::unique_ptr<StoreBackend> backend; // an empty database for each test
@@ -93,7 +98,8 @@ void tst_moveIntoDatabase::kioskRoleMayNotAlterTheTables()
     const QStringList grants { "DROP ROLE IF EXISTS kiosk", "CREATE ROLE kiosk LOGIN",
         "GRANT USAGE ON SCHEMA public TO kiosk",
         "GRANT SELECT, INSERT, UPDATE, DELETE ON ALL TABLES IN SCHEMA public TO kiosk",
-        "GRANT USAGE ON ALL SEQUENCES IN SCHEMA public TO kiosk" };
+        "GRANT USAGE ON ALL SEQUENCES IN SCHEMA public TO kiosk",
+        "REVOKE INSERT, UPDATE, DELETE ON brindlowSchema FROM kiosk" };
     for (const QString& grant : grants)
         QVERIFY2(owner.exec(grant), qPrintable(grant));
 
@@ -107,7 +113,59 @@ void tst_moveIntoDatabase::kioskRoleMayNotAlterTheTables()
     QSqlQuery kiosk(asKiosk.database());
     QVERIFY(!kiosk.exec("DROP TABLE history"));
     QVERIFY(!kiosk.exec("ALTER TABLE students ADD COLUMN x text"));
+    QVERIFY(!kiosk.exec("DELETE FROM brindlowSchema"));
 }
 
-QTEST_GUILESS_MAIN(tst_moveIntoDatabase)
+/// A folder of one kiosk named \a name: one item and one student of that name.
+static QString kioskFolder(const TestWorkspace& workspace, const QString& name)
+{
+    const QString folder = workspace.filePath(name);
+    QDir().mkpath(folder);
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(folder);
+    {
+        DatabaseInventory inventory;
+        inventory.addItems({ Item(name, 1) });
+        FileStudentList("students.lst").setStudents({ Student(name, name, {}) });
+    }
+    QDir::setCurrent(before);
+    return folder;
+}
+
+// Two copies started at once: one copies its folder, the other finds its data.
+void tst_moveIntoDatabase::twoCopiesAtOnce()
+{
+    QList<std::shared_ptr<QProcess>> copies;
+    for (const char* name : { "A", "B" }) {
+        auto copy = std::make_shared<QProcess>();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("COPY_FOLDER", kioskFolder(*workspace, name));
+        copy->setProcessEnvironment(environment);
+        copies.append(copy);
+    }
+    for (const auto& copy : copies)
+        copy->start(QCoreApplication::applicationFilePath(), {});
+    QStringList outcomes;
+    for (const auto& copy : copies) {
+        QVERIFY(copy->waitForFinished(60000));
+        outcomes.append(QString::fromUtf8(copy->readAllStandardOutput()).trimmed());
+    }
+    QCOMPARE(outcomes.filter("Copied 1 items").size(), 1);
+    QCOMPARE(outcomes.filter("holds data already").size(), 1);
+    PostgresDatabase database(StoreBackend::connection());
+    QCOMPARE(PostgresInventory(database).items().size(), 1);
+}
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    // One of the copies started at once.
+    if (const QString folder = qEnvironmentVariable("COPY_FOLDER"); !folder.isEmpty()) {
+        QDir::setCurrent(folder);
+        std::printf("%s\n", qPrintable(moveIntoDatabase(StoreBackend::connection()).second));
+        return 0;
+    }
+    tst_moveIntoDatabase test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_moveIntoDatabase.moc"

@@ -46,6 +46,7 @@ private slots:
     void failedChangesAreReportedAndStillEmit();
     void rowsSurviveARestart();
     void fileOfTheFirstReleaseIsUpgraded();
+    void backupsSnapshotHoldsUpNoSignOut();
     void rowsWithoutNamesAreShown_data();
     void rowsWithoutNamesAreShown();
     void usageMatchesANaiveCount_data();
@@ -376,7 +377,7 @@ void tst_DatabaseHistory::filters_data()
     QTest::addColumn<QStringList>("itemWords");
     QTest::addColumn<QList<QString>>("items");
 
-    const QList<QString> all { "Violin #1", "Viola #10", "Drum #19", "Flute #100", "Flute #2" };
+    const QList<QString> all { "Violin #1", "Viola #10", "Drum #19", "Flute #100", "Flute #2", "Harp #3" };
     QTest::newRow("no words") << QStringList() << QStringList() << all;
     QTest::newRow("#1 matches 1, 10-19, 100") << QStringList() << QStringList { "#1" }
                                               << QList<QString> { "Violin #1", "Viola #10", "Drum #19", "Flute #100" };
@@ -399,6 +400,11 @@ void tst_DatabaseHistory::filters_data()
     QTest::newRow("quotes and comment are literal")
         << QStringList { "' OR 1=1 --" } << QStringList() << QList<QString> { "Flute #2" };
     QTest::newRow("name and ID together") << QStringList { "Bo (3" } << QStringList() << QList<QString> { "Drum #19" };
+    QTest::newRow("second word with quotes is literal")
+        << QStringList { "Dee'", "1=1 --" } << QStringList() << QList<QString> { "Flute #2" };
+    QTest::newRow("backslash is literal") << QStringList { "k\\s" } << QStringList() << QList<QString> { "Harp #3" };
+    QTest::newRow("exclamation mark is literal")
+        << QStringList { "h!" } << QStringList() << QList<QString> { "Harp #3" };
 }
 
 void tst_DatabaseHistory::filters()
@@ -412,7 +418,8 @@ void tst_DatabaseHistory::filters()
         Entry(now, Student("Émile", "456", "x"), Item("Viola", 10)),
         Entry(now, Student("Bo", "3124", "x"), Item("Drum", 19)),
         Entry(now, Student("Zoë Müller", "77", "x"), Item("Flute", 100)),
-        Entry(now, Student("Dee' OR 1=1 --", "5", "x"), Item("Flute", 2)) });
+        Entry(now, Student("Dee' OR 1=1 --", "5", "x"), Item("Flute", 2)),
+        Entry(now, Student("Back\\slash!", "6", "x"), Item("Harp", 3)) });
 
     const QDate today = now.date();
     QCOMPARE(itemTexts(history->entries(today, today, studentWords, itemWords)), items);
@@ -468,6 +475,31 @@ void tst_DatabaseHistory::rowsSurviveARestart()
     history = backend->makeHistory(clock);
     const QDate today = QDate::currentDate();
     QCOMPARE(itemTexts(history->entries(today, today, {}, {})), QList<QString>({ "Oboe #2" }));
+}
+
+// A backup reads the whole file in one snapshot while the kiosk keeps signing out.
+void tst_DatabaseHistory::backupsSnapshotHoldsUpNoSignOut()
+{
+    if (StoreBackend::isPostgres())
+        QSKIP("About history files");
+    QVERIFY(history->add(Student("Ada", "1", "pw"), Item("Oboe", 1)));
+    {
+        QSqlDatabase reader = QSqlDatabase::addDatabase("QSQLITE", "reader");
+        reader.setDatabaseName("history");
+        reader.setConnectOptions("QSQLITE_OPEN_READONLY");
+        QVERIFY(reader.open());
+        QVERIFY(reader.transaction());
+        QSqlQuery rows(reader);
+        QVERIFY(rows.exec("SELECT count(*) FROM history") && rows.next());
+        QCOMPARE(rows.value(0).toInt(), 1);
+        rows.finish();
+        QVERIFY(history->add(Student("Ada", "1", "pw"), Item("Oboe", 2)));
+        QVERIFY(rows.exec("SELECT count(*) FROM history") && rows.next());
+        QCOMPARE(rows.value(0).toInt(), 1);
+        rows.finish();
+        QVERIFY(reader.commit());
+    }
+    QSqlDatabase::removeDatabase("reader");
 }
 
 // As the first release left it: no schema version, passwords in the rows and

@@ -6,8 +6,10 @@
 #include "support/StoreBackend.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
 
@@ -25,8 +27,15 @@ private slots:
     void firstPasswordRace();
     void changesReachTheOtherKiosks_data();
     void changesReachTheOtherKiosks();
+    void serverOutageIsSurvived_data();
     void serverOutageIsSurvived();
     void importUndoneOnAnotherKiosk();
+    void listsRoundTrip_data();
+    void listsRoundTrip();
+    void kiosksAtOnceNeverRefuseEachOther_data();
+    void kiosksAtOnceNeverRefuseEachOther();
+    void setUpRefusalSaysWhy();
+    void waitingStatementIsRefused();
 
 private:
     std::unique_ptr<StoreBackend> backend; // a fresh database for each test
@@ -51,25 +60,55 @@ static QStringList outputOf(QProcess& kiosk)
     return QString::fromUtf8(kiosk.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
 }
 
+/// Kiosks doing \a work at once, one for each of \a names; each one's lines.
+static QList<QStringList> together(const QString& work, const QStringList& names)
+{
+    std::vector<std::unique_ptr<QProcess>> kiosks;
+    for (const QString& name : names) {
+        kiosks.push_back(std::make_unique<QProcess>());
+        startKiosk(*kiosks.back(), work, name);
+    }
+    QList<QStringList> outputs;
+    for (const auto& kiosk : kiosks)
+        outputs.append(outputOf(*kiosk));
+    return outputs;
+}
+
 /// Two kiosks doing \a work at once, as \a first and \a second; each one's lines, in rounds.
 static std::pair<QStringList, QStringList> race(const QString& work, const QString& first, const QString& second)
 {
-    QProcess one;
-    QProcess other;
-    startKiosk(one, work, first);
-    startKiosk(other, work, second);
-    return { outputOf(one), outputOf(other) };
+    const QList<QStringList> outputs = together(work, { first, second });
+    return { outputs.at(0), outputs.at(1) };
+}
+
+/// The test server with another database, "fresh", empty.
+static QString freshDatabase()
+{
+    {
+        PostgresDatabase server(StoreBackend::connection());
+        QSqlQuery query(server.database());
+        for (const char* statement : { "DROP DATABASE IF EXISTS fresh", "CREATE DATABASE fresh" })
+            if (!query.exec(statement))
+                qFatal("%s: %s", statement, qPrintable(query.lastError().text()));
+    }
+    return StoreBackend::connection() + " dbname=fresh";
 }
 
 /// The other kiosk's half of each test; prints one line per attempt.
 static int otherKiosk(const QString& work, const QString& name)
 {
+    if (work == "set-up") {
+        const QString problem = PostgresDatabase(StoreBackend::connection() + " dbname=fresh").problem();
+        std::printf("%s\n", qPrintable(problem.isEmpty() ? "set up" : problem));
+        return 0;
+    }
     PostgresDatabase database(StoreBackend::connection());
     SystemClock clock;
-    if (work == "sign-out") {
+    if (work == "sign-out" || work == "sign-out-own") {
         PostgresHistory history(database, clock);
+        const QString item = work == "sign-out" ? "Race" : name;
         for (int round = 0; round < Rounds; ++round)
-            std::printf("%d\n", history.add(Student(name, name, {}), Item("Race", round)) ? 1 : 0);
+            std::printf("%d\n", history.add(Student(name, name, {}), Item(item, round)) ? 1 : 0);
     } else if (work == "register") {
         PostgresStudentList students(database);
         for (int round = 0; round < Rounds; ++round) {
@@ -160,8 +199,17 @@ void tst_PostgresKiosks::changesReachTheOtherKiosks()
     QCOMPARE(inventory.items().size() + history.count({ clock.today(), clock.today() }) + students.count(), 1);
 }
 
+void tst_PostgresKiosks::serverOutageIsSurvived_data()
+{
+    QTest::addColumn<bool>("watchdogFirst");
+    QTest::newRow("connected again by the watchdog") << true;
+    // At once, not when the watchdog next looks.
+    QTest::newRow("connected again by the next sign-out") << false;
+}
+
 void tst_PostgresKiosks::serverOutageIsSurvived()
 {
+    QFETCH(bool, watchdogFirst);
     SystemClock clock;
     PostgresDatabase database(StoreBackend::connection());
     PostgresHistory history(database, clock);
@@ -172,8 +220,10 @@ void tst_PostgresKiosks::serverOutageIsSurvived()
     // Refused while the server is away, and nothing kept to be written later.
     QVERIFY(!history.add(Student("Ada", "1", {}), Item("Harp", 1)));
     QCOMPARE(QProcess::execute(script, { "resume", folder }), 0);
-    QSignalSpy reconnected(&database, &PostgresDatabase::reconnected);
-    QVERIFY(reconnected.wait(10000));
+    if (watchdogFirst) {
+        QSignalSpy reconnected(&database, &PostgresDatabase::reconnected);
+        QVERIFY(reconnected.wait(10000));
+    }
     QVERIFY(history.add(Student("Ada", "1", {}), Item("Harp", 1)));
     QCOMPARE(history.count({ clock.today(), clock.today() }), 1);
 }
@@ -198,6 +248,99 @@ void tst_PostgresKiosks::importUndoneOnAnotherKiosk()
     QCOMPARE(QList<Student>({ there.at(0), there.at(1) }), before);
     QTRY_COMPARE_WITH_TIMEOUT(here.student("1"), before.first(), 1000);
     QVERIFY(!here.canUndoImport());
+}
+
+void tst_PostgresKiosks::listsRoundTrip_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("double quote") << QString("Ada \"Bo\"");
+    QTest::newRow("backslash") << QString("Back\\slash\\");
+    QTest::newRow("comma and braces") << QString("{a,b},}");
+    QTest::newRow("the word NULL") << QString("NULL");
+    QTest::newRow("single quote") << QString("O'Brien");
+    QTest::newRow("empty") << QString("");
+    QTest::newRow("spaces around") << QString("  Zoë  ");
+}
+
+// Lists go to the database as arrays: no text may break out of its element
+// or come back changed, and a missing password stays NULL.
+void tst_PostgresKiosks::listsRoundTrip()
+{
+    QFETCH(QString, text);
+    PostgresDatabase database(StoreBackend::connection());
+    PostgresStudentList students(database);
+    PostgresInventory inventory(database);
+    const QList<Student> list { Student(text, "1", text), Student(text, text + "2", {}) };
+    QVERIFY(students.setStudents(list));
+    QVERIFY(inventory.addItems({ Item(text, 1), Item("Harp", 2), Item(text, 1) }));
+
+    PostgresDatabase other(StoreBackend::connection());
+    PostgresStudentList reread(other);
+    QCOMPARE(QList<Student>({ reread.student("1"), reread.student(text + "2") }), list);
+    QVERIFY(reread.student(text + "2").password().isNull());
+    QCOMPARE(PostgresInventory(other).items(), QList<Item>({ Item(text, 1), Item("Harp", 2) }));
+    QVERIFY(inventory.removeItems({ Item(text, 1) }));
+    QCOMPARE(PostgresInventory(other).items(), QList<Item>({ Item("Harp", 2) }));
+    QVERIFY(students.clearPasswords({ "1" }));
+    QVERIFY(PostgresStudentList(other).student("1").password().isNull());
+}
+
+void tst_PostgresKiosks::kiosksAtOnceNeverRefuseEachOther_data()
+{
+    QTest::addColumn<QString>("work");
+    QTest::addColumn<QString>("expected"); // every line of every kiosk
+    QTest::newRow("setting up an empty database") << QString("set-up") << QString("set up");
+    QTest::newRow("signing out different items") << QString("sign-out-own") << QString("1");
+}
+
+// Whatever isolation the server gives transactions by default.
+void tst_PostgresKiosks::kiosksAtOnceNeverRefuseEachOther()
+{
+    QFETCH(QString, work);
+    QFETCH(QString, expected);
+    freshDatabase();
+    const QList<QStringList> outputs = together(work, { "A", "B", "C", "D", "E", "F" });
+    for (const QStringList& lines : outputs) {
+        QVERIFY(!lines.isEmpty());
+        for (const QString& line : lines)
+            QCOMPARE(line, expected);
+    }
+}
+
+// "The database could not be set up: " never ends there.
+void tst_PostgresKiosks::setUpRefusalSaysWhy()
+{
+    const QString fresh = freshDatabase();
+    {
+        PostgresDatabase server(StoreBackend::connection());
+        QSqlQuery query(server.database());
+        QVERIFY(query.exec("DROP ROLE IF EXISTS visitor"));
+        QVERIFY(query.exec("CREATE ROLE visitor LOGIN"));
+    }
+    // Since PostgreSQL 15 only the owner may create tables in the schema public.
+    const QString problem = PostgresDatabase(fresh + " user=visitor").problem();
+    QVERIFY2(problem.contains("permission denied"), qPrintable(problem));
+}
+
+// A server that keeps the connection but stops answering: the sign-out is
+// refused within the time limit, and goes through once the server answers.
+void tst_PostgresKiosks::waitingStatementIsRefused()
+{
+    SystemClock clock;
+    PostgresDatabase database(StoreBackend::connection());
+    PostgresHistory history(database, clock);
+    PostgresDatabase other(StoreBackend::connection());
+    QSqlQuery lock(other.database());
+    // Let go after a while even when the kiosk waits without a limit.
+    QVERIFY(lock.exec("SET idle_in_transaction_session_timeout = '15s'"));
+    QVERIFY(other.database().transaction());
+    QVERIFY(lock.exec("LOCK TABLE history IN ACCESS EXCLUSIVE MODE"));
+    QElapsedTimer waited;
+    waited.start();
+    QVERIFY(!history.add(Student("Ada", "1", {}), Item("Harp", 1)));
+    QVERIFY2(waited.elapsed() < 10000, qPrintable(QString("%1 ms").arg(waited.elapsed())));
+    QVERIFY(other.database().rollback());
+    QVERIFY(history.add(Student("Ada", "1", {}), Item("Harp", 1)));
 }
 
 int main(int argc, char* argv[])

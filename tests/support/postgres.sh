@@ -6,6 +6,8 @@
 #                                   connection string, and always stops it
 #   postgres.sh pause|resume DIR    stops or starts the server of DIR again,
 #                                   as a test of an outage does
+# BRINDLOW_TEST_POSTGRES_SETTINGS adds server settings ("-c name=value ..."),
+# as a school's administrator may have chosen them.
 # initdb and postgres refuse to run as root: as root the server runs as the
 # system user brindlow-test that tools/install-deps.sh creates.
 set -euo pipefail
@@ -15,7 +17,8 @@ owner=()
 
 serve() {
     "${owner[@]}" "$bin/pg_ctl" -D "$1/data" -l "$1/run/server.log" -w -t 60 \
-        -o "-k $1/run -c listen_addresses='' -c fsync=off -c synchronous_commit=off -c full_page_writes=off" \
+        -o "-k $1/run -c listen_addresses='' -c fsync=off -c synchronous_commit=off -c full_page_writes=off \
+            ${BRINDLOW_TEST_POSTGRES_SETTINGS:-}" \
         start >/dev/null
 }
 
