@@ -6,12 +6,14 @@
 #include "pages/InventoryWidget.h"
 #include "pages/PrintWidget.h"
 #include "pages/StudentWidget.h"
+#include "pages/UsageWidget.h"
 
 SettingsWidget::SettingsWidget(
     AbstractInventory* inventory, AbstractHistory* history, AbstractStudentList* students, const Clock& clock)
     : inventoryWidget(new InventoryWidget(inventory))
     , studentWidget(new StudentWidget(history, students, clock))
     , printWidget(new PrintWidget(history, clock))
+    , usageWidget(new UsageWidget(history, inventory, clock))
     , ui(std::make_unique<Ui::SettingsWidget>())
 {
     // The form shows "Settings Home" on every sub-page and hides it on its own click.
@@ -20,6 +22,7 @@ SettingsWidget::SettingsWidget(
     connect(ui->inventoryButton, &QCommandLinkButton::clicked, this, &SettingsWidget::inventoryButtonClicked);
     connect(ui->studentsButton, &QCommandLinkButton::clicked, this, &SettingsWidget::studentsButtonClicked);
     connect(ui->printingButton, &QCommandLinkButton::clicked, this, &SettingsWidget::printingButtonClicked);
+    connect(ui->usageButton, &QCommandLinkButton::clicked, this, &SettingsWidget::usageButtonClicked);
     connect(ui->homeButton, &QCommandLinkButton::clicked, this, &SettingsWidget::homeButtonClicked);
 
     ui->settingsStack->setCurrentWidget(ui->actionPage);
@@ -36,6 +39,7 @@ SettingsWidget::SettingsWidget(
     ui->inventoryPageLayout->addWidget(inventoryWidget);
     ui->studentsPageLayout->addWidget(studentWidget);
     ui->printingPageLayout->addWidget(printWidget);
+    ui->usagePageLayout->addWidget(usageWidget);
     showNotes();
 }
 
@@ -45,6 +49,7 @@ SettingsWidget::~SettingsWidget()
     delete inventoryWidget;
     delete studentWidget;
     delete printWidget;
+    delete usageWidget;
     delete backupWidget;
 }
 
@@ -107,4 +112,9 @@ void SettingsWidget::studentsButtonClicked()
 void SettingsWidget::printingButtonClicked()
 {
     ui->settingsStack->setCurrentWidget(ui->printingPage);
+}
+
+void SettingsWidget::usageButtonClicked()
+{
+    ui->settingsStack->setCurrentIndex(4);
 }

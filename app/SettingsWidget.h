@@ -15,13 +15,14 @@ class Clock;
 class InventoryWidget;
 class PrintWidget;
 class StudentWidget;
+class UsageWidget;
 
 namespace Ui {
 class SettingsWidget;
 }
 
-/// The administration area: a home page leading to the inventory, students and
-/// printing pages, and a "Settings Home" button leading back.
+/// The administration area: a home page leading to the inventory, students,
+/// printing and usage pages, and a "Settings Home" button leading back.
 class SettingsWidget : public QWidget
 {
     Q_OBJECT
@@ -52,6 +53,7 @@ private slots:
     void inventoryButtonClicked();
     void studentsButtonClicked();
     void printingButtonClicked();
+    void usageButtonClicked();
 
 private:
     void showNotes();
@@ -61,6 +63,7 @@ private:
     InventoryWidget* inventoryWidget;
     StudentWidget* studentWidget;
     PrintWidget* printWidget;
+    UsageWidget* usageWidget;
     BackupWidget* backupWidget = nullptr;
     std::unique_ptr<Ui::SettingsWidget> ui;
 };

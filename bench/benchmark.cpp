@@ -3,8 +3,8 @@
 // copied with --copy-folder-to-database):
 //   benchmark FOLDER [REPEATS [PART...]]
 // Every figure is the median of REPEATS runs (default 7) after one warm-up run.
-// PARTs (startup, signout, scan, history, students, inventory, export on the
-// files; startup, signout, history, race on a database; default all) narrow
+// PARTs (startup, signout, scan, history, usage, students, inventory, export on
+// the files; startup, signout, history, usage, race on a database; default all) narrow
 // the run down, e.g. for a profiler.
 // Beside every database operation stands its floor: the same SQL run directly
 // through the database's C API (SQLite's on the same file, or libpq), reading
@@ -20,6 +20,7 @@
 #include "app/openStores.h"
 #include "pages/HistoryWidget.h"
 #include "pages/SignOutWidget.h"
+#include "pages/UsageWidget.h"
 #include "stores/Backups.h"
 #include "stores/FileStudentList.h"
 #include "stores/ImportPreview.h"
@@ -30,9 +31,11 @@
 #include "stores/studentCsv.h"
 
 #include <QAbstractItemModel>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCommandLinkButton>
 #include <QDateEdit>
 #include <QDir>
 #include <QElapsedTimer>
@@ -45,6 +48,7 @@
 #include <QSaveFile>
 #include <QScrollBar>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimeZone>
 #include <QTreeView>
@@ -280,6 +284,47 @@ void measureScan(Table& table, Kiosk& kiosk, int repeats)
     });
     table.time(
         QString("scan of a label: Enter to the item shown selected (%L1 items)").arg(items.size()), ms, "< 16 ms");
+}
+
+/// The usage page on each of its tabs, from a change of the range (its first
+/// day moved by one, back and forth) to the tab drawn, over all years and over
+/// a term.
+void measureUsagePage(Table& table, Kiosk& kiosk, int repeats)
+{
+    child<QAction>(&kiosk.window, "actionSettings")->trigger();
+    child<QCommandLinkButton>(&kiosk.window, "usageButton")->click();
+    QCoreApplication::processEvents();
+    auto* page = child<UsageWidget>(&kiosk.window);
+    auto* fromDate = child<QDateEdit>(page, "usageFromDate");
+    auto* studentBox = child<QLineEdit>(page, "usageStudentBox");
+    auto* tabs = child<QTabWidget>(page, "usageTabs");
+    const QDate today = kiosk.clock.today();
+    const auto drawnFrom = [&](const QDate& from) {
+        return [&, from] {
+            return nanoseconds([&] {
+                fromDate->setDate(fromDate->date() == from ? from.addDays(-1) : from);
+                page->repaint();
+            });
+        };
+    };
+    const QList<std::pair<QString, QDate>> ranges { { "all years", today.addYears(-10) },
+        { "a term (120 days)", today.addDays(-119) } };
+    for (const auto& [range, from] : ranges) {
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            tabs->setCurrentIndex(tab);
+            table.time(QString("usage page: %1, %2").arg(range, tabs->tabText(tab).toLower()),
+                medianMs(repeats, drawnFrom(from)), from.daysTo(today) > 120 ? "< 200 ms" : "< 50 ms");
+        }
+    }
+    tabs->setCurrentIndex(0);
+    studentBox->setText(QStringLiteral("Nowak"));
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        tabs->setCurrentIndex(tab);
+        table.time(QString("usage page: all years, student word \"Nowak\", %1").arg(tabs->tabText(tab).toLower()),
+            medianMs(repeats, drawnFrom(today.addYears(-10))), "< 200 ms");
+    }
+    tabs->setCurrentIndex(0);
+    studentBox->clear();
 }
 
 /// The history page over years of data: each change timed from the click to
@@ -599,7 +644,7 @@ int main(int argc, char* argv[])
     if (arguments.size() < 2) {
         std::fprintf(stderr,
             "usage: benchmark FOLDER [REPEATS "
-            "[startup|signout|scan|history|students|inventory|export|backup|race]...]\n");
+            "[startup|signout|scan|history|usage|students|inventory|export|backup|race]...]\n");
         return 2;
     }
     const QString folder = QDir(arguments.at(1)).absolutePath();
@@ -609,8 +654,8 @@ int main(int argc, char* argv[])
     const QString connection = QSettings().value(DatabaseKey).toString();
     const bool onDatabase = !connection.isEmpty();
     const QStringList allParts = onDatabase
-        ? QStringList { "startup", "signout", "history", "export", "race" }
-        : QStringList { "startup", "signout", "scan", "history", "students", "inventory", "export", "backup" };
+        ? QStringList { "startup", "signout", "history", "usage", "export", "race" }
+        : QStringList { "startup", "signout", "scan", "history", "usage", "students", "inventory", "export", "backup" };
     const auto measured
         = [&](const char* part) { return allParts.contains(part) && (parts.isEmpty() || parts.contains(part)); };
     const QByteArray loadBefore = loadAverage();
@@ -642,6 +687,8 @@ int main(int argc, char* argv[])
             measureScan(table, kiosk, repeats);
         if (measured("history"))
             measureHistoryPage(table, kiosk, *history, repeats, QStringLiteral("Nowak"));
+        if (measured("usage"))
+            measureUsagePage(table, kiosk, repeats);
         if (measured("students"))
             measureStudents(table, kiosk, repeats);
         if (measured("inventory")) {

@@ -3,6 +3,7 @@
 #include "ui_HistoryWidget.h"
 
 #include "models/HistoryModel.h"
+#include "pages/dateRange.h"
 #include "pages/languageChange.h"
 #include "pages/searchWords.h"
 #include "stores/Clock.h"
@@ -77,14 +78,12 @@ void HistoryWidget::filterChanged()
 
 void HistoryWidget::fromDateChanged()
 {
-    if (ui->fromDate->date() > ui->toDate->date())
-        ui->toDate->setDate(ui->fromDate->date());
+    keepRangeInOrder(ui->fromDate, ui->fromDate, ui->toDate);
 }
 
 void HistoryWidget::toDateChanged()
 {
-    if (ui->toDate->date() < ui->fromDate->date())
-        ui->fromDate->setDate(ui->toDate->date());
+    keepRangeInOrder(ui->toDate, ui->fromDate, ui->toDate);
 }
 
 void HistoryWidget::resetClicked()

@@ -3,6 +3,8 @@
 
 #include "stores/Entry.h"
 #include "stores/HistoryQuery.h"
+#include "stores/Usage.h"
+#include "stores/UsageQuery.h"
 
 #include <QList>
 #include <QObject>
@@ -37,6 +39,8 @@ public:
     virtual qsizetype count(const HistoryQuery& query) = 0;
     /// Up to \a limit entries of \a query from position \a offset on, in its order.
     virtual QList<Entry> slice(const HistoryQuery& query, qsizetype offset, qsizetype limit) = 0;
+    /// The sums of \a query for the usage page, counted by the store.
+    virtual Usage usage(const UsageQuery& query) = 0;
     /// Whether \a item was signed out on the local day \a day; nothing when
     /// the history cannot be read, so that a caller refuses rather than lets
     /// it out twice. A sign-out asks it, so it costs the same all day long.

@@ -14,6 +14,7 @@ DatabaseHistory::DatabaseHistory(const Clock& clockSource, const ProgressNote& u
     , database(table.database())
     , statements(database)
     , historyReader(statements, HistoryReader::Planner::Sqlite)
+    , historyUsage(statements, historyReader, HistoryReader::Planner::Sqlite)
 {
 }
 

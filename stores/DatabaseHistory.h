@@ -5,6 +5,7 @@
 #include "stores/PreparedStatements.h"
 #include "stores/SqlHistory.h"
 #include "stores/SqliteTable.h"
+#include "stores/UsageReader.h"
 #include "stores/safeguard.h"
 
 class Clock;
@@ -35,12 +36,14 @@ public:
 
 private:
     HistoryReader& reader() override { return historyReader; }
+    UsageReader& usageReader() override { return historyUsage; }
 
     const Clock& clock;
     SqliteTable table;
     QSqlDatabase& database;
     PreparedStatements statements;
     HistoryReader historyReader;
+    UsageReader historyUsage;
     Safeguard safeguard;
 };
 

@@ -37,6 +37,8 @@ public:
     /// Hands every entry to \a take in the order of recording, without holding
     /// them all; false when not all could be read.
     bool forEachEntry(const std::function<void(const Entry&)>& take);
+    /// Folds the texts of new students and items for searching, in one transaction.
+    bool foldNewTextsAtOnce();
 
 private:
     /// A slice read in order, remembered by the keys of its ends, from which
@@ -73,7 +75,6 @@ private:
     };
 
     Reading& readingOf(const HistoryQuery& query);
-    bool foldNewTextsAtOnce();
     qsizetype countMatching(const HistoryQuery& query);
     std::optional<QList<Span>> spansOf(const QDate& from, const QDate& to);
     std::optional<QList<qint64>> matchingRows(const HistoryQuery& query);

@@ -12,6 +12,7 @@ PostgresHistory::PostgresHistory(PostgresDatabase& db, const Clock& clockSource)
     : database(db)
     , clock(clockSource)
     , historyReader(db.statements(), HistoryReader::Planner::Postgres)
+    , historyUsage(db.statements(), historyReader, HistoryReader::Planner::Postgres)
 {
     connect(&database, &PostgresDatabase::changedElsewhere, this, [this](const QString& topic) {
         if (topic == QLatin1String("history"))

@@ -3,6 +3,7 @@
 
 #include "stores/HistoryReader.h"
 #include "stores/SqlHistory.h"
+#include "stores/UsageReader.h"
 
 class Clock;
 class PostgresDatabase;
@@ -22,12 +23,14 @@ public:
 
 private:
     HistoryReader& reader() override { return historyReader; }
+    UsageReader& usageReader() override { return historyUsage; }
 
     void changed();
 
     PostgresDatabase& database;
     const Clock& clock;
     HistoryReader historyReader;
+    UsageReader historyUsage;
 };
 
 #endif

@@ -1,6 +1,7 @@
 #include "stores/SqlHistory.h"
 
 #include "stores/HistoryReader.h"
+#include "stores/UsageReader.h"
 
 QList<Entry> SqlHistory::entries(
     const QDate& from, const QDate& to, const QStringList& studentFilters, const QStringList& itemFilters, bool* ok)
@@ -16,6 +17,11 @@ qsizetype SqlHistory::count(const HistoryQuery& query)
 QList<Entry> SqlHistory::slice(const HistoryQuery& query, qsizetype offset, qsizetype limit)
 {
     return reader().slice(query, offset, limit);
+}
+
+Usage SqlHistory::usage(const UsageQuery& query)
+{
+    return usageReader().usage(query);
 }
 
 std::optional<bool> SqlHistory::isOut(const Item& item, const QDate& day)

@@ -4,6 +4,7 @@
 #include "stores/AbstractHistory.h"
 
 class HistoryReader;
+class UsageReader;
 
 /// A history kept in SQL tables, whichever database holds them, and read
 /// through its HistoryReader.
@@ -16,10 +17,12 @@ public:
         const QStringList& itemFilters, bool* ok = nullptr) override;
     qsizetype count(const HistoryQuery& query) override;
     QList<Entry> slice(const HistoryQuery& query, qsizetype offset, qsizetype limit) override;
+    Usage usage(const UsageQuery& query) override;
     std::optional<bool> isOut(const Item& item, const QDate& day) override;
 
 protected:
     virtual HistoryReader& reader() = 0;
+    virtual UsageReader& usageReader() = 0;
 };
 
 #endif

@@ -1,6 +1,7 @@
 #include "stores/historyCsv.h"
 
 #include "stores/AbstractHistory.h"
+#include "stores/csvFields.h"
 
 #include <QDateTime>
 #include <QIODevice>
@@ -12,27 +13,6 @@
 // Big enough that a million rows take a hundred reads, small enough to stay a
 // few megabytes.
 constexpr qsizetype BlockRows = 10'000;
-
-// A spreadsheet runs a cell that begins like a formula (=HYPERLINK(...)); a
-// leading apostrophe makes it text, as the spreadsheet makers advise.
-static bool readAsFormula(const QString& field)
-{
-    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
-    return !field.isEmpty() && formulaStarts.contains(field.front());
-}
-
-static void appendField(QString& line, const QString& text)
-{
-    const QString field = readAsFormula(text) ? QStringLiteral("'") + text : text;
-    const auto special = [](QChar c) { return c == u',' || c == u'"' || c == u'\n' || c == u'\r'; };
-    if (std::none_of(field.cbegin(), field.cend(), special)) {
-        line += field;
-        return;
-    }
-    line += u'"';
-    line += QString(field).replace(QLatin1String("\""), QLatin1String("\"\""));
-    line += u'"';
-}
 
 // Appends moments as "yyyy-MM-ddTHH:mm:ss" in local time. QDateTime asks the
 // system for the zone's offset on every conversion, a file system call on
@@ -117,11 +97,11 @@ HistoryCsvResult writeHistoryCsv(
         for (const Entry& entry : block) {
             moments.append(text, entry.msecsSinceEpoch());
             text += u',';
-            appendField(text, entry.student().name());
+            appendCsvField(text, entry.student().name());
             text += u',';
-            appendField(text, entry.student().id());
+            appendCsvField(text, entry.student().id());
             text += u',';
-            appendField(text, entry.item().name());
+            appendCsvField(text, entry.item().name());
             text += u',';
             text += QString::number(entry.item().number());
             text += QLatin1String("\r\n");

@@ -112,9 +112,69 @@ static bool fillMissingTexts(QSqlDatabase& database, const ProgressNote&)
         && foldNewTextsOf(database);
 }
 
+QString localDaySql(const QString& moment)
+{
+    return QStringLiteral("(CAST(strftime('%s', %1 / 1000, 'unixepoch', 'localtime') AS INTEGER) / 86400)").arg(moment);
+}
+
+// The usage page sums years of sign-outs per instrument and day, and per hour,
+// from counts kept as rows come in. The day is the local day of the kiosk
+// that recorded the row; the hour is counted in UTC and made local on reading.
+// Over the whole history it reads each copy's sign-outs and last one, and each
+// instrument's different students, from counts of their own: a student counts
+// at the first row of that student and instrument.
+static bool countUsage(QSqlDatabase& database, const ProgressNote& note)
+{
+    note(QCoreApplication::translate("historySchema", "Counting the history's sign-outs for the usage page"));
+    const QString day = localDaySql(QStringLiteral("new.dateTime"));
+    return execAllLogged(database,
+        { QStringLiteral("CREATE TABLE historyItemDays (itemName TEXT NOT NULL, day INTEGER NOT NULL, "
+                         "entries INTEGER NOT NULL, PRIMARY KEY (itemName, day))"),
+            QStringLiteral("CREATE INDEX historyItemDaysByDay ON historyItemDays (day, itemName, entries)"),
+            QStringLiteral("CREATE TABLE historyHours (hour INTEGER PRIMARY KEY, entries INTEGER NOT NULL)"),
+            QStringLiteral(
+                "CREATE TABLE historyCopies (itemName TEXT NOT NULL, itemNumber INTEGER NOT NULL, "
+                "entries INTEGER NOT NULL, lastDateTime INTEGER NOT NULL, PRIMARY KEY (itemName, itemNumber))"),
+            QStringLiteral("CREATE TABLE historyItemStudents (itemName TEXT PRIMARY KEY, students INTEGER NOT NULL)"),
+            // A term's pairs of instrument and student without reading the rows,
+            // and a student word's rows with their instruments.
+            QStringLiteral("CREATE INDEX historyByTimeItemStudent ON history (dateTime, itemName, studentId)"),
+            QStringLiteral("DROP INDEX historyByStudent"),
+            QStringLiteral(
+                "CREATE INDEX historyByStudent ON history (studentName, studentId, dateTime, itemName, itemNumber)"),
+            QStringLiteral("CREATE TRIGGER historyCounted AFTER INSERT ON history WHEN new.dateTime IS NOT NULL BEGIN "
+                           "INSERT INTO historyItemDays SELECT coalesce(new.itemName, ''), %1, 1 WHERE true "
+                           "ON CONFLICT (itemName, day) DO UPDATE SET entries = entries + 1; "
+                           "INSERT INTO historyHours SELECT new.dateTime / 3600000, 1 WHERE true "
+                           "ON CONFLICT (hour) DO UPDATE SET entries = entries + 1; "
+                           "INSERT INTO historyCopies SELECT new.itemName, new.itemNumber, 1, new.dateTime "
+                           "WHERE new.itemName IS NOT NULL AND new.itemNumber IS NOT NULL "
+                           "ON CONFLICT (itemName, itemNumber) DO UPDATE SET entries = entries + 1, "
+                           "lastDateTime = max(lastDateTime, excluded.lastDateTime); "
+                           "INSERT INTO historyItemStudents SELECT new.itemName, 1 "
+                           "WHERE new.itemName IS NOT NULL AND new.studentId IS NOT NULL AND NOT EXISTS (SELECT 1 "
+                           "FROM history WHERE studentName IS new.studentName AND studentId = new.studentId "
+                           "AND itemName = new.itemName AND dateTime IS NOT NULL AND rowid < new.rowid) "
+                           "ON CONFLICT (itemName) DO UPDATE SET students = students + 1; "
+                           "END")
+                .arg(day),
+            QStringLiteral("INSERT INTO historyItemDays SELECT itemName, %1, count(*) FROM history "
+                           "WHERE dateTime IS NOT NULL GROUP BY 1, 2")
+                .arg(localDaySql(QStringLiteral("dateTime"))),
+            QStringLiteral("INSERT INTO historyHours SELECT dateTime / 3600000, count(*) FROM history "
+                           "WHERE dateTime IS NOT NULL GROUP BY 1"),
+            QStringLiteral(
+                "INSERT INTO historyCopies SELECT itemName, itemNumber, count(*), max(dateTime) FROM history "
+                "WHERE dateTime IS NOT NULL AND itemName IS NOT NULL AND itemNumber IS NOT NULL GROUP BY 1, 2"),
+            QStringLiteral(
+                "INSERT INTO historyItemStudents SELECT itemName, count(DISTINCT studentId) FROM history "
+                "WHERE dateTime IS NOT NULL AND itemName IS NOT NULL AND studentId IS NOT NULL GROUP BY 1") });
+}
+
 QList<SchemaStep> historySchema()
 {
-    return { indexDateTime, prepareForLargeReads, { clearPasswords, SchemaStep::RewriteFile }, fillMissingTexts };
+    return { indexDateTime, prepareForLargeReads, { clearPasswords, SchemaStep::RewriteFile }, fillMissingTexts,
+        countUsage };
 }
 
 static bool foldTexts(PreparedStatements& statements, const QString& table, const QString& text)

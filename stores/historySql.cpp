@@ -115,7 +115,9 @@ void narrowTo(const QVariantList& key, Qt::SortOrder direction, qint64& start, q
 QStringList historyDeletion()
 {
     return { QStringLiteral("DELETE FROM history"), QStringLiteral("DELETE FROM historyDays"),
-        QStringLiteral("DELETE FROM historyStudents"), QStringLiteral("DELETE FROM historyItems") };
+        QStringLiteral("DELETE FROM historyStudents"), QStringLiteral("DELETE FROM historyItems"),
+        QStringLiteral("DELETE FROM historyItemDays"), QStringLiteral("DELETE FROM historyHours"),
+        QStringLiteral("DELETE FROM historyCopies"), QStringLiteral("DELETE FROM historyItemStudents") };
 }
 
 Qt::SortOrder reversed(Qt::SortOrder direction)

@@ -39,7 +39,53 @@ static const QStringList Version1 {
     QStringLiteral("CREATE TRIGGER historyAdded AFTER INSERT ON history FOR EACH ROW EXECUTE FUNCTION historyAdded()"),
 };
 
-static const QList<QStringList> Versions { Version1 };
+// Version 2: for the usage page, counts per instrument name and local day (the
+// kiosk's), per hour in UTC, per copy (with its last sign-out) and the
+// different students per instrument name; kept by a trigger of their own. A
+// student counts at the first row of a student and instrument: the trigger
+// of a row runs after every row of its statement is in, so "the only row"
+// would miss the pairs a statement of many rows brings twice.
+static const QStringList Version2 {
+    QStringLiteral("CREATE TABLE historyItemDays (itemName text COLLATE \"C\" NOT NULL, day bigint NOT NULL, "
+                   "entries bigint NOT NULL, PRIMARY KEY (itemName, day))"),
+    QStringLiteral("CREATE INDEX historyItemDaysByDay ON historyItemDays (day, itemName, entries)"),
+    QStringLiteral("CREATE TABLE historyHours (hour bigint PRIMARY KEY, entries bigint NOT NULL)"),
+    QStringLiteral("CREATE TABLE historyCopies (itemName text COLLATE \"C\" NOT NULL, itemNumber integer NOT NULL, "
+                   "entries bigint NOT NULL, lastDateTime bigint NOT NULL, PRIMARY KEY (itemName, itemNumber))"),
+    QStringLiteral(
+        "CREATE TABLE historyItemStudents (itemName text COLLATE \"C\" PRIMARY KEY, students bigint NOT NULL)"),
+    QStringLiteral("CREATE INDEX historyByTimeItemStudent ON history (dateTime, itemName, studentId)"),
+    QStringLiteral("DROP INDEX historyByStudent"),
+    QStringLiteral("CREATE INDEX historyByStudent ON history (studentName, studentId, dateTime) "
+                   "INCLUDE (itemName, itemNumber, rowid)"),
+    QStringLiteral("CREATE FUNCTION historyCounted() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
+                   "INSERT INTO historyItemDays VALUES (NEW.itemName, "
+                   "coalesce(NEW.day - DATE '1970-01-01', floor(NEW.dateTime / 86400000.0)::bigint), 1) "
+                   "ON CONFLICT (itemName, day) DO UPDATE SET entries = historyItemDays.entries + 1; "
+                   "INSERT INTO historyHours VALUES (NEW.dateTime / 3600000, 1) "
+                   "ON CONFLICT (hour) DO UPDATE SET entries = historyHours.entries + 1; "
+                   "INSERT INTO historyCopies VALUES (NEW.itemName, NEW.itemNumber, 1, NEW.dateTime) "
+                   "ON CONFLICT (itemName, itemNumber) DO UPDATE SET entries = historyCopies.entries + 1, "
+                   "lastDateTime = greatest(historyCopies.lastDateTime, EXCLUDED.lastDateTime); "
+                   "IF NOT EXISTS (SELECT 1 FROM history WHERE studentName = NEW.studentName "
+                   "AND studentId = NEW.studentId AND itemName = NEW.itemName AND rowid < NEW.rowid) THEN "
+                   "INSERT INTO historyItemStudents VALUES (NEW.itemName, 1) "
+                   "ON CONFLICT (itemName) DO UPDATE SET students = historyItemStudents.students + 1; "
+                   "END IF; "
+                   "RETURN NULL; END $$"),
+    QStringLiteral(
+        "CREATE TRIGGER historyCounted AFTER INSERT ON history FOR EACH ROW EXECUTE FUNCTION historyCounted()"),
+    QStringLiteral("INSERT INTO historyItemDays SELECT itemName, "
+                   "coalesce(day - DATE '1970-01-01', floor(dateTime / 86400000.0)::bigint), count(*) "
+                   "FROM history GROUP BY 1, 2"),
+    QStringLiteral("INSERT INTO historyHours SELECT dateTime / 3600000, count(*) FROM history GROUP BY 1"),
+    QStringLiteral("INSERT INTO historyCopies SELECT itemName, itemNumber, count(*), max(dateTime) FROM history "
+                   "GROUP BY 1, 2"),
+    QStringLiteral("INSERT INTO historyItemStudents SELECT itemName, count(DISTINCT studentId) FROM history "
+                   "GROUP BY 1"),
+};
+
+static const QList<QStringList> Versions { Version1, Version2 };
 
 /// The version recorded in the database, 0 for an empty one; -1 when unknown.
 static int versionOf(QSqlDatabase& database)

@@ -485,6 +485,14 @@
         <source>Brindlow %1</source>
         <translation>Brindlow %1</translation>
     </message>
+    <message>
+        <source>Usage</source>
+        <translation>Nutzung</translation>
+    </message>
+    <message>
+        <source>See which instruments sit idle, which are always out and when the desk is busy.</source>
+        <translation>Sehen, welche Instrumente ungenutzt bleiben, welche immer ausgeliehen sind und wann am Ausleihtisch viel los ist.</translation>
+    </message>
 </context>
 <context>
     <name>SignOutWidget</name>
@@ -821,6 +829,105 @@ Bitte geben Sie Ihr Passwort zur Bestätigung noch einmal ein.</translation>
     </message>
 </context>
 <context>
+    <name>UsageWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Von:</translation>
+    </message>
+    <message>
+        <source>MMM. d, yyyy</source>
+        <translation>d. MMM yyyy</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Bis:</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Idle after:</source>
+        <translation>Ungenutzt nach:</translation>
+    </message>
+    <message>
+        <source> weeks</source>
+        <translation> Wochen</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Drucken …</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportieren …</translation>
+    </message>
+    <message>
+        <source>By instrument</source>
+        <translation>Nach Instrument</translation>
+    </message>
+    <message>
+        <source>Over time</source>
+        <translation>Im Zeitverlauf</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Wann</translation>
+    </message>
+    <message>
+        <source>Idle copies</source>
+        <translation>Ungenutzte Exemplare</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>Chart of the sign-outs per instrument; the table below holds its numbers</source>
+        <translation>Diagramm der Ausleihen je Instrument; die Tabelle darunter enthält seine Zahlen</translation>
+    </message>
+    <message>
+        <source>Chart of the sign-outs per week; the table below holds its numbers</source>
+        <translation>Diagramm der Ausleihen je Woche; die Tabelle darunter enthält seine Zahlen</translation>
+    </message>
+    <message>
+        <source>The history could not be read; the page shows nothing.</source>
+        <translation>Der Verlauf konnte nicht gelesen werden; die Seite zeigt nichts.</translation>
+    </message>
+    <message>
+        <source>Usage from %1 to %2</source>
+        <translation>Nutzung vom %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Words: %1</source>
+        <translation>Wörter: %1</translation>
+    </message>
+    <message>
+        <source>Csv Files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The usage was exported to %1.</source>
+        <translation>Die Nutzung wurde nach %1 exportiert.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>backupSet</name>
     <message>
         <source>%1 could not be opened.</source>
@@ -963,6 +1070,10 @@ Der Kiosk speichert seine Daten (inventory, history, students.lst) in seinem Arb
         <source>Clearing old passwords from the history</source>
         <translation>Alte Passwörter werden aus dem Verlauf gelöscht</translation>
     </message>
+    <message>
+        <source>Counting the history&apos;s sign-outs for the usage page</source>
+        <translation>Die Ausleihen des Verlaufs werden für die Nutzungsseite gezählt</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1033,6 +1144,93 @@ Neuer Versuch …</translation>
     <message>
         <source>Restored the set of %1 (%2). The files it replaced are in %3.</source>
         <translation>Die Sicherung vom %1 wurde zurückgespielt (%2). Die ersetzten Dateien liegen in %3.</translation>
+    </message>
+</context>
+<context>
+    <name>usageTables</name>
+    <message>
+        <source>By instrument</source>
+        <translation>Nach Instrument</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>Exemplare</translation>
+    </message>
+    <message>
+        <source>Sign-outs</source>
+        <translation>Ausleihen</translation>
+    </message>
+    <message>
+        <source>Days with a copy out</source>
+        <translation>Tage mit einem ausgeliehenen Exemplar</translation>
+    </message>
+    <message>
+        <source>Busiest copy</source>
+        <translation>Meistgenutztes Exemplar</translation>
+    </message>
+    <message>
+        <source>Copies never signed out</source>
+        <translation>Nie ausgeliehene Exemplare</translation>
+    </message>
+    <message>
+        <source>%1% (%2 of %3 days)</source>
+        <translation>%1 % (%2 von %3 Tagen)</translation>
+    </message>
+    <message>
+        <source>#%1 (%2)</source>
+        <translation>Nr. %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Sign-outs per week</source>
+        <translation>Ausleihen je Woche</translation>
+    </message>
+    <message>
+        <source>Week of</source>
+        <translation>Woche vom</translation>
+    </message>
+    <message>
+        <source>All instruments</source>
+        <translation>Alle Instrumente</translation>
+    </message>
+    <message>
+        <source>Sign-outs by weekday and hour</source>
+        <translation>Ausleihen nach Wochentag und Stunde</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Idle copies (not signed out for %1 weeks)</source>
+        <translation>Ungenutzte Exemplare (seit %1 Wochen nicht ausgeliehen)</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Last sign-out</source>
+        <translation>Letzte Ausleihe</translation>
+    </message>
+    <message>
+        <source>Weeks idle</source>
+        <translation>Wochen ungenutzt</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>Students per instrument</source>
+        <translation>Schüler je Instrument</translation>
+    </message>
+    <message>
+        <source>Different students</source>
+        <translation>Verschiedene Schüler</translation>
     </message>
 </context>
 </TS>

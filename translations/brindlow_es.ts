@@ -485,6 +485,14 @@
         <source>Brindlow %1</source>
         <translation>Brindlow %1</translation>
     </message>
+    <message>
+        <source>Usage</source>
+        <translation>Uso</translation>
+    </message>
+    <message>
+        <source>See which instruments sit idle, which are always out and when the desk is busy.</source>
+        <translation>Ver qué instrumentos quedan sin usar, cuáles están siempre prestados y cuándo hay más movimiento en el mostrador.</translation>
+    </message>
 </context>
 <context>
     <name>SignOutWidget</name>
@@ -821,6 +829,105 @@ Vuelva a escribir su contraseña para confirmarla.</translation>
     </message>
 </context>
 <context>
+    <name>UsageWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Periodo</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Desde:</translation>
+    </message>
+    <message>
+        <source>MMM. d, yyyy</source>
+        <translation>d MMM yyyy</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Hasta:</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Instrumento</translation>
+    </message>
+    <message>
+        <source>Idle after:</source>
+        <translation>Sin uso tras:</translation>
+    </message>
+    <message>
+        <source> weeks</source>
+        <translation> semanas</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimir…</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportar…</translation>
+    </message>
+    <message>
+        <source>By instrument</source>
+        <translation>Por instrumento</translation>
+    </message>
+    <message>
+        <source>Over time</source>
+        <translation>En el tiempo</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Cuándo</translation>
+    </message>
+    <message>
+        <source>Idle copies</source>
+        <translation>Ejemplares sin uso</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Alumnos</translation>
+    </message>
+    <message>
+        <source>Chart of the sign-outs per instrument; the table below holds its numbers</source>
+        <translation>Gráfico de los préstamos por instrumento; la tabla de abajo contiene sus cifras</translation>
+    </message>
+    <message>
+        <source>Chart of the sign-outs per week; the table below holds its numbers</source>
+        <translation>Gráfico de los préstamos por semana; la tabla de abajo contiene sus cifras</translation>
+    </message>
+    <message>
+        <source>The history could not be read; the page shows nothing.</source>
+        <translation>No se pudo leer el historial; la página no muestra nada.</translation>
+    </message>
+    <message>
+        <source>Usage from %1 to %2</source>
+        <translation>Uso del %1 al %2</translation>
+    </message>
+    <message>
+        <source>Words: %1</source>
+        <translation>Palabras: %1</translation>
+    </message>
+    <message>
+        <source>Csv Files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The usage was exported to %1.</source>
+        <translation>El uso se exportó a %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>No se pudo escribir %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>backupSet</name>
     <message>
         <source>%1 could not be opened.</source>
@@ -963,6 +1070,10 @@ El quiosco guarda sus datos (inventory, history, students.lst) en su directorio 
         <source>Clearing old passwords from the history</source>
         <translation>Borrando contraseñas antiguas del historial</translation>
     </message>
+    <message>
+        <source>Counting the history&apos;s sign-outs for the usage page</source>
+        <translation>Contando los préstamos del historial para la página de uso</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1033,6 +1144,93 @@ Reintentando…</translation>
     <message>
         <source>Restored the set of %1 (%2). The files it replaced are in %3.</source>
         <translation>Restaurada la copia de %1 (%2). Los archivos que reemplazó están en %3.</translation>
+    </message>
+</context>
+<context>
+    <name>usageTables</name>
+    <message>
+        <source>By instrument</source>
+        <translation>Por instrumento</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>Instrumento</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>Ejemplares</translation>
+    </message>
+    <message>
+        <source>Sign-outs</source>
+        <translation>Préstamos</translation>
+    </message>
+    <message>
+        <source>Days with a copy out</source>
+        <translation>Días con un ejemplar prestado</translation>
+    </message>
+    <message>
+        <source>Busiest copy</source>
+        <translation>Ejemplar más prestado</translation>
+    </message>
+    <message>
+        <source>Copies never signed out</source>
+        <translation>Ejemplares nunca prestados</translation>
+    </message>
+    <message>
+        <source>%1% (%2 of %3 days)</source>
+        <translation>%1 % (%2 de %3 días)</translation>
+    </message>
+    <message>
+        <source>#%1 (%2)</source>
+        <translation>n.º %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Sign-outs per week</source>
+        <translation>Préstamos por semana</translation>
+    </message>
+    <message>
+        <source>Week of</source>
+        <translation>Semana del</translation>
+    </message>
+    <message>
+        <source>All instruments</source>
+        <translation>Todos los instrumentos</translation>
+    </message>
+    <message>
+        <source>Sign-outs by weekday and hour</source>
+        <translation>Préstamos por día de la semana y hora</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>Idle copies (not signed out for %1 weeks)</source>
+        <translation>Ejemplares sin uso (no prestados en %1 semanas)</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Instrumento</translation>
+    </message>
+    <message>
+        <source>Last sign-out</source>
+        <translation>Último préstamo</translation>
+    </message>
+    <message>
+        <source>Weeks idle</source>
+        <translation>Semanas sin uso</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nunca</translation>
+    </message>
+    <message>
+        <source>Students per instrument</source>
+        <translation>Alumnos por instrumento</translation>
+    </message>
+    <message>
+        <source>Different students</source>
+        <translation>Alumnos distintos</translation>
     </message>
 </context>
 </TS>

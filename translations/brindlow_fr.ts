@@ -485,6 +485,14 @@
         <source>Brindlow %1</source>
         <translation>Brindlow %1</translation>
     </message>
+    <message>
+        <source>Usage</source>
+        <translation>Utilisation</translation>
+    </message>
+    <message>
+        <source>See which instruments sit idle, which are always out and when the desk is busy.</source>
+        <translation>Voir quels instruments restent inutilisés, lesquels sont toujours sortis et quand le comptoir est le plus occupé.</translation>
+    </message>
 </context>
 <context>
     <name>SignOutWidget</name>
@@ -821,6 +829,105 @@ Veuillez confirmer votre mot de passe.</translation>
     </message>
 </context>
 <context>
+    <name>UsageWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Du :</translation>
+    </message>
+    <message>
+        <source>MMM. d, yyyy</source>
+        <translation>d MMM yyyy</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Au :</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Idle after:</source>
+        <translation>Inutilisé après :</translation>
+    </message>
+    <message>
+        <source> weeks</source>
+        <translation> semaines</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimer…</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exporter…</translation>
+    </message>
+    <message>
+        <source>By instrument</source>
+        <translation>Par instrument</translation>
+    </message>
+    <message>
+        <source>Over time</source>
+        <translation>Dans le temps</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Quand</translation>
+    </message>
+    <message>
+        <source>Idle copies</source>
+        <translation>Exemplaires inutilisés</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Élèves</translation>
+    </message>
+    <message>
+        <source>Chart of the sign-outs per instrument; the table below holds its numbers</source>
+        <translation>Graphique des sorties par instrument ; le tableau dessous en donne les nombres</translation>
+    </message>
+    <message>
+        <source>Chart of the sign-outs per week; the table below holds its numbers</source>
+        <translation>Graphique des sorties par semaine ; le tableau dessous en donne les nombres</translation>
+    </message>
+    <message>
+        <source>The history could not be read; the page shows nothing.</source>
+        <translation>L’historique n’a pas pu être lu ; la page n’affiche rien.</translation>
+    </message>
+    <message>
+        <source>Usage from %1 to %2</source>
+        <translation>Utilisation du %1 au %2</translation>
+    </message>
+    <message>
+        <source>Words: %1</source>
+        <translation>Mots : %1</translation>
+    </message>
+    <message>
+        <source>Csv Files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The usage was exported to %1.</source>
+        <translation>L’utilisation a été exportée vers %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 n’a pas pu être écrit : %2</translation>
+    </message>
+</context>
+<context>
     <name>backupSet</name>
     <message>
         <source>%1 could not be opened.</source>
@@ -963,6 +1070,10 @@ Le kiosque garde ses données (inventory, history, students.lst) dans son réper
         <source>Clearing old passwords from the history</source>
         <translation>Effacement des anciens mots de passe de l’historique</translation>
     </message>
+    <message>
+        <source>Counting the history&apos;s sign-outs for the usage page</source>
+        <translation>Décompte des sorties de l’historique pour la page d’utilisation</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1033,6 +1144,93 @@ Nouvelle tentative…</translation>
     <message>
         <source>Restored the set of %1 (%2). The files it replaced are in %3.</source>
         <translation>Sauvegarde du %1 restaurée (%2). Les fichiers remplacés sont dans %3.</translation>
+    </message>
+</context>
+<context>
+    <name>usageTables</name>
+    <message>
+        <source>By instrument</source>
+        <translation>Par instrument</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>Exemplaires</translation>
+    </message>
+    <message>
+        <source>Sign-outs</source>
+        <translation>Sorties</translation>
+    </message>
+    <message>
+        <source>Days with a copy out</source>
+        <translation>Jours avec un exemplaire sorti</translation>
+    </message>
+    <message>
+        <source>Busiest copy</source>
+        <translation>Exemplaire le plus sorti</translation>
+    </message>
+    <message>
+        <source>Copies never signed out</source>
+        <translation>Exemplaires jamais sortis</translation>
+    </message>
+    <message>
+        <source>%1% (%2 of %3 days)</source>
+        <translation>%1 % (%2 jours sur %3)</translation>
+    </message>
+    <message>
+        <source>#%1 (%2)</source>
+        <translation>nº %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Sign-outs per week</source>
+        <translation>Sorties par semaine</translation>
+    </message>
+    <message>
+        <source>Week of</source>
+        <translation>Semaine du</translation>
+    </message>
+    <message>
+        <source>All instruments</source>
+        <translation>Tous les instruments</translation>
+    </message>
+    <message>
+        <source>Sign-outs by weekday and hour</source>
+        <translation>Sorties par jour de la semaine et par heure</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Idle copies (not signed out for %1 weeks)</source>
+        <translation>Exemplaires inutilisés (pas sortis depuis %1 semaines)</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Last sign-out</source>
+        <translation>Dernière sortie</translation>
+    </message>
+    <message>
+        <source>Weeks idle</source>
+        <translation>Semaines sans usage</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>jamais</translation>
+    </message>
+    <message>
+        <source>Students per instrument</source>
+        <translation>Élèves par instrument</translation>
+    </message>
+    <message>
+        <source>Different students</source>
+        <translation>Élèves différents</translation>
     </message>
 </context>
 </TS>

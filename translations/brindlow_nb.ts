@@ -485,6 +485,14 @@
         <source>Brindlow %1</source>
         <translation>Brindlow %1</translation>
     </message>
+    <message>
+        <source>Usage</source>
+        <translation>Bruk</translation>
+    </message>
+    <message>
+        <source>See which instruments sit idle, which are always out and when the desk is busy.</source>
+        <translation>Se hvilke instrumenter som står ubrukt, hvilke som alltid er utlånt, og når det er travelt ved skranken.</translation>
+    </message>
 </context>
 <context>
     <name>SignOutWidget</name>
@@ -821,6 +829,105 @@ Bekreft passordet ditt ved å skrive det en gang til.</translation>
     </message>
 </context>
 <context>
+    <name>UsageWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Skjema</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Periode</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Fra:</translation>
+    </message>
+    <message>
+        <source>MMM. d, yyyy</source>
+        <translation>d. MMM yyyy</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Til:</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Elev</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Idle after:</source>
+        <translation>Ubrukt etter:</translation>
+    </message>
+    <message>
+        <source> weeks</source>
+        <translation> uker</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Skriv ut …</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Eksporter …</translation>
+    </message>
+    <message>
+        <source>By instrument</source>
+        <translation>Etter instrument</translation>
+    </message>
+    <message>
+        <source>Over time</source>
+        <translation>Over tid</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Når</translation>
+    </message>
+    <message>
+        <source>Idle copies</source>
+        <translation>Ubrukte eksemplarer</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Elever</translation>
+    </message>
+    <message>
+        <source>Chart of the sign-outs per instrument; the table below holds its numbers</source>
+        <translation>Diagram over utlån per instrument; tabellen under har tallene</translation>
+    </message>
+    <message>
+        <source>Chart of the sign-outs per week; the table below holds its numbers</source>
+        <translation>Diagram over utlån per uke; tabellen under har tallene</translation>
+    </message>
+    <message>
+        <source>The history could not be read; the page shows nothing.</source>
+        <translation>Historikken kunne ikke leses; siden viser ingenting.</translation>
+    </message>
+    <message>
+        <source>Usage from %1 to %2</source>
+        <translation>Bruk fra %1 til %2</translation>
+    </message>
+    <message>
+        <source>Words: %1</source>
+        <translation>Ord: %1</translation>
+    </message>
+    <message>
+        <source>Csv Files (*.csv)</source>
+        <translation>CSV-filer (*.csv)</translation>
+    </message>
+    <message>
+        <source>The usage was exported to %1.</source>
+        <translation>Bruken ble eksportert til %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 kunne ikke skrives: %2</translation>
+    </message>
+</context>
+<context>
     <name>backupSet</name>
     <message>
         <source>%1 could not be opened.</source>
@@ -963,6 +1070,10 @@ Kiosken lagrer dataene sine (inventory, history, students.lst) i arbeidsmappen s
         <source>Clearing old passwords from the history</source>
         <translation>Fjerner gamle passord fra historikken</translation>
     </message>
+    <message>
+        <source>Counting the history&apos;s sign-outs for the usage page</source>
+        <translation>Teller historikkens utlån for brukssiden</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1033,6 +1144,93 @@ Prøver igjen …</translation>
     <message>
         <source>Restored the set of %1 (%2). The files it replaced are in %3.</source>
         <translation>Sikkerhetskopien fra %1 er gjenopprettet (%2). Filene den erstattet ligger i %3.</translation>
+    </message>
+</context>
+<context>
+    <name>usageTables</name>
+    <message>
+        <source>By instrument</source>
+        <translation>Etter instrument</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>Eksemplarer</translation>
+    </message>
+    <message>
+        <source>Sign-outs</source>
+        <translation>Utlån</translation>
+    </message>
+    <message>
+        <source>Days with a copy out</source>
+        <translation>Dager med et eksemplar utlånt</translation>
+    </message>
+    <message>
+        <source>Busiest copy</source>
+        <translation>Mest brukte eksemplar</translation>
+    </message>
+    <message>
+        <source>Copies never signed out</source>
+        <translation>Eksemplarer aldri utlånt</translation>
+    </message>
+    <message>
+        <source>%1% (%2 of %3 days)</source>
+        <translation>%1 % (%2 av %3 dager)</translation>
+    </message>
+    <message>
+        <source>#%1 (%2)</source>
+        <translation>nr. %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Sign-outs per week</source>
+        <translation>Utlån per uke</translation>
+    </message>
+    <message>
+        <source>Week of</source>
+        <translation>Uke fra</translation>
+    </message>
+    <message>
+        <source>All instruments</source>
+        <translation>Alle instrumenter</translation>
+    </message>
+    <message>
+        <source>Sign-outs by weekday and hour</source>
+        <translation>Utlån etter ukedag og time</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Dag</translation>
+    </message>
+    <message>
+        <source>Idle copies (not signed out for %1 weeks)</source>
+        <translation>Ubrukte eksemplarer (ikke utlånt på %1 uker)</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Last sign-out</source>
+        <translation>Siste utlån</translation>
+    </message>
+    <message>
+        <source>Weeks idle</source>
+        <translation>Uker ubrukt</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>aldri</translation>
+    </message>
+    <message>
+        <source>Students per instrument</source>
+        <translation>Elever per instrument</translation>
+    </message>
+    <message>
+        <source>Different students</source>
+        <translation>Ulike elever</translation>
     </message>
 </context>
 </TS>

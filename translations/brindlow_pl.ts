@@ -488,6 +488,14 @@
         <source>Brindlow %1</source>
         <translation>Brindlow %1</translation>
     </message>
+    <message>
+        <source>Usage</source>
+        <translation>Wykorzystanie</translation>
+    </message>
+    <message>
+        <source>See which instruments sit idle, which are always out and when the desk is busy.</source>
+        <translation>Zobacz, które instrumenty leżą nieużywane, które są stale wypożyczone i kiedy przy ladzie jest najwięcej ruchu.</translation>
+    </message>
 </context>
 <context>
     <name>SignOutWidget</name>
@@ -826,6 +834,105 @@ Potwierdź hasło, wpisując je ponownie.</translation>
     </message>
 </context>
 <context>
+    <name>UsageWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formularz</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Okres</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Od:</translation>
+    </message>
+    <message>
+        <source>MMM. d, yyyy</source>
+        <translation>d MMM yyyy</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Do:</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Uczeń</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Idle after:</source>
+        <translation>Nieużywany po:</translation>
+    </message>
+    <message>
+        <source> weeks</source>
+        <translation> tyg.</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Drukuj…</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Eksportuj…</translation>
+    </message>
+    <message>
+        <source>By instrument</source>
+        <translation>Według instrumentu</translation>
+    </message>
+    <message>
+        <source>Over time</source>
+        <translation>W czasie</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Kiedy</translation>
+    </message>
+    <message>
+        <source>Idle copies</source>
+        <translation>Nieużywane egzemplarze</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Uczniowie</translation>
+    </message>
+    <message>
+        <source>Chart of the sign-outs per instrument; the table below holds its numbers</source>
+        <translation>Wykres wypożyczeń według instrumentu; tabela poniżej zawiera jego liczby</translation>
+    </message>
+    <message>
+        <source>Chart of the sign-outs per week; the table below holds its numbers</source>
+        <translation>Wykres wypożyczeń według tygodnia; tabela poniżej zawiera jego liczby</translation>
+    </message>
+    <message>
+        <source>The history could not be read; the page shows nothing.</source>
+        <translation>Nie udało się odczytać historii; strona niczego nie pokazuje.</translation>
+    </message>
+    <message>
+        <source>Usage from %1 to %2</source>
+        <translation>Wykorzystanie od %1 do %2</translation>
+    </message>
+    <message>
+        <source>Words: %1</source>
+        <translation>Słowa: %1</translation>
+    </message>
+    <message>
+        <source>Csv Files (*.csv)</source>
+        <translation>Pliki CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The usage was exported to %1.</source>
+        <translation>Wykorzystanie wyeksportowano do %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>Nie udało się zapisać %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>backupSet</name>
     <message>
         <source>%1 could not be opened.</source>
@@ -968,6 +1075,10 @@ Kiosk przechowuje swoje dane (inventory, history, students.lst) w katalogu roboc
         <source>Clearing old passwords from the history</source>
         <translation>Usuwanie starych haseł z historii</translation>
     </message>
+    <message>
+        <source>Counting the history&apos;s sign-outs for the usage page</source>
+        <translation>Liczenie wypożyczeń z historii dla strony wykorzystania</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1038,6 +1149,93 @@ Ponowna próba…</translation>
     <message>
         <source>Restored the set of %1 (%2). The files it replaced are in %3.</source>
         <translation>Przywrócono kopię z %1 (%2). Zastąpione pliki są w %3.</translation>
+    </message>
+</context>
+<context>
+    <name>usageTables</name>
+    <message>
+        <source>By instrument</source>
+        <translation>Według instrumentu</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>Egzemplarze</translation>
+    </message>
+    <message>
+        <source>Sign-outs</source>
+        <translation>Wypożyczenia</translation>
+    </message>
+    <message>
+        <source>Days with a copy out</source>
+        <translation>Dni z wypożyczonym egzemplarzem</translation>
+    </message>
+    <message>
+        <source>Busiest copy</source>
+        <translation>Najczęściej wypożyczany egzemplarz</translation>
+    </message>
+    <message>
+        <source>Copies never signed out</source>
+        <translation>Egzemplarze nigdy niewypożyczone</translation>
+    </message>
+    <message>
+        <source>%1% (%2 of %3 days)</source>
+        <translation>%1% (%2 z %3 dni)</translation>
+    </message>
+    <message>
+        <source>#%1 (%2)</source>
+        <translation>nr %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Sign-outs per week</source>
+        <translation>Wypożyczenia na tydzień</translation>
+    </message>
+    <message>
+        <source>Week of</source>
+        <translation>Tydzień od</translation>
+    </message>
+    <message>
+        <source>All instruments</source>
+        <translation>Wszystkie instrumenty</translation>
+    </message>
+    <message>
+        <source>Sign-outs by weekday and hour</source>
+        <translation>Wypożyczenia według dnia tygodnia i godziny</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Dzień</translation>
+    </message>
+    <message>
+        <source>Idle copies (not signed out for %1 weeks)</source>
+        <translation>Nieużywane egzemplarze (niewypożyczane od %1 tyg.)</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Last sign-out</source>
+        <translation>Ostatnie wypożyczenie</translation>
+    </message>
+    <message>
+        <source>Weeks idle</source>
+        <translation>Tygodnie bez użycia</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nigdy</translation>
+    </message>
+    <message>
+        <source>Students per instrument</source>
+        <translation>Uczniowie na instrument</translation>
+    </message>
+    <message>
+        <source>Different students</source>
+        <translation>Różni uczniowie</translation>
     </message>
 </context>
 </TS>

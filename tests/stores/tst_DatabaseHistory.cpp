@@ -1,6 +1,7 @@
 #include "stores/DatabaseHistory.h"
 #include "stores/SystemClock.h"
 #include "stores/searchFolding.h"
+#include "support/FakeHistory.h"
 #include "support/StoreBackend.h"
 #include "support/TestWorkspace.h"
 #include "support/sqliteFile.h"
@@ -48,6 +49,8 @@ private slots:
     void backupsSnapshotHoldsUpNoSignOut();
     void rowsWithoutNamesAreShown_data();
     void rowsWithoutNamesAreShown();
+    void usageMatchesANaiveCount_data();
+    void usageMatchesANaiveCount();
 
 private:
     QList<QString> itemTexts(const QList<Entry>& entries);
@@ -91,10 +94,10 @@ void tst_DatabaseHistory::firstRunCreatesTableAndIndex()
     QCOMPARE(query.value(0).toString(),
         QString("CREATE TABLE history (dateTime INTEGER, studentName TEXT, studentId TEXT, "
                 "studentPassword TEXT, itemName TEXT, itemNumber INTEGER)"));
-    // One index per order the history page shows.
+    // One index per order the history page shows, and the usage page's students per instrument.
     QVERIFY(query.exec("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND tbl_name = 'history'"));
     QVERIFY(query.next());
-    QCOMPARE(query.value(0).toInt(), 3);
+    QCOMPARE(query.value(0).toInt(), 4);
 }
 
 void tst_DatabaseHistory::addedEntryIsToday()
@@ -535,7 +538,11 @@ void tst_DatabaseHistory::fileOfTheFirstReleaseIsUpgraded()
     QCOMPARE(querySql("history", "SELECT count(*) FROM history WHERE studentPassword IS NOT NULL").toInt(), 0);
     for (const char* password : { "hunter2", "dropped-secret" })
         QVERIFY2(!workspace->readFile("history").contains(password), password);
-    QCOMPARE(notes.last(), QString("Clearing old passwords from the history"));
+    QVERIFY(notes.contains("Clearing old passwords from the history"));
+    // The old rows are counted for the usage page too.
+    const Usage counted = history->usage({ day, day, {}, {} });
+    QCOMPARE(counted.signOutsPerCopy.size(), 3);
+    QCOMPARE(counted.students.value("Harp"), 2);
     QVERIFY(history->add(Student("Cy", "3", "pw"), Item("Oboe", 2)));
 
     // Once per file.
@@ -590,3 +597,78 @@ void tst_DatabaseHistory::rowsWithoutNamesAreShown()
 
 QTEST_GUILESS_MAIN(tst_DatabaseHistory)
 #include "tst_DatabaseHistory.moc"
+
+void tst_DatabaseHistory::usageMatchesANaiveCount_data()
+{
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("to");
+    QTest::addColumn<QString>("studentWord");
+    QTest::addColumn<QString>("itemWord");
+    const QDate first(2026, 9, 1);
+    QTest::newRow("all of it") << first.addDays(-30) << first.addDays(200) << ""
+                               << "";
+    QTest::newRow("one day") << first.addDays(10) << first.addDays(10) << ""
+                             << "";
+    QTest::newRow("the week of the 25-hour day") << QDate(2026, 10, 22) << QDate(2026, 10, 28) << ""
+                                                 << "";
+    QTest::newRow("cut through the middle of the rows") << first.addDays(33) << first.addDays(77) << ""
+                                                        << "";
+    QTest::newRow("before every row") << first.addDays(-60) << first.addDays(-1) << ""
+                                      << "";
+    QTest::newRow("inverted") << first.addDays(50) << first.addDays(40) << ""
+                              << "";
+    QTest::newRow("student word") << first << first.addDays(120) << "nowak"
+                                  << "";
+    QTest::newRow("item word on whole names") << first.addDays(20) << first.addDays(90) << ""
+                                              << "cello";
+    QTest::newRow("item word on some copies") << first << first.addDays(120) << ""
+                                              << "#1";
+    QTest::newRow("both words") << first << first.addDays(120) << "ada"
+                                << "viol";
+    QTest::newRow("word found nowhere") << first << first.addDays(120) << "zzz"
+                                        << "";
+}
+
+// The sums the database keeps (counts per day and name, per hour) and those
+// it counts from rows agree with counting sign-out by sign-out.
+void tst_DatabaseHistory::usageMatchesANaiveCount()
+{
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    QFETCH(QString, studentWord);
+    QFETCH(QString, itemWord);
+    QRandomGenerator random(27);
+    const QStringList students { "Ada Nowak", "Bo Smith", "Cy Nowak", "Dee Ørsted" };
+    const QStringList names { "Violin", "Viola", "Cello" };
+    FakeHistory naive(clock);
+    QSet<QString> outThatDay; // each item once a day, as the shared database insists
+    // 120 days from September 1 across the clock change, at any hour.
+    for (int i = 0; i < 900; ++i) {
+        const QDateTime moment(
+            QDate(2026, 9, 1).addDays(random.bounded(120)), QTime(random.bounded(24), random.bounded(60)));
+        const int student = random.bounded(int(students.size()));
+        const Item item(names.at(random.bounded(int(names.size()))), 1 + random.bounded(12));
+        if (!outThatDay.contains(item.toString() + moment.date().toString()))
+            naive.stored.append(Entry(moment, Student(students.at(student), QString::number(student), {}), item));
+        outThatDay.insert(item.toString() + moment.date().toString());
+    }
+    backend->record(naive.stored);
+    UsageQuery query { from, to, studentWord.isEmpty() ? QStringList() : QStringList { studentWord },
+        itemWord.isEmpty() ? QStringList() : QStringList { itemWord } };
+    // All parts at once, as printing reads them, and each alone, as a tab does.
+    for (const int parts : { int(UsageQuery::AllParts), int(UsageQuery::PerInstrument), int(UsageQuery::PerWeek),
+             int(UsageQuery::PerHour), int(UsageQuery::LastSignOuts), int(UsageQuery::Students) }) {
+        query.parts = parts;
+        const Usage found = history->usage(query);
+        const Usage expected = naive.usage(query);
+        QVERIFY(found.ok);
+        QCOMPARE(found.schoolDays, expected.schoolDays);
+        QCOMPARE(found.signOutsPerCopy, expected.signOutsPerCopy);
+        QCOMPARE(found.daysOut, expected.daysOut);
+        QCOMPARE(found.students, expected.students);
+        QCOMPARE(found.weeks, expected.weeks);
+        QCOMPARE(QList<qsizetype>(found.hours.cbegin(), found.hours.cend()),
+            QList<qsizetype>(expected.hours.cbegin(), expected.hours.cend()));
+        QCOMPARE(found.lastSignOuts, expected.lastSignOuts);
+    }
+}

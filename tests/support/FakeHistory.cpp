@@ -2,6 +2,8 @@
 
 #include "stores/Clock.h"
 
+#include <QSet>
+
 #include <algorithm>
 #include <tuple>
 
@@ -125,4 +127,52 @@ QString FakeHistory::queryText(
     return QStringLiteral("%1..%2 [%3] [%4]")
         .arg(from.toString(Qt::ISODate), to.toString(Qt::ISODate), studentWords.join(QLatin1Char(',')),
             itemWords.join(QLatin1Char(',')));
+}
+
+Usage FakeHistory::usage(const UsageQuery& query)
+{
+    Usage usage;
+    usage.ok = reading;
+    if (!reading)
+        return usage;
+    QSet<QDate> days;
+    QMap<QString, QSet<QDate>> daysOut;
+    QMap<QString, QSet<QString>> students;
+    for (const Entry& entry : std::as_const(stored)) {
+        const QString name = entry.item().name();
+        const qint64 last = usage.lastSignOuts.value(entry.item(), entry.msecsSinceEpoch());
+        usage.lastSignOuts.insert(entry.item(), std::max(last, entry.msecsSinceEpoch()));
+        if (entry.date() < query.from || entry.date() > query.to
+            || !containsAll(entry.student().toString(), query.studentWords)
+            || !containsAll(entry.item().toString(), query.itemWords))
+            continue;
+        days.insert(entry.date());
+        daysOut[name].insert(entry.date());
+        students[name].insert(entry.student().id());
+        ++usage.signOutsPerCopy[entry.item()];
+        ++usage.weeks[entry.date().addDays(1 - entry.date().dayOfWeek())][name];
+        ++usage.hours[(entry.date().dayOfWeek() - 1) * 24 + entry.time().hour()];
+    }
+    usage.schoolDays = days.size();
+    for (auto day = daysOut.cbegin(); day != daysOut.cend(); ++day)
+        usage.daysOut.insert(day.key(), day->size());
+    for (auto student = students.cbegin(); student != students.cend(); ++student)
+        usage.students.insert(student.key(), student->size());
+    // Only the parts asked for, as the database reads them.
+    Usage asked;
+    asked.ok = true;
+    if (query.parts & UsageQuery::PerInstrument) {
+        asked.schoolDays = usage.schoolDays;
+        asked.daysOut = usage.daysOut;
+        asked.signOutsPerCopy = usage.signOutsPerCopy;
+    }
+    if (query.parts & UsageQuery::PerWeek)
+        asked.weeks = usage.weeks;
+    if (query.parts & UsageQuery::PerHour)
+        asked.hours = usage.hours;
+    if (query.parts & UsageQuery::LastSignOuts)
+        asked.lastSignOuts = usage.lastSignOuts;
+    if (query.parts & UsageQuery::Students)
+        asked.students = usage.students;
+    return asked;
 }

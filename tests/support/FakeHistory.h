@@ -33,6 +33,8 @@ public:
     /// Each call counts as one query.
     qsizetype count(const HistoryQuery& query) override;
     QList<Entry> slice(const HistoryQuery& query, qsizetype offset, qsizetype limit) override;
+    /// Counted entry by entry, the plain way the database's sums are checked against.
+    Usage usage(const UsageQuery& query) override;
     /// Counts as a query of the day.
     std::optional<bool> isOut(const Item& item, const QDate& day) override;
 

@@ -25,7 +25,9 @@ static void emptyDatabase()
             || (query.value(0).toBool()
                 && !query.exec(
                     QStringLiteral("TRUNCATE inventory, students, studentsBeforeImport, importKept, history, "
-                                   "historyDays, historyStudents, historyItems RESTART IDENTITY"))))
+                                   "historyDays, historyStudents, historyItems, historyItemDays, historyHours, "
+                                   "historyCopies, historyItemStudents "
+                                   "RESTART IDENTITY"))))
             qFatal("Cannot empty the test database: %s", qPrintable(query.lastError().text()));
     }
     QSqlDatabase::removeDatabase(name);

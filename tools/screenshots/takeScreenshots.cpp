@@ -47,6 +47,28 @@ static void addSampleData(AbstractInventory& inventory, AbstractStudentList& stu
         insert.addBindValue(signOut.item.number());
         insert.exec();
     }
+
+    // A term of school days before them, for the usage page: busier before
+    // the concert weeks, the cellos mostly at home, one trumpet never out.
+    QDate day = now.date().addDays(-110);
+    for (int n = 0; day < now.date().addDays(-4); day = day.addDays(1)) {
+        if (day.dayOfWeek() > 5)
+            continue;
+        const int perDay = 3 + (day.weekNumber() % 5 == 0 ? 4 : 0) + day.dayOfWeek() % 3;
+        for (int i = 0; i < perDay; ++i, ++n) {
+            const Item item = items.at((n * 7 + i * 3) % items.size());
+            if (item == Item("Trumpet", 3) || (item.name() == "Cello" && n % 4))
+                continue;
+            const Student student = students.at(n % students.count());
+            insert.addBindValue(QDateTime(day, QTime(8 + (n * 5) % 8, (n * 13) % 60)).toMSecsSinceEpoch());
+            insert.addBindValue(student.name());
+            insert.addBindValue(student.id());
+            insert.addBindValue(QVariant(QMetaType::fromType<QString>()));
+            insert.addBindValue(item.name());
+            insert.addBindValue(item.number());
+            insert.exec();
+        }
+    }
 }
 
 int main(int argc, char* argv[])
@@ -97,5 +119,8 @@ int main(int argc, char* argv[])
     click("homeButton");
     click("printingButton");
     shoot("printing");
+    click("homeButton");
+    click("usageButton");
+    shoot("usage");
     return 0;
 }

@@ -1,0 +1,254 @@
+#include "stores/UsageReader.h"
+
+#include "stores/PreparedStatements.h"
+#include "stores/historySchema.h"
+#include "stores/historySql.h"
+
+#include <QDateTime>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTimeZone>
+
+#include <functional>
+
+// 1970-01-01, a Thursday, is day 0: weeks are numbered from the Monday before.
+static constexpr qint64 MondayBeforeEpoch = 3;
+static constexpr qint64 MSecsPerHour = 3600000;
+static const QDate Epoch(1970, 1, 1);
+static constexpr qint64 LongRangeDays = 366;
+
+static qint64 dayNumber(const QDate& date)
+{
+    return Epoch.daysTo(date);
+}
+
+UsageReader::UsageReader(PreparedStatements& prepared, HistoryReader& reader, HistoryReader::Planner dialect)
+    : statements(prepared)
+    , history(reader)
+    , planner(dialect)
+{
+}
+
+/// Runs \a statement and hands each row to \a take; false when not all could be read.
+static bool eachRow(
+    PreparedStatements& statements, const SqlPart& statement, const std::function<void(const QSqlQuery&)>& take)
+{
+    const auto query = statements.run(statement.text, statement.values);
+    if (!query)
+        return false;
+    while (query->next())
+        take(*query);
+    return !query->lastError().isValid();
+}
+
+static qint64 number(const QSqlQuery& row, int column)
+{
+    return row.value(column).toLongLong();
+}
+
+static SqlPart wrapped(const QString& head, const SqlPart& source, const QString& tail)
+{
+    SqlPart statement { head + QLatin1Char('('), {} };
+    statement += source;
+    statement.text += QLatin1String(") counted") + tail;
+    return statement;
+}
+
+static SqlPart matchingRows(const QString& columns, const UsageQuery& query, const QString& groups)
+{
+    SqlPart statement { QStringLiteral("SELECT %1 FROM history WHERE ").arg(columns), {} };
+    statement += dayRange(query.from, query.to);
+    statement += wordConditions(query.studentWords, query.itemWords);
+    statement.text += groups;
+    return statement;
+}
+
+// The local day of a row, as the kiosk that recorded it counted it.
+QString UsageReader::rowDay() const
+{
+    return planner == HistoryReader::Planner::Sqlite
+        ? localDaySql(QStringLiteral("dateTime"))
+        : QStringLiteral("coalesce(day - DATE '1970-01-01', floor(dateTime / 86400000.0)::bigint)");
+}
+
+// itemName, day, entries without words: the local days as the kiosk recorded them.
+static SqlPart itemDays(const UsageQuery& query)
+{
+    return { QStringLiteral("SELECT itemName, day, entries FROM historyItemDays WHERE day >= ? AND day <= ?"),
+        { dayNumber(query.from), dayNumber(query.to) } };
+}
+
+// itemName, itemNumber, entries, without words: each copy's rows of the range
+// are counted in the item index, one copy after the other; over the whole
+// history its count is kept.
+SqlPart UsageReader::copyCounts(const UsageQuery& query, bool wholeHistory) const
+{
+    if (wholeHistory)
+        return { QStringLiteral("SELECT itemName, itemNumber, entries FROM historyCopies"), {} };
+    const auto [start, end] = momentsOf(query.from, query.to);
+    return { QStringLiteral(
+                 "SELECT name, number, (SELECT count(*) FROM history WHERE itemName = historyItems.name "
+                 "AND itemNumber = historyItems.number AND dateTime >= ? AND dateTime < ?) FROM historyItems"),
+        { start, end } };
+}
+
+// itemName, students. Over the whole history the counts are kept. Otherwise
+// the range's pairs of instrument and student come from the moments' index
+// that holds them, or with words from the words' own index (which SQLite
+// is kept from passing over for the moments').
+SqlPart UsageReader::studentCounts(const UsageQuery& query, bool wholeHistory) const
+{
+    if (wholeHistory && !query.hasWords())
+        return { QStringLiteral("SELECT itemName, students FROM historyItemStudents"), {} };
+    SqlPart statement { QStringLiteral("SELECT itemName, count(DISTINCT studentId) FROM history "
+                                       "WHERE itemName IS NOT NULL AND "),
+        {} };
+    const auto [start, end] = momentsOf(query.from, query.to);
+    statement += momentRange(start, end, query.hasWords() && planner == HistoryReader::Planner::Sqlite);
+    statement += wordConditions(query.studentWords, query.itemWords);
+    statement.text += QLatin1String(" GROUP BY itemName");
+    return statement;
+}
+
+// hour, entries: whole hours since the epoch in UTC, from start up to end.
+SqlPart UsageReader::hoursOf(const UsageQuery& query, qint64 start, qint64 end) const
+{
+    if (!query.hasWords())
+        return { QStringLiteral("SELECT hour, entries FROM historyHours WHERE hour >= ? AND hour < ?"),
+            { start / MSecsPerHour, end / MSecsPerHour } };
+    SqlPart statement { QStringLiteral("SELECT dateTime / 3600000 AS hour, count(*) AS entries FROM history WHERE "),
+        {} };
+    statement += momentRange(start, end);
+    statement += wordConditions(query.studentWords, query.itemWords);
+    statement.text += QLatin1String(" GROUP BY 1");
+    return statement;
+}
+
+// The hours are counted in UTC; each stretch of the range with one offset
+// from UTC is turned into local weekdays and hours in the database.
+bool UsageReader::readHours(const UsageQuery& query, Usage& usage)
+{
+    const auto [start, end] = momentsOf(query.from, query.to);
+    QList<qint64> bounds { start };
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    for (const auto& transition : zone.transitions(
+             QDateTime::fromMSecsSinceEpoch(start, Qt::UTC), QDateTime::fromMSecsSinceEpoch(end - 1, Qt::UTC)))
+        bounds.append(transition.atUtc.toMSecsSinceEpoch());
+    bounds.append(end);
+    for (qsizetype i = 0; i + 1 < bounds.size(); ++i) {
+        if (bounds.at(i) >= bounds.at(i + 1))
+            continue;
+        const qint64 offset = QDateTime::fromMSecsSinceEpoch(bounds.at(i)).offsetFromUtc();
+        // Weekday 0 is Monday; the offset is bound once per use.
+        SqlPart statement { QStringLiteral(
+                                "SELECT ((hour * 3600 + ?) / 86400 + %1) % 7, ((hour * 3600 + ?) / 3600) % 24, "
+                                "sum(entries) FROM (")
+                                .arg(MondayBeforeEpoch),
+            { offset, offset } };
+        statement += hoursOf(query, bounds.at(i), bounds.at(i + 1));
+        statement.text += QLatin1String(") counted GROUP BY 1, 2");
+        const bool read = eachRow(statements, statement, [&usage](const QSqlQuery& row) {
+            usage.hours[row.value(0).toInt() * 24 + row.value(1).toInt()] += row.value(2).toLongLong();
+        });
+        if (!read)
+            return false;
+    }
+    return true;
+}
+
+bool UsageReader::coversHistory(const UsageQuery& query, bool& covers)
+{
+    const auto [start, end] = momentsOf(query.from, query.to);
+    // Two look-ups into the moments' index (one min and max together would scan it).
+    return eachRow(statements,
+        { QStringLiteral("SELECT (SELECT min(dateTime) FROM history), (SELECT max(dateTime) FROM history)"), {} },
+        [&, start = start, end = end](const QSqlQuery& row) {
+            covers = row.value(0).isNull() || (row.value(0).toLongLong() >= start && row.value(1).toLongLong() < end);
+        });
+}
+
+// With words the matching rows (their instrument and day, from the words'
+// index) are read once, into a table of the statement's own, and counted
+// three ways from there: 2 for a copy's sign-outs, 1 for the days out of a
+// name, 0 for the school days (in that order, which gives PostgreSQL the
+// columns' types first).
+bool UsageReader::readInstruments(const UsageQuery& query, bool wholeHistory, Usage& usage)
+{
+    const auto copyCount = [&usage](const QSqlQuery& row, int column) {
+        if (number(row, column + 2) > 0)
+            usage.signOutsPerCopy.insert(
+                Item(row.value(column).toString(), row.value(column + 1).toInt()), number(row, column + 2));
+    };
+    if (query.hasWords()) {
+        SqlPart statement { QStringLiteral("WITH counted AS MATERIALIZED ("), {} };
+        statement += matchingRows(QStringLiteral("itemName, itemNumber, %1 AS day").arg(rowDay()), query, QString());
+        statement.text
+            += QLatin1String(") SELECT 2, itemName, itemNumber, count(*) FROM counted GROUP BY itemName, itemNumber "
+                             "UNION ALL SELECT 1, itemName, NULL, count(DISTINCT day) FROM counted GROUP BY itemName "
+                             "UNION ALL SELECT 0, NULL, NULL, count(DISTINCT day) FROM counted");
+        return eachRow(statements, statement, [&](const QSqlQuery& row) {
+            const int kind = row.value(0).toInt();
+            if (kind == 0)
+                usage.schoolDays = number(row, 3);
+            else if (kind == 1)
+                usage.daysOut.insert(row.value(1).toString(), number(row, 3));
+            else
+                copyCount(row, 1);
+        });
+    }
+    const SqlPart days = itemDays(query);
+    // A long range walks the names in their own order rather than sorting them.
+    const QString walkNames = query.from.daysTo(query.to) > LongRangeDays ? QStringLiteral("+") : QString();
+    return eachRow(statements,
+               wrapped(
+                   QStringLiteral("SELECT count(*) FROM (SELECT day FROM "), days, QStringLiteral(" GROUP BY day) d")),
+               [&](const QSqlQuery& row) { usage.schoolDays = number(row, 0); })
+        && eachRow(statements,
+            { QStringLiteral("SELECT itemName, count(*) FROM historyItemDays WHERE %1day >= ? AND %1day <= ? "
+                             "GROUP BY itemName")
+                    .arg(walkNames),
+                { dayNumber(query.from), dayNumber(query.to) } },
+            [&](const QSqlQuery& row) { usage.daysOut.insert(row.value(0).toString(), number(row, 1)); })
+        && eachRow(statements, copyCounts(query, wholeHistory), [&](const QSqlQuery& row) { copyCount(row, 0); });
+}
+
+// With words the matching rows are counted per week at once, without
+// counting them per day first.
+bool UsageReader::readWeeks(const UsageQuery& query, Usage& usage)
+{
+    const SqlPart statement = query.hasWords()
+        ? matchingRows(QStringLiteral("(%1 + %2) / 7, itemName, count(*)").arg(rowDay()).arg(MondayBeforeEpoch), query,
+            QStringLiteral(" GROUP BY 1, 2"))
+        : wrapped(QStringLiteral("SELECT (day + %1) / 7, itemName, sum(entries) FROM ").arg(MondayBeforeEpoch),
+            itemDays(query), QStringLiteral(" GROUP BY 1, 2"));
+    return eachRow(statements, statement, [&](const QSqlQuery& row) {
+        const QDate monday = Epoch.addDays(number(row, 0) * 7 - MondayBeforeEpoch);
+        usage.weeks[monday].insert(row.value(1).toString(), number(row, 2));
+    });
+}
+
+Usage UsageReader::usage(const UsageQuery& query)
+{
+    Usage usage;
+    if (query.hasWords() && !history.foldNewTextsAtOnce())
+        return usage;
+    const auto wanted = [&query](UsageQuery::Part part) { return (query.parts & part) != 0; };
+    bool wholeHistory = false;
+    const bool read = (query.hasWords() || coversHistory(query, wholeHistory))
+        && (!wanted(UsageQuery::PerInstrument) || readInstruments(query, wholeHistory, usage))
+        && (!wanted(UsageQuery::PerWeek) || readWeeks(query, usage))
+        && (!wanted(UsageQuery::PerHour) || readHours(query, usage))
+        && (!wanted(UsageQuery::Students)
+            || eachRow(statements, studentCounts(query, wholeHistory),
+                [&](const QSqlQuery& row) { usage.students.insert(row.value(0).toString(), number(row, 1)); }))
+        && (!wanted(UsageQuery::LastSignOuts)
+            || eachRow(statements,
+                { QStringLiteral("SELECT itemName, itemNumber, lastDateTime FROM historyCopies"), {} },
+                [&](const QSqlQuery& row) {
+                    usage.lastSignOuts.insert(Item(row.value(0).toString(), row.value(1).toInt()), number(row, 2));
+                }));
+    if (!read)
+        return Usage();
+    usage.ok = true;
+    return usage;
+}
