@@ -595,9 +595,6 @@ void tst_DatabaseHistory::rowsWithoutNamesAreShown()
     QCOMPARE(history->count({ moment.date(), moment.date(), { "eve" }, {}, order, direction }), 1);
 }
 
-QTEST_GUILESS_MAIN(tst_DatabaseHistory)
-#include "tst_DatabaseHistory.moc"
-
 void tst_DatabaseHistory::usageMatchesANaiveCount_data()
 {
     QTest::addColumn<QDate>("from");
@@ -672,3 +669,6 @@ void tst_DatabaseHistory::usageMatchesANaiveCount()
         QCOMPARE(found.lastSignOuts, expected.lastSignOuts);
     }
 }
+
+QTEST_GUILESS_MAIN(tst_DatabaseHistory)
+#include "tst_DatabaseHistory.moc"
