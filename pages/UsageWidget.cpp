@@ -39,6 +39,9 @@ static QChartView* makeChartView(QLayout* layout, const QString& name)
     view->setObjectName(name);
     view->setMinimumHeight(120);
     view->setRenderHint(QPainter::Antialiasing, false);
+    // A picture of the table beneath it, which a screen reader reads instead.
+    view->setFocusPolicy(Qt::NoFocus);
+    view->viewport()->setFocusPolicy(Qt::NoFocus);
     layout->addWidget(view);
     return view;
 }

@@ -926,6 +926,10 @@ Bitte geben Sie Ihr Passwort zur Bestätigung noch einmal ein.</translation>
         <source>%1 could not be written: %2</source>
         <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
+    <message>
+        <source>Usage</source>
+        <translation>Nutzung</translation>
+    </message>
 </context>
 <context>
     <name>backupSet</name>

@@ -926,6 +926,10 @@ Vuelva a escribir su contraseña para confirmarla.</translation>
         <source>%1 could not be written: %2</source>
         <translation>No se pudo escribir %1: %2</translation>
     </message>
+    <message>
+        <source>Usage</source>
+        <translation>Uso</translation>
+    </message>
 </context>
 <context>
     <name>backupSet</name>

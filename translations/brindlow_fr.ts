@@ -926,6 +926,10 @@ Veuillez confirmer votre mot de passe.</translation>
         <source>%1 could not be written: %2</source>
         <translation>%1 n’a pas pu être écrit : %2</translation>
     </message>
+    <message>
+        <source>Usage</source>
+        <translation>Utilisation</translation>
+    </message>
 </context>
 <context>
     <name>backupSet</name>

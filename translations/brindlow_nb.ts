@@ -926,6 +926,10 @@ Bekreft passordet ditt ved å skrive det en gang til.</translation>
         <source>%1 could not be written: %2</source>
         <translation>%1 kunne ikke skrives: %2</translation>
     </message>
+    <message>
+        <source>Usage</source>
+        <translation>Bruk</translation>
+    </message>
 </context>
 <context>
     <name>backupSet</name>

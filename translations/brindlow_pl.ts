@@ -931,6 +931,10 @@ Potwierdź hasło, wpisując je ponownie.</translation>
         <source>%1 could not be written: %2</source>
         <translation>Nie udało się zapisać %1: %2</translation>
     </message>
+    <message>
+        <source>Usage</source>
+        <translation>Wykorzystanie</translation>
+    </message>
 </context>
 <context>
     <name>backupSet</name>

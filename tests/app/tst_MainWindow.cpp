@@ -776,7 +776,7 @@ void tst_MainWindow::showEveryPage(const std::function<void(const QString& page)
 {
     const QList<QPair<QString, QString>> pages { { "sign-out", "signOutButton" }, { "history", "historyButton" },
         { "settings home", "actionSettings" }, { "inventory", "inventoryButton" }, { "students", "studentsButton" },
-        { "printing", "printingButton" } };
+        { "printing", "printingButton" }, { "usage", "usageButton" } };
     for (const auto& [page, button] : pages) {
         if (page != "settings home" && child<QWidget>("homeButton")->isVisible())
             click("homeButton");
@@ -858,11 +858,11 @@ void tst_MainWindow::languageSwitchChangesEveryText_data()
     // Words that are the same in the language as in English (besides the program's name).
     QTest::addColumn<QStringList>("alike");
 
-    QTest::newRow("German left in English") << "de" << QStringList { "Filter", "Name" };
-    QTest::newRow("French left in English") << "fr" << QStringList { "Date" };
+    QTest::newRow("German left in English") << "de" << QStringList { "Filter", "Name", "Instrument" };
+    QTest::newRow("French left in English") << "fr" << QStringList { "Date", "Instrument" };
     QTest::newRow("Spanish left in English") << "es" << QStringList {};
-    QTest::newRow("Bokmål left in English") << "nb" << QStringList { "Filter" };
-    QTest::newRow("Polish left in English") << "pl" << QStringList {};
+    QTest::newRow("Bokmål left in English") << "nb" << QStringList { "Filter", "Instrument" };
+    QTest::newRow("Polish left in English") << "pl" << QStringList { "Instrument" };
 }
 
 void tst_MainWindow::languageSwitchChangesEveryText()
