@@ -528,6 +528,7 @@ struct RaceTally
     qint64 eventsNs = 0;
     std::vector<qint64> recordedNs;
     std::vector<qint64> allNs;
+    std::vector<std::pair<qint64, qint64>> recordedInTurn; // (ended, nanoseconds)
 };
 
 /// Adds the report of one racing kiosk to \a tally.
@@ -542,7 +543,7 @@ void tallyRaceKiosk(RaceTally& tally, QProcess& kiosk)
     tally.eventsNs += done.at(1).toLongLong();
     for (const QByteArray& line : lines.mid(1)) {
         const QList<QByteArray> signOut = line.split(' ');
-        if (signOut.size() != 2)
+        if (signOut.size() != 3)
             continue;
         const int outcome = signOut.at(0).toInt();
         if (outcome < 0 || outcome >= int(std::size(tally.outcomes)))
@@ -550,20 +551,26 @@ void tallyRaceKiosk(RaceTally& tally, QProcess& kiosk)
         const qint64 ns = signOut.at(1).toLongLong();
         ++tally.outcomes[outcome];
         tally.allNs.push_back(ns);
-        if (outcome == int(SignOutOutcome::Recorded))
+        if (outcome == int(SignOutOutcome::Recorded)) {
             tally.recordedNs.push_back(ns);
+            tally.recordedInTurn.push_back({ signOut.at(2).toLongLong(), ns });
+        }
     }
 }
 
-/// The racing kiosks started, and told to go once all are ready.
-std::vector<std::unique_ptr<QProcess>> startRace(const QString& connection)
+/// The racing kiosks started, and told to go once all are ready; with
+/// \a oneDay each signs out its share of the inventory on one day.
+std::vector<std::unique_ptr<QProcess>> startRace(const QString& connection, bool oneDay = false)
 {
     std::vector<std::unique_ptr<QProcess>> kiosks;
     for (int i = 0; i < RaceKiosks; ++i) {
         kiosks.push_back(std::make_unique<QProcess>());
         kiosks.back()->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        kiosks.back()->start(QCoreApplication::applicationDirPath() + QStringLiteral("/raceKiosk"),
-            { connection, QString::number(RaceSeconds), QString::number(RaceDaySeconds), QString::number(i + 1) });
+        QStringList arguments { connection, QString::number(RaceSeconds), QString::number(RaceDaySeconds),
+            QString::number(i + 1) };
+        if (oneDay)
+            arguments << QString::number(RaceKiosks);
+        kiosks.back()->start(QCoreApplication::applicationDirPath() + QStringLiteral("/raceKiosk"), arguments);
     }
     for (const auto& kiosk : kiosks) {
         while (!kiosk->canReadLine())
@@ -631,6 +638,42 @@ void measureRace(Table& table, const QString& connection, LibpqConnection& datab
     table.add(
         race + "double sign-outs in the database (an item twice a local day)", QString::number(doubles), {}, {}, "0");
     table.add(race + "rows whose day is not their moment's local day", QString::number(wrongDays), {}, {}, "0");
+}
+
+// The kiosks fill one day with every item of the inventory between them: a
+// sign-out late in the day should cost what one early in the day costs.
+void measureRaceDay(Table& table, const QString& connection)
+{
+    RaceTally tally;
+    QElapsedTimer day;
+    day.start();
+    for (const auto& kiosk : startRace(connection, true))
+        tallyRaceKiosk(tally, *kiosk);
+    const double seconds = day.elapsed() / 1000.0;
+    std::sort(tally.recordedInTurn.begin(), tally.recordedInTurn.end());
+    constexpr qsizetype Part = 1000;
+    const auto medianOf = [&](qsizetype from) {
+        std::vector<qint64> times;
+        for (qsizetype i = std::max<qsizetype>(from, 0);
+             i < std::min<qsizetype>(from + Part, qsizetype(tally.recordedInTurn.size())); ++i)
+            times.push_back(tally.recordedInTurn.at(i).second);
+        return times.empty() ? 0.0 : medianMs(times);
+    };
+    const QString race
+        = QString("%1 kiosks filling one day (%L2 sign-outs), ").arg(RaceKiosks).arg(tally.recordedInTurn.size());
+    table.time(race + "one sign-out apart from the hash, median of the first 1,000", medianOf(0));
+    table.time(race + "one sign-out apart from the hash, median of the last 1,000",
+        medianOf(qsizetype(tally.recordedInTurn.size()) - Part), "<= 1.2 x first");
+    table.time(race + "one sign-out apart from the hash, 99th percentile", percentile(tally.recordedNs, 0.99) / 1e6,
+        "< 50 ms");
+    table.add(race + "time taking in the other kiosks' changes",
+        QString("%1 %").arg(100.0 * double(tally.eventsNs) / (RaceKiosks * seconds * 1e9), 0, 'f', 0));
+    table.add(race + "refused: seen out / lost at the add / failed",
+        QString("%L1 / %L2 / %L3")
+            .arg(tally.outcomes[int(SignOutOutcome::SeenOut)])
+            .arg(tally.outcomes[int(SignOutOutcome::LostRace)])
+            .arg(tally.outcomes[int(SignOutOutcome::Failed)]),
+        {}, {}, "0 / 0 / 0");
 }
 
 } // namespace
@@ -704,6 +747,7 @@ int main(int argc, char* argv[])
     if (measured("race")) {
         LibpqConnection database(connection);
         measureRace(table, connection, database);
+        measureRaceDay(table, connection);
     }
 
     std::printf("Brindlow benchmark on %s: median of %d runs after a warm-up, load average %s -> %s\n",

@@ -1,11 +1,15 @@
 // One of the kiosks of a race on one PostgreSQL database: the stores, the
 // verifier and the main window (offscreen) as at a kiosk, signing out items
 // and students picked at random as fast as it can.
-//   raceKiosk CONNECTION SECONDS DAY_SECONDS SEED
+//   raceKiosk CONNECTION SECONDS DAY_SECONDS SEED [KIOSKS]
+// With KIOSKS, the kiosk SEED of KIOSKS instead signs out its share of the
+// inventory (every KIOSKS-th item, from the SEED-th) on one day a month
+// ahead, and ends when done: together they fill one day with every item.
 // Prints "ready" once started, begins at the line "go MOMENT" on its input
 // (MOMENT in milliseconds since the epoch, the same for every kiosk) and
-// prints "done EVENTS_NS", then one line "OUTCOME NANOSECONDS" for every
-// sign-out, OUTCOME as in SignOutOutcome.
+// prints "done EVENTS_NS", then one line "OUTCOME NANOSECONDS ENDED" for
+// every sign-out, OUTCOME as in SignOutOutcome, ENDED the moment it ended
+// in microseconds since the epoch (to order the kiosks' sign-outs).
 // Each sign-out is timed from the student's lookup to the log redrawn,
 // apart from the password check (signOutApartFromPassword); between two,
 // the kiosk takes in the other kiosks' changes (EVENTS_NS in all).
@@ -24,6 +28,8 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 
 namespace {
@@ -35,8 +41,9 @@ namespace {
 class RaceClock final : public Clock
 {
 public:
-    explicit RaceClock(int daySeconds)
-        : daySeconds(daySeconds)
+    RaceClock(int secondsADay, int daysAhead)
+        : daySeconds(secondsADay)
+        , firstDay(daysAhead)
     {
         turnOfDay.setInterval(20);
         connect(&turnOfDay, &QTimer::timeout, this, [this] {
@@ -58,11 +65,12 @@ public:
     {
         const QDateTime real = QDateTime::currentDateTime();
         const qint64 elapsed = started ? real.toMSecsSinceEpoch() - started : 0;
-        return real.addDays(1 + (daySeconds > 0 ? elapsed / (daySeconds * 1000LL) : 0));
+        return real.addDays(firstDay + (daySeconds > 0 ? elapsed / (daySeconds * 1000LL) : 0));
     }
 
 private:
     const int daySeconds;
+    const int firstDay;
     qint64 started = 0;
     QDate shownDay;
     QTimer turnOfDay;
@@ -74,12 +82,14 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     const QStringList arguments = application.arguments();
-    if (arguments.size() != 5) {
-        std::fprintf(stderr, "usage: raceKiosk CONNECTION SECONDS DAY_SECONDS SEED\n");
+    if (arguments.size() != 5 && arguments.size() != 6) {
+        std::fprintf(stderr, "usage: raceKiosk CONNECTION SECONDS DAY_SECONDS SEED [KIOSKS]\n");
         return 2;
     }
     const int seconds = arguments.at(2).toInt();
-    RaceClock clock(arguments.at(3).toInt());
+    const int seed = arguments.at(4).toInt();
+    const int kiosks = arguments.value(5).toInt();
+    RaceClock clock(arguments.at(3).toInt(), kiosks ? 30 : 1);
     PostgresStores stores(arguments.at(1), clock);
     if (!stores.problem().isEmpty())
         qFatal("%s", qPrintable(stores.problem()));
@@ -91,13 +101,17 @@ int main(int argc, char* argv[])
     QCoreApplication::processEvents();
     QWidget* log = child<QTreeView>(child<SignOutWidget>(&window), "entryView")->viewport();
 
-    const QList<Item> items = stores.inventory().items();
+    QList<Item> items = stores.inventory().items();
+    std::sort(items.begin(), items.end());
     QStringList ids;
     for (int i = 0; i < students.count(); ++i)
         ids.append(students.at(i).id());
     if (items.isEmpty() || ids.isEmpty())
         qFatal("No items or no students to sign out");
-    QRandomGenerator random(arguments.at(4).toUInt());
+    QRandomGenerator random(seed);
+    QList<Item> share;
+    for (qsizetype i = seed - 1; kiosks && i < items.size(); i += kiosks)
+        share.append(items.at(i));
 
     std::printf("ready\n");
     std::fflush(stdout);
@@ -107,23 +121,30 @@ int main(int argc, char* argv[])
         qFatal("Expected \"go MOMENT\"");
     clock.start(go.last().toLongLong());
 
-    QList<std::pair<SignOutOutcome, qint64>> signOuts;
+    struct SignOut
+    {
+        SignOutOutcome outcome;
+        qint64 elapsed;
+        qint64 ended;
+    };
+    QList<SignOut> signOuts;
     qint64 events = 0;
     QElapsedTimer race;
     race.start();
-    while (race.elapsed() < seconds * 1000LL) {
-        const Item& item = items.at(random.bounded(int(items.size())));
+    while (kiosks ? signOuts.size() < share.size() : race.elapsed() < seconds * 1000LL) {
+        const Item& item = kiosks ? share.at(signOuts.size()) : items.at(random.bounded(int(items.size())));
         const QString& id = ids.at(random.bounded(int(ids.size())));
         SignOutOutcome outcome;
         const qint64 elapsed = nanoseconds([&] {
             outcome = signOutApartFromPassword(students, history, clock, id, item);
             log->repaint();
         });
-        signOuts.append({ outcome, elapsed });
+        const auto ended = std::chrono::system_clock::now().time_since_epoch();
+        signOuts.append({ outcome, elapsed, std::chrono::duration_cast<std::chrono::microseconds>(ended).count() });
         events += nanoseconds([] { QCoreApplication::processEvents(); });
     }
     std::printf("done %lld\n", events);
-    for (const auto& [outcome, elapsed] : signOuts)
-        std::printf("%d %lld\n", int(outcome), elapsed);
+    for (const SignOut& signOut : signOuts)
+        std::printf("%d %lld %lld\n", int(signOut.outcome), signOut.elapsed, signOut.ended);
     return 0;
 }
