@@ -41,7 +41,8 @@ HistoryModel::HistoryModel(AbstractHistory* historyStore, int columnFlags, const
     query.from = day;
     query.to = day;
     query.order = orderOf(columns.value(0, DateTimeColumn));
-    connect(history, &AbstractHistory::modified, this, &HistoryModel::refresh);
+    connect(history, &AbstractHistory::rewritten, this, &HistoryModel::refresh);
+    connect(history, &AbstractHistory::added, this, &HistoryModel::entryAdded);
 }
 
 void HistoryModel::setFilter(
@@ -59,7 +60,7 @@ int HistoryModel::rowCount(const QModelIndex& parent) const
     if (parent.isValid())
         return 0;
     if (!rows)
-        rows = int(std::max<qsizetype>(history->count(query), 0));
+        rows = int(std::max<qsizetype>(history->count(readQuery()), 0));
     return *rows;
 }
 
@@ -123,18 +124,72 @@ void HistoryModel::refresh()
     endResetModel();
 }
 
+// A sign-out that the query finds comes last in time order, unless another
+// kiosk's came in between (or the count read already holds it): then the
+// newest row read is not older, and everything is read again.
+void HistoryModel::entryAdded(const Entry& entry)
+{
+    // Nothing read yet, or nothing that moves.
+    if (!rows || !query.includes(entry))
+        return;
+    const int position = *rows;
+    const Entry* newest = position > 0 ? readEntry(position - 1) : nullptr;
+    if (query.order != HistoryQuery::ByTime || (position > 0 && !newest)
+        || (newest && newest->msecsSinceEpoch() >= entry.msecsSinceEpoch())) {
+        refresh();
+        return;
+    }
+    const int row = query.direction == Qt::AscendingOrder ? position : 0;
+    beginInsertRows(QModelIndex(), row, row);
+    // A block not read, or read beyond the count, has it from the history;
+    // one that would begin with it is known.
+    auto block = blocks.find(position / BlockSize);
+    if (block == blocks.end() && position % BlockSize == 0)
+        block = keep(position / BlockSize, {});
+    if (block != blocks.end() && block->size() == position % BlockSize)
+        block->append(entry);
+    rows = position + 1;
+    endInsertRows();
+}
+
+int HistoryModel::positionOf(int row) const
+{
+    return query.order == HistoryQuery::ByTime && query.direction == Qt::DescendingOrder ? rowCount() - 1 - row : row;
+}
+
+HistoryQuery HistoryModel::readQuery() const
+{
+    HistoryQuery read = query;
+    if (read.order == HistoryQuery::ByTime)
+        read.direction = Qt::AscendingOrder;
+    return read;
+}
+
+const Entry* HistoryModel::readEntry(int position) const
+{
+    const auto block = blocks.constFind(position / BlockSize);
+    return block != blocks.cend() && position % BlockSize < block->size() ? &block->at(position % BlockSize) : nullptr;
+}
+
+QHash<int, QList<Entry>>::iterator HistoryModel::keep(int number, const QList<Entry>& block) const
+{
+    if (recentBlocks.size() >= KeptBlocks)
+        blocks.remove(recentBlocks.takeFirst());
+    recentBlocks.append(number);
+    return blocks.insert(number, block);
+}
+
 const Entry& HistoryModel::entryAt(int row) const
 {
+    row = positionOf(row);
     const int number = row / BlockSize;
     auto block = blocks.find(number);
     if (block == blocks.end()) {
-        if (recentBlocks.size() >= KeptBlocks)
-            blocks.remove(recentBlocks.takeFirst());
-        block = blocks.insert(number, history->slice(query, qsizetype(number) * BlockSize, BlockSize));
+        block = keep(number, history->slice(readQuery(), qsizetype(number) * BlockSize, BlockSize));
     } else {
         recentBlocks.removeOne(number);
+        recentBlocks.append(number);
     }
-    recentBlocks.append(number);
     // A history changed behind its back may hand out fewer rows than counted.
     static const Entry missing;
     const int inBlock = row % BlockSize;

@@ -13,8 +13,9 @@ class AbstractHistory;
 
 /// History entries of a date range that match search words, as a sortable
 /// read-only table. It reads only the rows a view asks for, in blocks, so a
-/// range of years costs what a day costs; every change, filter and sort
-/// starts afresh.
+/// range of years costs what a day costs. A sign-out it can place without
+/// reading (the newest row, in time order) is taken in as it comes; every
+/// other change, filter and sort starts afresh.
 class HistoryModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -36,9 +37,19 @@ public:
 
 private slots:
     void refresh();
+    void entryAdded(const Entry& entry);
 
 private:
     const Entry& entryAt(int row) const;
+    /// Where \a row lies in the order the rows are read in: in time order
+    /// always the oldest first, so that the newest row comes last whichever
+    /// way the view shows it.
+    int positionOf(int row) const;
+    HistoryQuery readQuery() const;
+    /// Keeps \a block as the block \a number, the least recently used let go.
+    QHash<int, QList<Entry>>::iterator keep(int number, const QList<Entry>& block) const;
+    /// The entry at \a position, when it has been read.
+    const Entry* readEntry(int position) const;
 
     AbstractHistory* history;
     QList<HistoryColumn> columns;
@@ -46,7 +57,7 @@ private:
     // Read when a view first asks, not on every change: a hidden page then
     // costs a sign-out nothing, whatever range it was left on.
     mutable std::optional<int> rows;
-    mutable QHash<int, QList<Entry>> blocks; // by block number
+    mutable QHash<int, QList<Entry>> blocks; // by block number, of positions
     mutable QList<int> recentBlocks; // the most recently read last
 };
 

@@ -3,6 +3,7 @@
 #include "models/InventoryModel.h"
 #include "stores/AbstractHistory.h"
 #include "stores/Clock.h"
+#include "stores/Entry.h"
 #include "stores/itemOut.h"
 
 #include <QGuiApplication>
@@ -15,7 +16,8 @@ ItemAvailabilityModel::ItemAvailabilityModel(
     , clock(clockSource)
 {
     setSourceModel(inventory);
-    connect(history, &AbstractHistory::modified, this, &ItemAvailabilityModel::refresh);
+    connect(history, &AbstractHistory::rewritten, this, &ItemAvailabilityModel::refresh);
+    connect(history, &AbstractHistory::added, this, &ItemAvailabilityModel::entryAdded);
     connect(&clock, &Clock::dayChanged, this, &ItemAvailabilityModel::refresh);
 }
 
@@ -53,5 +55,18 @@ void ItemAvailabilityModel::refresh()
 {
     signedOut.reset();
     if (rowCount() > 0)
-        emit dataChanged(index(0, 0), index(rowCount() - 1, 0), { Qt::ForegroundRole, Qt::ToolTipRole });
+        emit dataChanged(
+            index(0, 0), index(rowCount() - 1, 0), { Qt::DisplayRole, Qt::ForegroundRole, Qt::ToolTipRole });
+}
+
+// Marks unread yet will be read with the entry in them.
+void ItemAvailabilityModel::entryAdded(const Entry& entry)
+{
+    if (!signedOut || entry.date() != clock.today() || !signedOut->insert(entry.item()).second)
+        return;
+    const int row = inventory->row(entry.item());
+    if (row >= 0) {
+        const QModelIndex shown = mapFromSource(inventory->index(row, 0));
+        emit dataChanged(shown, shown, { Qt::DisplayRole, Qt::ForegroundRole, Qt::ToolTipRole });
+    }
 }

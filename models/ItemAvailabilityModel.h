@@ -10,6 +10,7 @@
 
 class AbstractHistory;
 class Clock;
+class Entry;
 class InventoryModel;
 
 /// The rows of an inventory model, with the copies signed out today greyed
@@ -26,6 +27,7 @@ public:
 
 private slots:
     void refresh();
+    void entryAdded(const Entry& entry);
 
 private:
     bool isSignedOut(const QModelIndex& index) const;
@@ -33,8 +35,9 @@ private:
     InventoryModel* inventory;
     AbstractHistory* history;
     const Clock& clock;
-    // Read when a list first shows the marks after a change: with several
-    // kiosks on one database, every sign-out anywhere is a change here.
+    // Read when a list first shows the marks, then kept up to date sign-out
+    // by sign-out: with several kiosks on one database, every sign-out
+    // anywhere is a change here.
     mutable std::optional<std::set<Item>> signedOut;
 };
 

@@ -13,7 +13,9 @@
 #include <optional>
 
 /// The record of sign-outs. Changes return whether they were stored and emit
-/// modified() once afterwards, stored or not.
+/// modified() once afterwards, stored or not; before it, added() or
+/// rewritten() tell what changed, here or at another kiosk, so that a view
+/// can follow a sign-out without reading the day again.
 class AbstractHistory : public QObject
 {
     Q_OBJECT
@@ -47,7 +49,25 @@ public:
     virtual std::optional<bool> isOut(const Item& item, const QDate& day) = 0;
 
 signals:
+    /// After every change, and after every added() and rewritten().
     void modified();
+    /// \a entry was recorded.
+    void added(const Entry& entry);
+    /// The history changed in a way no added() describes (cleared, or changes
+    /// that may have been missed): whatever was read of it may be wrong.
+    void rewritten();
+
+protected:
+    void announceAdded(const Entry& entry)
+    {
+        emit added(entry);
+        emit modified();
+    }
+    void announceRewritten()
+    {
+        emit rewritten();
+        emit modified();
+    }
 };
 
 #endif

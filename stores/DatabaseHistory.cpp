@@ -27,25 +27,29 @@ bool DatabaseHistory::clear()
         && inTransaction(database, [this] { return execAllLogged(database, historyDeletion()); });
     // What was read may have moved: rows came in, or all went.
     historyReader.forget();
-    emit modified();
+    announceRewritten();
     return stored;
 }
 
 bool DatabaseHistory::add(const Student& student, const Item& item)
 {
+    const Entry entry(clock.now(), Student(textValue(student.name()), textValue(student.id()), QString()),
+        Item(textValue(item.name()), item.number()));
     QSqlQuery query(database);
     query.prepare(QStringLiteral("INSERT INTO history VALUES(:dateTime, :studentName, :studentId, :studentPassword, "
                                  ":itemName, :itemNumber)"));
-    query.bindValue(QStringLiteral(":dateTime"), clock.now().toMSecsSinceEpoch());
-    query.bindValue(QStringLiteral(":studentName"), textValue(student.name()));
-    query.bindValue(QStringLiteral(":studentId"), textValue(student.id()));
+    query.bindValue(QStringLiteral(":dateTime"), entry.msecsSinceEpoch());
+    query.bindValue(QStringLiteral(":studentName"), entry.student().name());
+    query.bindValue(QStringLiteral(":studentId"), entry.student().id());
     // Never the password: rows are kept for years, and the list has it.
     query.bindValue(QStringLiteral(":studentPassword"), QVariant(QMetaType::fromType<QString>()));
-    query.bindValue(QStringLiteral(":itemName"), textValue(item.name()));
-    query.bindValue(QStringLiteral(":itemNumber"), item.number());
-    const bool stored = execLogged(query);
-    // What was read may have moved: rows came in, or all went.
-    historyReader.forget();
-    emit modified();
-    return stored;
+    query.bindValue(QStringLiteral(":itemName"), entry.item().name());
+    query.bindValue(QStringLiteral(":itemNumber"), entry.item().number());
+    if (!execLogged(query)) {
+        emit modified();
+        return false;
+    }
+    historyReader.forget(entry);
+    announceAdded(entry);
+    return true;
 }

@@ -4,6 +4,8 @@
 #include <QDate>
 #include <QStringList>
 
+class Entry;
+
 /// What a history view shows: the sign-outs of the local days from..to whose
 /// student and item texts contain every word, in one order. Words ignore case
 /// and accents in every script; '%' and '_' in a word stand for any characters.
@@ -25,6 +27,8 @@ struct HistoryQuery
     Qt::SortOrder direction = Qt::AscendingOrder;
 
     bool hasWords() const { return !studentWords.isEmpty() || !itemWords.isEmpty(); }
+    /// Whether the history's search finds \a entry.
+    bool includes(const Entry& entry) const;
     bool operator==(const HistoryQuery& other) const
     {
         return from == other.from && to == other.to && studentWords == other.studentWords

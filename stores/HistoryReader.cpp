@@ -204,6 +204,11 @@ void HistoryReader::forget()
     readings.clear();
 }
 
+void HistoryReader::forget(const Entry& entry)
+{
+    readings.removeIf([&entry](const Reading& reading) { return reading.query.includes(entry); });
+}
+
 /// The first column of the one row \a statement reads; -1 when it fails.
 static qsizetype number(PreparedStatements& statements, const SqlPart& statement)
 {

@@ -17,7 +17,7 @@ struct SqlPart;
 /// range from the entries of its days, and reads slices of it along the
 /// order's index, going on from the keys of the slice before when a view
 /// scrolls, straight to the day of a row in time order, or from the nearer end.
-/// What it learns of a query is kept until forget(), which every change calls.
+/// What it learns of a query is kept until the history changes under it.
 class HistoryReader
 {
 public:
@@ -34,6 +34,8 @@ public:
     std::optional<bool> isOut(const Item& item, const QDate& day);
     /// The history has changed: what was read may have moved.
     void forget();
+    /// \a entry was recorded: what was read of the queries that find it may have moved.
+    void forget(const Entry& entry);
     /// Hands every entry to \a take in the order of recording, without holding
     /// them all; false when not all could be read.
     bool forEachEntry(const std::function<void(const Entry&)>& take);

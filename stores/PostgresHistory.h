@@ -26,6 +26,8 @@ private:
     UsageReader& usageReader() override { return historyUsage; }
 
     void changed();
+    /// Takes in the row a notice of a sign-out carries.
+    void took(const QString& notice);
 
     PostgresDatabase& database;
     const Clock& clock;

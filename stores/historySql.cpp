@@ -29,17 +29,15 @@ SqlPart dayRange(const QDate& from, const QDate& to)
     return momentRange(start, end);
 }
 
-// A "_" stands for any characters, not just one: folding may turn one
-// character into two ("ﬁ") or none (a combining accent), and a word must
-// still find every text it found before the folding. The escape character
-// is "!", declared on both databases and escaped itself: a backslash in the
-// statement's text would mean something else on a PostgreSQL server with
-// standard_conforming_strings off.
+// The escape character is "!", declared on both databases and escaped
+// itself: a backslash in the statement's text would mean something else on
+// a PostgreSQL server with standard_conforming_strings off.
 QString searchPattern(const QString& word)
 {
-    QString pattern = foldForSearch(word);
-    pattern.replace(QLatin1Char('!'), QLatin1String("!!")).replace(QLatin1Char('_'), QLatin1Char('%'));
-    return QLatin1Char('%') + pattern + QLatin1Char('%');
+    QStringList pieces = searchPieces(word);
+    for (QString& piece : pieces)
+        piece.replace(QLatin1Char('!'), QLatin1String("!!"));
+    return QLatin1Char('%') + pieces.join(QLatin1Char('%')) + QLatin1Char('%');
 }
 
 // Words are matched against the few distinct students and items of the

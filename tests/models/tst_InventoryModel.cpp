@@ -7,7 +7,10 @@
 #include "support/TestWorkspace.h"
 
 #include <QAbstractItemModelTester>
+#include <QSignalSpy>
 #include <QTest>
+
+Q_DECLARE_METATYPE(Item)
 
 class tst_InventoryModel : public QObject
 {
@@ -19,6 +22,8 @@ private slots:
     void headerAndItems();
     void followsTheStore();
     void marksCopiesSignedOutToday();
+    void marksSignOutsWithoutReading_data();
+    void marksSignOutsWithoutReading();
     void collation_data();
     void collation();
 };
@@ -139,12 +144,55 @@ void tst_InventoryModel::marksCopiesSignedOutToday()
     clock.set(QDateTime(clock.today().addDays(1), QTime(0, 0)));
     QCOMPARE(marked(), QStringList());
 
-    // A history that could not be read marks nothing, and is read again.
+    // A history that could not be read marks nothing, and is read again. (A
+    // sign-out alone is taken in without reading: the next midnight reads.)
     history.reading = false;
+    clock.set(QDateTime(clock.today().addDays(1), QTime(0, 0)));
     history.record(Entry(clock.now(), student, Item("Harp", 1)));
     QCOMPARE(marked(), QStringList());
     history.reading = true;
     QCOMPARE(marked(), QStringList { "Harp #1 (signed out today)" });
+}
+
+void tst_InventoryModel::marksSignOutsWithoutReading_data()
+{
+    QTest::addColumn<int>("daysAgo");
+    QTest::addColumn<Item>("item");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<int>("rowsChanged");
+    QTest::newRow("today's marks its copy alone")
+        << 0 << Item("Cello", 2) << QStringList { "Cello #1", "Cello #2 (signed out today)" } << 1;
+    QTest::newRow("yesterday's, heard late, marks nothing")
+        << 1 << Item("Cello", 2) << QStringList { "Cello #1", "Cello #2" } << 0;
+    QTest::newRow("a copy not in the list changes no row")
+        << 0 << Item("Harp", 9) << QStringList { "Cello #1", "Cello #2" } << 0;
+}
+
+// A sign-out anywhere costs the marks nothing to read, however full the day.
+void tst_InventoryModel::marksSignOutsWithoutReading()
+{
+    QFETCH(int, daysAgo);
+    QFETCH(Item, item);
+    QFETCH(QStringList, texts);
+    QFETCH(int, rowsChanged);
+    TestWorkspace workspace;
+    FakeClock clock;
+    FakeHistory history(clock);
+    DatabaseInventory inventory;
+    inventory.addItems({ Item("Cello", 1), Item("Cello", 2) });
+    InventoryModel items(&inventory);
+    ItemAvailabilityModel model(&items, &history, clock);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    columnTexts(&model);
+    history.reads = 0;
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+
+    history.record(Entry(clock.now().addDays(-daysAgo), Student("Ada", "1", {}), item));
+    QCOMPARE(changed.count(), rowsChanged);
+    for (const QList<QVariant>& rows : changed)
+        QCOMPARE(rows.at(0).toModelIndex(), rows.at(1).toModelIndex());
+    QCOMPARE(columnTexts(&model), texts);
+    QCOMPARE(history.reads, 0);
 }
 
 // The marks take their colour from the application's palette.

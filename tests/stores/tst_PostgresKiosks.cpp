@@ -1,8 +1,12 @@
+#include "models/HistoryModel.h"
+#include "models/InventoryModel.h"
+#include "models/ItemAvailabilityModel.h"
 #include "stores/PostgresDatabase.h"
 #include "stores/PostgresHistory.h"
 #include "stores/PostgresInventory.h"
 #include "stores/PostgresStudentList.h"
 #include "stores/SystemClock.h"
+#include "support/ItemViews.h"
 #include "support/StoreBackend.h"
 
 #include <QCoreApplication>
@@ -27,6 +31,8 @@ private slots:
     void firstPasswordRace();
     void changesReachTheOtherKiosks_data();
     void changesReachTheOtherKiosks();
+    void signOutsElsewhereAreTakenIn_data();
+    void signOutsElsewhereAreTakenIn();
     void serverOutageIsSurvived_data();
     void serverOutageIsSurvived();
     void importUndoneOnAnotherKiosk();
@@ -197,6 +203,64 @@ void tst_PostgresKiosks::changesReachTheOtherKiosks()
     QCOMPARE(outputOf(other), QStringList());
     QVERIFY(modified.wait(1000));
     QCOMPARE(inventory.items().size() + history.count({ clock.today(), clock.today() }) + students.count(), 1);
+}
+
+void tst_PostgresKiosks::signOutsElsewhereAreTakenIn_data()
+{
+    QTest::addColumn<QString>("text"); // the student's and the item's name
+    QTest::addColumn<QString>("notice"); // sent instead of a sign-out
+    QTest::addColumn<bool>("readAgain");
+    QTest::newRow("quotes and commas") << QString("O'Brien, \"Bo\"") << QString() << false;
+    QTest::newRow("not ASCII") << QString("Zoë Łukasz 日本 🎻") << QString() << false;
+    QTest::newRow("escapes: backslash, brackets, newline") << QString("a\\\"],[\n\t}\\u0041") << QString() << false;
+    QTest::newRow("a notice lookalike") << QString("history [1,\"x\"]") << QString() << false;
+    QTest::newRow("too long for a notice: read again") << QString(4000, u'é') << QString() << true;
+    QTest::newRow("an older release's notice: read again") << QString("Harp") << QString("history") << true;
+    QTest::newRow("a notice not understood: read again") << QString("Harp") << QString("history [1,") << true;
+}
+
+// Another kiosk's sign-out reaches this one's views with its row, as stored:
+// the log and the marks take it in without reading the day again.
+void tst_PostgresKiosks::signOutsElsewhereAreTakenIn()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, notice);
+    QFETCH(bool, readAgain);
+    SystemClock clock;
+    PostgresDatabase here(StoreBackend::connection());
+    PostgresInventory inventory(here);
+    QVERIFY(inventory.addItems({ Item(text, 3) }));
+    PostgresHistory history(here, clock);
+    InventoryModel items(&inventory);
+    ItemAvailabilityModel marks(&items, &history, clock);
+    HistoryModel log(&history, HistoryModel::TimeColumn | HistoryModel::ItemColumn, clock.today());
+    HistoryModel elsewhere(&history, HistoryModel::ItemColumn, clock.today());
+    elsewhere.setFilter(clock.today(), clock.today(), { "nobody" }, {});
+    QCOMPARE(columnTexts(&marks), QStringList { text + " #3" });
+    QCOMPARE(log.rowCount() + elsewhere.rowCount(), 0);
+    QSignalSpy added(&history, &AbstractHistory::added);
+    QSignalSpy rewritten(&history, &AbstractHistory::rewritten);
+    QSignalSpy logInserted(&log, &QAbstractItemModel::rowsInserted);
+    QSignalSpy elsewhereReset(&elsewhere, &QAbstractItemModel::modelReset);
+    QSignalSpy elsewhereInserted(&elsewhere, &QAbstractItemModel::rowsInserted);
+
+    PostgresDatabase there(StoreBackend::connection());
+    if (notice.isEmpty())
+        QVERIFY(PostgresHistory(there, clock).add(Student(text, "7", {}), Item(text, 3)));
+    else
+        QVERIFY(there.notify(notice));
+    QTRY_COMPARE_WITH_TIMEOUT(added.count() + rewritten.count(), 1, 2000);
+    QCOMPARE(rewritten.count(), int(readAgain));
+    if (!readAgain) {
+        const Entry entry = added.first().first().value<Entry>();
+        QCOMPARE(entry.student(), Student(text, "7", {}));
+        QCOMPARE(entry.item(), Item(text, 3));
+        QCOMPARE(logInserted.count(), 1);
+        QCOMPARE(elsewhereReset.count() + elsewhereInserted.count(), 0);
+    }
+    const bool signedOut = notice.isEmpty();
+    QCOMPARE(columnTexts(&marks), QStringList { text + (signedOut ? " #3 (signed out today)" : " #3") });
+    QCOMPARE(columnTexts(&log, 1), signedOut ? QStringList { text + " #3" } : QStringList());
 }
 
 void tst_PostgresKiosks::serverOutageIsSurvived_data()

@@ -1,6 +1,7 @@
 #include "support/FakeHistory.h"
 
 #include "stores/Clock.h"
+#include "stores/searchFolding.h"
 
 #include <QSet>
 
@@ -15,44 +16,43 @@ FakeHistory::FakeHistory(const Clock& clockSource)
 bool FakeHistory::clear()
 {
     ++clearCalls;
-    if (storing)
-        stored.clear();
-    emit modified();
-    return storing;
+    if (!storing) {
+        emit modified();
+        return false;
+    }
+    stored.clear();
+    announceRewritten();
+    return true;
 }
 
 bool FakeHistory::add(const Student& student, const Item& item)
 {
-    if (storing)
-        stored.append(Entry(clock.now(), student, item));
-    emit modified();
-    return storing;
+    if (!storing) {
+        emit modified();
+        return false;
+    }
+    record(Entry(clock.now(), student, item));
+    return true;
 }
 
 void FakeHistory::record(const Entry& entry)
 {
     stored.append(entry);
-    emit modified();
-}
-
-static bool containsAll(const QString& text, const QStringList& words)
-{
-    return std::all_of(words.cbegin(), words.cend(),
-        [&text](const QString& word) { return text.contains(word, Qt::CaseInsensitive); });
+    announceAdded(entry);
 }
 
 QList<Entry> FakeHistory::entries(
     const QDate& from, const QDate& to, const QStringList& studentFilters, const QStringList& itemFilters, bool* ok)
 {
     queries.append({ from, to, studentFilters, itemFilters });
+    ++reads;
     if (ok)
         *ok = reading;
     QList<Entry> result;
     if (!reading)
         return result;
     for (const Entry& entry : std::as_const(stored)) {
-        if (entry.date() >= from && entry.date() <= to && containsAll(entry.student().toString(), studentFilters)
-            && containsAll(entry.item().toString(), itemFilters))
+        if (HistoryQuery { from, to, studentFilters, itemFilters }.includes(entry))
             result.append(entry);
     }
     return result;
@@ -61,6 +61,7 @@ QList<Entry> FakeHistory::entries(
 qsizetype FakeHistory::count(const HistoryQuery& query)
 {
     queries.append({ query.from, query.to, query.studentWords, query.itemWords });
+    ++reads;
     return reading ? found(query).size() : -1;
 }
 
@@ -76,6 +77,7 @@ std::optional<bool> FakeHistory::isOut(const Item& item, const QDate& day)
 
 QList<Entry> FakeHistory::slice(const HistoryQuery& query, qsizetype offset, qsizetype limit)
 {
+    ++reads;
     return reading ? found(query).mid(offset, limit) : QList<Entry>();
 }
 
@@ -85,9 +87,7 @@ QList<Entry> FakeHistory::found(const HistoryQuery& query) const
     QList<std::pair<qsizetype, Entry>> rows;
     for (qsizetype row = 0; row < stored.size(); ++row) {
         const Entry& entry = stored.at(row);
-        if (entry.date() >= query.from && entry.date() <= query.to
-            && containsAll(entry.student().toString(), query.studentWords)
-            && containsAll(entry.item().toString(), query.itemWords))
+        if (query.includes(entry))
             rows.append({ row, entry });
     }
     const auto keys = [&query](const std::pair<qsizetype, Entry>& row) {
@@ -131,6 +131,7 @@ QString FakeHistory::queryText(
 
 Usage FakeHistory::usage(const UsageQuery& query)
 {
+    ++reads;
     Usage usage;
     usage.ok = reading;
     if (!reading)
@@ -143,8 +144,8 @@ Usage FakeHistory::usage(const UsageQuery& query)
         const qint64 last = usage.lastSignOuts.value(entry.item(), entry.msecsSinceEpoch());
         usage.lastSignOuts.insert(entry.item(), std::max(last, entry.msecsSinceEpoch()));
         if (entry.date() < query.from || entry.date() > query.to
-            || !containsAll(entry.student().toString(), query.studentWords)
-            || !containsAll(entry.item().toString(), query.itemWords))
+            || !containsSearchWords(entry.student().toString(), query.studentWords)
+            || !containsSearchWords(entry.item().toString(), query.itemWords))
             continue;
         days.insert(entry.date());
         daysOut[name].insert(entry.date());

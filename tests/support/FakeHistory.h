@@ -27,7 +27,7 @@ public:
     bool clear() override;
     bool add(const Student& student, const Item& item) override;
     /// The stored entries of the days from \a from through \a to whose texts
-    /// contain every word, ignoring case (no wildcards).
+    /// contain every word, as the history's search finds them.
     QList<Entry> entries(const QDate& from, const QDate& to, const QStringList& studentFilters,
         const QStringList& itemFilters, bool* ok = nullptr) override;
     /// Each call counts as one query.
@@ -48,6 +48,8 @@ public:
 
     QList<Entry> stored;
     QList<Query> queries;
+    /// Every call that reads the history: entries, count, slice, usage, isOut.
+    int reads = 0;
     int clearCalls = 0;
     /// Whether clear() and add() succeed.
     bool storing = true;
