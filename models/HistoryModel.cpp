@@ -59,8 +59,14 @@ int HistoryModel::rowCount(const QModelIndex& parent) const
 {
     if (parent.isValid())
         return 0;
-    if (!rows)
+    if (!rows) {
         rows = int(std::max<qsizetype>(history->count(readQuery()), 0));
+        // In time order the newest rows are read with the count, so that a
+        // sign-out can be placed after them without reading, even by a page
+        // nobody has looked at since.
+        if (query.order == HistoryQuery::ByTime && *rows > 0)
+            blockAt(*rows - 1);
+    }
     return *rows;
 }
 
@@ -179,19 +185,23 @@ QHash<int, QList<Entry>>::iterator HistoryModel::keep(int number, const QList<En
     return blocks.insert(number, block);
 }
 
+const QList<Entry>& HistoryModel::blockAt(int position) const
+{
+    const int number = position / BlockSize;
+    auto block = blocks.find(number);
+    if (block == blocks.end())
+        return *keep(number, history->slice(readQuery(), qsizetype(number) * BlockSize, BlockSize));
+    recentBlocks.removeOne(number);
+    recentBlocks.append(number);
+    return *block;
+}
+
 const Entry& HistoryModel::entryAt(int row) const
 {
-    row = positionOf(row);
-    const int number = row / BlockSize;
-    auto block = blocks.find(number);
-    if (block == blocks.end()) {
-        block = keep(number, history->slice(readQuery(), qsizetype(number) * BlockSize, BlockSize));
-    } else {
-        recentBlocks.removeOne(number);
-        recentBlocks.append(number);
-    }
+    const int position = positionOf(row);
+    const QList<Entry>& block = blockAt(position);
     // A history changed behind its back may hand out fewer rows than counted.
     static const Entry missing;
-    const int inBlock = row % BlockSize;
-    return inBlock < block->size() ? block->at(inBlock) : missing;
+    const int inBlock = position % BlockSize;
+    return inBlock < block.size() ? block.at(inBlock) : missing;
 }

@@ -46,6 +46,8 @@ private:
     /// way the view shows it.
     int positionOf(int row) const;
     HistoryQuery readQuery() const;
+    /// The block that holds \a position, read when not kept.
+    const QList<Entry>& blockAt(int position) const;
     /// Keeps \a block as the block \a number, the least recently used let go.
     QHash<int, QList<Entry>>::iterator keep(int number, const QList<Entry>& block) const;
     /// The entry at \a position, when it has been read.
