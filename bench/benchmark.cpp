@@ -558,6 +558,21 @@ void tallyRaceKiosk(RaceTally& tally, QProcess& kiosk)
     }
 }
 
+/// The refused sign-outs of \a tally: seen out / lost at the add / failed.
+QString refusals(const RaceTally& tally)
+{
+    return QString("%L1 / %L2 / %L3")
+        .arg(tally.outcomes[int(SignOutOutcome::SeenOut)])
+        .arg(tally.outcomes[int(SignOutOutcome::LostRace)])
+        .arg(tally.outcomes[int(SignOutOutcome::Failed)]);
+}
+
+/// The share of the kiosks' time over \a seconds spent taking in the others' changes.
+QString takingIn(const RaceTally& tally, double seconds)
+{
+    return QString("%1 %").arg(100.0 * double(tally.eventsNs) / (RaceKiosks * seconds * 1e9), 0, 'f', 0);
+}
+
 /// The racing kiosks started, and told to go once all are ready; with
 /// \a oneDay each signs out its share of the inventory on one day.
 std::vector<std::unique_ptr<QProcess>> startRace(const QString& connection, bool oneDay = false)
@@ -617,18 +632,12 @@ void measureRace(Table& table, const QString& connection, LibpqConnection& datab
         QString("%1 /s").arg(double(recorded) / RaceSeconds, 0, 'f', 0));
     table.add(race + "attempts per second (recorded or refused)",
         QString("%1 /s").arg(double(attempts) / RaceSeconds, 0, 'f', 0));
-    table.add(race + "refused: seen out / lost at the add / failed",
-        QString("%L1 / %L2 / %L3")
-            .arg(tally.outcomes[int(SignOutOutcome::SeenOut)])
-            .arg(tally.outcomes[int(SignOutOutcome::LostRace)])
-            .arg(tally.outcomes[int(SignOutOutcome::Failed)]),
-        {}, {}, "failed 0");
+    table.add(race + "refused: seen out / lost at the add / failed", refusals(tally), {}, {}, "failed 0");
     table.time(race + "one sign-out apart from the hash, median", percentile(tally.recordedNs, 0.5) / 1e6);
     table.time(race + "one sign-out apart from the hash, 99th percentile", percentile(tally.recordedNs, 0.99) / 1e6,
         "< 50 ms");
     table.time(race + "one attempt (recorded or refused), 99th percentile", percentile(tally.allNs, 0.99) / 1e6);
-    table.add(race + "time taking in the other kiosks' changes",
-        QString("%1 %").arg(100.0 * double(tally.eventsNs) / (RaceKiosks * RaceSeconds * 1e9), 0, 'f', 0));
+    table.add(race + "time taking in the other kiosks' changes", takingIn(tally, RaceSeconds));
     table.add(race + "processor time of the kiosk processes, their start included",
         QString("%1 s of %2 s").arg(kioskCpu, 0, 'f', 1).arg(std::thread::hardware_concurrency() * RaceSeconds));
     table.add(race + QString("sign-outs a race day (a day every %1 s)").arg(RaceDaySeconds),
@@ -666,14 +675,8 @@ void measureRaceDay(Table& table, const QString& connection)
         medianOf(qsizetype(tally.recordedInTurn.size()) - Part), "<= 1.2 x first");
     table.time(race + "one sign-out apart from the hash, 99th percentile", percentile(tally.recordedNs, 0.99) / 1e6,
         "< 50 ms");
-    table.add(race + "time taking in the other kiosks' changes",
-        QString("%1 %").arg(100.0 * double(tally.eventsNs) / (RaceKiosks * seconds * 1e9), 0, 'f', 0));
-    table.add(race + "refused: seen out / lost at the add / failed",
-        QString("%L1 / %L2 / %L3")
-            .arg(tally.outcomes[int(SignOutOutcome::SeenOut)])
-            .arg(tally.outcomes[int(SignOutOutcome::LostRace)])
-            .arg(tally.outcomes[int(SignOutOutcome::Failed)]),
-        {}, {}, "0 / 0 / 0");
+    table.add(race + "time taking in the other kiosks' changes", takingIn(tally, seconds));
+    table.add(race + "refused: seen out / lost at the add / failed", refusals(tally), {}, {}, "0 / 0 / 0");
 }
 
 } // namespace
