@@ -45,8 +45,10 @@ bool DatabaseHistory::add(const Student& student, const Item& item)
     query.bindValue(QStringLiteral(":studentPassword"), QVariant(QMetaType::fromType<QString>()));
     query.bindValue(QStringLiteral(":itemName"), entry.item().name());
     query.bindValue(QStringLiteral(":itemNumber"), entry.item().number());
+    // Not stored: nothing to tell, and views read again, as after any failure.
     if (!execLogged(query)) {
-        emit modified();
+        historyReader.forget();
+        announceRewritten();
         return false;
     }
     historyReader.forget(entry);

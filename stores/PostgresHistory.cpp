@@ -75,8 +75,10 @@ bool PostgresHistory::add(const Student& student, const Item& item)
                        "payload FROM notice"),
         { now.toMSecsSinceEpoch(), now.date(), textValue(student.name()), textValue(student.id()),
             textValue(item.name()), item.number(), PostgresDatabase::channel() });
+    // Refused: another kiosk's sign-out of the item may have come first, and
+    // its notice after this kiosk looked; what was read is read again.
     if (!query || !query->next()) {
-        emit modified();
+        changed();
         return false;
     }
     took(query->value(1).toString());

@@ -16,19 +16,16 @@ FakeHistory::FakeHistory(const Clock& clockSource)
 bool FakeHistory::clear()
 {
     ++clearCalls;
-    if (!storing) {
-        emit modified();
-        return false;
-    }
-    stored.clear();
+    if (storing)
+        stored.clear();
     announceRewritten();
-    return true;
+    return storing;
 }
 
 bool FakeHistory::add(const Student& student, const Item& item)
 {
     if (!storing) {
-        emit modified();
+        announceRewritten();
         return false;
     }
     record(Entry(clock.now(), student, item));
