@@ -75,6 +75,10 @@ static const QStringList Version2 {
                    "RETURN NULL; END $$"),
     QStringLiteral(
         "CREATE TRIGGER historyCounted AFTER INSERT ON history FOR EACH ROW EXECUTE FUNCTION historyCounted()"),
+};
+
+// The usage counts of the rows already in the history, counted at once.
+static const QStringList UsageCounts {
     QStringLiteral("INSERT INTO historyItemDays SELECT itemName, "
                    "coalesce(day - DATE '1970-01-01', floor(dateTime / 86400000.0)::bigint), count(*) "
                    "FROM history GROUP BY 1, 2"),
@@ -97,7 +101,41 @@ static const QStringList Version3 {
                    "INCLUDE (studentName, studentId)"),
 };
 
-static const QList<QStringList> Versions { Version1, Version2, Version3 };
+// Version 4: the history's triggers stand aside while a folder is copied in
+// (the copy counts at the end, in a few statements). Row by row, one
+// transaction of years would update the same counting rows thousands of
+// times, and each update checks every version of its row left before it.
+static const QString Copying = QStringLiteral("brindlow.copying");
+static QString countingTrigger(const QString& name)
+{
+    return QStringLiteral("CREATE TRIGGER %1 AFTER INSERT ON history FOR EACH ROW "
+                          "WHEN (current_setting('%2', true) IS DISTINCT FROM 'on') EXECUTE FUNCTION %1()")
+        .arg(name, Copying);
+}
+static const QStringList Version4 {
+    QStringLiteral("DROP TRIGGER historyAdded ON history"),
+    countingTrigger(QStringLiteral("historyAdded")),
+    QStringLiteral("DROP TRIGGER historyCounted ON history"),
+    countingTrigger(QStringLiteral("historyCounted")),
+};
+
+static const QList<QStringList> Versions { Version1, Version2 + UsageCounts, Version3, Version4 };
+
+QStringList postgresCopyStart()
+{
+    return { QStringLiteral("SET LOCAL %1 = on").arg(Copying) };
+}
+
+QStringList postgresCopyCounts()
+{
+    return QStringList {
+        QStringLiteral("INSERT INTO historyDays SELECT floor(dateTime / 86400000.0)::bigint, count(*) FROM history "
+                       "GROUP BY 1"),
+        QStringLiteral("INSERT INTO historyStudents (name, id) SELECT DISTINCT studentName, studentId FROM history"),
+        QStringLiteral("INSERT INTO historyItems (name, number) SELECT DISTINCT itemName, itemNumber FROM history"),
+    }
+    + UsageCounts + QStringList { QStringLiteral("SET LOCAL %1 = off").arg(Copying) };
+}
 
 /// The version recorded in the database, 0 for an empty one; -1 when unknown.
 static int versionOf(QSqlDatabase& database)
