@@ -89,19 +89,7 @@ static const QStringList UsageCounts {
                    "GROUP BY 1"),
 };
 
-// Version 3: a long jump in student or item order chooses its rows in the
-// index alone, without reading the rows it skips from the table: each
-// order's index ends in the row's identity and holds what a word tests.
-static const QStringList Version3 {
-    QStringLiteral("DROP INDEX historyByStudent"),
-    QStringLiteral("CREATE INDEX historyByStudent ON history (studentName, studentId, dateTime, rowid) "
-                   "INCLUDE (itemName, itemNumber)"),
-    QStringLiteral("DROP INDEX historyByItem"),
-    QStringLiteral("CREATE INDEX historyByItem ON history (itemName, itemNumber, dateTime, rowid) "
-                   "INCLUDE (studentName, studentId)"),
-};
-
-// Version 4: the history's triggers stand aside while a folder is copied in
+// Version 3: the history's triggers stand aside while a folder is copied in
 // (the copy counts at the end, in a few statements). Row by row, one
 // transaction of years would update the same counting rows thousands of
 // times, and each update checks every version of its row left before it.
@@ -112,14 +100,14 @@ static QString countingTrigger(const QString& name)
                           "WHEN (current_setting('%2', true) IS DISTINCT FROM 'on') EXECUTE FUNCTION %1()")
         .arg(name, Copying);
 }
-static const QStringList Version4 {
+static const QStringList Version3 {
     QStringLiteral("DROP TRIGGER historyAdded ON history"),
     countingTrigger(QStringLiteral("historyAdded")),
     QStringLiteral("DROP TRIGGER historyCounted ON history"),
     countingTrigger(QStringLiteral("historyCounted")),
 };
 
-static const QList<QStringList> Versions { Version1, Version2 + UsageCounts, Version3, Version4 };
+static const QList<QStringList> Versions { Version1, Version2 + UsageCounts, Version3 };
 
 QStringList postgresCopyStart()
 {
