@@ -160,6 +160,10 @@ SchemaUpgrade upgradePostgresSchema(QSqlDatabase& database)
         return SchemaUpgrade::Failed;
     if (found > Versions.size())
         return SchemaUpgrade::TooNew;
+    // A step counts years of history at once, longer than a kiosk's statement
+    // may take: without a limit, until the upgrade's transaction ends.
+    if (found < Versions.size() && !execAllLogged(database, { QStringLiteral("SET LOCAL statement_timeout = 0") }))
+        return SchemaUpgrade::Failed;
     for (int step = found; step < Versions.size(); ++step) {
         if (!execAllLogged(database, Versions.at(step)))
             return SchemaUpgrade::Failed;
