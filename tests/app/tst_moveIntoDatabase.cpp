@@ -84,6 +84,12 @@ void tst_moveIntoDatabase::copiesEverythingOnce()
         QCOMPARE(moved.at(i).student().toString(), signOuts.at(i).student().toString());
     }
 
+    // Counted for the usage page as they came in, the copy's second of the day (kept without a day) too.
+    const Usage used = history.usage({ day, day, {}, {} });
+    QVERIFY(used.ok);
+    QCOMPARE(used.signOutsPerCopy, (QMap<Item, qsizetype> { { Item("Violin", 2), 2 } }));
+    QCOMPARE(used.students, (QMap<QString, qsizetype> { { "Violin", 2 } }));
+
     // Once only: the database holds data now.
     const auto [again, refusal] = moveIntoDatabase(StoreBackend::connection());
     QVERIFY(!again);
