@@ -6,6 +6,7 @@
 #include "stores/FileStudentList.h"
 #include "stores/PostgresDatabase.h"
 #include "stores/SystemClock.h"
+#include "stores/historySchema.h"
 #include "stores/sqlBatches.h"
 #include "stores/sqlExec.h"
 
@@ -160,7 +161,8 @@ std::pair<bool, QString> moveIntoDatabase(const QString& connection)
             last = std::max(last, day);
             ++signOuts;
         });
-        copied = copied && read && history.flush();
+        // Folded here, once, rather than by the first search of some kiosk.
+        copied = copied && read && history.flush() && foldNewTexts(database.statements());
         for (const char* topic : { "inventory", "students", "history" })
             copied = copied && database.notify(QString::fromLatin1(topic));
         return copied;

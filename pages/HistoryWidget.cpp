@@ -6,6 +6,7 @@
 #include "pages/dateRange.h"
 #include "pages/languageChange.h"
 #include "pages/searchWords.h"
+#include "pages/sortMenu.h"
 #include "stores/Clock.h"
 
 #include <QKeyEvent>
@@ -18,6 +19,7 @@ HistoryWidget::HistoryWidget(AbstractHistory* history, const Clock& clockSource)
           history, HistoryModel::DateColumn | HistoryModel::StudentColumn | HistoryModel::ItemColumn, defaultDay))
 {
     ui->setupUi(this);
+    offerSortMenus(this);
     // The filter before the coupling: a change that inverts the range refreshes
     // once with it, then the coupled date's own change refreshes with the final range.
     connect(ui->fromDate, &QDateEdit::dateChanged, this, &HistoryWidget::filterChanged);

@@ -5,6 +5,7 @@
 #include "pages/LabelSheet.h"
 #include "pages/dialogs.h"
 #include "pages/languageChange.h"
+#include "pages/sortMenu.h"
 #include "stores/AbstractInventory.h"
 
 #include <QPrintDialog>
@@ -21,6 +22,7 @@ InventoryWidget::InventoryWidget(AbstractInventory* inventoryStore)
     , model(new InventoryModel(inventoryStore))
 {
     ui->setupUi(this);
+    offerSortMenus(this);
     connect(ui->fromBox, &QSpinBox::valueChanged, this, &InventoryWidget::fromValueChanged);
     connect(ui->toBox, &QSpinBox::valueChanged, this, &InventoryWidget::toValueChanged);
     connect(ui->addButton, &QPushButton::clicked, this, &InventoryWidget::addItems);

@@ -10,6 +10,7 @@
 #include "pages/ScanFilter.h"
 #include "pages/dialogs.h"
 #include "pages/languageChange.h"
+#include "pages/sortMenu.h"
 #include "stores/AbstractHistory.h"
 #include "stores/AbstractStudentList.h"
 #include "stores/Clock.h"
@@ -62,6 +63,7 @@ SignOutWidget::SignOutWidget(AbstractInventory* inventory, AbstractHistory* hist
     , idleWatcher(new IdleWatcher(std::chrono::minutes(1), this))
 {
     ui->setupUi(this);
+    offerSortMenus(this);
     fitPlaceholders();
     connect(ui->signOutButton, &QPushButton::clicked, this, &SignOutWidget::signOutItem);
     // The keyboard alone does it: Return after the ID moves on to the password,

@@ -6,6 +6,7 @@
 #include "pages/StudentImportDialog.h"
 #include "pages/dialogs.h"
 #include "pages/languageChange.h"
+#include "pages/sortMenu.h"
 #include "stores/AbstractHistory.h"
 #include "stores/AbstractStudentList.h"
 #include "stores/ImportPreview.h"
@@ -25,6 +26,7 @@ StudentWidget::StudentWidget(AbstractHistory* historyStore, AbstractStudentList*
     , model(new StudentListModel(studentList))
 {
     ui->setupUi(this);
+    offerSortMenus(this);
     connect(ui->openStudentListButton, &QPushButton::clicked, this, &StudentWidget::openStudentList);
     connect(ui->undoImportButton, &QPushButton::clicked, this, &StudentWidget::undoImport);
     connect(ui->resetPasswordButton, &QPushButton::clicked, this, &StudentWidget::resetPasswords);

@@ -8,6 +8,7 @@
 #include "pages/dateRange.h"
 #include "pages/dialogs.h"
 #include "pages/searchWords.h"
+#include "pages/sortMenu.h"
 #include "stores/AbstractHistory.h"
 #include "stores/AbstractInventory.h"
 #include "stores/Clock.h"
@@ -59,6 +60,7 @@ UsageWidget::UsageWidget(AbstractHistory* historyStore, AbstractInventory* inven
     , studentModel(new UsageTableModel)
 {
     ui->setupUi(this);
+    offerSortMenus(this);
     instrumentChart = makeChartView(ui->instrumentChartLayout, QStringLiteral("instrumentChart"));
     weekChart = makeChartView(ui->weekChartLayout, QStringLiteral("weekChart"));
     ui->instrumentTabLayout->setStretch(0, 3);

@@ -85,7 +85,19 @@ static const QStringList Version2 {
                    "GROUP BY 1"),
 };
 
-// Version 3: a range's sign-outs per copy and different students per
+// Version 3: a long jump in student or item order chooses its rows in the
+// index alone, without reading the rows it skips from the table: each
+// order's index ends in the row's identity and holds what a word tests.
+static const QStringList Version3 {
+    QStringLiteral("DROP INDEX historyByStudent"),
+    QStringLiteral("CREATE INDEX historyByStudent ON history (studentName, studentId, dateTime, rowid) "
+                   "INCLUDE (itemName, itemNumber)"),
+    QStringLiteral("DROP INDEX historyByItem"),
+    QStringLiteral("CREATE INDEX historyByItem ON history (itemName, itemNumber, dateTime, rowid) "
+                   "INCLUDE (studentName, studentId)"),
+};
+
+// Version 4: a range's sign-outs per copy and different students per
 // instrument in few steps: counts per copy (its row in historyItems, which
 // the trigger before this one in name order has added) and day, and each day
 // on which a student had an instrument with the day before that on which
@@ -93,7 +105,7 @@ static const QStringList Version2 {
 static const QString RowDay
     = QStringLiteral("coalesce(%1day - DATE '1970-01-01', floor(%1dateTime / 86400000.0)::bigint)");
 static const QString SamePair = QStringLiteral("itemName = NEW.itemName AND studentId = NEW.studentId");
-static const QStringList Version3 {
+static const QStringList Version4 {
     QStringLiteral("CREATE TABLE historyCopyDays (copy bigint NOT NULL, day bigint NOT NULL, entries bigint NOT NULL, "
                    "PRIMARY KEY (copy, day))"),
     QStringLiteral("CREATE TABLE historyItemStudentDays (itemName text COLLATE \"C\" NOT NULL, "
@@ -134,7 +146,7 @@ static const QStringList Version3 {
                    "ELSE quote_ident(granted.grantee) END); END LOOP; END $$"),
 };
 
-static const QList<QStringList> Versions { Version1, Version2, Version3 };
+static const QList<QStringList> Versions { Version1, Version2, Version3, Version4 };
 
 /// The version recorded in the database, 0 for an empty one; -1 when unknown.
 static int versionOf(QSqlDatabase& database)

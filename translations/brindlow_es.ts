@@ -1151,6 +1151,13 @@ Reintentando…</translation>
     </message>
 </context>
 <context>
+    <name>sortMenu</name>
+    <message>
+        <source>Sort by %1</source>
+        <translation>Ordenar por %1</translation>
+    </message>
+</context>
+<context>
     <name>usageTables</name>
     <message>
         <source>By instrument</source>

@@ -1156,6 +1156,13 @@ Ponowna próba…</translation>
     </message>
 </context>
 <context>
+    <name>sortMenu</name>
+    <message>
+        <source>Sort by %1</source>
+        <translation>Sortuj według: %1</translation>
+    </message>
+</context>
+<context>
     <name>usageTables</name>
     <message>
         <source>By instrument</source>

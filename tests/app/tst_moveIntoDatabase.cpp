@@ -79,6 +79,11 @@ void tst_moveIntoDatabase::copiesEverythingOnce()
     QVERIFY(students.student("2").password().isNull());
     const QList<Entry> moved = history.entries(day.addDays(-400), day, {}, {});
     QCOMPARE(moved.size(), 3);
+    QSqlQuery unfolded(database.database());
+    QVERIFY(unfolded.exec("SELECT (SELECT count(*) FROM historyStudents WHERE folded IS NULL) "
+                          "+ (SELECT count(*) FROM historyItems WHERE folded IS NULL)"));
+    QVERIFY(unfolded.next());
+    QCOMPARE(unfolded.value(0).toInt(), 0); // folded by the copy, not by the first search
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(moved.at(i).msecsSinceEpoch(), signOuts.at(i).msecsSinceEpoch());
         QCOMPARE(moved.at(i).student().toString(), signOuts.at(i).student().toString());

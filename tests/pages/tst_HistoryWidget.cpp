@@ -6,9 +6,12 @@
 #include "support/TestWorkspace.h"
 #include "support/namedChild.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeView>
@@ -43,6 +46,8 @@ private slots:
     void newSignOutShowsWhenItMatches_data();
     void newSignOutShowsWhenItMatches();
     void dateFormat();
+    void sortsFromTheKeyboard_data();
+    void sortsFromTheKeyboard();
 
 private:
     template <typename T> T* child(const char* name) { return namedChild<T>(page.get(), name); }
@@ -323,6 +328,43 @@ void tst_HistoryWidget::dateFormat()
         QCOMPARE(edit->text(), QStringLiteral("Nov. 23, 2024"));
         QVERIFY(edit->calendarPopup());
     }
+}
+
+void tst_HistoryWidget::sortsFromTheKeyboard_data()
+{
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<QStringList>("items");
+
+    QTest::newRow("another column not sorted by")
+        << u"Sort by Item"_s << QStringList({ "Flute #1", "Flute #2", "Violin #1" });
+    QTest::newRow("the column sorted by not reversed")
+        << u"Sort by Date"_s << QStringList({ "Flute #1", "Violin #1", "Flute #2" });
+}
+
+void tst_HistoryWidget::sortsFromTheKeyboard()
+{
+    QFETCH(QString, choice);
+    QFETCH(QStringList, items);
+
+    auto* view = child<QTreeView>("entryView");
+    view->setFocus();
+    // What the menu key sends to the focused view.
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, view->viewport()->rect().center());
+    QApplication::sendEvent(view->viewport(), &menuKey);
+    auto* menu = view->findChild<QMenu*>();
+    QVERIFY(menu);
+    QStringList offered;
+    QAction* chosen = nullptr;
+    for (QAction* action : menu->actions()) {
+        offered.append(action->text());
+        if (action->text() == choice)
+            chosen = action;
+    }
+    QCOMPARE(offered, QStringList({ "Sort by Date", "Sort by Student", "Sort by Item" }));
+    QVERIFY(chosen);
+    chosen->trigger();
+
+    QCOMPARE(column(2), items);
 }
 
 QTEST_MAIN(tst_HistoryWidget)
