@@ -92,12 +92,14 @@ SqlPart UsageReader::rowDay(const UsageQuery& query) const
         return { QStringLiteral("coalesce(day - DATE '1970-01-01', floor(dateTime / 86400000.0)::bigint)"), {} };
     const auto [start, end] = momentsOf(query.from, query.to);
     const auto stretches = offsetStretches(start, end);
-    SqlPart day { QStringLiteral("((dateTime + CASE"), {} };
+    SqlPart day { QStringLiteral("((dateTime + "), {} };
+    if (stretches.size() > 1)
+        day.text += QLatin1String("CASE");
     for (qsizetype i = 1; i < stretches.size(); ++i) {
         day.text += QLatin1String(" WHEN dateTime < ? THEN ?");
         day.values << stretches.at(i).first << stretches.at(i - 1).second * 1000;
     }
-    day.text += QLatin1String(" ELSE ? END) / 86400000)");
+    day.text += stretches.size() > 1 ? QLatin1String(" ELSE ? END) / 86400000)") : QLatin1String("?) / 86400000)");
     day.values << stretches.last().second * 1000;
     return day;
 }

@@ -646,6 +646,8 @@ void tst_DatabaseHistory::usageMatchesANaiveCount_data()
                               << "" << int(Recorded);
     QTest::newRow("student word") << first << first.addDays(120) << "nowak"
                                   << "" << int(Recorded);
+    QTest::newRow("student word, no clock change to write out") << first << first.addDays(30) << "nowak"
+                                                                << "" << int(Recorded);
     QTest::newRow("item word on whole names") << first.addDays(20) << first.addDays(90) << ""
                                               << "cello" << int(Recorded);
     QTest::newRow("item word on some copies") << first << first.addDays(120) << ""
