@@ -53,7 +53,7 @@ private slots:
     void usageMatchesANaiveCount();
 
 private:
-    enum Preparation { Recorded, ClearedFirst, Upgraded };
+    enum Preparation { AsRecorded, ClearedFirst, Upgraded };
 
     QList<QString> itemTexts(const QList<Entry>& entries);
     void forgetCountsPerDay();
@@ -633,29 +633,29 @@ void tst_DatabaseHistory::usageMatchesANaiveCount_data()
     QTest::addColumn<int>("preparation");
     const QDate first(2026, 9, 1);
     QTest::newRow("all of it") << first.addDays(-30) << first.addDays(200) << ""
-                               << "" << int(Recorded);
+                               << "" << int(AsRecorded);
     QTest::newRow("one day") << first.addDays(10) << first.addDays(10) << ""
-                             << "" << int(Recorded);
+                             << "" << int(AsRecorded);
     QTest::newRow("the week of the 25-hour day") << QDate(2026, 10, 22) << QDate(2026, 10, 28) << ""
-                                                 << "" << int(Recorded);
+                                                 << "" << int(AsRecorded);
     QTest::newRow("cut through the middle of the rows") << first.addDays(33) << first.addDays(77) << ""
-                                                        << "" << int(Recorded);
+                                                        << "" << int(AsRecorded);
     QTest::newRow("before every row") << first.addDays(-60) << first.addDays(-1) << ""
-                                      << "" << int(Recorded);
+                                      << "" << int(AsRecorded);
     QTest::newRow("inverted") << first.addDays(50) << first.addDays(40) << ""
-                              << "" << int(Recorded);
+                              << "" << int(AsRecorded);
     QTest::newRow("student word") << first << first.addDays(120) << "nowak"
-                                  << "" << int(Recorded);
+                                  << "" << int(AsRecorded);
     QTest::newRow("student word, no clock change to write out") << first << first.addDays(30) << "nowak"
-                                                                << "" << int(Recorded);
+                                                                << "" << int(AsRecorded);
     QTest::newRow("item word on whole names") << first.addDays(20) << first.addDays(90) << ""
-                                              << "cello" << int(Recorded);
+                                              << "cello" << int(AsRecorded);
     QTest::newRow("item word on some copies") << first << first.addDays(120) << ""
-                                              << "#1" << int(Recorded);
+                                              << "#1" << int(AsRecorded);
     QTest::newRow("both words") << first << first.addDays(120) << "ada"
-                                << "viol" << int(Recorded);
+                                << "viol" << int(AsRecorded);
     QTest::newRow("word found nowhere") << first << first.addDays(120) << "zzz"
-                                        << "" << int(Recorded);
+                                        << "" << int(AsRecorded);
     QTest::newRow("a term after a clear, counts left from before") << first.addDays(33) << first.addDays(77) << ""
                                                                    << "" << int(ClearedFirst);
     QTest::newRow("a term of an upgraded history, counts never filled") << first.addDays(33) << first.addDays(77) << ""
