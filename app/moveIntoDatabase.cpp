@@ -7,6 +7,7 @@
 #include "stores/PostgresDatabase.h"
 #include "stores/SystemClock.h"
 #include "stores/historySchema.h"
+#include "stores/postgresSchema.h"
 #include "stores/sqlBatches.h"
 #include "stores/sqlExec.h"
 
@@ -126,7 +127,7 @@ std::pair<bool, QString> moveIntoDatabase(const QString& connection)
         heldData = holdsData(handle);
         if (heldData)
             return false;
-        bool copied = true;
+        bool copied = execAllLogged(handle, postgresCopyStart());
         RowInserter inventory(database.statements(), QStringLiteral("inventory"), { "name text", "number integer" });
         for (const Item& item : items)
             copied = copied && inventory.add({ textValue(item.name()), item.number() });
@@ -162,7 +163,8 @@ std::pair<bool, QString> moveIntoDatabase(const QString& connection)
             ++signOuts;
         });
         // Folded here, once, rather than by the first search of some kiosk.
-        copied = copied && read && history.flush() && foldNewTexts(database.statements());
+        copied = copied && read && history.flush() && execAllLogged(handle, postgresCopyCounts())
+            && foldNewTexts(database.statements());
         for (const char* topic : { "inventory", "students", "history" })
             copied = copied && database.notify(QString::fromLatin1(topic));
         return copied;

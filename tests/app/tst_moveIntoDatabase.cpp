@@ -65,6 +65,8 @@ void tst_moveIntoDatabase::copiesEverythingOnce()
     }
 
     const QList<Item> folderItems = DatabaseInventory().items();
+    const UsageQuery allYears { day.addDays(-400), day, {}, {} };
+    const Usage folderUsage = DatabaseHistory(FakeClock()).usage(allYears);
     const auto [copied, report] = moveIntoDatabase(StoreBackend::connection());
     QVERIFY2(copied, qPrintable(report));
     QVERIFY2(report.contains("2 items") && report.contains("2 students (1 with") && report.contains("3 sign-outs"),
@@ -84,12 +86,24 @@ void tst_moveIntoDatabase::copiesEverythingOnce()
                           "+ (SELECT count(*) FROM historyItems WHERE folded IS NULL)"));
     QVERIFY(unfolded.next());
     QCOMPARE(unfolded.value(0).toInt(), 0); // folded by the copy, not by the first search
+    // Counted by the copy at the end, not row by row: the same sums.
+    const Usage usage = history.usage(allYears);
+    QVERIFY(usage.ok);
+    QCOMPARE(usage.schoolDays, folderUsage.schoolDays);
+    QCOMPARE(usage.signOutsPerCopy, folderUsage.signOutsPerCopy);
+    QCOMPARE(usage.daysOut, folderUsage.daysOut);
+    QCOMPARE(usage.students, folderUsage.students);
+    QCOMPARE(usage.weeks, folderUsage.weeks);
+    QCOMPARE(usage.hours, folderUsage.hours);
+    QCOMPARE(usage.lastSignOuts, folderUsage.lastSignOuts);
+    QCOMPARE(history.count({ day.addDays(-400), day, {}, {} }), 3);
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(moved.at(i).msecsSinceEpoch(), signOuts.at(i).msecsSinceEpoch());
         QCOMPARE(moved.at(i).student().toString(), signOuts.at(i).student().toString());
     }
 
-    // Counted for the usage page as they came in, the copy's second of the day (kept without a day) too.
+    // A range shorter than the history reads the counts per day, which the
+    // copy counted too, the copy's second of the day (kept without a day) with them.
     const Usage used = history.usage({ day, day, {}, {} });
     QVERIFY(used.ok);
     QCOMPARE(used.signOutsPerCopy, (QMap<Item, qsizetype> { { Item("Violin", 2), 2 } }));

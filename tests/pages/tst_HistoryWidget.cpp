@@ -349,7 +349,8 @@ void tst_HistoryWidget::sortsFromTheKeyboard()
     auto* view = child<QTreeView>("entryView");
     view->setFocus();
     // What the menu key sends to the focused view.
-    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, view->viewport()->rect().center());
+    const QPoint middle = view->viewport()->rect().center();
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, middle, view->viewport()->mapToGlobal(middle));
     QApplication::sendEvent(view->viewport(), &menuKey);
     auto* menu = view->findChild<QMenu*>();
     QVERIFY(menu);
