@@ -140,7 +140,7 @@ static const QStringList DayCounts {
         .arg(RowDay.arg(QString())),
 };
 
-static const QStringList Version5
+static const QStringList Version5 = QStringList
 {
     QStringLiteral("CREATE TABLE historyCopyDays (copy bigint NOT NULL, day bigint NOT NULL, entries bigint NOT NULL, "
                    "PRIMARY KEY (copy, day))"),
