@@ -182,7 +182,8 @@ std::pair<bool, QString> moveIntoDatabase(const QString& connection)
     QSqlQuery tidy(handle);
     execLogged(tidy,
         QStringLiteral("VACUUM (ANALYZE) inventory, students, studentsBeforeImport, importKept, history, historyDays, "
-                       "historyStudents, historyItems"));
+                       "historyStudents, historyItems, historyItemDays, historyHours, historyCopies, "
+                       "historyItemStudents, historyCopyDays, historyItemStudentDays"));
     return { true,
         QCoreApplication::translate(
             "moveIntoDatabase", "Copied %1 items, %2 students (%3 with a registered password) and %4 sign-outs%5.")

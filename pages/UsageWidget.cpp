@@ -167,39 +167,48 @@ static void fitColumns(QTreeView* view)
     view->header()->resizeSections(QHeaderView::ResizeToContents);
 }
 
-void UsageWidget::read(int parts)
+bool UsageWidget::read(int parts)
 {
     UsageQuery query { ui->usageFromDate->date(), ui->usageToDate->date(), searchWords(ui->usageStudentBox->text()),
         searchWords(ui->usageItemBox->text()) };
     query.parts = parts & ~readParts;
     if (!query.parts)
-        return;
+        return true;
     const Usage found = history->usage(query);
-    if (!found.ok)
-        ui->problemLabel->show();
-    readParts |= query.parts;
+    // A read that failed, or outlasted the database's time limit, shows no
+    // rows and is read again when next shown: its empty sums would read as
+    // copies never signed out.
+    ui->problemLabel->setVisible(!found.ok);
+    if (found.ok)
+        readParts |= query.parts;
+    const auto shown = [&found](UsageTable table) {
+        if (!found.ok)
+            table.rows.clear();
+        return table;
+    };
     if (query.parts & UsageQuery::PerInstrument) {
-        instrumentModel->setTable(instrumentTable(found, inventory->items()));
+        instrumentModel->setTable(shown(instrumentTable(found, inventory->items())));
         fitColumns(ui->instrumentView);
         drawInstrumentChart();
     }
     if (query.parts & UsageQuery::PerWeek) {
-        weekModel->setTable(weekTable(found));
+        weekModel->setTable(shown(weekTable(found)));
         fitColumns(ui->weekView);
         drawWeekChart();
     }
     if (query.parts & UsageQuery::PerHour) {
-        hourModel->setTable(hourTable(found));
+        hourModel->setTable(shown(hourTable(found)));
         fitColumns(ui->hourView);
     }
     if (query.parts & UsageQuery::LastSignOuts) {
-        idleModel->setTable(idleTable(found, inventory->items(), clock.today(), ui->idleWeeksBox->value()));
+        idleModel->setTable(shown(idleTable(found, inventory->items(), clock.today(), ui->idleWeeksBox->value())));
         fitColumns(ui->idleView);
     }
     if (query.parts & UsageQuery::Students) {
-        studentModel->setTable(studentTable(found));
+        studentModel->setTable(shown(studentTable(found)));
         fitColumns(ui->borrowerView);
     }
+    return found.ok;
 }
 
 static QChart* chartInPalette(const QPalette& palette, const QString& title)
@@ -341,9 +350,11 @@ QList<const UsageTable*> UsageWidget::shownTables() const
         &studentModel->table() };
 }
 
+// Not what could not be read: the page says why.
 void UsageWidget::printUsage()
 {
-    read(UsageQuery::AllParts);
+    if (!read(UsageQuery::AllParts))
+        return;
     QPrinter printer;
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
@@ -355,7 +366,8 @@ void UsageWidget::printUsage()
 
 void UsageWidget::exportUsage()
 {
-    read(UsageQuery::AllParts);
+    if (!read(UsageQuery::AllParts))
+        return;
     const QString fileName = QFileDialog::getSaveFileName(this, QString(), QString(), tr("Csv Files (*.csv)"));
     if (fileName.isNull())
         return;

@@ -45,8 +45,8 @@ private slots:
 
 private:
     /// Reads the sums of \a parts (UsageQuery::Part) not read since the last
-    /// change, and fills their tables and charts.
-    void read(int parts);
+    /// change, and fills their tables and charts; false when they could not be read.
+    bool read(int parts);
     void readShownTab();
     void translateTexts();
     /// The page as a document to print, its charts as images added to \a document.

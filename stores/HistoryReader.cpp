@@ -338,22 +338,14 @@ QList<Entry> HistoryReader::sliceInOrder(Reading& reading, qsizetype offset, qsi
         skipped = reading.count - offset - limit;
     }
     const Qt::SortOrder readOrder = backwards ? reversed(query.direction) : query.direction;
-    // PostgreSQL reads from the table every row a jump skips; the rows are
-    // chosen in the order's index alone, which holds their identity, then read.
-    const bool chooseInIndex = planner == Planner::Postgres && query.order != HistoryQuery::ByTime && skipped > 0;
     const auto rowsBetween = [&](qint64 from, qint64 until) {
-        SqlPart statement { chooseInIndex
-                ? QStringLiteral("SELECT rowid, * FROM history WHERE rowid IN (SELECT rowid FROM history WHERE ")
-                : QStringLiteral("SELECT rowid, * FROM history WHERE "),
-            {} };
+        SqlPart statement { QStringLiteral("SELECT rowid, * FROM history WHERE "), {} };
         statement += momentRange(from, until,
             planner == Planner::Sqlite && query.order != HistoryQuery::ByTime && reading.count > LongRange);
         statement += wordConditions(query.studentWords, query.itemWords);
         statement += afterSlice;
         statement.text += orderBy(query.order, readOrder) + QLatin1String(" LIMIT ? OFFSET ?");
         statement.values << limit << skipped;
-        if (chooseInIndex)
-            statement.text += QLatin1Char(')') + orderBy(query.order, readOrder);
         return readRows(statement, query.order);
     };
     // In time order a database may gather every match of a word in the range

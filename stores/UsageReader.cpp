@@ -1,7 +1,6 @@
 #include "stores/UsageReader.h"
 
 #include "stores/PreparedStatements.h"
-#include "stores/historySchema.h"
 #include "stores/historySql.h"
 
 #include <QDateTime>
@@ -54,21 +53,55 @@ static SqlPart wrapped(const QString& head, const SqlPart& source, const QString
     return statement;
 }
 
-static SqlPart matchingRows(const QString& columns, const UsageQuery& query, const QString& groups)
+/// \a columns of the matching rows, then \a groups.
+static SqlPart matchingRows(const SqlPart& columns, const UsageQuery& query, const QString& groups)
 {
-    SqlPart statement { QStringLiteral("SELECT %1 FROM history WHERE ").arg(columns), {} };
+    SqlPart statement { QStringLiteral("SELECT "), {} };
+    statement += columns;
+    statement.text += QLatin1String(" FROM history WHERE ");
     statement += dayRange(query.from, query.to);
     statement += wordConditions(query.studentWords, query.itemWords);
     statement.text += groups;
     return statement;
 }
 
-// The local day of a row, as the kiosk that recorded it counted it.
-QString UsageReader::rowDay() const
+/// The stretches from \a start up to \a end with one offset from UTC: the
+/// first moment of each, and its offset in seconds.
+static QList<std::pair<qint64, qint64>> offsetStretches(qint64 start, qint64 end)
 {
-    return planner == HistoryReader::Planner::Sqlite
-        ? localDaySql(QStringLiteral("dateTime"))
-        : QStringLiteral("coalesce(day - DATE '1970-01-01', floor(dateTime / 86400000.0)::bigint)");
+    QList<std::pair<qint64, qint64>> stretches;
+    QList<qint64> bounds { start };
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    if (start < end) {
+        for (const auto& transition : zone.transitions(
+                 QDateTime::fromMSecsSinceEpoch(start, Qt::UTC), QDateTime::fromMSecsSinceEpoch(end - 1, Qt::UTC)))
+            bounds.append(transition.atUtc.toMSecsSinceEpoch());
+    }
+    for (qint64 bound : std::as_const(bounds))
+        if (stretches.isEmpty() || bound > stretches.last().first)
+            stretches.append({ bound, zone.offsetFromUtc(QDateTime::fromMSecsSinceEpoch(bound, Qt::UTC)) });
+    return stretches;
+}
+
+// The local day of a row, as the kiosk that recorded it counted it. On the
+// files, in this process's zone: its offsets over the range are written into
+// the statement, which costs a row far less than asking for local time.
+SqlPart UsageReader::rowDay(const UsageQuery& query) const
+{
+    if (planner != HistoryReader::Planner::Sqlite)
+        return { QStringLiteral("coalesce(day - DATE '1970-01-01', floor(dateTime / 86400000.0)::bigint)"), {} };
+    const auto [start, end] = momentsOf(query.from, query.to);
+    const auto stretches = offsetStretches(start, end);
+    SqlPart day { QStringLiteral("((dateTime + "), {} };
+    if (stretches.size() > 1)
+        day.text += QLatin1String("CASE");
+    for (qsizetype i = 1; i < stretches.size(); ++i) {
+        day.text += QLatin1String(" WHEN dateTime < ? THEN ?");
+        day.values << stretches.at(i).first << stretches.at(i - 1).second * 1000;
+    }
+    day.text += stretches.size() > 1 ? QLatin1String(" ELSE ? END) / 86400000)") : QLatin1String("?) / 86400000)");
+    day.values << stretches.last().second * 1000;
+    return day;
 }
 
 // itemName, day, entries without words: the local days as the kiosk recorded them.
@@ -78,33 +111,38 @@ static SqlPart itemDays(const UsageQuery& query)
         { dayNumber(query.from), dayNumber(query.to) } };
 }
 
-// itemName, itemNumber, entries, without words: each copy's rows of the range
-// are counted in the item index, one copy after the other; over the whole
-// history its count is kept.
+// itemName, itemNumber, entries, without words: each copy's days of the
+// range are summed from its counts per day, one copy after the other; over
+// the whole history its count is kept.
 SqlPart UsageReader::copyCounts(const UsageQuery& query, bool wholeHistory) const
 {
     if (wholeHistory)
         return { QStringLiteral("SELECT itemName, itemNumber, entries FROM historyCopies"), {} };
-    const auto [start, end] = momentsOf(query.from, query.to);
-    return { QStringLiteral(
-                 "SELECT name, number, (SELECT count(*) FROM history WHERE itemName = historyItems.name "
-                 "AND itemNumber = historyItems.number AND dateTime >= ? AND dateTime < ?) FROM historyItems"),
-        { start, end } };
+    return { QStringLiteral("SELECT name, number, (SELECT sum(entries) FROM historyCopyDays WHERE copy = "
+                            "historyItems.rowid AND day >= ? AND day <= ?) FROM historyItems"),
+        { dayNumber(query.from), dayNumber(query.to) } };
 }
 
-// itemName, students. Over the whole history the counts are kept. Otherwise
-// the range's pairs of instrument and student come from the moments' index
-// that holds them, or with words from the words' own index (which SQLite
-// is kept from passing over for the moments').
+// itemName, students. Over the whole history the counts are kept; over a
+// range without words a student counts on the first day of the range on
+// which the student had the instrument: the day whose day before lies before
+// the range, counted name by name in their days' index. With words the
+// range's pairs of instrument and student come from the words' own index
+// (which SQLite is kept from passing over for the moments').
 SqlPart UsageReader::studentCounts(const UsageQuery& query, bool wholeHistory) const
 {
     if (wholeHistory && !query.hasWords())
         return { QStringLiteral("SELECT itemName, students FROM historyItemStudents"), {} };
+    if (!query.hasWords())
+        return { QStringLiteral("SELECT itemName, (SELECT count(*) FROM historyItemStudentDays days "
+                                "WHERE days.itemName = names.itemName AND day >= ? AND day <= ? "
+                                "AND (previousDay IS NULL OR previousDay < ?)) FROM historyItemStudents names"),
+            { dayNumber(query.from), dayNumber(query.to), dayNumber(query.from) } };
     SqlPart statement { QStringLiteral("SELECT itemName, count(DISTINCT studentId) FROM history "
                                        "WHERE itemName IS NOT NULL AND "),
         {} };
     const auto [start, end] = momentsOf(query.from, query.to);
-    statement += momentRange(start, end, query.hasWords() && planner == HistoryReader::Planner::Sqlite);
+    statement += momentRange(start, end, planner == HistoryReader::Planner::Sqlite);
     statement += wordConditions(query.studentWords, query.itemWords);
     statement.text += QLatin1String(" GROUP BY itemName");
     return statement;
@@ -129,23 +167,19 @@ SqlPart UsageReader::hoursOf(const UsageQuery& query, qint64 start, qint64 end) 
 bool UsageReader::readHours(const UsageQuery& query, Usage& usage)
 {
     const auto [start, end] = momentsOf(query.from, query.to);
-    QList<qint64> bounds { start };
-    const QTimeZone zone = QTimeZone::systemTimeZone();
-    for (const auto& transition : zone.transitions(
-             QDateTime::fromMSecsSinceEpoch(start, Qt::UTC), QDateTime::fromMSecsSinceEpoch(end - 1, Qt::UTC)))
-        bounds.append(transition.atUtc.toMSecsSinceEpoch());
-    bounds.append(end);
-    for (qsizetype i = 0; i + 1 < bounds.size(); ++i) {
-        if (bounds.at(i) >= bounds.at(i + 1))
+    const auto stretches = offsetStretches(start, end);
+    for (qsizetype i = 0; i < stretches.size(); ++i) {
+        const auto [from, offset] = stretches.at(i);
+        const qint64 until = i + 1 < stretches.size() ? stretches.at(i + 1).first : end;
+        if (from >= until)
             continue;
-        const qint64 offset = QDateTime::fromMSecsSinceEpoch(bounds.at(i)).offsetFromUtc();
         // Weekday 0 is Monday; the offset is bound once per use.
         SqlPart statement { QStringLiteral(
                                 "SELECT ((hour * 3600 + ?) / 86400 + %1) % 7, ((hour * 3600 + ?) / 3600) % 24, "
                                 "sum(entries) FROM (")
                                 .arg(MondayBeforeEpoch),
             { offset, offset } };
-        statement += hoursOf(query, bounds.at(i), bounds.at(i + 1));
+        statement += hoursOf(query, from, until);
         statement.text += QLatin1String(") counted GROUP BY 1, 2");
         const bool read = eachRow(statements, statement, [&usage](const QSqlQuery& row) {
             usage.hours[row.value(0).toInt() * 24 + row.value(1).toInt()] += row.value(2).toLongLong();
@@ -181,7 +215,10 @@ bool UsageReader::readInstruments(const UsageQuery& query, bool wholeHistory, Us
     };
     if (query.hasWords()) {
         SqlPart statement { QStringLiteral("WITH counted AS MATERIALIZED ("), {} };
-        statement += matchingRows(QStringLiteral("itemName, itemNumber, %1 AS day").arg(rowDay()), query, QString());
+        SqlPart columns { QStringLiteral("itemName, itemNumber, "), {} };
+        columns += rowDay(query);
+        columns.text += QLatin1String(" AS day");
+        statement += matchingRows(columns, query, QString());
         statement.text
             += QLatin1String(") SELECT 2, itemName, itemNumber, count(*) FROM counted GROUP BY itemName, itemNumber "
                              "UNION ALL SELECT 1, itemName, NULL, count(DISTINCT day) FROM counted GROUP BY itemName "
@@ -216,9 +253,11 @@ bool UsageReader::readInstruments(const UsageQuery& query, bool wholeHistory, Us
 // counting them per day first.
 bool UsageReader::readWeeks(const UsageQuery& query, Usage& usage)
 {
+    SqlPart columns { QStringLiteral("("), {} };
+    columns += rowDay(query);
+    columns.text += QStringLiteral(" + %1) / 7, itemName, count(*)").arg(MondayBeforeEpoch);
     const SqlPart statement = query.hasWords()
-        ? matchingRows(QStringLiteral("(%1 + %2) / 7, itemName, count(*)").arg(rowDay()).arg(MondayBeforeEpoch), query,
-            QStringLiteral(" GROUP BY 1, 2"))
+        ? matchingRows(columns, query, QStringLiteral(" GROUP BY 1, 2"))
         : wrapped(QStringLiteral("SELECT (day + %1) / 7, itemName, sum(entries) FROM ").arg(MondayBeforeEpoch),
             itemDays(query), QStringLiteral(" GROUP BY 1, 2"));
     return eachRow(statements, statement, [&](const QSqlQuery& row) {
@@ -240,7 +279,10 @@ Usage UsageReader::usage(const UsageQuery& query)
         && (!wanted(UsageQuery::PerHour) || readHours(query, usage))
         && (!wanted(UsageQuery::Students)
             || eachRow(statements, studentCounts(query, wholeHistory),
-                [&](const QSqlQuery& row) { usage.students.insert(row.value(0).toString(), number(row, 1)); }))
+                [&](const QSqlQuery& row) {
+                    if (number(row, 1) > 0)
+                        usage.students.insert(row.value(0).toString(), number(row, 1));
+                }))
         && (!wanted(UsageQuery::LastSignOuts)
             || eachRow(statements,
                 { QStringLiteral("SELECT itemName, itemNumber, lastDateTime FROM historyCopies"), {} },

@@ -24,7 +24,7 @@ public:
 private:
     /// Whether the range holds every sign-out, when the counts over the whole history answer.
     bool coversHistory(const UsageQuery& query, bool& covers);
-    QString rowDay() const;
+    SqlPart rowDay(const UsageQuery& query) const;
     SqlPart copyCounts(const UsageQuery& query, bool wholeHistory) const;
     SqlPart studentCounts(const UsageQuery& query, bool wholeHistory) const;
     SqlPart hoursOf(const UsageQuery& query, qint64 start, qint64 end) const;

@@ -119,8 +119,13 @@ QString copyDatabase(const QString& source, const QString& target)
             QThread::msleep(result == SQLITE_OK ? 1 : 5);
     } while (result == SQLITE_OK || result == SQLITE_BUSY || result == SQLITE_LOCKED);
     const int finished = sqlite3_backup_finish(backup);
-    if (snapshot)
+    if (snapshot) {
         from.database.commit();
+        // The log grew all through the copy, as the snapshot kept it from
+        // being written back; written back here, off the kiosk's thread,
+        // rather than by the next sign-out's commit.
+        OwnConnection(source, false).value(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"));
+    }
     if (result != SQLITE_DONE)
         return QString::fromUtf8(sqlite3_errstr(result));
     if (finished != SQLITE_OK)

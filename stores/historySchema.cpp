@@ -112,7 +112,8 @@ static bool fillMissingTexts(QSqlDatabase& database, const ProgressNote&)
         && foldNewTextsOf(database);
 }
 
-QString localDaySql(const QString& moment)
+// The local day of a moment (in this process's time zone), in whole days since 1970-01-01.
+static QString localDaySql(const QString& moment)
 {
     return QStringLiteral("(CAST(strftime('%s', %1 / 1000, 'unixepoch', 'localtime') AS INTEGER) / 86400)").arg(moment);
 }
@@ -171,10 +172,61 @@ static bool countUsage(QSqlDatabase& database, const ProgressNote& note)
                 "WHERE dateTime IS NOT NULL AND itemName IS NOT NULL AND studentId IS NOT NULL GROUP BY 1") });
 }
 
+// A range's sign-outs per copy and different students per instrument, in
+// few steps whatever the range: per copy and day (the copy by its row in
+// historyItems), and each day on which a student had an instrument with the
+// day before that on which the student had it; a range's different students
+// are its days whose day before lies before the range. Rows come in any
+// order (an import, a clock set back): a row's day also becomes the day
+// before of the pair's next day. The trigger makes sure of the copy's row,
+// whichever of the triggers runs first.
+static bool countPerDay(QSqlDatabase& database, const ProgressNote& note)
+{
+    note(QCoreApplication::translate("historySchema", "Counting the history's sign-outs for the usage page"));
+    const QString day = localDaySql(QStringLiteral("new.dateTime"));
+    const QString pair = QStringLiteral("itemName = new.itemName AND studentId = new.studentId");
+    return execAllLogged(database,
+        { QStringLiteral("CREATE TABLE historyCopyDays (copy INTEGER NOT NULL, day INTEGER NOT NULL, "
+                         "entries INTEGER NOT NULL, PRIMARY KEY (copy, day)) WITHOUT ROWID"),
+            QStringLiteral("CREATE TABLE historyItemStudentDays (itemName TEXT NOT NULL, studentId TEXT NOT NULL, "
+                           "day INTEGER NOT NULL, previousDay INTEGER, PRIMARY KEY (itemName, studentId, day)) "
+                           "WITHOUT ROWID"),
+            QStringLiteral("CREATE TRIGGER historyCountedPerDay AFTER INSERT ON history "
+                           "WHEN new.dateTime IS NOT NULL BEGIN "
+                           "INSERT OR IGNORE INTO historyItems (name, number) SELECT new.itemName, new.itemNumber "
+                           "WHERE new.itemName IS NOT NULL AND new.itemNumber IS NOT NULL; "
+                           "INSERT INTO historyCopyDays SELECT rowid, %1, 1 FROM historyItems "
+                           "WHERE name = new.itemName AND number = new.itemNumber "
+                           "ON CONFLICT (copy, day) DO UPDATE SET entries = entries + 1; "
+                           "INSERT INTO historyItemStudentDays SELECT new.itemName, new.studentId, %1, "
+                           "(SELECT max(day) FROM historyItemStudentDays WHERE %2 AND day < %1) "
+                           "WHERE new.itemName IS NOT NULL AND new.studentId IS NOT NULL "
+                           "ON CONFLICT DO NOTHING; "
+                           "UPDATE historyItemStudentDays SET previousDay = %1 WHERE %2 AND day = "
+                           "(SELECT min(day) FROM historyItemStudentDays WHERE %2 AND day > %1) "
+                           "AND (previousDay IS NULL OR previousDay < %1); "
+                           "END")
+                .arg(day, pair),
+            QStringLiteral("INSERT INTO historyCopyDays SELECT historyItems.rowid, counted.day, counted.entries "
+                           "FROM (SELECT itemName, itemNumber, %1 AS day, count(*) AS entries FROM history NOT INDEXED "
+                           "WHERE dateTime IS NOT NULL GROUP BY 1, 2, 3) counted "
+                           "JOIN historyItems ON name = itemName AND number = itemNumber")
+                .arg(localDaySql(QStringLiteral("dateTime"))),
+            QStringLiteral("INSERT INTO historyItemStudentDays SELECT itemName, studentId, day, "
+                           "lag(day) OVER (PARTITION BY itemName, studentId ORDER BY day) "
+                           "FROM (SELECT itemName, studentId, %1 AS day FROM history NOT INDEXED "
+                           "WHERE dateTime IS NOT NULL AND itemName IS NOT NULL AND studentId IS NOT NULL "
+                           "GROUP BY 1, 2, 3)")
+                .arg(localDaySql(QStringLiteral("dateTime"))),
+            // Built once filled: sorted at once rather than row by row.
+            QStringLiteral("CREATE INDEX historyItemStudentDaysByDay ON historyItemStudentDays "
+                           "(itemName, day, previousDay)") });
+}
+
 QList<SchemaStep> historySchema()
 {
     return { indexDateTime, prepareForLargeReads, { clearPasswords, SchemaStep::RewriteFile }, fillMissingTexts,
-        countUsage };
+        countUsage, countPerDay };
 }
 
 static bool foldTexts(PreparedStatements& statements, const QString& table, const QString& text)

@@ -21,10 +21,6 @@ QList<SchemaStep> historySchema();
 /// the last search, or by other programs), so that every one can be found.
 bool foldNewTexts(PreparedStatements& statements);
 
-/// SQL for the local day of a moment (in this process's time zone), in whole
-/// days since 1970-01-01 as historyItemDays counts it.
-QString localDaySql(const QString& moment);
-
 /// The day of a moment in whole UTC days since the epoch, as historyDays counts it.
 qint64 dayOf(qint64 msecsSinceEpoch);
 constexpr qint64 MSecsPerDay = 86400000;

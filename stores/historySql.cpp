@@ -115,7 +115,8 @@ QStringList historyDeletion()
     return { QStringLiteral("DELETE FROM history"), QStringLiteral("DELETE FROM historyDays"),
         QStringLiteral("DELETE FROM historyStudents"), QStringLiteral("DELETE FROM historyItems"),
         QStringLiteral("DELETE FROM historyItemDays"), QStringLiteral("DELETE FROM historyHours"),
-        QStringLiteral("DELETE FROM historyCopies"), QStringLiteral("DELETE FROM historyItemStudents") };
+        QStringLiteral("DELETE FROM historyCopies"), QStringLiteral("DELETE FROM historyItemStudents"),
+        QStringLiteral("DELETE FROM historyCopyDays"), QStringLiteral("DELETE FROM historyItemStudentDays") };
 }
 
 Qt::SortOrder reversed(Qt::SortOrder direction)

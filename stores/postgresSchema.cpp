@@ -89,19 +89,7 @@ static const QStringList UsageCounts {
                    "GROUP BY 1"),
 };
 
-// Version 3: a long jump in student or item order chooses its rows in the
-// index alone, without reading the rows it skips from the table: each
-// order's index ends in the row's identity and holds what a word tests.
-static const QStringList Version3 {
-    QStringLiteral("DROP INDEX historyByStudent"),
-    QStringLiteral("CREATE INDEX historyByStudent ON history (studentName, studentId, dateTime, rowid) "
-                   "INCLUDE (itemName, itemNumber)"),
-    QStringLiteral("DROP INDEX historyByItem"),
-    QStringLiteral("CREATE INDEX historyByItem ON history (itemName, itemNumber, dateTime, rowid) "
-                   "INCLUDE (studentName, studentId)"),
-};
-
-// Version 4: the history's triggers stand aside while a folder is copied in
+// Version 3: the history's triggers stand aside while a folder is copied in
 // (the copy counts at the end, in a few statements). Row by row, one
 // transaction of years would update the same counting rows thousands of
 // times, and each update checks every version of its row left before it.
@@ -112,12 +100,70 @@ static QString countingTrigger(const QString& name)
                           "WHEN (current_setting('%2', true) IS DISTINCT FROM 'on') EXECUTE FUNCTION %1()")
         .arg(name, Copying);
 }
-static const QStringList Version4 {
+static const QStringList Version3 {
     QStringLiteral("DROP TRIGGER historyAdded ON history"),
     countingTrigger(QStringLiteral("historyAdded")),
     QStringLiteral("DROP TRIGGER historyCounted ON history"),
     countingTrigger(QStringLiteral("historyCounted")),
 };
+
+// Version 4: a range's sign-outs per copy and different students per
+// instrument in few steps: counts per copy (its row in historyItems, which
+// the trigger before this one in name order has added) and day, and each day
+// on which a student had an instrument with the day before that on which
+// the student had it, kept whatever the order the rows come in.
+static const QString RowDay
+    = QStringLiteral("coalesce(%1day - DATE '1970-01-01', floor(%1dateTime / 86400000.0)::bigint)");
+static const QString SamePair = QStringLiteral("itemName = NEW.itemName AND studentId = NEW.studentId");
+
+// The counts per day of the rows already in the history, counted at once.
+static const QStringList DayCounts {
+    QStringLiteral("INSERT INTO historyCopyDays SELECT historyItems.rowid, counted.day, counted.entries "
+                   "FROM (SELECT itemName, itemNumber, %1 AS day, count(*) AS entries FROM history "
+                   "GROUP BY 1, 2, 3) counted JOIN historyItems ON name = itemName AND number = itemNumber")
+        .arg(RowDay.arg(QString())),
+    QStringLiteral("INSERT INTO historyItemStudentDays SELECT itemName, studentId, day, "
+                   "lag(day) OVER (PARTITION BY itemName, studentId ORDER BY day) "
+                   "FROM (SELECT DISTINCT itemName, studentId, %1 AS day FROM history) pairs")
+        .arg(RowDay.arg(QString())),
+};
+
+static const QStringList Version4 = QStringList
+{
+    QStringLiteral("CREATE TABLE historyCopyDays (copy bigint NOT NULL, day bigint NOT NULL, entries bigint NOT NULL, "
+                   "PRIMARY KEY (copy, day))"),
+        QStringLiteral("CREATE TABLE historyItemStudentDays (itemName text COLLATE \"C\" NOT NULL, "
+                       "studentId text COLLATE \"C\" NOT NULL, day bigint NOT NULL, previousDay bigint, "
+                       "PRIMARY KEY (itemName, studentId, day))"),
+        QStringLiteral("CREATE FUNCTION historyCountedPerDay() RETURNS trigger LANGUAGE plpgsql AS $$ "
+                       "DECLARE rowDay bigint := %1; BEGIN "
+                       "INSERT INTO historyCopyDays SELECT rowid, rowDay, 1 FROM historyItems "
+                       "WHERE name = NEW.itemName AND number = NEW.itemNumber "
+                       "ON CONFLICT (copy, day) DO UPDATE SET entries = historyCopyDays.entries + 1; "
+                       "INSERT INTO historyItemStudentDays VALUES (NEW.itemName, NEW.studentId, rowDay, "
+                       "(SELECT max(day) FROM historyItemStudentDays WHERE %2 AND day < rowDay)) "
+                       "ON CONFLICT DO NOTHING; "
+                       "UPDATE historyItemStudentDays SET previousDay = rowDay WHERE %2 AND day = "
+                       "(SELECT min(day) FROM historyItemStudentDays WHERE %2 AND day > rowDay) "
+                       "AND (previousDay IS NULL OR previousDay < rowDay); "
+                       "RETURN NULL; END $$")
+            .arg(RowDay.arg(QStringLiteral("NEW.")), SamePair),
+        countingTrigger(QStringLiteral("historyCountedPerDay")),
+}
++ DayCounts
+    + QStringList {
+          QStringLiteral(
+              "CREATE INDEX historyItemStudentDaysByDay ON historyItemStudentDays (itemName, day, previousDay)"),
+          // The kiosks' own role, given the tables once, would find the history's
+          // trigger refused at the next sign-out: whoever may use the history may
+          // use its counts.
+          QStringLiteral("DO $$ DECLARE granted record; BEGIN FOR granted IN SELECT grantee, privilege_type "
+                         "FROM information_schema.role_table_grants WHERE table_schema = current_schema() "
+                         "AND table_name = 'history' AND grantee <> current_user LOOP "
+                         "EXECUTE format('GRANT %s ON historyCopyDays, historyItemStudentDays TO %s', "
+                         "granted.privilege_type, CASE WHEN granted.grantee = 'PUBLIC' THEN 'PUBLIC' "
+                         "ELSE quote_ident(granted.grantee) END); END LOOP; END $$"),
+      };
 
 static const QList<QStringList> Versions { Version1, Version2 + UsageCounts, Version3, Version4 };
 
@@ -134,7 +180,7 @@ QStringList postgresCopyCounts()
         QStringLiteral("INSERT INTO historyStudents (name, id) SELECT DISTINCT studentName, studentId FROM history"),
         QStringLiteral("INSERT INTO historyItems (name, number) SELECT DISTINCT itemName, itemNumber FROM history"),
     }
-    + UsageCounts + QStringList { QStringLiteral("SET LOCAL %1 = off").arg(Copying) };
+    + UsageCounts + DayCounts + QStringList { QStringLiteral("SET LOCAL %1 = off").arg(Copying) };
 }
 
 /// The version recorded in the database, 0 for an empty one; -1 when unknown.
@@ -161,6 +207,10 @@ SchemaUpgrade upgradePostgresSchema(QSqlDatabase& database)
         return SchemaUpgrade::Failed;
     if (found > Versions.size())
         return SchemaUpgrade::TooNew;
+    // A step counts years of history at once, longer than a kiosk's statement
+    // may take: without a limit, until the upgrade's transaction ends.
+    if (found < Versions.size() && !execAllLogged(database, { QStringLiteral("SET LOCAL statement_timeout = 0") }))
+        return SchemaUpgrade::Failed;
     for (int step = found; step < Versions.size(); ++step) {
         if (!execAllLogged(database, Versions.at(step)))
             return SchemaUpgrade::Failed;

@@ -102,6 +102,13 @@ void tst_moveIntoDatabase::copiesEverythingOnce()
         QCOMPARE(moved.at(i).student().toString(), signOuts.at(i).student().toString());
     }
 
+    // A range shorter than the history reads the counts per day, which the
+    // copy counted too, the copy's second of the day (kept without a day) with them.
+    const Usage used = history.usage({ day, day, {}, {} });
+    QVERIFY(used.ok);
+    QCOMPARE(used.signOutsPerCopy, (QMap<Item, qsizetype> { { Item("Violin", 2), 2 } }));
+    QCOMPARE(used.students, (QMap<QString, qsizetype> { { "Violin", 2 } }));
+
     // Once only: the database holds data now.
     const auto [again, refusal] = moveIntoDatabase(StoreBackend::connection());
     QVERIFY(!again);

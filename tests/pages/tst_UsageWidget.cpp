@@ -33,6 +33,8 @@ private slots:
     void tabHiddenDuringAChangeIsReadAgain();
     void redrawnChartFreesTheOld();
     void printHoldsTheTables();
+    void failedReadShowsNoRows_data();
+    void failedReadShowsNoRows();
 
 private:
     QList<double> column(const QString& view, int column);
@@ -143,6 +145,38 @@ void tst_UsageWidget::printHoldsTheTables()
     for (const char* expected : { "By instrument", "Tuba 2 20", "Oboe 1 10", "Harp 1 0", "Harp #3 never", "Idle copies",
              "Students per instrument" })
         QVERIFY2(text.contains(expected), qPrintable(QString(expected) + " missing from:\n" + text));
+}
+
+void tst_UsageWidget::failedReadShowsNoRows_data()
+{
+    QTest::addColumn<QString>("tab");
+    QTest::addColumn<QString>("view");
+    QTest::newRow("every copy shown as never signed out") << "instrumentTab"
+                                                          << "instrumentView";
+    QTest::newRow("every copy shown as idle") << "idleTab"
+                                              << "idleView";
+    QTest::newRow("a week of hours shown as quiet") << "hourTab"
+                                                    << "hourView";
+}
+
+// A read the database refused or cut off (its time limit) is said, not shown
+// as sums of nothing, and is tried again when the tab is shown again.
+void tst_UsageWidget::failedReadShowsNoRows()
+{
+    QFETCH(QString, tab);
+    QFETCH(QString, view);
+    auto* tabs = namedChild<QTabWidget>(page.get(), "usageTabs");
+    tabs->setCurrentWidget(namedChild<QWidget>(page.get(), "weekTab"));
+    history->reading = false;
+    namedChild<QDateEdit>(page.get(), "usageFromDate")->setDate(QDate(2026, 11, 2));
+    tabs->setCurrentWidget(namedChild<QWidget>(page.get(), tab));
+    QVERIFY(namedChild<QWidget>(page.get(), "problemLabel")->isVisible());
+    QCOMPARE(column(view, 0).size(), 0);
+    history->reading = true;
+    tabs->setCurrentWidget(namedChild<QWidget>(page.get(), "weekTab"));
+    tabs->setCurrentWidget(namedChild<QWidget>(page.get(), tab));
+    QVERIFY(!namedChild<QWidget>(page.get(), "problemLabel")->isVisible());
+    QVERIFY(column(view, 0).size() > 0);
 }
 
 QTEST_MAIN(tst_UsageWidget)

@@ -53,7 +53,10 @@ private slots:
     void usageMatchesANaiveCount();
 
 private:
+    enum Preparation { AsRecorded, ClearedFirst, Upgraded };
+
     QList<QString> itemTexts(const QList<Entry>& entries);
+    void forgetCountsPerDay();
 
     SystemClock clock;
     std::unique_ptr<TestWorkspace> workspace;
@@ -603,35 +606,71 @@ void tst_DatabaseHistory::rowsWithoutNamesAreShown()
     QCOMPARE(history->count({ moment.date(), moment.date(), { "eve" }, {}, order, direction }), 1);
 }
 
+// As the release before left the history: without counts per day, which
+// the next start fills from the rows.
+void tst_DatabaseHistory::forgetCountsPerDay()
+{
+    history.reset();
+    if (StoreBackend::isPostgres()) {
+        {
+            QSqlDatabase database = QSqlDatabase::addDatabase("QPSQL", "forgetting");
+            database.setConnectOptions(StoreBackend::connection());
+            QVERIFY(database.open());
+            for (const char* statement :
+                { "DROP TABLE historyCopyDays, historyItemStudentDays", "DROP FUNCTION historyCountedPerDay() CASCADE",
+                    "UPDATE brindlowSchema SET version = version - 1" })
+                QVERIFY2(QSqlQuery(database).exec(statement), statement);
+        }
+        QSqlDatabase::removeDatabase("forgetting");
+        backend->reconnect();
+    } else {
+        const int version = querySql("history", "PRAGMA user_version").toInt();
+        QVERIFY(runSql("history",
+            { "DROP TRIGGER historyCountedPerDay", "DROP TABLE historyCopyDays", "DROP TABLE historyItemStudentDays",
+                QString("PRAGMA user_version = %1").arg(version - 1) }));
+    }
+    history = backend->makeHistory(clock);
+}
+
 void tst_DatabaseHistory::usageMatchesANaiveCount_data()
 {
     QTest::addColumn<QDate>("from");
     QTest::addColumn<QDate>("to");
     QTest::addColumn<QString>("studentWord");
     QTest::addColumn<QString>("itemWord");
+    QTest::addColumn<int>("preparation");
     const QDate first(2026, 9, 1);
     QTest::newRow("all of it") << first.addDays(-30) << first.addDays(200) << ""
-                               << "";
+                               << "" << int(AsRecorded);
     QTest::newRow("one day") << first.addDays(10) << first.addDays(10) << ""
-                             << "";
+                             << "" << int(AsRecorded);
     QTest::newRow("the week of the 25-hour day") << QDate(2026, 10, 22) << QDate(2026, 10, 28) << ""
-                                                 << "";
+                                                 << "" << int(AsRecorded);
     QTest::newRow("cut through the middle of the rows") << first.addDays(33) << first.addDays(77) << ""
-                                                        << "";
+                                                        << "" << int(AsRecorded);
     QTest::newRow("before every row") << first.addDays(-60) << first.addDays(-1) << ""
-                                      << "";
+                                      << "" << int(AsRecorded);
     QTest::newRow("inverted") << first.addDays(50) << first.addDays(40) << ""
-                              << "";
+                              << "" << int(AsRecorded);
     QTest::newRow("student word") << first << first.addDays(120) << "nowak"
-                                  << "";
+                                  << "" << int(AsRecorded);
+    QTest::newRow("student word, no clock change to write out") << first << first.addDays(30) << "nowak"
+                                                                << "" << int(AsRecorded);
     QTest::newRow("item word on whole names") << first.addDays(20) << first.addDays(90) << ""
-                                              << "cello";
+                                              << "cello" << int(AsRecorded);
     QTest::newRow("item word on some copies") << first << first.addDays(120) << ""
-                                              << "#1";
+                                              << "#1" << int(AsRecorded);
     QTest::newRow("both words") << first << first.addDays(120) << "ada"
-                                << "viol";
+                                << "viol" << int(AsRecorded);
     QTest::newRow("word found nowhere") << first << first.addDays(120) << "zzz"
-                                        << "";
+                                        << "" << int(AsRecorded);
+    QTest::newRow("a term after a clear, counts left from before") << first.addDays(33) << first.addDays(77) << ""
+                                                                   << "" << int(ClearedFirst);
+    QTest::newRow("a term of an upgraded history, counts never filled") << first.addDays(33) << first.addDays(77) << ""
+                                                                        << "" << int(Upgraded);
+    QTest::newRow("a day of an upgraded history, students counted on days before")
+        << first.addDays(60) << first.addDays(60) << ""
+        << "" << int(Upgraded);
 }
 
 // The sums the database keeps (counts per day and name, per hour) and those
@@ -642,6 +681,7 @@ void tst_DatabaseHistory::usageMatchesANaiveCount()
     QFETCH(QDate, to);
     QFETCH(QString, studentWord);
     QFETCH(QString, itemWord);
+    QFETCH(int, preparation);
     QRandomGenerator random(27);
     const QStringList students { "Ada Nowak", "Bo Smith", "Cy Nowak", "Dee Ørsted" };
     const QStringList names { "Violin", "Viola", "Cello" };
@@ -657,7 +697,13 @@ void tst_DatabaseHistory::usageMatchesANaiveCount()
             naive.stored.append(Entry(moment, Student(students.at(student), QString::number(student), {}), item));
         outThatDay.insert(item.toString() + moment.date().toString());
     }
+    if (preparation == ClearedFirst) {
+        backend->record(naive.stored);
+        QVERIFY(history->clear());
+    }
     backend->record(naive.stored);
+    if (preparation == Upgraded)
+        forgetCountsPerDay();
     UsageQuery query { from, to, studentWord.isEmpty() ? QStringList() : QStringList { studentWord },
         itemWord.isEmpty() ? QStringList() : QStringList { itemWord } };
     // All parts at once, as printing reads them, and each alone, as a tab does.

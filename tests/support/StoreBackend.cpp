@@ -26,7 +26,7 @@ static void emptyDatabase()
                 && !query.exec(
                     QStringLiteral("TRUNCATE inventory, students, studentsBeforeImport, importKept, history, "
                                    "historyDays, historyStudents, historyItems, historyItemDays, historyHours, "
-                                   "historyCopies, historyItemStudents "
+                                   "historyCopies, historyItemStudents, historyCopyDays, historyItemStudentDays "
                                    "RESTART IDENTITY"))))
             qFatal("Cannot empty the test database: %s", qPrintable(query.lastError().text()));
     }
@@ -53,6 +53,16 @@ QString StoreBackend::connection()
 bool StoreBackend::isPostgres()
 {
     return !connection().isEmpty();
+}
+
+void StoreBackend::reconnect()
+{
+    if (!postgres)
+        return;
+    postgres.reset();
+    postgres = std::make_unique<PostgresDatabase>(connection());
+    if (!postgres->problem().isEmpty())
+        qFatal("%s", qPrintable(postgres->problem()));
 }
 
 std::unique_ptr<AbstractInventory> StoreBackend::makeInventory()

@@ -27,6 +27,9 @@ public:
 
     std::unique_ptr<AbstractInventory> makeInventory();
     std::unique_ptr<AbstractHistory> makeHistory(const Clock& clock);
+    /// Connects the PostgreSQL stores made from now on anew, as a kiosk
+    /// starting again would, bringing the schema up to date; not on files.
+    void reconnect();
 
     /// Writes sign-outs at any moments straight into the history table, as
     /// tests of other days and times need; one transaction for all.
