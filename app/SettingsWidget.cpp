@@ -116,5 +116,5 @@ void SettingsWidget::printingButtonClicked()
 
 void SettingsWidget::usageButtonClicked()
 {
-    ui->settingsStack->setCurrentIndex(4);
+    ui->settingsStack->setCurrentWidget(ui->usagePage);
 }
