@@ -1,7 +1,7 @@
 #include "models/InventoryModel.h"
 
-#include "models/collatedSort.h"
 #include "stores/AbstractInventory.h"
+#include "stores/collatedSort.h"
 
 InventoryModel::InventoryModel(AbstractInventory* inventoryStore)
     : inventory(inventoryStore)

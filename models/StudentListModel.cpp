@@ -1,7 +1,7 @@
 #include "models/StudentListModel.h"
 
-#include "models/collatedSort.h"
 #include "stores/AbstractStudentList.h"
+#include "stores/collatedSort.h"
 
 #include <algorithm>
 
