@@ -61,8 +61,9 @@ class KeyReader
 public:
     KeyReader(const QSqlRecord& record, HistoryQuery::Order order)
     {
+        // A column read is named without its table.
         for (const QString& column : orderColumns(order))
-            columns.append(record.indexOf(column));
+            columns.append(record.indexOf(column.section(QLatin1Char('.'), -1)));
     }
 
     /// Empty when a value is null, as a null cannot be compared to find the rows after it.
@@ -87,6 +88,7 @@ private:
 HistoryReader::HistoryReader(PreparedStatements& prepared, Planner plan)
     : statements(prepared)
     , planner(plan)
+    , ranks(prepared)
 {
 }
 
@@ -125,6 +127,8 @@ QList<Entry> HistoryReader::entries(
 
 qsizetype HistoryReader::count(const HistoryQuery& query)
 {
+    if (!ranksReady(query.order))
+        return -1;
     Reading& reading = readingOf(query);
     if (reading.count >= 0)
         return reading.count;
@@ -147,6 +151,8 @@ qsizetype HistoryReader::count(const HistoryQuery& query)
 
 QList<Entry> HistoryReader::slice(const HistoryQuery& query, qsizetype offset, qsizetype limit)
 {
+    if (!ranksReady(query.order))
+        return {};
     const qsizetype total = count(query);
     Reading& reading = readingOf(query);
     limit = std::min(limit, total - offset);
@@ -202,11 +208,23 @@ bool HistoryReader::forEachEntry(const std::function<void(const Entry&)>& take)
 void HistoryReader::forget()
 {
     readings.clear();
+    ranks.forget();
 }
 
 void HistoryReader::forget(const Entry& entry)
 {
+    ranks.mayHaveGrown();
     readings.removeIf([&entry](const Reading& reading) { return reading.query.includes(entry); });
+}
+
+// What was read in the order of a name before its ranks were built anew (in
+// another language, with a new name) is in another order.
+bool HistoryReader::ranksReady(HistoryQuery::Order order)
+{
+    const NameRanks::Outcome outcome = ranks.prepare(order);
+    if (outcome == NameRanks::Outcome::Rebuilt)
+        readings.clear();
+    return outcome != NameRanks::Outcome::Failed;
 }
 
 /// The first column of the one row \a statement reads; -1 when it fails.
@@ -270,7 +288,8 @@ qsizetype HistoryReader::countMatching(const HistoryQuery& query)
 
 std::optional<QList<qint64>> HistoryReader::matchingRows(const HistoryQuery& query)
 {
-    SqlPart statement { QStringLiteral("SELECT rowid FROM history WHERE "), {} };
+    SqlPart statement { QStringLiteral("SELECT history.rowid FROM %1 WHERE ").arg(orderedHistory(query.order, false)),
+        {} };
     statement += dayRange(query.from, query.to);
     statement += wordConditions(query.studentWords, query.itemWords);
     statement.text += orderBy(query.order, query.direction);
@@ -338,10 +357,14 @@ QList<Entry> HistoryReader::sliceInOrder(Reading& reading, qsizetype offset, qsi
         skipped = reading.count - offset - limit;
     }
     const Qt::SortOrder readOrder = backwards ? reversed(query.direction) : query.direction;
+    const bool walkOrderIndex
+        = planner == Planner::Sqlite && query.order != HistoryQuery::ByTime && reading.count > LongRange;
     const auto rowsBetween = [&](qint64 from, qint64 until) {
-        SqlPart statement { QStringLiteral("SELECT rowid, * FROM history WHERE "), {} };
-        statement += momentRange(from, until,
-            planner == Planner::Sqlite && query.order != HistoryQuery::ByTime && reading.count > LongRange);
+        SqlPart statement {
+            QStringLiteral("SELECT history.rowid, * FROM %1 WHERE ").arg(orderedHistory(query.order, walkOrderIndex)),
+            {}
+        };
+        statement += momentRange(from, until, walkOrderIndex);
         statement += wordConditions(query.studentWords, query.itemWords);
         statement += afterSlice;
         statement.text += orderBy(query.order, readOrder) + QLatin1String(" LIMIT ? OFFSET ?");

@@ -3,6 +3,7 @@
 
 #include "stores/Entry.h"
 #include "stores/HistoryQuery.h"
+#include "stores/NameRanks.h"
 
 #include <QList>
 #include <QVariantList>
@@ -17,6 +18,7 @@ struct SqlPart;
 /// range from the entries of its days, and reads slices of it along the
 /// order's index, going on from the keys of the slice before when a view
 /// scrolls, straight to the day of a row in time order, or from the nearer end.
+/// Names go in the order the language in use sorts them (NameRanks).
 /// What it learns of a query is kept until the history changes under it.
 class HistoryReader
 {
@@ -76,6 +78,9 @@ private:
         QList<Slice> slices;
     };
 
+    /// Whether the ranks of \a order's names are in place, read again when
+    /// needed; what was read before in another order of names is let go.
+    bool ranksReady(HistoryQuery::Order order);
     Reading& readingOf(const HistoryQuery& query);
     qsizetype countMatching(const HistoryQuery& query);
     std::optional<QList<Span>> spansOf(const QDate& from, const QDate& to);
@@ -86,6 +91,7 @@ private:
 
     PreparedStatements& statements;
     const Planner planner;
+    NameRanks ranks;
     QList<Reading> readings; // the most recently used first
 };
 

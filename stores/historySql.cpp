@@ -66,15 +66,22 @@ SqlPart wordConditions(const QStringList& studentWords, const QStringList& itemW
 
 QStringList orderColumns(HistoryQuery::Order order)
 {
-    switch (order) {
-    case HistoryQuery::ByStudent:
-        return { "studentName", "studentId", "dateTime", "rowid" };
-    case HistoryQuery::ByItem:
-        return { "itemName", "itemNumber", "dateTime", "rowid" };
-    case HistoryQuery::ByTime:
-        break;
-    }
-    return { "dateTime", "rowid" };
+    if (order == HistoryQuery::ByTime)
+        return { "dateTime", "history.rowid" };
+    return { "rank", "dateTime", "history.rowid" };
+}
+
+QString orderedHistory(HistoryQuery::Order order, bool walkOrderIndex)
+{
+    if (order == HistoryQuery::ByTime)
+        return QStringLiteral("history");
+    const bool byStudent = order == HistoryQuery::ByStudent;
+    const QString names = byStudent ? QStringLiteral("studentOrder") : QStringLiteral("itemOrder");
+    const QString same = byStudent ? QStringLiteral("studentName = name AND studentId = id")
+                                   : QStringLiteral("itemName = name AND itemNumber = number");
+    // SQLite keeps the tables in the order written after CROSS JOIN.
+    return walkOrderIndex ? QStringLiteral("%1 CROSS JOIN history ON %2").arg(names, same)
+                          : QStringLiteral("history JOIN %1 ON %2").arg(names, same);
 }
 
 QString orderBy(HistoryQuery::Order order, Qt::SortOrder direction)
@@ -92,13 +99,11 @@ SqlPart after(HistoryQuery::Order order, Qt::SortOrder direction, const QVariant
     if (order == HistoryQuery::ByTime) {
         // Written out, as SQLite seeks in the dateTime index only for this
         // form; the caller narrows the range to the key's moment.
-        return { QStringLiteral(" AND (dateTime %1 ? OR rowid %1 ?)").arg(beyond), { key.at(0), key.at(1) } };
+        return { QStringLiteral(" AND (dateTime %1 ? OR history.rowid %1 ?)").arg(beyond), { key.at(0), key.at(1) } };
     }
-    const QStringList columns = orderColumns(order);
-    return { QStringLiteral(" AND (%1) %2 (%3)")
-                 .arg(columns.join(QLatin1String(", ")), beyond,
-                     QStringList(columns.size(), QStringLiteral("?")).join(QLatin1String(", "))),
-        key };
+    // The rank written out on its own, so that the names' table is entered at it.
+    return { QStringLiteral(" AND rank %1= ? AND (rank %1 ? OR (dateTime, history.rowid) %1 (?, ?))").arg(beyond),
+        { key.at(0), key.at(0), key.at(1), key.at(2) } };
 }
 
 void narrowTo(const QVariantList& key, Qt::SortOrder direction, qint64& start, qint64& end)

@@ -36,8 +36,14 @@ SqlPart wordConditions(const QStringList& studentWords, const QStringList& itemW
 /// The LIKE pattern of a search word over folded texts.
 QString searchPattern(const QString& word);
 
-/// The columns of \a order, ending in the order of recording.
+/// The columns of \a order, ending in the order of recording: in the order of
+/// a name, the rank of the row's student or item (NameRanks).
 QStringList orderColumns(HistoryQuery::Order order);
+
+/// The rows of the history as \a order reads them: in the order of a name,
+/// joined to the names' ranks. With \a walkOrderIndex SQLite goes through the
+/// ranks in order and the order's index for each, without sorting.
+QString orderedHistory(HistoryQuery::Order order, bool walkOrderIndex);
 
 /// " ORDER BY ..." for \a order in \a direction.
 QString orderBy(HistoryQuery::Order order, Qt::SortOrder direction);

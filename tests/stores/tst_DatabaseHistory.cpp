@@ -7,7 +7,9 @@
 #include "support/sqliteFile.h"
 #include "support/usageDifferences.h"
 
+#include <QCollator>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QSet>
 #include <QSignalSpy>
 #include <QSqlQuery>
@@ -37,6 +39,8 @@ private slots:
     void dayBoundaries();
     void slicesInEveryOrder_data();
     void slicesInEveryOrder();
+    void namesSortAsTheLanguageSorts_data();
+    void namesSortAsTheLanguageSorts();
     void searchFindsAllTheOldSearchFound_data();
     void searchFindsAllTheOldSearchFound();
     void invertedRangeIsEmpty();
@@ -256,9 +260,10 @@ bool foundBefore(const QString& text, const QString& word)
     return query.exec() && query.next() && query.value(0).toBool();
 }
 
-/// The order the history page has always shown, ties going to the moment,
-/// then to the order of recording.
-QList<Entry> sortedAsBefore(QList<Recorded> recorded, HistoryQuery::Order order, Qt::SortOrder direction)
+/// The order the history page shows: names as the language in use sorts
+/// them, equal keys as the page has always shown them (by code point, then
+/// the ID or the number), ties going to the moment, then to the order of recording.
+QList<Entry> sortedAsShown(QList<Recorded> recorded, HistoryQuery::Order order, Qt::SortOrder direction)
 {
     const auto key = [order](const Recorded& r) {
         const Entry& e = r.entry;
@@ -272,7 +277,11 @@ QList<Entry> sortedAsBefore(QList<Recorded> recorded, HistoryQuery::Order order,
         }
         return std::make_tuple(QString(), QString(), 0, e.msecsSinceEpoch(), r.row);
     };
-    std::sort(recorded.begin(), recorded.end(), [&key](const auto& a, const auto& b) { return key(a) < key(b); });
+    const QCollator collator;
+    std::sort(recorded.begin(), recorded.end(), [&](const auto& a, const auto& b) {
+        const int collated = collator.compare(std::get<0>(key(a)), std::get<0>(key(b)));
+        return collated != 0 ? collated < 0 : key(a) < key(b);
+    });
     if (direction == Qt::DescendingOrder)
         std::reverse(recorded.begin(), recorded.end());
     QList<Entry> entries;
@@ -311,6 +320,8 @@ void tst_DatabaseHistory::slicesInEveryOrder_data()
         }
         QTest::addRow("%s, many found, scrolled up", name)
             << order << Qt::DescendingOrder << "scrolled up" << 5100 << "%";
+        // A long range is read name by name along the order's index.
+        QTest::addRow("%s, long range, jumps", name) << order << Qt::AscendingOrder << "jumps" << 20100 << "";
     }
     // In time order many matches are read from a window at either end of the
     // range; these rows all lie in its middle day.
@@ -334,7 +345,7 @@ void tst_DatabaseHistory::slicesInEveryOrder()
     std::copy_if(recorded.cbegin(), recorded.cend(), std::back_inserter(found), [&word](const Recorded& r) {
         return foldForSearch(r.entry.student().toString()).contains(word) || word == "%";
     });
-    const QList<Entry> expected = sortedAsBefore(found, order, direction);
+    const QList<Entry> expected = sortedAsShown(found, order, direction);
     const HistoryQuery query { QDate(2026, 10, 24), QDate(2026, 10, 26), words, {}, order, direction };
     QCOMPARE(history->count(query), expected.size());
 
@@ -348,6 +359,98 @@ void tst_DatabaseHistory::slicesInEveryOrder()
     for (int slice : slices) {
         QCOMPARE(texts(history->slice(query, slice * 16, 16)), texts(expected.mid(slice * 16, 16)));
     }
+}
+
+void tst_DatabaseHistory::namesSortAsTheLanguageSorts_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("recorded"); // "name/ID", the ID also the item's number
+    QTest::addColumn<QStringList>("sorted");
+    QTest::addColumn<QString>("then"); // another language, or a name added
+    QTest::addColumn<QStringList>("sortedThen");
+
+    const QStringList names { "Zoe/1", "Ängel/1", "Émile/1", "Øystein/1", "Łukasz/1", "Ada/1", "Lwowski/1", "Emma/1",
+        "Nube/1", "Ñandú/1" };
+    const QStringList german { "Ada/1", "Ängel/1", "Émile/1", "Emma/1", "Łukasz/1", "Lwowski/1", "Ñandú/1", "Nube/1",
+        "Øystein/1", "Zoe/1" };
+    const QStringList norwegian { "Ada/1", "Émile/1", "Emma/1", "Łukasz/1", "Lwowski/1", "Ñandú/1", "Nube/1", "Zoe/1",
+        "Ängel/1", "Øystein/1" };
+    QTest::newRow("German: accents after the letters, not after Z") << "de" << names << german << "" << german;
+    QTest::newRow("Norwegian: Ä and Ø after Z") << "nb" << names << norwegian << "" << norwegian;
+    const QStringList polish { "Ada/1", "Ängel/1", "Émile/1", "Emma/1", "Lwowski/1", "Łukasz/1", "Ñandú/1", "Nube/1",
+        "Øystein/1", "Zoe/1" };
+    QTest::newRow("Polish: Ł after L") << "pl" << names << polish << "" << polish;
+    const QStringList spanish { "Ada/1", "Ängel/1", "Émile/1", "Emma/1", "Łukasz/1", "Lwowski/1", "Nube/1", "Ñandú/1",
+        "Øystein/1", "Zoe/1" };
+    QTest::newRow("Spanish: Ñ after N") << "es" << names << spanish << "" << spanish;
+    const QStringList french { "ada/1", "Ada/1", "Emile/1", "Émile/1", "Emma/1", "Zoe/1" };
+    QTest::newRow("French: case and accents after the letters")
+        << "fr" << QStringList { "Zoe/1", "Émile/1", "Emile/1", "Emma/1", "Ada/1", "ada/1" } << french << "" << french;
+    // The same name composed and decomposed collates alike: the code points decide, before the ID.
+    const QStringList equal { "E\u0301mile/2", "Émile/1", "Zoe/1", "Zoe/2", "Zoe/3" };
+    QTest::newRow("equal keys keep the code-point order, then the ID")
+        << "de" << QStringList { "Zoe/3", "Émile/1", "Zoe/1", "E\u0301mile/2", "Zoe/2" } << equal << "" << equal;
+    QTest::newRow("language changed after the first reading") << "de" << names << german << "nb" << norwegian;
+    QStringList added = german;
+    added.insert(2, "Åse/4");
+    QTest::newRow("name added after the ranks were built") << "de" << names << german << "Åse/4" << added;
+}
+
+// Students and items in the order the language in use sorts them, slice by
+// slice across names whichever way the view moves, at once after a change.
+void tst_DatabaseHistory::namesSortAsTheLanguageSorts()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, recorded);
+    QFETCH(QStringList, sorted);
+    QFETCH(QString, then);
+    QFETCH(QStringList, sortedThen);
+    const QLocale before;
+    const auto restore = qScopeGuard([&before] { QLocale::setDefault(before); });
+    QLocale::setDefault(QLocale(language));
+
+    const QDateTime now = QDateTime::currentDateTime();
+    QList<Entry> entries;
+    for (const QString& name : recorded) {
+        const QString id = name.section('/', 1);
+        entries.append(Entry(now.addSecs(-60 * entries.size()), Student(name.section('/', 0, 0), id, {}),
+            Item(name.section('/', 0, 0), id.toInt())));
+    }
+    backend->record(entries);
+    const auto shownInEveryOrder = [this, &now](QStringList expected) {
+        for (HistoryQuery::Order order : { HistoryQuery::ByStudent, HistoryQuery::ByItem }) {
+            for (Qt::SortOrder direction : { Qt::AscendingOrder, Qt::DescendingOrder }) {
+                const HistoryQuery query { now.date().addDays(-1), now.date().addDays(1), {}, {}, order, direction };
+                const auto names = [order](const QList<Entry>& read) {
+                    QStringList labels;
+                    for (const Entry& e : read)
+                        labels.append(order == HistoryQuery::ByStudent
+                                ? e.student().name() + '/' + e.student().id()
+                                : e.item().name() + '/' + QString::number(e.item().number()));
+                    return labels;
+                };
+                QStringList shouldShow = expected;
+                if (direction == Qt::DescendingOrder)
+                    std::reverse(shouldShow.begin(), shouldShow.end());
+                QCOMPARE(history->count(query), shouldShow.size());
+                // A jump first, then from the top down, each slice going on from the one before.
+                QCOMPARE(names(history->slice(query, 3, 2)), shouldShow.mid(3, 2));
+                QStringList shown;
+                for (qsizetype offset = 0; offset < shouldShow.size(); offset += 2)
+                    shown += names(history->slice(query, offset, 2));
+                QCOMPARE(shown, shouldShow);
+            }
+        }
+    };
+    shownInEveryOrder(sorted);
+    if (QTest::currentTestFailed())
+        return;
+    if (then.contains('/'))
+        QVERIFY(history->add(Student(then.section('/', 0, 0), then.section('/', 1), {}),
+            Item(then.section('/', 0, 0), then.section('/', 1).toInt())));
+    else if (!then.isEmpty())
+        QLocale::setDefault(QLocale(then));
+    shownInEveryOrder(sortedThen);
 }
 
 void tst_DatabaseHistory::searchFindsAllTheOldSearchFound_data()
