@@ -11,26 +11,15 @@
 
 #include <functional>
 #include <numeric>
+#include <tuple>
 
-namespace {
-
-/// Where the names of an order come from, and the table of their ranks.
-struct Names
-{
-    QString ranks;
-    QString source; // the history's distinct names
-    QString key; // what tells equal names apart
-    bool textKey;
-};
-
-Names namesOf(HistoryQuery::Order order)
+/// The table of an order's ranks, and the history's distinct students or items.
+static std::pair<QString, QString> tablesOf(HistoryQuery::Order order)
 {
     if (order == HistoryQuery::ByStudent)
-        return { QStringLiteral("studentOrder"), QStringLiteral("historyStudents"), QStringLiteral("id"), true };
-    return { QStringLiteral("itemOrder"), QStringLiteral("historyItems"), QStringLiteral("number"), false };
+        return { QStringLiteral("studentOrder"), QStringLiteral("historyStudents") };
+    return { QStringLiteral("itemOrder"), QStringLiteral("historyItems") };
 }
-
-} // namespace
 
 NameRanks::NameRanks(PreparedStatements& prepared)
     : statements(prepared)
@@ -55,97 +44,93 @@ void NameRanks::mayHaveGrown()
 
 void NameRanks::forget()
 {
-    students.names = -1;
-    items.names = -1;
+    students.listed = -1;
+    items.listed = -1;
 }
 
 // Names are only ever added (clearing the history forgets the ranks), so a
 // new one shows in their number, which an index counts at once.
 bool NameRanks::isCurrent(Ranks& ranks)
 {
-    if (ranks.names < 0 || ranks.locale != QLocale())
+    if (ranks.listed < 0 || ranks.locale != QLocale())
         return false;
     if (!ranks.mayHaveGrown)
         return true;
-    const auto query = statements.run(QStringLiteral("SELECT count(*) FROM ") + namesOf(ranks.order).source);
-    if (!query || !query->next() || query->value(0).toLongLong() != ranks.names)
+    const auto query = statements.run(QStringLiteral("SELECT count(*) FROM ") + tablesOf(ranks.order).second);
+    if (!query || !query->next() || query->value(0).toLongLong() != ranks.listed)
         return false;
     ranks.mayHaveGrown = false;
     return true;
 }
 
-// The names are read in the order of their code points, which equal keys
-// keep; all are ranked anew, in one transaction (a few tens of milliseconds
-// for 20,000 names).
+// A rank per name: the history's indexes then find a name's rows in the
+// order of their ID or number. The names are read in the order of their code
+// points, which names of equal keys keep; all are ranked anew, in one
+// transaction (a few tens of milliseconds for 20,000 names).
 bool NameRanks::build(Ranks& ranks)
 {
-    const Names names = namesOf(ranks.order);
+    // Plain variables: C++17 lets no lambda capture a structured binding.
+    QString table;
+    QString listing;
+    std::tie(table, listing) = tablesOf(ranks.order);
     QSqlDatabase& database = statements.database();
     const bool postgres = database.driver()->dbmsType() == QSqlDriver::PostgreSQL;
     const QLocale locale;
-    qsizetype built = -1;
-    ranks.names = -1;
+    qsizetype listed = 0;
+    ranks.listed = -1;
     const bool stored = inTransaction(database, [&] {
         // Texts compare by code point, as the history's columns do.
-        const QString text = postgres ? QStringLiteral("text COLLATE \"C\"") : QStringLiteral("TEXT");
-        const QString number = postgres ? QStringLiteral("integer") : QStringLiteral("INTEGER");
-        const QString create = QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS %1 (rank %2 PRIMARY KEY, name %3, "
-                                              "%4 %5, UNIQUE (name, %4))")
-                                   .arg(names.ranks, number, text, names.key, names.textKey ? text : number);
-        if (!execAllLogged(database, { create, QStringLiteral("DELETE FROM ") + names.ranks }))
+        const QString create = postgres
+            ? QStringLiteral(
+                "CREATE TEMP TABLE IF NOT EXISTS %1 (rank integer PRIMARY KEY, name text COLLATE \"C\" UNIQUE)")
+            : QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS %1 (rank INTEGER PRIMARY KEY, name TEXT UNIQUE)");
+        if (!execAllLogged(database, { create.arg(table), QStringLiteral("DELETE FROM ") + table }))
             return false;
-        const auto read
-            = statements.run(QStringLiteral("SELECT name, %1 FROM %2 ORDER BY name, %1").arg(names.key, names.source));
+        const auto read = statements.run(QStringLiteral("SELECT name FROM %1 ORDER BY name").arg(listing));
         if (!read)
             return false;
-        QStringList texts;
-        QVariantList keys;
+        QStringList names;
         while (read->next()) {
-            texts.append(textValue(read->value(0).toString()));
-            const QVariant key = read->value(1);
-            keys.append(names.textKey ? QVariant(textValue(key.toString())) : key);
+            ++listed;
+            const QString name = textValue(read->value(0).toString());
+            if (names.isEmpty() || names.last() != name)
+                names.append(name);
         }
         if (read->lastError().isValid())
             return false;
-        QList<qsizetype> order(texts.size());
+        QList<qsizetype> order(names.size());
         std::iota(order.begin(), order.end(), 0);
         collatedSort(
-            order, [&texts](qsizetype name) { return texts.at(name); }, std::less<qsizetype>(), Qt::AscendingOrder);
-        built = order.size();
-        QVariantList sortedTexts;
-        QVariantList sortedKeys;
-        for (qsizetype name : std::as_const(order)) {
-            sortedTexts << texts.at(name);
-            sortedKeys << keys.at(name);
-        }
+            order, [&names](qsizetype name) { return names.at(name); }, std::less<qsizetype>(), Qt::AscendingOrder);
+        QVariantList sorted;
+        for (qsizetype name : std::as_const(order))
+            sorted << names.at(name);
         // The server numbers the names where arrays can be bound; else many
         // names a statement.
         if (postgres)
-            return statements.run(QStringLiteral("INSERT INTO %1 (name, %2, rank) SELECT * FROM "
-                                                 "unnest(?::text[], ?::%3[]) WITH ORDINALITY")
-                                      .arg(names.ranks, names.key,
-                                          names.textKey ? QStringLiteral("text") : QStringLiteral("integer")),
-                       { postgresArray(sortedTexts), postgresArray(sortedKeys) })
+            return statements.run(
+                       QStringLiteral("INSERT INTO %1 (name, rank) SELECT * FROM unnest(?::text[]) WITH ORDINALITY")
+                           .arg(table),
+                       { postgresArray(sorted) })
                 != nullptr;
-        QVariantList rows; // rank, name, key, rank, ...
-        for (qsizetype rank = 0; rank < built; ++rank)
-            rows << rank + 1 << sortedTexts.at(rank) << sortedKeys.at(rank);
+        QVariantList rows; // rank, name, rank, ...
+        for (qsizetype rank = 0; rank < sorted.size(); ++rank)
+            rows << rank + 1 << sorted.at(rank);
         return forEachChunk(
             rows,
             [&](const QVariantList& chunk) {
                 return statements.run(
-                           QStringLiteral("INSERT INTO %1 (rank, name, %2) VALUES %3")
-                               .arg(names.ranks, names.key,
-                                   repeated(QStringLiteral("(?, ?, ?)"), QStringLiteral(", "), chunk.size() / 3)),
+                           QStringLiteral("INSERT INTO %1 (rank, name) VALUES %2")
+                               .arg(table, repeated(QStringLiteral("(?, ?)"), QStringLiteral(", "), chunk.size() / 2)),
                            chunk)
                     != nullptr;
             },
-            3 * MaxRowsPerStatement);
+            2 * MaxRowsPerStatement);
     });
     if (!stored)
         return false;
     ranks.locale = locale;
-    ranks.names = built;
+    ranks.listed = listed;
     ranks.mayHaveGrown = false;
     return true;
 }

@@ -9,12 +9,11 @@ class PreparedStatements;
 
 /// The places of the history's students and items in the order the language
 /// in use sorts their names (QCollator of the default QLocale), kept in
-/// temporary tables of this connection: "studentOrder (rank, name, id)" and
-/// "itemOrder (rank, name, number)". The history's reads join them to walk an
-/// order's index student by student, or item by item, in that order. Each
+/// temporary tables of this connection: "studentOrder (rank, name)" and
+/// "itemOrder (rank, name)", a rank per distinct name. The history's reads
+/// join them to walk an order's index name by name in that order. Each
 /// connection keeps its own: kiosks sharing a database may speak different
-/// languages. Names of equal keys keep their order by code point, then the ID
-/// or the number, as before.
+/// languages. Names of equal keys keep their order by code point, as before.
 class NameRanks
 {
 public:
@@ -37,7 +36,7 @@ private:
     {
         HistoryQuery::Order order;
         QLocale locale {};
-        qsizetype names = -1; // -1 until built
+        qsizetype listed = -1; // the students or items listed when built; -1 until then
         bool mayHaveGrown = false;
     };
 

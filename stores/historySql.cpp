@@ -66,9 +66,15 @@ SqlPart wordConditions(const QStringList& studentWords, const QStringList& itemW
 
 QStringList orderColumns(HistoryQuery::Order order)
 {
-    if (order == HistoryQuery::ByTime)
-        return { "dateTime", "history.rowid" };
-    return { "rank", "dateTime", "history.rowid" };
+    switch (order) {
+    case HistoryQuery::ByStudent:
+        return { "rank", "studentId", "dateTime", "history.rowid" };
+    case HistoryQuery::ByItem:
+        return { "rank", "itemNumber", "dateTime", "history.rowid" };
+    case HistoryQuery::ByTime:
+        break;
+    }
+    return { "dateTime", "history.rowid" };
 }
 
 QString orderedHistory(HistoryQuery::Order order, bool walkOrderIndex)
@@ -77,8 +83,9 @@ QString orderedHistory(HistoryQuery::Order order, bool walkOrderIndex)
         return QStringLiteral("history");
     const bool byStudent = order == HistoryQuery::ByStudent;
     const QString names = byStudent ? QStringLiteral("studentOrder") : QStringLiteral("itemOrder");
-    const QString same = byStudent ? QStringLiteral("studentName = name AND studentId = id")
-                                   : QStringLiteral("itemName = name AND itemNumber = number");
+    // One column: a planner that multiplied the odds of a name and an ID
+    // would expect a handful of rows and sort them all.
+    const QString same = byStudent ? QStringLiteral("studentName = name") : QStringLiteral("itemName = name");
     // SQLite keeps the tables in the order written after CROSS JOIN.
     return walkOrderIndex ? QStringLiteral("%1 CROSS JOIN history ON %2").arg(names, same)
                           : QStringLiteral("history JOIN %1 ON %2").arg(names, same);
@@ -102,8 +109,10 @@ SqlPart after(HistoryQuery::Order order, Qt::SortOrder direction, const QVariant
         return { QStringLiteral(" AND (dateTime %1 ? OR history.rowid %1 ?)").arg(beyond), { key.at(0), key.at(1) } };
     }
     // The rank written out on its own, so that the names' table is entered at it.
-    return { QStringLiteral(" AND rank %1= ? AND (rank %1 ? OR (dateTime, history.rowid) %1 (?, ?))").arg(beyond),
-        { key.at(0), key.at(0), key.at(1), key.at(2) } };
+    const QStringList columns = orderColumns(order).mid(1);
+    return { QStringLiteral(" AND rank %1= ? AND (rank %1 ? OR (%2) %1 (?, ?, ?))")
+                 .arg(beyond, columns.join(QLatin1String(", "))),
+        QVariantList { key.at(0) } + key };
 }
 
 void narrowTo(const QVariantList& key, Qt::SortOrder direction, qint64& start, qint64& end)
