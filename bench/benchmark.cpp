@@ -370,6 +370,14 @@ void measureHistoryPage(Table& table, Kiosk& kiosk, FloorConnection& history, in
         allYearsMs, "< 100 ms");
     table.add("resident memory, history page showing all years", Table::megabytes(residentKb()), {}, {}, "< 150 MB");
 
+    // The first sort by a name of the run also ranks the history's names in the language in use.
+    for (const auto& [section, name] : { std::pair(1, "student"), std::pair(2, "item") }) {
+        const qint64 firstSort
+            = firstScreen([&, section = section] { header->setSortIndicator(section, Qt::AscendingOrder); });
+        header->setSortIndicator(0, Qt::DescendingOrder);
+        table.time(QString("history page: all years, first sort by %1 of the run (names ranked)").arg(name),
+            firstSort / 1e6, "< 300 ms");
+    }
     for (const auto& [section, name] : { std::pair(1, "student"), std::pair(2, "item"), std::pair(0, "time") }) {
         const double sortMs = medianMs(repeats, [&, section = section] {
             const qint64 elapsed = firstScreen([&] { header->setSortIndicator(section, Qt::AscendingOrder); });

@@ -359,17 +359,22 @@ QList<Entry> HistoryReader::sliceInOrder(Reading& reading, qsizetype offset, qsi
     const Qt::SortOrder readOrder = backwards ? reversed(query.direction) : query.direction;
     const bool walkOrderIndex
         = planner == Planner::Sqlite && query.order != HistoryQuery::ByTime && reading.count > LongRange;
+    // Rows skipped in the order of a name pass through a sort of the rows of
+    // each name (ties go to the order of recording, which the index does not
+    // hold): only their keys, from the index alone, then the slice's rows.
+    const bool keysFirst = query.order != HistoryQuery::ByTime && skipped > 0;
     const auto rowsBetween = [&](qint64 from, qint64 until) {
-        SqlPart statement {
-            QStringLiteral("SELECT history.rowid, * FROM %1 WHERE ").arg(orderedHistory(query.order, walkOrderIndex)),
-            {}
-        };
+        SqlPart statement { QStringLiteral("SELECT %1 FROM %2 WHERE ")
+                                .arg(keysFirst ? orderColumns(query.order).join(QLatin1String(", "))
+                                               : QStringLiteral("history.rowid, *"),
+                                    orderedHistory(query.order, walkOrderIndex)),
+            {} };
         statement += momentRange(from, until, walkOrderIndex);
         statement += wordConditions(query.studentWords, query.itemWords);
         statement += afterSlice;
         statement.text += orderBy(query.order, readOrder) + QLatin1String(" LIMIT ? OFFSET ?");
         statement.values << limit << skipped;
-        return readRows(statement, query.order);
+        return readRows(statement, query.order, keysFirst);
     };
     // In time order a database may gather every match of a word in the range
     // to sort them (PostgreSQL does). The slice is read instead from a window
@@ -399,7 +404,7 @@ QList<Entry> HistoryReader::sliceInOrder(Reading& reading, qsizetype offset, qsi
     return rows.entries;
 }
 
-HistoryReader::Rows HistoryReader::readRows(const SqlPart& statement, HistoryQuery::Order order)
+HistoryReader::Rows HistoryReader::readRows(const SqlPart& statement, HistoryQuery::Order order, bool keysOnly)
 {
     Rows rows;
     const auto query = statements.run(statement.text, statement.values);
@@ -407,12 +412,19 @@ HistoryReader::Rows HistoryReader::readRows(const SqlPart& statement, HistoryQue
         return rows;
     const EntryReader reader(query->record());
     const KeyReader keys(query->record(), order);
+    const int row = query->record().indexOf(QStringLiteral("rowid"));
+    QList<qint64> found;
     while (query->next()) {
-        rows.entries.append(reader.entry(*query));
+        if (keysOnly)
+            found.append(query->value(row).toLongLong());
+        else
+            rows.entries.append(reader.entry(*query));
         rows.lastKey = keys.key(*query);
-        if (rows.entries.size() == 1)
+        if (rows.entries.size() + found.size() == 1)
             rows.firstKey = rows.lastKey;
     }
+    if (keysOnly)
+        rows.entries = rowsInOrder(found);
     return rows;
 }
 

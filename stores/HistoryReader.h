@@ -86,7 +86,9 @@ private:
     std::optional<QList<Span>> spansOf(const QDate& from, const QDate& to);
     std::optional<QList<qint64>> matchingRows(const HistoryQuery& query);
     QList<Entry> sliceInOrder(Reading& reading, qsizetype offset, qsizetype limit);
-    Rows readRows(const SqlPart& statement, HistoryQuery::Order order);
+    /// With \a keysOnly the statement reads the order's columns alone, and
+    /// the rows are read afterwards by their row.
+    Rows readRows(const SqlPart& statement, HistoryQuery::Order order, bool keysOnly);
     QList<Entry> rowsInOrder(const QList<qint64>& rows);
 
     PreparedStatements& statements;
