@@ -40,6 +40,14 @@ long peakResidentKb()
     return usage.ru_maxrss;
 }
 
+qint64 processorNanoseconds()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return qint64(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1'000'000'000
+        + qint64(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1'000;
+}
+
 double childrenCpuSeconds()
 {
     rusage usage {};

@@ -65,6 +65,8 @@ long residentKb();
 long peakResidentKb();
 /// The processor time of the child processes that have ended, user and system.
 double childrenCpuSeconds();
+/// The processor time of this process so far, user and system.
+qint64 processorNanoseconds();
 QByteArray loadAverage();
 
 #endif
