@@ -3,6 +3,7 @@
 #include "stores/Clock.h"
 #include "stores/searchFolding.h"
 
+#include <QCollator>
 #include <QSet>
 
 #include <algorithm>
@@ -101,8 +102,14 @@ QList<Entry> FakeHistory::found(const HistoryQuery& query) const
         }
         return std::make_tuple(QString(), QString(), qint64(0), entry.msecsSinceEpoch(), row.first);
     };
+    // Names as the language in use sorts them; names of equal keys by code point.
+    const QCollator collator;
+    const auto before = [&](const auto& a, const auto& b) {
+        const int collated = collator.compare(std::get<0>(keys(a)), std::get<0>(keys(b)));
+        return collated != 0 ? collated < 0 : keys(a) < keys(b);
+    };
     std::sort(rows.begin(), rows.end(), [&](const auto& a, const auto& b) {
-        return query.direction == Qt::AscendingOrder ? keys(a) < keys(b) : keys(b) < keys(a);
+        return query.direction == Qt::AscendingOrder ? before(a, b) : before(b, a);
     });
     QList<Entry> result;
     for (const auto& row : rows)
