@@ -84,7 +84,12 @@ bool NameRanks::build(Ranks& ranks)
             ? QStringLiteral(
                 "CREATE TEMP TABLE IF NOT EXISTS %1 (rank integer PRIMARY KEY, name text COLLATE \"C\" UNIQUE)")
             : QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS %1 (rank INTEGER PRIMARY KEY, name TEXT UNIQUE)");
-        if (!execAllLogged(database, { create.arg(table), QStringLiteral("DELETE FROM ") + table }))
+        // The first ranks of a session create their table, which a commit
+        // would wait to have on disk: they are gone with the session anyway.
+        QStringList preparation { create.arg(table), QStringLiteral("DELETE FROM ") + table };
+        if (postgres)
+            preparation.prepend(QStringLiteral("SET LOCAL synchronous_commit = off"));
+        if (!execAllLogged(database, preparation))
             return false;
         const auto read = statements.run(QStringLiteral("SELECT name FROM %1 ORDER BY name").arg(listing));
         if (!read)

@@ -34,7 +34,7 @@ private:
     /// The ranks of one kind of name.
     struct Ranks
     {
-        HistoryQuery::Order order;
+        HistoryQuery::Order order = HistoryQuery::ByStudent;
         QLocale locale {};
         qsizetype listed = -1; // the students or items listed when built; -1 until then
         bool mayHaveGrown = false;
