@@ -11,15 +11,25 @@
 
 #include <functional>
 #include <numeric>
-#include <tuple>
 
-/// The table of an order's ranks, and the history's distinct students or items.
-static std::pair<QString, QString> tablesOf(HistoryQuery::Order order)
+namespace {
+
+/// Where an order's ranks are kept and what they rank.
+struct RankedTable
+{
+    QString table;
+    QString listing; // the history's distinct students or items
+    bool numbered = false; // a rank per item (name and number), else per name
+};
+
+RankedTable rankedTableOf(HistoryQuery::Order order)
 {
     if (order == HistoryQuery::ByStudent)
-        return { QStringLiteral("studentOrder"), QStringLiteral("historyStudents") };
-    return { QStringLiteral("itemOrder"), QStringLiteral("historyItems") };
+        return { QStringLiteral("studentOrder"), QStringLiteral("historyStudents"), false };
+    return { QStringLiteral("itemOrder"), QStringLiteral("historyItems"), true };
 }
+
+} // namespace
 
 NameRanks::NameRanks(PreparedStatements& prepared)
     : statements(prepared)
@@ -56,23 +66,23 @@ bool NameRanks::isCurrent(Ranks& ranks)
         return false;
     if (!ranks.mayHaveGrown)
         return true;
-    const auto query = statements.run(QStringLiteral("SELECT count(*) FROM ") + tablesOf(ranks.order).second);
+    const auto query = statements.run(QStringLiteral("SELECT count(*) FROM ") + rankedTableOf(ranks.order).listing);
     if (!query || !query->next() || query->value(0).toLongLong() != ranks.listed)
         return false;
     ranks.mayHaveGrown = false;
     return true;
 }
 
-// A rank per name: the history's indexes then find a name's rows in the
-// order of their ID or number. The names are read in the order of their code
-// points, which names of equal keys keep; all are ranked anew, in one
-// transaction (a few tens of milliseconds for 20,000 names).
+// Students are ranked per name: a planner that multiplied the odds of a
+// name and an ID would expect a handful of rows and sort them all; an item
+// per name and number, whose index then hands out a copy's rows in order,
+// where an instrument's name holds years of rows to sort. Names are read in
+// the order of their code points (then the number), which names of equal
+// keys keep; all are ranked anew, in one transaction (a few tens of
+// milliseconds for 20,000 names).
 bool NameRanks::build(Ranks& ranks)
 {
-    // Plain variables: C++17 lets no lambda capture a structured binding.
-    QString table;
-    QString listing;
-    std::tie(table, listing) = tablesOf(ranks.order);
+    const RankedTable ranked = rankedTableOf(ranks.order);
     QSqlDatabase& database = statements.database();
     const bool postgres = database.driver()->dbmsType() == QSqlDriver::PostgreSQL;
     const QLocale locale;
@@ -80,57 +90,80 @@ bool NameRanks::build(Ranks& ranks)
     ranks.listed = -1;
     const bool stored = inTransaction(database, [&] {
         // Texts compare by code point, as the history's columns do.
-        const QString create = postgres
-            ? QStringLiteral(
-                "CREATE TEMP TABLE IF NOT EXISTS %1 (rank integer PRIMARY KEY, name text COLLATE \"C\" UNIQUE)")
-            : QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS %1 (rank INTEGER PRIMARY KEY, name TEXT UNIQUE)");
+        const QString text = postgres ? QStringLiteral("text COLLATE \"C\"") : QStringLiteral("TEXT");
+        const QString integer = postgres ? QStringLiteral("integer") : QStringLiteral("INTEGER");
+        const QString create = ranked.numbered
+            ? QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS %1 (rank %2 PRIMARY KEY, name %3, number %2, "
+                             "UNIQUE (name, number))")
+            : QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS %1 (rank %2 PRIMARY KEY, name %3 UNIQUE)");
         // The first ranks of a session create their table, which a commit
         // would wait to have on disk: they are gone with the session anyway.
-        QStringList preparation { create.arg(table), QStringLiteral("DELETE FROM ") + table };
+        QStringList preparation { create.arg(ranked.table, integer, text),
+            QStringLiteral("DELETE FROM ") + ranked.table };
         if (postgres)
             preparation.prepend(QStringLiteral("SET LOCAL synchronous_commit = off"));
         if (!execAllLogged(database, preparation))
             return false;
-        const auto read = statements.run(QStringLiteral("SELECT name FROM %1 ORDER BY name").arg(listing));
+        const QString columns = ranked.numbered ? QStringLiteral("name, number") : QStringLiteral("name");
+        const auto read = statements.run(QStringLiteral("SELECT %1 FROM %2 ORDER BY %1").arg(columns, ranked.listing));
         if (!read)
             return false;
         QStringList names;
+        QVariantList numbers;
         while (read->next()) {
             ++listed;
             const QString name = textValue(read->value(0).toString());
-            if (names.isEmpty() || names.last() != name)
-                names.append(name);
+            if (ranked.numbered)
+                numbers.append(read->value(1));
+            else if (!names.isEmpty() && names.last() == name)
+                continue;
+            names.append(name);
         }
         if (read->lastError().isValid())
             return false;
         QList<qsizetype> order(names.size());
         std::iota(order.begin(), order.end(), 0);
         collatedSort(
-            order, [&names](qsizetype name) { return names.at(name); }, std::less<qsizetype>(), Qt::AscendingOrder);
-        QVariantList sorted;
-        for (qsizetype name : std::as_const(order))
-            sorted << names.at(name);
-        // The server numbers the names where arrays can be bound; else many
-        // names a statement.
-        if (postgres)
-            return statements.run(
-                       QStringLiteral("INSERT INTO %1 (name, rank) SELECT * FROM unnest(?::text[]) WITH ORDINALITY")
-                           .arg(table),
-                       { postgresArray(sorted) })
+            order, [&names](qsizetype row) { return names.at(row); }, std::less<qsizetype>(), Qt::AscendingOrder);
+        QVariantList sortedNames;
+        QVariantList sortedNumbers;
+        QVariantList rows; // rank, name (, number), rank, ...
+        for (qsizetype row : std::as_const(order)) {
+            sortedNames << names.at(row);
+            rows << sortedNames.size() << names.at(row);
+            if (ranked.numbered) {
+                sortedNumbers << numbers.at(row);
+                rows << numbers.at(row);
+            }
+        }
+        // The server numbers the ranks where arrays can be bound; else many
+        // ranks a statement.
+        if (postgres) {
+            QString arrays = QStringLiteral("?::text[]");
+            QVariantList values { postgresArray(sortedNames) };
+            if (ranked.numbered) {
+                arrays += QLatin1String(", ?::integer[]");
+                values << postgresArray(sortedNumbers);
+            }
+            return statements.run(QStringLiteral("INSERT INTO %1 (%2, rank) SELECT * FROM unnest(%3) WITH ORDINALITY")
+                                      .arg(ranked.table, columns, arrays),
+                       values)
                 != nullptr;
-        QVariantList rows; // rank, name, rank, ...
-        for (qsizetype rank = 0; rank < sorted.size(); ++rank)
-            rows << rank + 1 << sorted.at(rank);
+        }
+        const qsizetype perRank = ranked.numbered ? 3 : 2;
         return forEachChunk(
             rows,
             [&](const QVariantList& chunk) {
-                return statements.run(
-                           QStringLiteral("INSERT INTO %1 (rank, name) VALUES %2")
-                               .arg(table, repeated(QStringLiteral("(?, ?)"), QStringLiteral(", "), chunk.size() / 2)),
+                return statements.run(QStringLiteral("INSERT INTO %1 VALUES %2")
+                                          .arg(ranked.table,
+                                              repeated(QLatin1Char('(')
+                                                      + repeated(QStringLiteral("?"), QStringLiteral(", "), perRank)
+                                                      + QLatin1Char(')'),
+                                                  QStringLiteral(", "), chunk.size() / perRank)),
                            chunk)
                     != nullptr;
             },
-            2 * MaxRowsPerStatement);
+            perRank * MaxRowsPerStatement);
     });
     if (!stored)
         return false;

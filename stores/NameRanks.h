@@ -9,9 +9,9 @@ class PreparedStatements;
 
 /// The places of the history's students and items in the order the language
 /// in use sorts their names (QCollator of the default QLocale), kept in
-/// temporary tables of this connection: "studentOrder (rank, name)" and
-/// "itemOrder (rank, name)", a rank per distinct name. The history's reads
-/// join them to walk an order's index name by name in that order. Each
+/// temporary tables of this connection: "studentOrder (rank, name)", a rank
+/// per distinct name, and "itemOrder (rank, name, number)", a rank per item.
+/// The history's reads join them to walk an order's index rank by rank. Each
 /// connection keeps its own: kiosks sharing a database may speak different
 /// languages. Names of equal keys keep their order by code point, as before.
 class NameRanks

@@ -1,6 +1,7 @@
 #include "stores/historySql.h"
 
 #include "stores/searchFolding.h"
+#include "stores/sqlBatches.h"
 
 #include <algorithm>
 
@@ -70,7 +71,7 @@ QStringList orderColumns(HistoryQuery::Order order)
     case HistoryQuery::ByStudent:
         return { "rank", "studentId", "dateTime", "history.rowid" };
     case HistoryQuery::ByItem:
-        return { "rank", "itemNumber", "dateTime", "history.rowid" };
+        return { "rank", "dateTime", "history.rowid" };
     case HistoryQuery::ByTime:
         break;
     }
@@ -83,9 +84,8 @@ QString orderedHistory(HistoryQuery::Order order, bool walkOrderIndex)
         return QStringLiteral("history");
     const bool byStudent = order == HistoryQuery::ByStudent;
     const QString names = byStudent ? QStringLiteral("studentOrder") : QStringLiteral("itemOrder");
-    // One column: a planner that multiplied the odds of a name and an ID
-    // would expect a handful of rows and sort them all.
-    const QString same = byStudent ? QStringLiteral("studentName = name") : QStringLiteral("itemName = name");
+    const QString same
+        = byStudent ? QStringLiteral("studentName = name") : QStringLiteral("itemName = name AND itemNumber = number");
     // SQLite keeps the tables in the order written after CROSS JOIN.
     return walkOrderIndex ? QStringLiteral("%1 CROSS JOIN history ON %2").arg(names, same)
                           : QStringLiteral("history JOIN %1 ON %2").arg(names, same);
@@ -110,8 +110,9 @@ SqlPart after(HistoryQuery::Order order, Qt::SortOrder direction, const QVariant
     }
     // The rank written out on its own, so that the names' table is entered at it.
     const QStringList columns = orderColumns(order).mid(1);
-    return { QStringLiteral(" AND rank %1= ? AND (rank %1 ? OR (%2) %1 (?, ?, ?))")
-                 .arg(beyond, columns.join(QLatin1String(", "))),
+    return { QStringLiteral(" AND rank %1= ? AND (rank %1 ? OR (%2) %1 (%3))")
+                 .arg(beyond, columns.join(QLatin1String(", ")),
+                     repeated(QStringLiteral("?"), QStringLiteral(", "), columns.size())),
         QVariantList { key.at(0) } + key };
 }
 

@@ -37,8 +37,8 @@ SqlPart wordConditions(const QStringList& studentWords, const QStringList& itemW
 QString searchPattern(const QString& word);
 
 /// The columns of \a order, ending in the order of recording: in the order of
-/// a name, first the rank of the row's student's or item's name (NameRanks),
-/// then the ID or the number.
+/// a name, first the rank of the row's student's name (NameRanks) and the
+/// ID, or the rank of the row's item.
 QStringList orderColumns(HistoryQuery::Order order);
 
 /// The rows of the history as \a order reads them: in the order of a name,
