@@ -114,12 +114,13 @@ void tst_HistoryModel::sortKeys_data()
                                      << QStringList { "Violin #2", "violin #1", "Viola #1", "Violin #10" };
     QTest::newRow("date also by time") << 13 << 0 << Qt::AscendingOrder
                                        << QStringList { "Violin #10", "Viola #1", "violin #1", "Violin #2" };
-    QTest::newRow("items: numbers as numbers, code units")
-        << 14 << 2 << Qt::AscendingOrder << QStringList { "Viola #1", "Violin #2", "Violin #10", "violin #1" };
+    // Names as the tests' language (American English) sorts them, lower case first.
+    QTest::newRow("items: numbers as numbers, names as the language sorts them")
+        << 14 << 2 << Qt::AscendingOrder << QStringList { "Viola #1", "violin #1", "Violin #2", "Violin #10" };
     QTest::newRow("items descending") << 14 << 2 << Qt::DescendingOrder
-                                      << QStringList { "violin #1", "Violin #10", "Violin #2", "Viola #1" };
+                                      << QStringList { "Violin #10", "Violin #2", "violin #1", "Viola #1" };
     QTest::newRow("student name alone") << 14 << 1 << Qt::AscendingOrder
-                                        << QStringList { "Violin #2", "Violin #10", "Viola #1", "violin #1" };
+                                        << QStringList { "violin #1", "Violin #2", "Violin #10", "Viola #1" };
 }
 
 void tst_HistoryModel::sortKeys()
@@ -193,6 +194,8 @@ void tst_HistoryModel::eachModelReloadsWithItsOwnFilter()
     QSignalSpy pageReset(&page, &QAbstractItemModel::modelReset);
     QSignalSpy pageInserted(&page, &QAbstractItemModel::rowsInserted);
     history->add(Student("Ada", "1", "x"), Item("Harp", 2));
+    // A sign-out of the same millisecond as the newest row is read again, not taken in.
+    QTest::qSleep(2);
     history->add(Student("Bo", "2", "x"), Item("Harp", 3));
     // Each takes in the sign-outs it shows as its newest rows: the log both,
     // the page Ada's alone.

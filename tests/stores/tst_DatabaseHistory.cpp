@@ -299,6 +299,8 @@ void tst_DatabaseHistory::slicesInEveryOrder()
     QFETCH(QString, moves);
     QFETCH(int, rows);
     QFETCH(QString, word);
+    if (rows > 20000 && StoreBackend::isPostgres())
+        QSKIP("Only SQLite is told to walk the ranks of a long range");
     const QList<Entry> recorded = recordVariedHistory(*backend, rows);
     const QStringList words = word.isEmpty() ? QStringList() : QStringList { word };
     // The plain in-memory history sorts as the page shows.
