@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include <cmath>
+#include <ctime>
 #include <sys/resource.h>
 
 qint64 percentile(std::vector<qint64>& times, double fraction)
@@ -38,6 +39,13 @@ long peakResidentKb()
     rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
+}
+
+qint64 processorNanoseconds()
+{
+    timespec now {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return qint64(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
 }
 
 double childrenCpuSeconds()
