@@ -222,23 +222,38 @@ static QChart* chartInPalette(const QPalette& palette, const QString& title)
     return chart;
 }
 
-static void addAxes(QChart* chart, const QPalette& palette, const QStringList& categories)
+// The axis along the bars. A long range's weeks, more than fit side by
+// side, show their first and last only (the table below lists them all): on
+// an axis of the bars' places, since a category axis lays out every label,
+// shown or not, as a text document of its own (years of weeks took longer
+// than reading them).
+static QAbstractAxis* placeAxis(const QPalette& palette, const QStringList& categories)
 {
+    if (categories.size() > MostLabels) {
+        auto* places = new QValueAxis;
+        places->setRange(-0.5, double(categories.size()) - 0.5);
+        places->setLabelsVisible(false);
+        places->setGridLineVisible(false);
+        places->setTickCount(2);
+        places->setTruncateLabels(false);
+        places->setTitleText(QStringLiteral("%1 – %2").arg(categories.first(), categories.last()));
+        places->setTitleBrush(palette.text());
+        return places;
+    }
     auto* categoryAxis = new QBarCategoryAxis;
     categoryAxis->append(categories);
     categoryAxis->setLabelsAngle(categories.size() > 12 ? -90 : 0);
-    // Shortening a label measures it again and again; a long range's weeks,
-    // more than fit side by side, show their first and last only (the table
-    // below lists them all).
+    // Shortening a label measures it again and again.
     categoryAxis->setTruncateLabels(false);
-    if (categories.size() > MostLabels) {
-        categoryAxis->setLabelsVisible(false);
-        categoryAxis->setTitleText(QStringLiteral("%1 – %2").arg(categories.first(), categories.last()));
-        categoryAxis->setTitleBrush(palette.text());
-    }
+    return categoryAxis;
+}
+
+static void addAxes(QChart* chart, const QPalette& palette, const QStringList& categories)
+{
+    QAbstractAxis* categoryAxis = placeAxis(palette, categories);
     auto* valueAxis = new QValueAxis;
     valueAxis->setLabelFormat(QStringLiteral("%d"));
-    for (QAbstractAxis* axis : { static_cast<QAbstractAxis*>(categoryAxis), static_cast<QAbstractAxis*>(valueAxis) }) {
+    for (QAbstractAxis* axis : { categoryAxis, static_cast<QAbstractAxis*>(valueAxis) }) {
         axis->setLabelsBrush(palette.text());
         axis->setGridLineColor(palette.color(QPalette::Mid));
         axis->setLinePenColor(palette.color(QPalette::Mid));
