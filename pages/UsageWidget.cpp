@@ -33,6 +33,8 @@
 static constexpr int DefaultDays = 120;
 // About a year of weeks, side by side on a kiosk's screen.
 static constexpr int MostLabels = 60;
+// Rows whose texts a column is made to fit.
+static constexpr int FittedRows = 64;
 
 static QChartView* makeChartView(QLayout* layout, const QString& name)
 {
@@ -73,8 +75,11 @@ UsageWidget::UsageWidget(AbstractHistory* historyStore, AbstractInventory* inven
     ui->hourView->setModel(hourModel.get());
     ui->idleView->setModel(idleModel.get());
     ui->borrowerView->setModel(studentModel.get());
-    for (QTreeView* view : { ui->instrumentView, ui->weekView, ui->hourView, ui->idleView, ui->borrowerView })
+    for (QTreeView* view : { ui->instrumentView, ui->weekView, ui->hourView, ui->idleView, ui->borrowerView }) {
         view->sortByColumn(0, Qt::AscendingOrder);
+        // Columns fit the rows around those shown, not every one of years of weeks.
+        view->header()->setResizeContentsPrecision(FittedRows);
+    }
     // A chart shows its table's rows in the order the table shows them.
     connect(instrumentModel.get(), &QAbstractItemModel::layoutChanged, this, &UsageWidget::drawInstrumentChart);
     connect(weekModel.get(), &QAbstractItemModel::layoutChanged, this, &UsageWidget::drawWeekChart);
