@@ -523,8 +523,10 @@ constexpr int RaceDaySeconds = 5;
 
 struct RaceTally
 {
+    int kiosks = 0;
     qint64 outcomes[4] = {};
     qint64 eventsNs = 0;
+    qint64 cpuNs = 0;
     std::vector<qint64> recordedNs;
     std::vector<qint64> allNs;
     std::vector<std::pair<qint64, qint64>> recordedInTurn; // (ended, nanoseconds)
@@ -533,13 +535,16 @@ struct RaceTally
 /// Adds the report of one racing kiosk to \a tally.
 void tallyRaceKiosk(RaceTally& tally, QProcess& kiosk)
 {
-    if (!kiosk.waitForFinished((RaceSeconds + 120) * 1000) || kiosk.exitCode() != 0)
+    // A filled day has no time limit: sixteen kiosks on two cores take minutes.
+    if (!kiosk.waitForFinished((RaceSeconds + 900) * 1000) || kiosk.exitCode() != 0)
         qFatal("A racing kiosk failed");
     const QList<QByteArray> lines = kiosk.readAllStandardOutput().split('\n');
     const QList<QByteArray> done = lines.first().split(' ');
-    if (done.size() != 2 || done.first() != "done")
+    if (done.size() != 3 || done.first() != "done")
         qFatal("A racing kiosk did not report");
+    ++tally.kiosks;
     tally.eventsNs += done.at(1).toLongLong();
+    tally.cpuNs += done.at(2).toLongLong();
     for (const QByteArray& line : lines.mid(1)) {
         const QList<QByteArray> signOut = line.split(' ');
         if (signOut.size() != 3)
@@ -569,21 +574,31 @@ QString refusals(const RaceTally& tally)
 /// The share of the kiosks' time over \a seconds spent taking in the others' changes.
 QString takingIn(const RaceTally& tally, double seconds)
 {
-    return QString("%1 %").arg(100.0 * double(tally.eventsNs) / (RaceKiosks * seconds * 1e9), 0, 'f', 0);
+    return QString("%1 %").arg(100.0 * double(tally.eventsNs) / (tally.kiosks * seconds * 1e9), 0, 'f', 0);
 }
 
-/// The racing kiosks started, and told to go once all are ready; with
-/// \a oneDay each signs out its share of the inventory on one day.
-std::vector<std::unique_ptr<QProcess>> startRace(const QString& connection, bool oneDay = false)
+/// A day the kiosks fill: each signs out this many items of its share of the
+/// inventory on the day this many days ahead.
+struct FilledDay
+{
+    int signOuts = 0;
+    int daysAhead = 0;
+};
+
+/// \a count racing kiosks started, and told to go once all are ready; with
+/// \a day they fill that day instead.
+std::vector<std::unique_ptr<QProcess>> startRace(
+    const QString& connection, int count, std::optional<FilledDay> day = std::nullopt)
 {
     std::vector<std::unique_ptr<QProcess>> kiosks;
-    for (int i = 0; i < RaceKiosks; ++i) {
+    for (int i = 0; i < count; ++i) {
         kiosks.push_back(std::make_unique<QProcess>());
         kiosks.back()->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        QStringList arguments { connection, QString::number(RaceSeconds), QString::number(RaceDaySeconds),
+        // A filled day stands still: its kiosks' clocks do not move on.
+        QStringList arguments { connection, QString::number(RaceSeconds), QString::number(day ? 0 : RaceDaySeconds),
             QString::number(i + 1) };
-        if (oneDay)
-            arguments << QString::number(RaceKiosks);
+        if (day)
+            arguments << QString::number(count) << QString::number(day->signOuts) << QString::number(day->daysAhead);
         kiosks.back()->start(QCoreApplication::applicationDirPath() + QStringLiteral("/raceKiosk"), arguments);
     }
     for (const auto& kiosk : kiosks) {
@@ -609,7 +624,7 @@ void measureRace(Table& table, const QString& connection, LibpqConnection& datab
     const qint64 before = database.number("SELECT coalesce(max(rowid), 0) FROM history");
     const double cpuBefore = childrenCpuSeconds();
     RaceTally tally;
-    for (const auto& kiosk : startRace(connection))
+    for (const auto& kiosk : startRace(connection, RaceKiosks))
         tallyRaceKiosk(tally, *kiosk);
     const double kioskCpu = childrenCpuSeconds() - cpuBefore;
 
@@ -648,18 +663,20 @@ void measureRace(Table& table, const QString& connection, LibpqConnection& datab
     table.add(race + "rows whose day is not their moment's local day", QString::number(wrongDays), {}, {}, "0");
 }
 
-// The kiosks fill one day with every item of the inventory between them: a
+// The kiosks fill one day between them, each signing out 1,000 items: a
 // sign-out late in the day should cost what one early in the day costs.
-void measureRaceDay(Table& table, const QString& connection)
+// Returns the kiosks' processor time per sign-out in milliseconds, taking in
+// the others' sign-outs included.
+double measureRaceDay(Table& table, const QString& connection, int kiosks, int daysAhead)
 {
+    constexpr int Part = 1000;
     RaceTally tally;
     QElapsedTimer day;
     day.start();
-    for (const auto& kiosk : startRace(connection, true))
+    for (const auto& kiosk : startRace(connection, kiosks, FilledDay { Part, daysAhead }))
         tallyRaceKiosk(tally, *kiosk);
     const double seconds = day.elapsed() / 1000.0;
     std::sort(tally.recordedInTurn.begin(), tally.recordedInTurn.end());
-    constexpr qsizetype Part = 1000;
     const auto medianOf = [&](qsizetype from) {
         std::vector<qint64> times;
         for (qsizetype i = std::max<qsizetype>(from, 0);
@@ -667,15 +684,34 @@ void measureRaceDay(Table& table, const QString& connection)
             times.push_back(tally.recordedInTurn.at(i).second);
         return times.empty() ? 0.0 : medianMs(times);
     };
-    const QString race
-        = QString("%1 kiosks filling one day (%L2 sign-outs), ").arg(RaceKiosks).arg(tally.recordedInTurn.size());
+    const qsizetype recorded = qsizetype(tally.recordedInTurn.size());
+    const double cpuMs = recorded ? double(tally.cpuNs) / double(recorded) / 1e6 : 0.0;
+    const QString race = QString("%1 kiosks filling one day (%L2 sign-outs), ").arg(kiosks).arg(recorded);
     table.time(race + "one sign-out apart from the hash, median of the first 1,000", medianOf(0));
-    table.time(race + "one sign-out apart from the hash, median of the last 1,000",
-        medianOf(qsizetype(tally.recordedInTurn.size()) - Part), "<= 1.2 x first");
+    table.time(race + "one sign-out apart from the hash, median of the last 1,000", medianOf(recorded - Part),
+        "<= 1.2 x first");
     table.time(race + "one sign-out apart from the hash, 99th percentile", percentile(tally.recordedNs, 0.99) / 1e6,
         "< 50 ms");
+    table.time(race + "a kiosk's processor time per sign-out, taking in the others' included", cpuMs);
     table.add(race + "time taking in the other kiosks' changes", takingIn(tally, seconds));
     table.add(race + "refused: seen out / lost at the add / failed", refusals(tally), {}, {}, "0 / 0 / 0");
+    return cpuMs;
+}
+
+// Two kiosks and then sixteen fill a day each, on days of their own: a
+// kiosk's processor time per sign-out should not grow with the kiosks it
+// hears. The inventory gets drums enough for sixteen kiosks' 1,000 items.
+void measureKioskScaling(Table& table, const QString& connection, LibpqConnection& database)
+{
+    constexpr int Many = 16;
+    const qint64 missing = Many * 1000 - database.number("SELECT count(*) FROM inventory");
+    database.run("INSERT INTO inventory (name, number) SELECT 'Race Drum', generate_series(1, ?)",
+        { std::max<qint64>(missing, 0) });
+    const double few = measureRaceDay(table, connection, 2, 30);
+    const double many = measureRaceDay(table, connection, Many, 31);
+    table.add(QString("a kiosk's processor time per sign-out, %1 kiosks / 2 kiosks").arg(Many),
+        QString::number(few > 0 ? many / few : 0.0, 'f', 2), {}, {}, "<= 1.5");
+    database.run("DELETE FROM inventory WHERE name = 'Race Drum'");
 }
 
 } // namespace
@@ -749,7 +785,7 @@ int main(int argc, char* argv[])
     if (measured("race")) {
         LibpqConnection database(connection);
         measureRace(table, connection, database);
-        measureRaceDay(table, connection);
+        measureKioskScaling(table, connection, database);
     }
 
     std::printf("Brindlow benchmark on %s: median of %d runs after a warm-up, load average %s -> %s\n",

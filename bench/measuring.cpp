@@ -3,7 +3,6 @@
 #include <QFile>
 
 #include <cmath>
-#include <ctime>
 #include <sys/resource.h>
 
 qint64 percentile(std::vector<qint64>& times, double fraction)
@@ -43,9 +42,10 @@ long peakResidentKb()
 
 qint64 processorNanoseconds()
 {
-    timespec now {};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return qint64(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return qint64(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1'000'000'000
+        + qint64(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1'000;
 }
 
 double childrenCpuSeconds()

@@ -44,7 +44,7 @@ template <typename Run> double medianMs(int repeats, Run run)
     return medianMs(times);
 }
 
-/// The processor time of this process so far, user and system, in nanoseconds.
+/// The processor time of this process so far, user and system.
 qint64 processorNanoseconds();
 
 /// The medians in milliseconds of \a repeats runs of \a work after a

@@ -1,13 +1,14 @@
 // One of the kiosks of a race on one PostgreSQL database: the stores, the
 // verifier and the main window (offscreen) as at a kiosk, signing out items
 // and students picked at random as fast as it can.
-//   raceKiosk CONNECTION SECONDS DAY_SECONDS SEED [KIOSKS]
-// With KIOSKS, the kiosk SEED of KIOSKS instead signs out its share of the
-// inventory (every KIOSKS-th item, from the SEED-th) on one day a month
-// ahead, and ends when done: together they fill one day with every item.
+//   raceKiosk CONNECTION SECONDS DAY_SECONDS SEED [KIOSKS SIGN_OUTS DAYS_AHEAD]
+// With KIOSKS, the kiosk SEED of KIOSKS instead signs out SIGN_OUTS items of
+// its share of the inventory (every KIOSKS-th item, from the SEED-th) on one
+// day DAYS_AHEAD days ahead, and ends when done: together they fill that day.
 // Prints "ready" once started, begins at the line "go MOMENT" on its input
 // (MOMENT in milliseconds since the epoch, the same for every kiosk) and
-// prints "done EVENTS_NS", then one line "OUTCOME NANOSECONDS ENDED" for
+// prints "done EVENTS_NS CPU_NS" (CPU_NS: its processor time from "go" on),
+// then one line "OUTCOME NANOSECONDS ENDED" for
 // every sign-out, OUTCOME as in SignOutOutcome, ENDED the moment it ended
 // in microseconds since the epoch (to order the kiosks' sign-outs).
 // Each sign-out is timed from the student's lookup to the log redrawn,
@@ -82,14 +83,15 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     const QStringList arguments = application.arguments();
-    if (arguments.size() != 5 && arguments.size() != 6) {
-        std::fprintf(stderr, "usage: raceKiosk CONNECTION SECONDS DAY_SECONDS SEED [KIOSKS]\n");
+    if (arguments.size() != 5 && arguments.size() != 8) {
+        std::fprintf(stderr, "usage: raceKiosk CONNECTION SECONDS DAY_SECONDS SEED [KIOSKS SIGN_OUTS DAYS_AHEAD]\n");
         return 2;
     }
     const int seconds = arguments.at(2).toInt();
     const int seed = arguments.at(4).toInt();
     const int kiosks = arguments.value(5).toInt();
-    RaceClock clock(arguments.at(3).toInt(), kiosks ? 30 : 1);
+    const int signOutsToMake = arguments.value(6).toInt();
+    RaceClock clock(arguments.at(3).toInt(), kiosks ? arguments.at(7).toInt() : 1);
     PostgresStores stores(arguments.at(1), clock);
     if (!stores.problem().isEmpty())
         qFatal("%s", qPrintable(stores.problem()));
@@ -110,7 +112,7 @@ int main(int argc, char* argv[])
         qFatal("No items or no students to sign out");
     QRandomGenerator random(seed);
     QList<Item> share;
-    for (qsizetype i = seed - 1; kiosks && i < items.size(); i += kiosks)
+    for (qsizetype i = seed - 1; kiosks && i < items.size() && share.size() < signOutsToMake; i += kiosks)
         share.append(items.at(i));
 
     std::printf("ready\n");
@@ -129,6 +131,7 @@ int main(int argc, char* argv[])
     };
     QList<SignOut> signOuts;
     qint64 events = 0;
+    const qint64 cpuAtGo = processorNanoseconds();
     QElapsedTimer race;
     race.start();
     while (kiosks ? signOuts.size() < share.size() : race.elapsed() < seconds * 1000LL) {
@@ -143,7 +146,7 @@ int main(int argc, char* argv[])
         signOuts.append({ outcome, elapsed, std::chrono::duration_cast<std::chrono::microseconds>(ended).count() });
         events += nanoseconds([] { QCoreApplication::processEvents(); });
     }
-    std::printf("done %lld\n", events);
+    std::printf("done %lld %lld\n", events, processorNanoseconds() - cpuAtGo);
     for (const SignOut& signOut : signOuts)
         std::printf("%d %lld %lld\n", int(signOut.outcome), signOut.elapsed, signOut.ended);
     return 0;

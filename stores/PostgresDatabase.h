@@ -36,6 +36,7 @@ public:
 
 signals:
     /// Another kiosk changed \a topic: "inventory", "history", "students" or "passwords".
+    /// What is heard within a tenth of a second is told together, in the order heard.
     void changedElsewhere(const QString& topic);
     /// Connected again after an outage: anything may have changed meanwhile.
     void reconnected();
@@ -48,6 +49,7 @@ private:
     void checkConnection();
     bool reconnectNow();
     void heard(const QString& channel, QSqlDriver::NotificationSource source, const QVariant& payload);
+    void takeInHeard();
 
     QSqlDatabase handle;
     PreparedStatements prepared;
@@ -55,6 +57,8 @@ private:
     bool reached = false;
     bool tooNew = false; // set up by a newer release: never to be used by this one
     QTimer watchdog;
+    QStringList heardNotices; // waiting for the pause to end, each once
+    QTimer takeInPause;
 };
 
 #endif

@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStackedWidget>
@@ -110,6 +111,7 @@ private slots:
     void studentListWrittenAfterTeardown();
     void everyControlHasAnAccessibleName();
     void everyControlIsReachedByTab();
+    void adminMenuFromTheKeyboard();
     void languageSwitchChangesEveryText_data();
     void languageSwitchChangesEveryText();
     void everyPageFits_data();
@@ -850,6 +852,23 @@ void tst_MainWindow::everyControlIsReachedByTab()
     });
     mouseOnly.removeDuplicates();
     QVERIFY2(mouseOnly.isEmpty(), qPrintable(mouseOnly.join(", ")));
+}
+
+// Alt alone opens the menu bar, as in every desktop program: the Admin menu
+// needs no mouse either.
+void tst_MainWindow::adminMenuFromTheKeyboard()
+{
+    storePassword(QString());
+    QWidget* focused = QApplication::focusWidget();
+    QVERIFY(focused);
+    QTest::keyClick(focused, Qt::Key_Alt);
+    QTest::keyClick(child<QMenuBar>("menuBar"), Qt::Key_Down);
+    QMenu* menu = child<QMenu>("menuAdmin");
+    QTRY_VERIFY(menu->isVisible());
+    QTest::keyClick(menu, Qt::Key_Up);
+    QCOMPARE(menu->activeAction()->objectName(), QString("actionSettings"));
+    QTest::keyClick(menu, Qt::Key_Return);
+    QTRY_COMPARE(child<QStackedWidget>("pageStack")->currentIndex(), 2);
 }
 
 void tst_MainWindow::languageSwitchChangesEveryText_data()

@@ -33,6 +33,7 @@ private slots:
     void changesReachTheOtherKiosks();
     void signOutsElsewhereAreTakenIn_data();
     void signOutsElsewhereAreTakenIn();
+    void changesHeardTogetherAreToldOnce();
     void serverOutageIsSurvived_data();
     void serverOutageIsSurvived();
     void importUndoneOnAnotherKiosk();
@@ -261,6 +262,21 @@ void tst_PostgresKiosks::signOutsElsewhereAreTakenIn()
     const bool signedOut = notice.isEmpty();
     QCOMPARE(columnTexts(&marks), QStringList { text + (signedOut ? " #3 (signed out today)" : " #3") });
     QCOMPARE(columnTexts(&log, 1), signedOut ? QStringList { text + " #3" } : QStringList());
+}
+
+// Another kiosk's changes heard together are told together, in the order
+// they came: a topic told again is read once, no row is dropped.
+void tst_PostgresKiosks::changesHeardTogetherAreToldOnce()
+{
+    PostgresDatabase here(StoreBackend::connection());
+    QStringList told;
+    connect(&here, &PostgresDatabase::changedElsewhere, [&told](const QString& topic) { told << topic; });
+    PostgresDatabase there(StoreBackend::connection());
+    // Each in a transaction of its own: the server folds a notice repeated within one.
+    for (const char* notice : { "history [1]", "inventory", "history [2]", "inventory", "students", "history [3]" })
+        QVERIFY(there.notify(notice));
+    QTRY_VERIFY_WITH_TIMEOUT(!told.isEmpty(), 2000);
+    QCOMPARE(told, QStringList({ "history [1]", "inventory", "history [2]", "students", "history [3]" }));
 }
 
 void tst_PostgresKiosks::serverOutageIsSurvived_data()
