@@ -208,9 +208,11 @@ bool UsageReader::coversHistory(const UsageQuery& query, bool& covers)
 // columns' types first).
 bool UsageReader::readInstruments(const UsageQuery& query, bool wholeHistory, Usage& usage)
 {
+    // The copies mostly come in their order (along an index of names and
+    // numbers, or grouped by them): each is tried at the end first.
     const auto copyCount = [&usage](const QSqlQuery& row, int column) {
         if (number(row, column + 2) > 0)
-            usage.signOutsPerCopy.insert(
+            usage.signOutsPerCopy.insert(usage.signOutsPerCopy.cend(),
                 Item(row.value(column).toString(), row.value(column + 1).toInt()), number(row, column + 2));
     };
     if (query.hasWords()) {
