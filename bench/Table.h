@@ -4,6 +4,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <utility>
+
 /// The benchmark's figures, printed as an aligned table.
 class Table
 {
@@ -12,13 +14,16 @@ public:
         const QString& target = {});
     void time(const QString& operation, double ms, const QString& target = {});
     void againstFloor(const QString& operation, double ms, double floorMs, const QString& target);
+    /// A time with the processor time of the process meanwhile, which a
+    /// shared machine's load moves far less.
+    void timeAndProcessor(const QString& operation, std::pair<double, double> ms, const QString& target = {});
     void print() const;
 
     static QString milliseconds(double ms);
     static QString megabytes(long kb);
 
 private:
-    QList<QStringList> rows;
+    QList<QStringList> rows; // operation, program, floor, ratio, processor, target
 };
 
 #endif

@@ -44,6 +44,25 @@ template <typename Run> double medianMs(int repeats, Run run)
     return medianMs(times);
 }
 
+/// The processor time of this process so far, user and system.
+qint64 processorNanoseconds();
+
+/// The medians in milliseconds of \a repeats runs of \a work after a
+/// warm-up: of the time each took, and of this process's processor time
+/// meanwhile.
+template <typename Work> std::pair<double, double> medianMsAndProcessor(int repeats, Work work)
+{
+    work();
+    std::vector<qint64> times;
+    std::vector<qint64> processorTimes;
+    for (int i = 0; i < repeats; ++i) {
+        const qint64 processorBefore = processorNanoseconds();
+        times.push_back(nanoseconds(work));
+        processorTimes.push_back(processorNanoseconds() - processorBefore);
+    }
+    return { medianMs(times), medianMs(processorTimes) };
+}
+
 /// The medians in milliseconds of \a repeats runs of \a program and of
 /// \a floor taken in turns, so that both meet the machine in the same state
 /// (a password check's time swings with the machine's memory traffic).
@@ -65,8 +84,6 @@ long residentKb();
 long peakResidentKb();
 /// The processor time of the child processes that have ended, user and system.
 double childrenCpuSeconds();
-/// The processor time of this process so far, user and system.
-qint64 processorNanoseconds();
 QByteArray loadAverage();
 
 #endif

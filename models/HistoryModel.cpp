@@ -2,6 +2,8 @@
 
 #include "stores/AbstractHistory.h"
 
+#include <algorithm>
+
 // A few screens of rows a block; enough blocks for a view and its scrolling.
 static constexpr int BlockSize = 128;
 static constexpr qsizetype KeptBlocks = 64;
@@ -130,32 +132,56 @@ void HistoryModel::refresh()
     endResetModel();
 }
 
-// A sign-out that the query finds comes last in time order, unless another
-// kiosk's came in between (or the count read already holds it): then the
-// newest row read is not older, and everything is read again.
+// In time order a sign-out takes its place among the newest rows read: it
+// is the newest, or another kiosk's that came in after it was made (the
+// kiosks take in each other's sign-outs a moment late). Anything else is
+// read again: a place before the newest block, a block not read whole, a
+// moment a row read already has (whose order the notice cannot tell), any
+// order but time's.
 void HistoryModel::entryAdded(const Entry& entry)
 {
     // Nothing read yet, or nothing that moves.
     if (!rows || !query.includes(entry))
         return;
-    const int position = *rows;
-    const Entry* newest = position > 0 ? readEntry(position - 1) : nullptr;
-    if (query.order != HistoryQuery::ByTime || (position > 0 && !newest)
-        || (newest && newest->msecsSinceEpoch() >= entry.msecsSinceEpoch())) {
+    const std::optional<int> position = query.order == HistoryQuery::ByTime ? placeOf(entry) : std::nullopt;
+    if (!position) {
         refresh();
         return;
     }
-    const int row = query.direction == Qt::AscendingOrder ? position : 0;
+    const int row = query.direction == Qt::AscendingOrder ? *position : *rows - *position;
     beginInsertRows(QModelIndex(), row, row);
-    // A block not read, or read beyond the count, has it from the history;
-    // one that would begin with it is known.
-    auto block = blocks.find(position / BlockSize);
-    if (block == blocks.end() && position % BlockSize == 0)
-        block = keep(position / BlockSize, {});
-    if (block != blocks.end() && block->size() == position % BlockSize)
-        block->append(entry);
-    rows = position + 1;
+    const int number = *position / BlockSize;
+    auto block = blocks.find(number);
+    // A block not read has it from the history; one that would begin with it is known.
+    if (block == blocks.end() && *position % BlockSize == 0)
+        block = keep(number, {});
+    if (block != blocks.end()) {
+        block->insert(*position % BlockSize, entry);
+        if (block->size() > BlockSize) {
+            const Entry pushedOn = block->takeLast();
+            keep(number + 1, { pushedOn });
+        }
+    }
+    rows = *rows + 1;
     endInsertRows();
+}
+
+std::optional<int> HistoryModel::placeOf(const Entry& entry) const
+{
+    const int count = *rows;
+    if (count == 0)
+        return 0;
+    const int last = (count - 1) / BlockSize;
+    const auto block = blocks.constFind(last);
+    // A block read beyond the count may hold the row already.
+    if (block == blocks.cend() || block->size() != count - last * BlockSize)
+        return std::nullopt;
+    const qint64 moment = entry.msecsSinceEpoch();
+    const auto later = std::find_if(
+        block->cbegin(), block->cend(), [moment](const Entry& read) { return read.msecsSinceEpoch() >= moment; });
+    if ((later == block->cbegin() && last > 0) || (later != block->cend() && later->msecsSinceEpoch() == moment))
+        return std::nullopt;
+    return last * BlockSize + int(later - block->cbegin());
 }
 
 int HistoryModel::positionOf(int row) const
@@ -169,12 +195,6 @@ HistoryQuery HistoryModel::readQuery() const
     if (read.order == HistoryQuery::ByTime)
         read.direction = Qt::AscendingOrder;
     return read;
-}
-
-const Entry* HistoryModel::readEntry(int position) const
-{
-    const auto block = blocks.constFind(position / BlockSize);
-    return block != blocks.cend() && position % BlockSize < block->size() ? &block->at(position % BlockSize) : nullptr;
 }
 
 QHash<int, QList<Entry>>::iterator HistoryModel::keep(int number, const QList<Entry>& block) const

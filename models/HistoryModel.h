@@ -50,8 +50,9 @@ private:
     const QList<Entry>& blockAt(int position) const;
     /// Keeps \a block as the block \a number, the least recently used let go.
     QHash<int, QList<Entry>>::iterator keep(int number, const QList<Entry>& block) const;
-    /// The entry at \a position, when it has been read.
-    const Entry* readEntry(int position) const;
+    /// Where a sign-out goes among the newest rows read, in time order;
+    /// nothing when the rows read cannot tell.
+    std::optional<int> placeOf(const Entry& entry) const;
 
     AbstractHistory* history;
     QList<HistoryColumn> columns;

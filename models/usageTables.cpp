@@ -19,14 +19,6 @@ static UsageTable::Cell numberCell(qsizetype number)
     return { QString::number(number), number };
 }
 
-static QMap<QString, qsizetype> signOutsPerName(const Usage& usage)
-{
-    QMap<QString, qsizetype> sums;
-    for (auto copy = usage.signOutsPerCopy.cbegin(); copy != usage.signOutsPerCopy.cend(); ++copy)
-        sums[copy.key().name()] += *copy;
-    return sums;
-}
-
 UsageTable instrumentTable(const Usage& usage, const QList<Item>& inventory)
 {
     UsageTable table { QCoreApplication::translate("usageTables", "By instrument"),
@@ -40,35 +32,45 @@ UsageTable instrumentTable(const Usage& usage, const QList<Item>& inventory)
     QMap<QString, QList<int>> copies;
     for (const Item& item : inventory)
         copies[item.name()].append(item.number());
-    const QMap<QString, qsizetype> sums = signOutsPerName(usage);
-    for (auto sum = sums.cbegin(); sum != sums.cend(); ++sum)
-        copies[sum.key()];
-    for (auto name = copies.cbegin(); name != copies.cend(); ++name) {
-        Item busiest;
+    // Names signed out that the inventory no longer holds, one look-up a name.
+    const auto namesEnd = [&usage](const QString& name) {
+        return usage.signOutsPerCopy.upperBound(Item(name, std::numeric_limits<int>::max()));
+    };
+    for (auto copy = usage.signOutsPerCopy.cbegin(); copy != usage.signOutsPerCopy.cend();
+         copy = namesEnd(copy.key().name()))
+        copies[copy.key().name()];
+    for (auto name = copies.begin(); name != copies.end(); ++name) {
+        // The name's copies signed out lie together, in number order: walked
+        // beside its copies in number order, not looked up one by one.
+        const auto first = usage.signOutsPerCopy.lowerBound(Item(name.key(), std::numeric_limits<int>::min()));
+        const auto end = namesEnd(name.key());
+        qsizetype sum = 0;
         qsizetype most = 0;
-        QStringList never;
-        for (auto copy = usage.signOutsPerCopy.lowerBound(Item(name.key(), std::numeric_limits<int>::min()));
-             copy != usage.signOutsPerCopy.cend() && copy.key().name() == name.key(); ++copy) {
+        int busiest = 0;
+        for (auto copy = first; copy != end; ++copy) {
+            sum += *copy;
             if (*copy > most) {
                 most = *copy;
-                busiest = copy.key();
+                busiest = copy.key().number();
             }
         }
-        QList<int> numbers = *name;
-        std::sort(numbers.begin(), numbers.end());
-        for (int number : numbers)
-            if (!usage.signOutsPerCopy.contains(Item(name.key(), number)))
+        std::sort(name->begin(), name->end());
+        QStringList never;
+        auto signedOut = first;
+        for (int number : std::as_const(*name)) {
+            while (signedOut != end && signedOut.key().number() < number)
+                ++signedOut;
+            if (signedOut == end || signedOut.key().number() != number)
                 never.append(QStringLiteral("#%1").arg(number));
+        }
         const qsizetype days = usage.daysOut.value(name.key());
         const double share = usage.schoolDays ? 100.0 * double(days) / double(usage.schoolDays) : 0.0;
-        table.rows.append({ textCell(name.key()), numberCell(name->size()), numberCell(sums.value(name.key())),
+        table.rows.append({ textCell(name.key()), numberCell(name->size()), numberCell(sum),
             { QCoreApplication::translate("usageTables", "%1% (%2 of %3 days)")
                     .arg(QLocale().toString(share, 'f', 0), QLocale().toString(days),
                         QLocale().toString(usage.schoolDays)),
                 share },
-            most ? UsageTable::Cell { QCoreApplication::translate("usageTables", "#%1 (%2)")
-                                          .arg(busiest.number())
-                                          .arg(most),
+            most ? UsageTable::Cell { QCoreApplication::translate("usageTables", "#%1 (%2)").arg(busiest).arg(most),
                 most }
                  : textCell(QString()),
             { never.join(QLatin1String(", ")), never.size() } });

@@ -33,6 +33,8 @@
 static constexpr int DefaultDays = 120;
 // About a year of weeks, side by side on a kiosk's screen.
 static constexpr int MostLabels = 60;
+// Rows whose texts a column is made to fit.
+static constexpr int FittedRows = 64;
 
 static QChartView* makeChartView(QLayout* layout, const QString& name)
 {
@@ -73,8 +75,11 @@ UsageWidget::UsageWidget(AbstractHistory* historyStore, AbstractInventory* inven
     ui->hourView->setModel(hourModel.get());
     ui->idleView->setModel(idleModel.get());
     ui->borrowerView->setModel(studentModel.get());
-    for (QTreeView* view : { ui->instrumentView, ui->weekView, ui->hourView, ui->idleView, ui->borrowerView })
+    for (QTreeView* view : { ui->instrumentView, ui->weekView, ui->hourView, ui->idleView, ui->borrowerView }) {
         view->sortByColumn(0, Qt::AscendingOrder);
+        // Columns fit the rows around those shown, not every one of years of weeks.
+        view->header()->setResizeContentsPrecision(FittedRows);
+    }
     // A chart shows its table's rows in the order the table shows them.
     connect(instrumentModel.get(), &QAbstractItemModel::layoutChanged, this, &UsageWidget::drawInstrumentChart);
     connect(weekModel.get(), &QAbstractItemModel::layoutChanged, this, &UsageWidget::drawWeekChart);
@@ -222,23 +227,38 @@ static QChart* chartInPalette(const QPalette& palette, const QString& title)
     return chart;
 }
 
-static void addAxes(QChart* chart, const QPalette& palette, const QStringList& categories)
+// The axis along the bars. A long range's weeks, more than fit side by
+// side, show their first and last only (the table below lists them all): on
+// an axis of the bars' places, since a category axis lays out every label,
+// shown or not, as a text document of its own (years of weeks took longer
+// than reading them).
+static QAbstractAxis* placeAxis(const QPalette& palette, const QStringList& categories)
 {
+    if (categories.size() > MostLabels) {
+        auto* places = new QValueAxis;
+        places->setRange(-0.5, double(categories.size()) - 0.5);
+        places->setLabelsVisible(false);
+        places->setGridLineVisible(false);
+        places->setTickCount(2);
+        places->setTruncateLabels(false);
+        places->setTitleText(QStringLiteral("%1 – %2").arg(categories.first(), categories.last()));
+        places->setTitleBrush(palette.text());
+        return places;
+    }
     auto* categoryAxis = new QBarCategoryAxis;
     categoryAxis->append(categories);
     categoryAxis->setLabelsAngle(categories.size() > 12 ? -90 : 0);
-    // Shortening a label measures it again and again; a long range's weeks,
-    // more than fit side by side, show their first and last only (the table
-    // below lists them all).
+    // Shortening a label measures it again and again.
     categoryAxis->setTruncateLabels(false);
-    if (categories.size() > MostLabels) {
-        categoryAxis->setLabelsVisible(false);
-        categoryAxis->setTitleText(QStringLiteral("%1 – %2").arg(categories.first(), categories.last()));
-        categoryAxis->setTitleBrush(palette.text());
-    }
+    return categoryAxis;
+}
+
+static void addAxes(QChart* chart, const QPalette& palette, const QStringList& categories)
+{
+    QAbstractAxis* categoryAxis = placeAxis(palette, categories);
     auto* valueAxis = new QValueAxis;
     valueAxis->setLabelFormat(QStringLiteral("%d"));
-    for (QAbstractAxis* axis : { static_cast<QAbstractAxis*>(categoryAxis), static_cast<QAbstractAxis*>(valueAxis) }) {
+    for (QAbstractAxis* axis : { categoryAxis, static_cast<QAbstractAxis*>(valueAxis) }) {
         axis->setLabelsBrush(palette.text());
         axis->setGridLineColor(palette.color(QPalette::Mid));
         axis->setLinePenColor(palette.color(QPalette::Mid));

@@ -91,12 +91,18 @@ bool PostgresDatabase::connect()
     // the role chose: PostgreSQL's default isolation (under serializable,
     // kiosks signing out different items refuse each other, and kiosks
     // starting together would not see the schema the first one created),
-    // and a time limit for every statement.
+    // a time limit for every statement, and no compiling of statements: the
+    // usage page's counts over thousands of copies are estimated dear enough
+    // for PostgreSQL to compile them, which took longer than running them.
+    // A kept statement is planned for the values of each run: a plan made
+    // once for any range guesses the range small, and sorted all years of
+    // history to jump into them (2.2 s against 0.25 s).
     QSqlQuery settings(handle);
     // Subscriptions end with the server's session.
     if (execLogged(settings,
             QStringLiteral("SELECT set_config('default_transaction_isolation', 'read committed', false), "
-                           "set_config('statement_timeout', '%1', false)")
+                           "set_config('statement_timeout', '%1', false), set_config('jit', 'off', false), "
+                           "set_config('plan_cache_mode', 'force_custom_plan', false)")
                 .arg(StatementTimeLimit))
         && handle.driver()->subscribeToNotification(Channel))
         return true;

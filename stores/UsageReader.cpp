@@ -118,6 +118,13 @@ SqlPart UsageReader::copyCounts(const UsageQuery& query, bool wholeHistory) cons
 {
     if (wholeHistory)
         return { QStringLiteral("SELECT itemName, itemNumber, entries FROM historyCopies"), {} };
+    // PostgreSQL would fetch each copy's days from the table: the range's days
+    // are summed in their own index instead.
+    if (planner == HistoryReader::Planner::Postgres)
+        return { QStringLiteral("SELECT name, number, entries FROM historyItems LEFT JOIN (SELECT copy, "
+                                "sum(entries) AS entries FROM historyCopyDays WHERE day >= ? AND day <= ? "
+                                "GROUP BY copy) counted ON copy = historyItems.rowid"),
+            { dayNumber(query.from), dayNumber(query.to) } };
     return { QStringLiteral("SELECT name, number, (SELECT sum(entries) FROM historyCopyDays WHERE copy = "
                             "historyItems.rowid AND day >= ? AND day <= ?) FROM historyItems"),
         { dayNumber(query.from), dayNumber(query.to) } };
@@ -208,9 +215,11 @@ bool UsageReader::coversHistory(const UsageQuery& query, bool& covers)
 // columns' types first).
 bool UsageReader::readInstruments(const UsageQuery& query, bool wholeHistory, Usage& usage)
 {
+    // The copies mostly come in their order (along an index of names and
+    // numbers, or grouped by them): each is tried at the end first.
     const auto copyCount = [&usage](const QSqlQuery& row, int column) {
         if (number(row, column + 2) > 0)
-            usage.signOutsPerCopy.insert(
+            usage.signOutsPerCopy.insert(usage.signOutsPerCopy.cend(),
                 Item(row.value(column).toString(), row.value(column + 1).toInt()), number(row, column + 2));
     };
     if (query.hasWords()) {

@@ -165,7 +165,21 @@ static const QStringList Version4 = QStringList
                          "ELSE quote_ident(granted.grantee) END); END LOOP; END $$"),
       };
 
-static const QList<QStringList> Versions { Version1, Version2 + UsageCounts, Version3, Version4 };
+// Version 5: reads from indexes alone. A range's sign-outs per copy summed
+// from the range's days (reading each copy's days from the table took the
+// usage page's term a third of a second); a student's rows with their days,
+// for the usage page's words (58,000 rows read from the table took 0.4 s);
+// the orders of the history page whole, the row's identity included.
+static const QStringList Version5 {
+    QStringLiteral("CREATE INDEX historyCopyDaysByDay ON historyCopyDays (day, copy) INCLUDE (entries)"),
+    QStringLiteral("DROP INDEX historyByStudent"),
+    QStringLiteral("CREATE INDEX historyByStudent ON history (studentName, studentId, dateTime, rowid) "
+                   "INCLUDE (itemName, itemNumber, day)"),
+    QStringLiteral("DROP INDEX historyByItem"),
+    QStringLiteral("CREATE INDEX historyByItem ON history (itemName, itemNumber, dateTime, rowid) INCLUDE (day)"),
+};
+
+static const QList<QStringList> Versions { Version1, Version2 + UsageCounts, Version3, Version4, Version5 };
 
 QStringList postgresCopyStart()
 {

@@ -32,6 +32,8 @@ private slots:
     void readsOnlyWhenAViewAsks();
     void takesInSignOutsWithoutReading_data();
     void takesInSignOutsWithoutReading();
+    void takesInSignOutsAtABlocksEdge_data();
+    void takesInSignOutsAtABlocksEdge();
 
 private:
     SystemClock clock;
@@ -234,22 +236,35 @@ void tst_HistoryModel::takesInSignOutsWithoutReading_data()
     QTest::addColumn<int>("hour");
     QTest::addColumn<QStringList>("items"); // after the sign-out
     QTest::addColumn<bool>("readAgain");
-    const QStringList both { "Harp #1", "Oboe #1" };
-    const QStringList reversedBoth { "Oboe #1", "Harp #1" };
+    // Read before: Harp at 9:00 and Viola at 11:00; Oboe comes at the hour.
+    const QStringList read { "Harp #1", "Viola #1" };
+    const QStringList last { "Harp #1", "Viola #1", "Oboe #1" };
+    const QStringList between { "Harp #1", "Oboe #1", "Viola #1" };
+    const QStringList first { "Oboe #1", "Harp #1", "Viola #1" };
+    const auto reversed = [](QStringList items) {
+        std::reverse(items.begin(), items.end());
+        return items;
+    };
     QTest::newRow("newest appended unread")
-        << 0 << Qt::AscendingOrder << QStringList() << "Ada" << 0 << 10 << both << false;
+        << 0 << Qt::AscendingOrder << QStringList() << "Ada" << 0 << 12 << last << false;
     QTest::newRow("newest on top unread")
-        << 0 << Qt::DescendingOrder << QStringList() << "Ada" << 0 << 10 << reversedBoth << false;
+        << 0 << Qt::DescendingOrder << QStringList() << "Ada" << 0 << 12 << reversed(last) << false;
     QTest::newRow("another day changes nothing")
-        << 0 << Qt::AscendingOrder << QStringList() << "Ada" << 1 << 10 << QStringList { "Harp #1" } << false;
+        << 0 << Qt::AscendingOrder << QStringList() << "Ada" << 1 << 12 << read << false;
     QTest::newRow("a word it lacks changes nothing")
-        << 0 << Qt::AscendingOrder << QStringList { "ad" } << "Bo" << 0 << 10 << QStringList { "Harp #1" } << false;
+        << 0 << Qt::AscendingOrder << QStringList { "ad" } << "Bo" << 0 << 12 << read << false;
     QTest::newRow("word folded as the search folds") << 0 << Qt::AscendingOrder << QStringList { "ZOE", "%a" }
-                                                     << "Zoë Ada" << 0 << 10 << QStringList { "Oboe #1" } << false;
-    // Another kiosk's sign-out stamped before the newest row read.
-    QTest::newRow("older than the newest: read again")
-        << 0 << Qt::AscendingOrder << QStringList() << "Ada" << 0 << 8 << reversedBoth << true;
-    QTest::newRow("by item: read again") << 2 << Qt::AscendingOrder << QStringList() << "Ada" << 0 << 10 << both
+                                                     << "Zoë Ada" << 0 << 12 << QStringList { "Oboe #1" } << false;
+    // Another kiosk's sign-out, taken in after a newer one.
+    QTest::newRow("between rows read: placed unread")
+        << 0 << Qt::AscendingOrder << QStringList() << "Ada" << 0 << 10 << between << false;
+    QTest::newRow("between rows read, newest on top: placed unread")
+        << 0 << Qt::DescendingOrder << QStringList() << "Ada" << 0 << 10 << reversed(between) << false;
+    QTest::newRow("before every row read: placed unread")
+        << 0 << Qt::AscendingOrder << QStringList() << "Ada" << 0 << 8 << first << false;
+    QTest::newRow("the moment of a row read: read again")
+        << 0 << Qt::AscendingOrder << QStringList() << "Ada" << 0 << 11 << last << true;
+    QTest::newRow("by item: read again") << 2 << Qt::AscendingOrder << QStringList() << "Ada" << 0 << 12 << between
                                          << true;
 }
 
@@ -267,7 +282,8 @@ void tst_HistoryModel::takesInSignOutsWithoutReading()
     FakeClock fakeClock;
     FakeHistory fake(fakeClock);
     const QDate today = fakeClock.today();
-    fake.stored = { Entry(QDateTime(today, QTime(9, 0)), Student("Ada", "1", {}), Item("Harp", 1)) };
+    fake.stored = { Entry(QDateTime(today, QTime(9, 0)), Student("Ada", "1", {}), Item("Harp", 1)),
+        Entry(QDateTime(today, QTime(11, 0)), Student("Ada", "1", {}), Item("Viola", 1)) };
     HistoryModel model(&fake, 14, today);
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     model.setFilter(today, today, studentWords, {});
@@ -280,6 +296,45 @@ void tst_HistoryModel::takesInSignOutsWithoutReading()
     QCOMPARE(reset.count(), int(readAgain));
     QCOMPARE(columnTexts(&model, 2), items);
     QCOMPARE(fake.reads > 0, readAgain);
+}
+
+void tst_HistoryModel::takesInSignOutsAtABlocksEdge_data()
+{
+    QTest::addColumn<int>("stored"); // one a minute from 8:00, Harp #0 on
+    QTest::addColumn<int>("second"); // the moment of Oboe #1, in seconds after 8:00
+    QTest::addColumn<bool>("readAgain");
+    QTest::newRow("a full block pushes its newest row on") << 128 << 30 * 60 + 30 << false;
+    QTest::newRow("newest after a full block begins the next") << 128 << 200 * 60 << false;
+    QTest::newRow("before the newest block: read again") << 200 << 30 * 60 + 30 << true;
+}
+
+// Rows are read in blocks: a sign-out placed among them keeps every row in its place.
+void tst_HistoryModel::takesInSignOutsAtABlocksEdge()
+{
+    QFETCH(int, stored);
+    QFETCH(int, second);
+    QFETCH(bool, readAgain);
+    FakeClock fakeClock;
+    FakeHistory fake(fakeClock);
+    const QDateTime eight(fakeClock.today(), QTime(8, 0));
+    QList<std::pair<qint64, QString>> expected;
+    for (int i = 0; i < stored; ++i) {
+        fake.stored.append(Entry(eight.addSecs(60 * i), Student("Ada", "1", {}), Item("Harp", i)));
+        expected.append({ 60 * i, QString("Harp #%1").arg(i) });
+    }
+    HistoryModel model(&fake, 14, fakeClock.today());
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    columnTexts(&model, 2);
+    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+
+    fake.record(Entry(eight.addSecs(second), Student("Bo", "2", {}), Item("Oboe", 1)));
+    expected.append({ second, "Oboe #1" });
+    std::sort(expected.begin(), expected.end());
+    QStringList items;
+    for (const auto& [moment, item] : expected)
+        items.append(item);
+    QCOMPARE(reset.count(), int(readAgain));
+    QCOMPARE(columnTexts(&model, 2), items);
 }
 
 QTEST_GUILESS_MAIN(tst_HistoryModel)
