@@ -20,13 +20,16 @@ struct RankedTable
     QString table;
     QString listing; // the history's distinct students or items
     bool numbered = false; // a rank per item (name and number), else per name
+    QString counted; // the rows of each, counted as they came in, joined to the ranks
 };
 
 RankedTable rankedTableOf(HistoryQuery::Order order)
 {
     if (order == HistoryQuery::ByStudent)
-        return { QStringLiteral("studentOrder"), QStringLiteral("historyStudents"), false };
-    return { QStringLiteral("itemOrder"), QStringLiteral("historyItems"), true };
+        return { QStringLiteral("studentOrder"), QStringLiteral("historyStudents"), false,
+            QStringLiteral("historyStudents ON historyStudents.name = studentOrder.name") };
+    return { QStringLiteral("itemOrder"), QStringLiteral("historyItems"), true,
+        QStringLiteral("historyCopies ON itemName = itemOrder.name AND itemNumber = itemOrder.number") };
 }
 
 } // namespace
@@ -56,6 +59,25 @@ void NameRanks::forget()
 {
     students.listed = -1;
     items.listed = -1;
+}
+
+// The ranks' rows are summed in order up to the rank that holds the row,
+// a few milliseconds for 20,000 names where counting through the index to a
+// row in the middle of years took a third of a second.
+std::optional<NameRanks::Start> NameRanks::startOf(
+    HistoryQuery::Order order, Qt::SortOrder direction, qsizetype offset, qsizetype rows)
+{
+    const RankedTable ranked = rankedTableOf(order);
+    const auto query = statements.run(
+        QStringLiteral("SELECT rank, rowsBefore FROM (SELECT rank, entries, sum(entries) OVER (ORDER BY rank%1 "
+                       "ROWS UNBOUNDED PRECEDING) - entries AS rowsBefore, sum(entries) OVER () AS total "
+                       "FROM (SELECT rank, sum(entries) AS entries FROM %2 JOIN %3 GROUP BY rank) named) placed "
+                       "WHERE total = ? AND rowsBefore <= ? AND rowsBefore + entries > ?")
+            .arg(direction == Qt::DescendingOrder ? QStringLiteral(" DESC") : QString(), ranked.table, ranked.counted),
+        { rows, offset, offset });
+    if (!query || !query->next())
+        return std::nullopt;
+    return Start { query->value(0).toLongLong(), qsizetype(query->value(1).toLongLong()) };
 }
 
 // Names are only ever added (clearing the history forgets the ranks), so a

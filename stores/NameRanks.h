@@ -5,6 +5,8 @@
 
 #include <QLocale>
 
+#include <optional>
+
 class PreparedStatements;
 
 /// The places of the history's students and items in the order the language
@@ -25,6 +27,17 @@ public:
     /// Makes sure the ranks of \a order's names hold every name of the
     /// history, in the language in use; Kept for the time order.
     Outcome prepare(HistoryQuery::Order order);
+    /// Where reading \a offset rows into \a order and \a direction starts:
+    /// the rank whose rows hold that row, and the rows of the ranks before it.
+    struct Start
+    {
+        qint64 rank = 0;
+        qsizetype rowsBefore = 0;
+    };
+    /// The Start of \a offset from the rows counted per name as they came
+    /// in, which hold only for a range of \a rows that holds every row of the
+    /// history; nullopt for any other.
+    std::optional<Start> startOf(HistoryQuery::Order order, Qt::SortOrder direction, qsizetype offset, qsizetype rows);
     /// Rows were added: a name may be new, which the next prepare() looks for.
     void mayHaveGrown();
     /// The history may have been rewritten: the next prepare() builds anew.

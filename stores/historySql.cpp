@@ -116,6 +116,12 @@ SqlPart after(HistoryQuery::Order order, Qt::SortOrder direction, const QVariant
         QVariantList { key.at(0) } + key };
 }
 
+SqlPart fromRank(Qt::SortOrder direction, qint64 rank)
+{
+    return { direction == Qt::DescendingOrder ? QStringLiteral(" AND rank <= ?") : QStringLiteral(" AND rank >= ?"),
+        { rank } };
+}
+
 void narrowTo(const QVariantList& key, Qt::SortOrder direction, qint64& start, qint64& end)
 {
     const qint64 moment = key.at(0).toLongLong();

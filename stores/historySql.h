@@ -54,6 +54,9 @@ QString orderBy(HistoryQuery::Order order, Qt::SortOrder direction);
 /// to the key's moment (narrowedTo), as SQLite uses one bound of each side.
 SqlPart after(HistoryQuery::Order order, Qt::SortOrder direction, const QVariantList& key);
 
+/// " AND ..." for the rows from the rank \a rank on (NameRanks), in \a direction.
+SqlPart fromRank(Qt::SortOrder direction, qint64 rank);
+
 /// Narrows the moments \a start up to \a end to those at or beyond the moment
 /// of \a key in time order and \a direction.
 void narrowTo(const QVariantList& key, Qt::SortOrder direction, qint64& start, qint64& end);

@@ -179,7 +179,27 @@ static const QStringList Version5 {
     QStringLiteral("CREATE INDEX historyByItem ON history (itemName, itemNumber, dateTime, rowid) INCLUDE (day)"),
 };
 
-static const QList<QStringList> Versions { Version1, Version2 + UsageCounts, Version3, Version4, Version5 };
+// Version 6: the rows of each student, counted as rows come in, through
+// which the history page jumps into a long range sorted by student instead
+// of counting its way through the index to the row.
+static const QString StudentCounts
+    = QStringLiteral("SELECT studentName, studentId, count(*) FROM history GROUP BY 1, 2");
+static const QStringList Version6 {
+    QStringLiteral("ALTER TABLE historyStudents ADD COLUMN entries bigint NOT NULL DEFAULT 0"),
+    QStringLiteral("CREATE OR REPLACE FUNCTION historyAdded() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
+                   "INSERT INTO historyDays VALUES (floor(NEW.dateTime / 86400000.0)::bigint, 1) "
+                   "ON CONFLICT (day) DO UPDATE SET entries = historyDays.entries + 1; "
+                   "INSERT INTO historyStudents (name, id, entries) VALUES (NEW.studentName, NEW.studentId, 1) "
+                   "ON CONFLICT (name, id) DO UPDATE SET entries = historyStudents.entries + 1; "
+                   "INSERT INTO historyItems (name, number) VALUES (NEW.itemName, NEW.itemNumber) "
+                   "ON CONFLICT DO NOTHING; "
+                   "RETURN NULL; END $$"),
+    QStringLiteral("UPDATE historyStudents SET entries = counted.count FROM (%1) counted "
+                   "WHERE name = studentName AND id = studentId")
+        .arg(StudentCounts),
+};
+
+static const QList<QStringList> Versions { Version1, Version2 + UsageCounts, Version3, Version4, Version5, Version6 };
 
 QStringList postgresCopyStart()
 {
@@ -191,7 +211,7 @@ QStringList postgresCopyCounts()
     return QStringList {
         QStringLiteral("INSERT INTO historyDays SELECT floor(dateTime / 86400000.0)::bigint, count(*) FROM history "
                        "GROUP BY 1"),
-        QStringLiteral("INSERT INTO historyStudents (name, id) SELECT DISTINCT studentName, studentId FROM history"),
+        QStringLiteral("INSERT INTO historyStudents (name, id, entries) ") + StudentCounts,
         QStringLiteral("INSERT INTO historyItems (name, number) SELECT DISTINCT itemName, itemNumber FROM history"),
     }
     + UsageCounts + DayCounts + QStringList { QStringLiteral("SET LOCAL %1 = off").arg(Copying) };
