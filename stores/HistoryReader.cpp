@@ -306,9 +306,10 @@ std::optional<QList<qint64>> HistoryReader::matchingRows(const HistoryQuery& que
 
 // A slice read in order: after or before a slice read earlier (scrolling
 // on), else, in time order and without words, from the day the row falls
-// on, else, in the order of a name and without words, at the name the row
-// falls in when the range holds the whole history, else counted from the nearer end of the range (a jump). In time
-// order with words, a slice read from a known place is looked for in a window.
+// on, else, in the order of a name and without words, from the name the row
+// falls in when the range holds the whole history, else counted from the
+// nearer end of the range (a jump). In time order with words, a slice read
+// from a known place is looked for in a window.
 QList<Entry> HistoryReader::sliceInOrder(Reading& reading, qsizetype offset, qsizetype limit)
 {
     const HistoryQuery& query = reading.query;
