@@ -338,13 +338,19 @@ QList<Entry> HistoryReader::sliceInOrder(Reading& reading, qsizetype offset, qsi
         backwards = true;
         continueFrom(next->firstKey, reversed(query.direction));
     } else if (!reading.spans.isEmpty() && query.order == HistoryQuery::ByTime) {
-        // Straight to the day the row falls on, through the counts of the days before it.
+        // Straight to the day the row falls on, through the counts of the days
+        // before it, and into that day from its nearer end: the newest rows of
+        // a full day, which the sign-out log reads again, pass none of the others.
         skipped = offset;
         const bool ascending = query.direction == Qt::AscendingOrder;
         for (qsizetype i = 0; i < reading.spans.size(); ++i) {
             const Span& span = reading.spans.at(ascending ? i : reading.spans.size() - 1 - i);
             if (skipped < span.entries) {
-                if (ascending)
+                const qsizetype fromFarEnd = span.entries - skipped - limit;
+                backwards = fromFarEnd >= 0 && fromFarEnd < skipped;
+                if (backwards)
+                    skipped = fromFarEnd;
+                if (ascending != backwards)
                     start = span.start;
                 else
                     end = span.end;
